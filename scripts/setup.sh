@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that Tarvel needs to build, test and run, but only those
+# that are missing: when everything is there it costs one dpkg-query call.
+set -euo pipefail
+
+packages=(
+  g++ make cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools
+  libqt6webenginecore6-bin qt6-qpa-plugins libgl-dev
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  clang libclang-rt-14-dev
+  xvfb xauth x11-utils fonts-liberation fonts-liberation2
+)
+
+missing=()
+installed=$(dpkg-query -W -f='${Package} ${db:Status-Status}\n' "${packages[@]}" 2>/dev/null || true)
+for p in "${packages[@]}"; do
+  grep -qx "$p installed" <<<"$installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Tarvel: installing missing packages: ${missing[*]}"
+cmd=(apt-get install -y --no-install-recommends "${missing[@]}")
+if [ "$(id -u)" -eq 0 ]; then
+  runner=()
+elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
+  runner=(sudo)
+else
+  echo "Tarvel: cannot install packages without root. Run as root:" >&2
+  echo "  apt-get update && DEBIAN_FRONTEND=noninteractive ${cmd[*]}" >&2
+  exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${runner[@]}" apt-get update -qq
+"${runner[@]}" "${cmd[@]}"

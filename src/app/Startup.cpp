@@ -1,0 +1,39 @@
+#include "app/Startup.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QIcon>
+#include <memory>
+
+#include "app/Unidadpresentacion.h"
+#include "platform/Locale.h"
+#include "platform/Messages.h"
+
+const char* const kApplicationTitle = "Tarvel - conversor de unidades";
+
+void PrepareApplication() {
+  platform::SetApplicationTitle(QString::fromUtf8(kApplicationTitle));
+  platform::ReadDecimalSeparatorFromSystem();
+  // The windows were designed for these families; fontconfig's metric-compatible
+  // substitutes stand in for them.
+  QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+  QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+  QFont::insertSubstitution(QStringLiteral("Arial Black"), QStringLiteral("DejaVu Sans"));
+  QFont font(QStringLiteral("MS Sans Serif"));
+  font.setPixelSize(11);
+  QApplication::setFont(font);
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/tarvel/tarvel.png")));
+}
+
+int RunTarvel(int argc, char** argv) {
+  QApplication app(argc, argv);
+  int result = 0;
+  platform::Guard([&] {
+    PrepareApplication();
+    TFormPrincipal FormPrincipal;
+    FormPrincipal.show();
+    result = QApplication::exec();
+  });
+  (void)result;
+  return 0;
+}

@@ -1,0 +1,2 @@
+// placeholder, replaced by the web view module
+extern "C" int tarvel_webview_version() { return 1; }

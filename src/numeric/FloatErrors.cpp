@@ -1,0 +1,5 @@
+#include "numeric/FloatErrors.h"
+
+void RaiseOverflow() { throw EOverflow(); }
+void RaiseInvalidOp() { throw EInvalidOp(); }
+void RaiseZeroDivide() { throw EZeroDivide(); }

@@ -1,0 +1,79 @@
+#pragma once
+// The one way in which the converter windows accept, read, round and show numbers, and the
+// shape they share: the change-handler prologue, the clearing of every edit, the overflow
+// reset, the simulated keys and the invalid-number box.
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "numeric/FloatErrors.h"
+#include "platform/Host.h"
+#include "platform/Keys.h"
+
+class TEdit;
+class TForm;
+
+// The key filter of every numeric edit: the character to insert, or 0 to discard the key.
+char16_t FilterNumericKey(char16_t key, TEdit* edit);
+// The same on an edit's state: its text, the caret (selection start) and selection length.
+char16_t FilterNumericKey(char16_t key, const QString& text, int selStart, int selLength);
+
+// Reads a number: spaces, an optional sign, digits with the decimal separator, an optional
+// exponent, spaces. Raises EConvertError ("'%s' is not a valid floating point value").
+Extended ParseValue(const QString& text);
+// The same without raising a conversion error; false when the text does not read.
+bool TryParseValue(const QString& text, Extended& value);
+
+// 15 significant digits in general format with the decimal separator.
+QString FormatValue(double value);
+// An extended result is stored into a double first (the error convention applies).
+QString FormatValue(Extended value);
+
+// floor(x * 10^k + 0.5) * 10^-k, halves upwards also for negative numbers. k is 0 to 18.
+Extended RoundTo(Extended x, int k);
+
+// No rounding for WriteValue.
+inline constexpr int kNoRounding = -1;
+// "write E <- v": stores v in E's value field, then shows it (rounded to k decimals when
+// k >= 0) in E, which runs E's change handler before this returns.
+void WriteValue(TEdit* edit, double& field, Extended value, int k = kNoRounding);
+
+// The start of every change handler of a numeric edit. An empty text clears the form's
+// edits; "-" or a trailing decimal separator waits for more input. True: go on.
+bool ChangePrologue(TEdit* edit, int editBound);
+
+// Empties the form's edits "Edit1" to "Edit<bound>"; missing numbers are skipped.
+void ClearAllEdits(TForm* form, int bound);
+
+// One simulated key, after a pause.
+struct KeyStep {
+  int pauseBefore = 0;  // milliseconds
+  platform::KeyStroke stroke;
+};
+// Waits and queues the keys in order; they arrive at the focused edit after the running
+// handler returns, through key-down, key press and change.
+void SimulateKeys(const std::vector<KeyStep>& steps);
+
+// The overflow reset of a form. The defaults are the reference procedure: a warning box
+// owned by the form; the reset edit's value := 1, it becomes ActiveEdit and gets the focus;
+// its text is emptied (which clears the form); after 500 ms keypad 1 is simulated; a beep.
+struct OverflowReset {
+  QString caption;
+  QString text;
+  platform::Icon icon = platform::Icon::Warning;
+  bool simpleDialog = false;  // the library's simple message dialog instead of the box
+  TEdit* edit = nullptr;      // the reset edit
+  double* value = nullptr;    // its value field; null leaves every value alone
+  double resetValue = 1.0;
+  TEdit** activeEdit = nullptr;  // the form's ActiveEdit
+  std::function<void()> resetGuards;  // the form's own guard flags, before the edit is emptied
+  bool focus = true;
+  bool focusAfterEmptying = false;
+  std::vector<KeyStep> keys = {{500, platform::keys::Numpad(1)}};
+  bool beep = true;
+};
+void ResetAfterOverflow(TForm* form, const OverflowReset& reset);
+
+// The "Oh oh!" box for an edit's text, then the whole text selected.
+void ReportInvalidNumber(TEdit* edit);

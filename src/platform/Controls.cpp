@@ -1,0 +1,100 @@
+#include "platform/Controls.h"
+
+#include <QMouseEvent>
+#include <QStyle>
+
+#include "platform/Form.h"
+#include "platform/Messages.h"
+
+TLabel::TLabel(QWidget* parent, const QString& name, const QString& caption)
+    : QLabel(caption, parent) {
+  setObjectName(name);
+  setTextFormat(Qt::PlainText);
+}
+
+void TLabel::SetFontColor(const QColor& color) {
+  QPalette p = palette();
+  p.setColor(QPalette::WindowText, color);
+  setPalette(p);
+}
+
+QColor TLabel::FontColor() const { return palette().color(QPalette::WindowText); }
+
+void TLabel::SetBold(bool bold) {
+  QFont f = font();
+  f.setBold(bold);
+  setFont(f);
+}
+
+void TLabel::SetUnderline(bool underline) {
+  QFont f = font();
+  f.setUnderline(underline);
+  setFont(f);
+}
+
+void TLabel::PlaceAt(int x, int y, Qt::Alignment alignment) {
+  adjustSize();
+  setAlignment(alignment | Qt::AlignVCenter);
+  move((alignment & Qt::AlignRight) ? x - width() : x, y);
+}
+
+void TLabel::mouseReleaseEvent(QMouseEvent* event) {
+  QLabel::mouseReleaseEvent(event);
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
+      OnClick) {
+    platform::Guard([this] { OnClick(); });
+  }
+}
+
+void TLabel::mouseMoveEvent(QMouseEvent* event) {
+  QLabel::mouseMoveEvent(event);
+  if (OnMouseMove) platform::Guard([&] { OnMouseMove(event); });
+}
+
+TButton::TButton(QWidget* parent, const QString& name, const QString& caption)
+    : QPushButton(caption, parent) {
+  setObjectName(name);
+  setAutoDefault(false);
+  connect(this, &QPushButton::clicked, this, [this] { Clicked(); });
+}
+
+void TButton::Clicked() {
+  platform::Guard([this] {
+    if (OnClick) OnClick();
+  });
+  if (ModalResult != 0) {
+    if (auto* form = qobject_cast<TForm*>(window())) form->SetModalResult(ModalResult);
+  }
+}
+
+TBitBtn::TBitBtn(QWidget* parent, const QString& name, const QString& caption, Kind kind)
+    : TButton(parent, name, caption) {
+  if (kind == Kind::OK) {
+    setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    ModalResult = TForm::mrOk;
+    setDefault(true);
+    if (auto* form = qobject_cast<TForm*>(parent ? parent->window() : nullptr)) {
+      form->SetDefaultButton(this);
+    }
+  } else if (kind == Kind::Cancel) {
+    setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    ModalResult = TForm::mrCancel;
+    if (auto* form = qobject_cast<TForm*>(parent ? parent->window() : nullptr)) {
+      form->SetCancelButton(this);
+    }
+  }
+}
+
+TBevel::TBevel(QWidget* parent, const QString& name, Shape shape, bool raised) : QFrame(parent) {
+  setObjectName(name);
+  switch (shape) {
+    case Shape::Box:
+    case Shape::Frame: setFrameShape(QFrame::Panel); break;
+    case Shape::TopLine:
+    case Shape::BottomLine: setFrameShape(QFrame::HLine); break;
+    case Shape::LeftLine:
+    case Shape::RightLine: setFrameShape(QFrame::VLine); break;
+  }
+  setFrameShadow(raised ? QFrame::Raised : QFrame::Sunken);
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+}

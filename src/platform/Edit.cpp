@@ -1,0 +1,250 @@
+#include "platform/Edit.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPointer>
+#include <QSignalBlocker>
+
+#include "platform/Form.h"
+#include "platform/Messages.h"
+
+namespace {
+
+// The character that a key stroke types, as the form library delivers it: Ctrl+letter as
+// its control code, Backspace 8, Enter 13, Escape 27; Delete and Alt combinations type none.
+char16_t CharacterOf(const QKeyEvent* event) {
+  const int key = event->key();
+  const Qt::KeyboardModifiers mods = event->modifiers();
+  const bool ctrl = mods & Qt::ControlModifier;
+  const bool alt = mods & Qt::AltModifier;
+  if (ctrl && !alt) {
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<char16_t>(key - Qt::Key_A + 1);
+    return 0;
+  }
+  if (alt && !ctrl) return 0;
+  switch (key) {
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Delete: return 0;
+    default: break;
+  }
+  const QString text = event->text();
+  if (text.isEmpty()) return 0;
+  const char16_t c = text.at(0).unicode();
+  return (c >= 0x20 && c != 0x7f) ? c : 0;
+}
+
+QString FirstLine(const QString& text) {
+  const auto end = std::find_if(text.begin(), text.end(), [](QChar c) {
+    return c == u'\r' || c == u'\n';
+  });
+  return text.left(static_cast<int>(end - text.begin()));
+}
+
+}  // namespace
+
+TEdit::TEdit(QWidget* parent, const QString& name, const QString& initialText)
+    : QLineEdit(parent) {
+  setObjectName(name);
+  QLineEdit::setMaxLength(32767);  // our own limit applies to the user's paths only
+  setText(initialText);            // the form description's text runs no handler
+  setCursorPosition(0);
+  setAcceptDrops(false);
+  setDragEnabled(false);
+  // Every path of ours holds Qt's signals back; this only sees changes made elsewhere
+  // (accessibility tools, for example) and reports them like the user's.
+  connect(this, &QLineEdit::textChanged, this, [this] { platform::Guard([this] { FireChange(); }); });
+}
+
+void TEdit::SetText(const QString& newText) {
+  if (newText == text()) return;
+  {
+    const QSignalBlocker block(this);
+    setText(newText);
+    setCursorPosition(0);
+  }
+  FireChange();
+}
+
+void TEdit::SetFocus() { setFocus(Qt::OtherFocusReason); }
+
+int TEdit::SelStart() const { return hasSelectedText() ? selectionStart() : cursorPosition(); }
+
+int TEdit::SelLength() const { return hasSelectedText() ? selectionLength() : 0; }
+
+void TEdit::SetSelStart(int position) { setCursorPosition(position); }
+
+void TEdit::SetSelLength(int length) {
+  const int start = SelStart();
+  if (length <= 0) {
+    setCursorPosition(start);
+  } else {
+    setSelection(start, length);
+  }
+}
+
+TForm* TEdit::Form() const { return qobject_cast<TForm*>(window()); }
+
+void TEdit::FireChange() {
+  if (OnChange) OnChange(this);
+}
+
+template <class F>
+void TEdit::UserEdit(F&& operation) {
+  const QString before = text();
+  {
+    const QSignalBlocker block(this);
+    operation();
+  }
+  if (text() != before) FireChange();
+}
+
+void TEdit::InsertPasted(const QString& pasted) {
+  if (isReadOnly()) return;
+  QString piece = FirstLine(pasted);
+  if (maxLength_ > 0) {
+    const int room = std::max(0, maxLength_ - (static_cast<int>(text().size()) - SelLength()));
+    piece.truncate(room);
+  }
+  if (!piece.isEmpty()) insert(upperCase_ ? piece.toUpper() : piece);
+}
+
+void TEdit::PasteText(const QString& pasted) {
+  UserEdit([&] { InsertPasted(pasted); });
+}
+
+void TEdit::keyPressEvent(QKeyEvent* event) {
+  event->accept();
+  const int key = event->key();
+  const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+  TForm* form = Form();
+  if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) &&
+      mods == Qt::NoModifier && form && form->DialogKey(key)) {
+    return;
+  }
+  QPointer<TEdit> self(this);
+  platform::Guard([&] {
+    int k = key;
+    if (form && form->KeyPreview && form->OnKeyDown) form->OnKeyDown(k, event->modifiers());
+    if (self && k != 0 && OnKeyDown) OnKeyDown(this, k, event->modifiers());
+    if (self && k != 0) KeyDownAction(k, event);
+  });
+  if (!self) return;
+  if (const char16_t c = CharacterOf(event)) platform::Guard([&] { Character(c); });
+}
+
+void TEdit::KeyDownAction(int key, QKeyEvent* event) {
+  const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+  switch (key) {
+    case Qt::Key_Delete:
+      if (isReadOnly()) return;
+      if (mods & Qt::ShiftModifier) {
+        UserEdit([this] { cut(); });
+      } else {
+        UserEdit([this] { del(); });
+      }
+      return;
+    case Qt::Key_Insert:
+      if (mods & Qt::ShiftModifier) PasteText(QGuiApplication::clipboard()->text());
+      if (mods & Qt::ControlModifier) copy();
+      return;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+      if (key == event->key()) QLineEdit::keyPressEvent(event);
+      return;
+    default:
+      return;
+  }
+}
+
+void TEdit::Character(char16_t key) {
+  QPointer<TEdit> self(this);
+  TForm* form = Form();
+  if (form && form->KeyPreview && form->OnKeyPress) form->OnKeyPress(key);
+  if (self && key != 0 && OnKeyPress) OnKeyPress(this, key);
+  if (self && key != 0) TypeCharacter(key);
+}
+
+void TEdit::TypeCharacter(char16_t key) {
+  switch (key) {
+    case 1:
+      selectAll();
+      return;
+    case 3:
+      copy();
+      return;
+    case 8:
+      if (!isReadOnly()) UserEdit([this] { backspace(); });
+      return;
+    case 22:
+      PasteText(QGuiApplication::clipboard()->text());
+      return;
+    case 24:
+      if (!isReadOnly()) UserEdit([this] { cut(); });
+      return;
+    case 26:
+      if (!isReadOnly()) UserEdit([this] { undo(); });
+      return;
+    default:
+      break;
+  }
+  if (key < 0x20 || isReadOnly()) return;
+  if (maxLength_ > 0 && static_cast<int>(text().size()) - SelLength() >= maxLength_) return;
+  QChar c(key);
+  if (upperCase_) c = c.toUpper();
+  UserEdit([&] { insert(QString(c)); });
+}
+
+void TEdit::contextMenuEvent(QContextMenuEvent* event) {
+  QPointer<QMenu> menu = createStandardContextMenu();
+  for (QAction* action : menu->actions()) {
+    if (action->objectName() != QLatin1String("edit-paste")) continue;
+    disconnect(action, &QAction::triggered, this, nullptr);
+    connect(action, &QAction::triggered, this,
+            [this] { InsertPasted(QGuiApplication::clipboard()->text()); });
+  }
+  QPointer<TEdit> self(this);
+  platform::Guard([&] { UserEdit([&] { menu->exec(event->globalPos()); }); });
+  delete menu;
+}
+
+void TEdit::mouseReleaseEvent(QMouseEvent* event) {
+  // No pasting of the X11 selection with the middle button: every paste goes our way.
+  if (event->button() == Qt::MiddleButton) return;
+  QLineEdit::mouseReleaseEvent(event);
+}
+
+void TEdit::inputMethodEvent(QInputMethodEvent* event) {
+  QPointer<TEdit> self(this);
+  const QString committed = event->commitString();
+  for (const QChar c : committed) {
+    if (!self) return;
+    platform::Guard([&] { Character(c.unicode()); });
+  }
+  event->accept();
+}
+
+void TEdit::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  const Qt::FocusReason reason = event->reason();
+  if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return;
+  // The whole text is selected when the edit gets the focus other than by the mouse.
+  if (reason != Qt::MouseFocusReason) selectAll();
+  if (OnEnter) platform::Guard([this] { OnEnter(this); });
+}
+
+void TEdit::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  const Qt::FocusReason reason = event->reason();
+  if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return;
+  if (OnExit) platform::Guard([this] { OnExit(this); });
+}

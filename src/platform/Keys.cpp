@@ -1,0 +1,94 @@
+#include "platform/Keys.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QWidget>
+
+namespace platform {
+namespace {
+
+int g_pending = 0;
+
+const QEvent::Type kInjectEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
+
+class InjectEvent : public QEvent {
+ public:
+  explicit InjectEvent(std::vector<KeyStroke> strokes)
+      : QEvent(kInjectEvent), strokes(std::move(strokes)) {}
+  std::vector<KeyStroke> strokes;
+};
+
+class Injector : public QObject {
+ public:
+  bool event(QEvent* e) override {
+    if (e->type() != kInjectEvent) return QObject::event(e);
+    for (const KeyStroke& stroke : static_cast<InjectEvent*>(e)->strokes) {
+      --g_pending;
+      QWidget* target = QApplication::focusWidget();
+      if (!target) target = QApplication::activeWindow();
+      if (target) SendKeyStroke(target, stroke);
+    }
+    return true;
+  }
+};
+
+Injector& TheInjector() {
+  static Injector* injector = new Injector;  // lives as long as the application
+  return *injector;
+}
+
+void Send(QWidget* target, QEvent::Type type, int key, Qt::KeyboardModifiers modifiers,
+          const QString& text) {
+  QKeyEvent event(type, key, modifiers, text);
+  QCoreApplication::sendEvent(target, &event);
+}
+
+}  // namespace
+
+namespace keys {
+KeyStroke Numpad(int digit) {
+  return {Qt::Key_0 + digit, Qt::KeypadModifier, QString(QChar(u'0' + digit))};
+}
+KeyStroke Backspace() { return {Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b")}; }
+KeyStroke Delete() { return {Qt::Key_Delete, Qt::NoModifier, QString()}; }
+KeyStroke ShiftHome() { return {Qt::Key_Home, Qt::ShiftModifier, QString()}; }
+KeyStroke Character(QChar c) {
+  const int key = c.isLetter() ? c.toUpper().unicode() : c.unicode();
+  return {key, c.isUpper() ? Qt::ShiftModifier : Qt::NoModifier, QString(c)};
+}
+}  // namespace keys
+
+void SimulateKeys(const std::vector<KeyStroke>& strokes) {
+  if (strokes.empty()) return;
+  g_pending += static_cast<int>(strokes.size());
+  QCoreApplication::postEvent(&TheInjector(), new InjectEvent(strokes));
+}
+
+int PendingSimulatedKeys() { return g_pending; }
+
+void SendKeyStroke(QWidget* target, const KeyStroke& stroke) {
+  QPointer<QWidget> guard(target);
+  static constexpr struct {
+    Qt::KeyboardModifier modifier;
+    int key;
+  } kModifierKeys[] = {{Qt::ShiftModifier, Qt::Key_Shift},
+                       {Qt::ControlModifier, Qt::Key_Control},
+                       {Qt::AltModifier, Qt::Key_Alt}};
+  Qt::KeyboardModifiers held;
+  for (const auto& m : kModifierKeys) {
+    if (!(stroke.modifiers & m.modifier) || !guard) continue;
+    held |= m.modifier;
+    Send(guard, QEvent::KeyPress, m.key, held, QString());
+  }
+  if (guard) Send(guard, QEvent::KeyPress, stroke.key, stroke.modifiers, stroke.text);
+  if (guard) Send(guard, QEvent::KeyRelease, stroke.key, stroke.modifiers, stroke.text);
+  for (auto it = std::rbegin(kModifierKeys); it != std::rend(kModifierKeys); ++it) {
+    if (!(held & it->modifier) || !guard) continue;
+    held &= ~Qt::KeyboardModifiers(it->modifier);
+    Send(guard, QEvent::KeyRelease, it->key, held, QString());
+  }
+}
+
+}  // namespace platform

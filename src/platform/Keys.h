@@ -1,0 +1,38 @@
+#pragma once
+// Key strokes sent through the normal key path of the focused widget: key down (with the
+// modifier keys held down first), the character, key up. SimulateKeys queues them, so they
+// arrive after the running handler has returned, as keys injected into the system's input
+// stream do.
+
+#include <QString>
+#include <Qt>
+#include <vector>
+
+class QWidget;
+
+namespace platform {
+
+struct KeyStroke {
+  int key = 0;
+  Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+  QString text;  // the character the key types, if any
+};
+
+namespace keys {
+KeyStroke Numpad(int digit);  // a digit key of the numeric keypad
+KeyStroke Backspace();
+KeyStroke Delete();
+KeyStroke ShiftHome();
+KeyStroke Character(QChar c);
+}  // namespace keys
+
+// Queues the strokes; each reaches the widget that has the keyboard focus when it is
+// processed (or the active window when nothing has the focus).
+void SimulateKeys(const std::vector<KeyStroke>& strokes);
+// Strokes queued and not yet delivered.
+int PendingSimulatedKeys();
+
+// Delivers one stroke to target at once: modifier keys down, key down, key up, modifiers up.
+void SendKeyStroke(QWidget* target, const KeyStroke& stroke);
+
+}  // namespace platform

@@ -1,0 +1,46 @@
+#include "platform/Messages.h"
+
+#include <QApplication>
+#include <QWidget>
+
+namespace platform {
+namespace {
+QString& Title() {
+  static QString title;
+  return title;
+}
+}  // namespace
+
+const QString& ApplicationTitle() { return Title(); }
+
+void SetApplicationTitle(const QString& title) {
+  Title() = title;
+  if (QCoreApplication::instance()) QApplication::setApplicationDisplayName(title);
+}
+
+Answer MessageBox(QWidget* owner, const QString& text, const QString& caption, Icon icon,
+                  Buttons buttons, bool systemModal) {
+  return host().ShowBox({owner, caption, text, icon, buttons, systemModal});
+}
+
+void ShowMessage(const QString& text) {
+  QWidget* owner = QCoreApplication::instance() ? QApplication::activeWindow() : nullptr;
+  host().ShowBox({owner, ApplicationTitle(), text, Icon::None, Buttons::Ok, false});
+}
+
+void ShowException(const QString& message) {
+  QString text = message;
+  if (!text.isEmpty() && text.back() > u'.') text += u'.';
+  QWidget* owner = QCoreApplication::instance() ? QApplication::activeWindow() : nullptr;
+  host().ShowBox({owner, ApplicationTitle(), text, Icon::Error, Buttons::Ok, false});
+}
+
+void ShowException(const std::exception& error) {
+  if (const auto* own = dynamic_cast<const Exception*>(&error)) {
+    ShowException(own->Message());
+  } else {
+    ShowException(QString::fromLocal8Bit(error.what()));
+  }
+}
+
+}  // namespace platform

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <ostream>
 
-#include "platform/Keys.h"
+#include "platform/Input.h"
 
 void HostFixture::SetUp() { platform::SetHost(&host); }
 
@@ -43,7 +43,7 @@ void Show(QWidget* window) {
 }
 
 void Click(QWidget* widget) {
-  if (!widget->hasFocus()) widget->setFocus(Qt::MouseFocusReason);
+  if (!widget->hasFocus()) platform::SendMouseClick(widget);
 }
 
 void Type(QWidget* widget, const QString& text) {

@@ -9,7 +9,7 @@
 
 #include "numeric/FloatErrors.h"
 #include "platform/Host.h"
-#include "platform/Keys.h"
+#include "platform/Input.h"
 
 class TEdit;
 class TForm;

@@ -103,7 +103,8 @@ void TEdit::UserEdit(F&& operation) {
     const QSignalBlocker block(this);
     operation();
   }
-  if (text() != before) FireChange();
+  // A user's change comes from Qt's event loop: nothing above us catches.
+  if (text() != before) platform::Guard([this] { FireChange(); });
 }
 
 void TEdit::InsertPasted(const QString& pasted) {
@@ -235,10 +236,12 @@ void TEdit::inputMethodEvent(QInputMethodEvent* event) {
 
 void TEdit::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(event);
-  const Qt::FocusReason reason = event->reason();
-  if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return;
-  // The whole text is selected when the edit gets the focus other than by the mouse.
-  if (reason != Qt::MouseFocusReason) selectAll();
+  // The window coming back (after a box, or from another program) gives the focus back
+  // without entering the edit again; the window's first focus does enter it.
+  if (entered_) return;
+  entered_ = true;
+  // The whole text is selected when the edit is entered other than by the mouse.
+  if (event->reason() != Qt::MouseFocusReason) selectAll();
   if (OnEnter) platform::Guard([this] { OnEnter(this); });
 }
 
@@ -246,5 +249,6 @@ void TEdit::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
   const Qt::FocusReason reason = event->reason();
   if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return;
+  entered_ = false;
   if (OnExit) platform::Guard([this] { OnExit(this); });
 }

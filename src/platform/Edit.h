@@ -81,4 +81,5 @@ class TEdit : public QLineEdit {
 
   int maxLength_ = 0;
   bool upperCase_ = false;
+  bool entered_ = false;  // the focus is in this edit, even while the window is inactive
 };

@@ -1,8 +1,9 @@
-#include "platform/Keys.h"
+#include "platform/Input.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QWidget>
 
@@ -55,6 +56,13 @@ KeyStroke Backspace() { return {Qt::Key_Backspace, Qt::NoModifier, QStringLitera
 KeyStroke Delete() { return {Qt::Key_Delete, Qt::NoModifier, QString()}; }
 KeyStroke ShiftHome() { return {Qt::Key_Home, Qt::ShiftModifier, QString()}; }
 KeyStroke Character(QChar c) {
+  switch (c.unicode()) {
+    case 8: return Backspace();
+    case 9: return {Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t")};
+    case 13: return {Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r")};
+    case 27: return {Qt::Key_Escape, Qt::NoModifier, QStringLiteral("\x1b")};
+    default: break;
+  }
   const int key = c.isLetter() ? c.toUpper().unicode() : c.unicode();
   return {key, c.isUpper() ? Qt::ShiftModifier : Qt::NoModifier, QString(c)};
 }
@@ -89,6 +97,39 @@ void SendKeyStroke(QWidget* target, const KeyStroke& stroke) {
     held &= ~Qt::KeyboardModifiers(it->modifier);
     Send(guard, QEvent::KeyRelease, it->key, held, QString());
   }
+}
+
+}  // namespace platform
+
+namespace platform {
+
+void SendMouseClick(QWidget* target, QPoint pos, Qt::MouseButton button) {
+  if (pos.isNull()) pos = target->rect().center();
+  QPointer<QWidget> guard(target);
+  // A real press gives the focus to the first widget under the mouse that takes it by
+  // clicking; events sent from the program do not, so do it as Qt would.
+  for (QWidget* w = target; w && !w->isWindow(); w = w->parentWidget()) {
+    if (w->isEnabled() && (w->focusPolicy() & Qt::ClickFocus)) {
+      if (!w->hasFocus()) w->setFocus(Qt::MouseFocusReason);
+      break;
+    }
+  }
+  if (!guard) return;
+  const QPointF local(pos);
+  const QPointF global(target->mapToGlobal(pos));
+  QMouseEvent press(QEvent::MouseButtonPress, local, global, button, button, Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &press);
+  if (!guard) return;
+  QMouseEvent release(QEvent::MouseButtonRelease, local, global, button, Qt::NoButton,
+                      Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &release);
+}
+
+void SendMouseMove(QWidget* target, QPoint pos) {
+  if (pos.isNull()) pos = target->rect().center();
+  QMouseEvent move(QEvent::MouseMove, QPointF(pos), QPointF(target->mapToGlobal(pos)),
+                   Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &move);
 }
 
 }  // namespace platform

@@ -1,9 +1,12 @@
 #pragma once
+// The user's input as the program's own code and the tests produce it.
+//
 // Key strokes sent through the normal key path of the focused widget: key down (with the
 // modifier keys held down first), the character, key up. SimulateKeys queues them, so they
 // arrive after the running handler has returned, as keys injected into the system's input
 // stream do.
 
+#include <QPoint>
 #include <QString>
 #include <Qt>
 #include <vector>
@@ -34,5 +37,12 @@ int PendingSimulatedKeys();
 
 // Delivers one stroke to target at once: modifier keys down, key down, key up, modifiers up.
 void SendKeyStroke(QWidget* target, const KeyStroke& stroke);
+
+// A mouse click at pos (the middle of the widget when pos is null): press and release,
+// through the application, so the widget takes the focus and places its caret as a real
+// click does.
+void SendMouseClick(QWidget* target, QPoint pos = {}, Qt::MouseButton button = Qt::LeftButton);
+// The mouse pressed and released over the widget with no button, then moved: hover.
+void SendMouseMove(QWidget* target, QPoint pos = {});
 
 }  // namespace platform

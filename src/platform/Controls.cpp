@@ -51,6 +51,32 @@ void TLabel::mouseMoveEvent(QMouseEvent* event) {
   if (OnMouseMove) platform::Guard([&] { OnMouseMove(event); });
 }
 
+namespace {
+TLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption,
+                  const QColor& color, bool bold) {
+  auto* label = new TLabel(parent, name, caption);
+  if (color.isValid()) label->SetFontColor(color);
+  if (bold) label->SetBold(true);
+  label->adjustSize();
+  return label;
+}
+}  // namespace
+
+TLabel* AttachLabel(QWidget* edit, const QString& name, const QString& caption,
+                    const QColor& color, bool bold) {
+  TLabel* label = MakeLabel(edit->parentWidget(), name, caption, color, bold);
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  label->setGeometry(edit->x() - 6 - label->width(), edit->y(), label->width(), edit->height());
+  return label;
+}
+
+TLabel* PlaceLabel(QWidget* parent, const QString& name, const QString& caption, int x, int y,
+                   const QColor& color, bool bold) {
+  TLabel* label = MakeLabel(parent, name, caption, color, bold);
+  label->move(x, y);
+  return label;
+}
+
 TButton::TButton(QWidget* parent, const QString& name, const QString& caption)
     : QPushButton(caption, parent) {
   setObjectName(name);

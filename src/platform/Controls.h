@@ -30,6 +30,13 @@ class TLabel : public QLabel {
   void mouseMoveEvent(QMouseEvent* event) override;
 };
 
+// The label of an edit, beside it on the same line: at its left, right-aligned and ending a
+// few pixels before the edit (the default), or left-aligned at x.
+TLabel* AttachLabel(QWidget* edit, const QString& name, const QString& caption,
+                    const QColor& color = QColor(), bool bold = false);
+TLabel* PlaceLabel(QWidget* parent, const QString& name, const QString& caption, int x, int y,
+                   const QColor& color = QColor(), bool bold = false);
+
 class TButton : public QPushButton {
   Q_OBJECT
 

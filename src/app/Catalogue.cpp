@@ -1,0 +1,72 @@
+#include "app/Catalogue.h"
+
+#include "app/Unidadpresentacion.h"
+
+// The tool windows, each enabled here when it is built.
+
+namespace {
+template <class T>
+[[maybe_unused]] TForm* Make(QWidget* owner) {
+  return new T(owner);
+}
+constexpr auto S = MenuRow::SubMenu;
+constexpr auto C = MenuRow::Command;
+using P = TFormPrincipal;
+}  // namespace
+
+const MenuRow kMenu[] = {
+    {"", "Archivo1", "&Archivo", nullptr, S, nullptr, nullptr},
+    {"Archivo1", "Salir1", "&Salir", nullptr, C, nullptr, &P::Salir1Click},
+    {"", "Otros1", "Unidades de medida", nullptr, S, nullptr, nullptr},
+    {"Otros1", "Numeracin1", "&Numeración", nullptr, S, nullptr, nullptr},
+    {"Numeracin1", "Prefijos1", "Prefijos", nullptr, C, nullptr, nullptr},
+    {"Numeracin1", "Basedenumeracin2", "Base de numeración", "N1", C, nullptr, nullptr},
+    {"Numeracin1", "Romanos1", "Romanos", nullptr, C, nullptr, nullptr},
+    {"Numeracin1", "Aletras1", "A letras", nullptr, C, nullptr, nullptr},
+    {"Otros1", "Ms1", "&Lineales", "N2", S, nullptr, nullptr},
+    {"Ms1", "Longitud1", "Longitud", nullptr, C, nullptr, nullptr},
+    {"Ms1", "Fraccindepulgada1", "Pulgada y fracción", nullptr, C, nullptr, nullptr},
+    {"Ms1", "Piesacm1", "Pies y pulgadas", nullptr, C, nullptr, nullptr},
+    {"Ms1", "Grficas1", "Gráficas", nullptr, C, nullptr, nullptr},
+    {"Ms1", "Zapatos2", "Zapatos", nullptr, C, nullptr, nullptr},
+    {"Otros1", "Superficie1", "&Superficie", nullptr, C, nullptr, nullptr},
+    {"Otros1", "Volumenycapacidad1", "&Volumen y capacidad", nullptr, C, nullptr, nullptr},
+    {"Otros1", "Masa1", "&Masa", nullptr, C, nullptr, nullptr},
+    {"Otros1", "Densidad1", "&Densidad", nullptr, C, nullptr, nullptr},
+    {"Otros1", "Peso1", "&Peso", nullptr, C, nullptr, nullptr},
+    {"Otros1", "P1", "Presión", nullptr, C, nullptr, nullptr},
+    {"Otros1", "Temperatura1", "Temperatura", nullptr, S, nullptr, nullptr},
+    {"Temperatura1", "Unidades1", "Unidades", nullptr, C, nullptr, nullptr},
+    {"Temperatura1", "SensacinTrmica1", "Sensación Térmica", nullptr, C, nullptr, nullptr},
+    {"Otros1", "Velocidad1", "Velocidad", nullptr, C, nullptr, nullptr},
+    {"Otros1", "Caudal1", "Caudal", nullptr, C, nullptr, nullptr},
+    {"Otros1", "Tiempo1", "Tiempo", nullptr, C, nullptr, nullptr},
+    {"Otros1", "Energa1", "Energía", nullptr, C, nullptr, nullptr},
+    {"Otros1", "Potencia", "Potencia", nullptr, C, nullptr, nullptr},
+    {"Otros1", "ngulo1", "Ángulos planos", nullptr, C, nullptr, nullptr},
+    {"Otros1", "Iluminacin1", "Iluminación", nullptr, C, nullptr, nullptr},
+    {"Otros1", "Datos1", "Datos", nullptr, C, nullptr, nullptr},
+    {"Otros1", "Cnicas1", "Datos Cínicos", "N4", C, nullptr, nullptr},
+    {"Otros1", "MedidasantiguasdeAndaluca1", "Medidas antiguas de Andalucía", "N5", C, nullptr,
+     nullptr},
+    {"Otros1", "Hierros1", "Hierros", "N6", S, nullptr, nullptr},
+    {"Hierros1", "Redondos1", "Redondos", nullptr, C, nullptr, nullptr},
+    {"Hierros1", "Mallas1", "Mallas", nullptr, C, nullptr, nullptr},
+    {"", "Divisasonline1", "Divisas  ", nullptr, S, nullptr, nullptr},
+    {"Divisasonline1", "Conversoronline1", "Conversor \"on-line\"", nullptr, C, nullptr,
+     &P::Conversoronline1Click},
+    {"", "Calculadora1", "Calculadora", nullptr, C, nullptr, &P::Calculadora1Click},
+    {"", "Acercade1", "Ayuda", nullptr, S, nullptr, nullptr},
+    {"Acercade1", "Cmopersonalizar1", "Cómo personalizar...", nullptr, C, nullptr,
+     &P::Cmopersonalizar1Click},
+    {"Acercade1", "Lame1", "Léame", nullptr, C, nullptr, &P::Lame1Click},
+    {"Acercade1", "Acercade2", "Acerca de...", nullptr, C, nullptr, &P::Acercade2Click},
+};
+const int kMenuRowCount = sizeof kMenu / sizeof kMenu[0];
+
+const MenuRow* FindMenuRow(const QString& item) {
+  for (const MenuRow& row : kMenu) {
+    if (item == QLatin1String(row.item)) return &row;
+  }
+  return nullptr;
+}

@@ -29,11 +29,11 @@ const QString kOneNauticalMile = QStringLiteral("1");
 
 // Layout: the metric column on the left with the astronomical units below it, the British
 // column on the right; a row every 32 pixels.
-constexpr int kTop = 16;
+constexpr int kTop = 24;
 constexpr int kRow = 32;
-constexpr int kMetricEditX = 160;
-constexpr int kBritishLabelX = 306;
-constexpr int kBritishEditX = 456;
+constexpr int kMetricEditX = 150;
+constexpr int kBritishLabelX = 300;
+constexpr int kBritishEditX = 452;
 constexpr int kEditWidth = 121;
 constexpr int kEditHeight = 21;
 

@@ -1,6 +1,7 @@
 #include "app/Catalogue.h"
 
 #include "app/Unidadpresentacion.h"
+#include "tools/length/Unidadv.h"
 
 // The tool windows, each enabled here when it is built.
 
@@ -24,7 +25,7 @@ const MenuRow kMenu[] = {
     {"Numeracin1", "Romanos1", "Romanos", nullptr, C, nullptr, nullptr},
     {"Numeracin1", "Aletras1", "A letras", nullptr, C, nullptr, nullptr},
     {"Otros1", "Ms1", "&Lineales", "N2", S, nullptr, nullptr},
-    {"Ms1", "Longitud1", "Longitud", nullptr, C, nullptr, nullptr},
+    {"Ms1", "Longitud1", "Longitud", nullptr, C, Make<TForm3>, nullptr},
     {"Ms1", "Fraccindepulgada1", "Pulgada y fracción", nullptr, C, nullptr, nullptr},
     {"Ms1", "Piesacm1", "Pies y pulgadas", nullptr, C, nullptr, nullptr},
     {"Ms1", "Grficas1", "Gráficas", nullptr, C, nullptr, nullptr},

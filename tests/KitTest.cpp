@@ -475,3 +475,37 @@ TEST_F(Edit, WithoutADefaultButtonEnterIsAnOrdinaryKey) {
 }
 
 }  // namespace
+
+namespace {
+
+// Key preview reaches the form from any control: here Escape closes the window from a button.
+TEST_F(HostFixture, KeyPreviewLetsTheFormSeeKeysOfEveryControlFirst) {
+  TForm form(nullptr, QStringLiteral("PreviewForm"));
+  auto* edit = new TEdit(&form, QStringLiteral("Edit1"), QString());
+  auto* button = new TButton(&form, QStringLiteral("Button1"), QStringLiteral("Uno"));
+  button->move(0, 40);
+  int clicks = 0;
+  button->OnClick = [&] { ++clicks; };
+  std::vector<int> seen;
+  form.KeyPreview = true;
+  form.OnKeyDown = [&](int& key, Qt::KeyboardModifiers) {
+    seen.push_back(key);
+    if (key == Qt::Key_Escape) form.Close();
+  };
+  form.OnKeyPress = [&](char16_t& key) {
+    if (key == u'a') key = u'b';
+    if (key == u'x') key = 0;
+  };
+  user::Show(&form);
+  user::Type(edit, QStringLiteral("axc"));
+  EXPECT_EQ(edit->Text(), "bc");
+  button->setFocus(Qt::TabFocusReason);
+  user::Key(button, Qt::Key_Space);
+  EXPECT_EQ(clicks, 1);
+  user::Key(button, Qt::Key_Escape);
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(seen, (std::vector<int>{Qt::Key_A, Qt::Key_X, Qt::Key_C, Qt::Key_Space,
+                                    Qt::Key_Escape}));
+}
+
+}  // namespace

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <memory>
 
 #include "app/Unidadpresentacion.h"
@@ -13,6 +15,13 @@ const char* const kApplicationTitle = "Tarvel - conversor de unidades";
 
 void PrepareApplication() {
   platform::SetApplicationTitle(QString::fromUtf8(kApplicationTitle));
+  // Qt's own texts (the buttons of message boxes, the edits' context menu) in Spanish, like
+  // every other text of the program.
+  static QTranslator qtTexts;
+  if (qtTexts.load(QStringLiteral("qtbase_es"),
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(&qtTexts);
+  }
   platform::ReadDecimalSeparatorFromSystem();
   // The windows were designed for these families; fontconfig's metric-compatible
   // substitutes stand in for them.

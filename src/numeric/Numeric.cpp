@@ -95,12 +95,11 @@ QString FormatValue(double value) {
   char digits[18];
   digits[0] = buffer[0];
   std::memcpy(digits + 1, buffer + 2, 17);
-  const char* e = static_cast<const char*>(std::memchr(buffer, 'e', static_cast<size_t>(result.ptr - buffer)));
-  // to_chars writes no terminating NUL: the exponent is read up to the end it reported.
-  const char* exponentText = e + 1;
-  if (*exponentText == '+') ++exponentText;
-  int exponent = 0;  // value = d.ddd... * 10^exponent
-  std::from_chars(exponentText, result.ptr, exponent);
+  const char* e = static_cast<const char*>(
+      std::memchr(buffer, 'e', static_cast<size_t>(result.ptr - buffer)));
+  int exponent = 0;  // value = d.ddd... * 10^exponent; the buffer has no terminating NUL
+  const char* digitsOfExponent = e[1] == '+' ? e + 2 : e + 1;
+  std::from_chars(digitsOfExponent, result.ptr, exponent);
   int count = 15;
   if (digits[15] >= '5') {
     int i = 14;

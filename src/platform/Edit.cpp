@@ -11,35 +11,10 @@
 #include <QSignalBlocker>
 
 #include "platform/Form.h"
+#include "platform/Input.h"
 #include "platform/Messages.h"
 
 namespace {
-
-// The character that a key stroke types, as the form library delivers it: Ctrl+letter as
-// its control code, Backspace 8, Enter 13, Escape 27; Delete and Alt combinations type none.
-char16_t CharacterOf(const QKeyEvent* event) {
-  const int key = event->key();
-  const Qt::KeyboardModifiers mods = event->modifiers();
-  const bool ctrl = mods & Qt::ControlModifier;
-  const bool alt = mods & Qt::AltModifier;
-  if (ctrl && !alt) {
-    if (key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<char16_t>(key - Qt::Key_A + 1);
-    return 0;
-  }
-  if (alt && !ctrl) return 0;
-  switch (key) {
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Delete: return 0;
-    default: break;
-  }
-  const QString text = event->text();
-  if (text.isEmpty()) return 0;
-  const char16_t c = text.at(0).unicode();
-  return (c >= 0x20 && c != 0x7f) ? c : 0;
-}
 
 QString FirstLine(const QString& text) {
   const auto end = std::find_if(text.begin(), text.end(), [](QChar c) {
@@ -138,7 +113,7 @@ void TEdit::keyPressEvent(QKeyEvent* event) {
     if (self && k != 0) KeyDownAction(k, event);
   });
   if (!self) return;
-  if (const char16_t c = CharacterOf(event)) platform::Guard([&] { Character(c); });
+  if (const char16_t c = platform::CharacterOf(event)) platform::Guard([&] { Character(c); });
 }
 
 void TEdit::KeyDownAction(int key, QKeyEvent* event) {

@@ -1,16 +1,75 @@
 #include "platform/Form.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
 
+#include "platform/Edit.h"
+#include "platform/Input.h"
 #include "platform/Messages.h"
+
+namespace {
+
+// Key preview for the controls that are not our edits (the edits call the form themselves,
+// with their own timing): the form sees the key down and the character first, and may
+// discard either or replace the character.
+class KeyPreviewFilter : public QObject {
+ public:
+  bool eventFilter(QObject* receiver, QEvent* event) override {
+    // A key event that a widget does not take travels on to its parents: only its first
+    // receiver counts. A key's release ends it.
+    if (event->type() == QEvent::KeyRelease) last_ = nullptr;
+    if (event->type() != QEvent::KeyPress || sending_ || event == last_) return false;
+    last_ = event;
+    auto* widget = qobject_cast<QWidget*>(receiver);
+    if (!widget || qobject_cast<TEdit*>(widget)) return false;
+    auto* form = qobject_cast<TForm*>(widget->window());
+    if (!form || !form->KeyPreview || (!form->OnKeyDown && !form->OnKeyPress)) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    int code = key->key();
+    bool consumed = false;
+    platform::Guard([&] {
+      if (form->OnKeyDown) form->OnKeyDown(code, key->modifiers());
+    });
+    if (code == 0) consumed = true;
+    char16_t c = platform::CharacterOf(key);
+    if (!consumed && c && form->OnKeyPress) {
+      const char16_t typed = c;
+      platform::Guard([&] { form->OnKeyPress(c); });
+      if (c == 0) {
+        consumed = true;
+      } else if (c != typed) {
+        QKeyEvent replaced(QEvent::KeyPress, key->key(), key->modifiers(), QString(QChar(c)));
+        sending_ = true;
+        QCoreApplication::sendEvent(receiver, &replaced);
+        sending_ = false;
+        consumed = true;
+      }
+    }
+    return consumed;
+  }
+
+ private:
+  bool sending_ = false;
+  const QEvent* last_ = nullptr;
+};
+
+void InstallKeyPreview() {
+  static KeyPreviewFilter* filter = nullptr;
+  if (filter || !QCoreApplication::instance()) return;
+  filter = new KeyPreviewFilter;
+  QCoreApplication::instance()->installEventFilter(filter);
+}
+
+}  // namespace
 
 TForm::TForm(QWidget* owner, const QString& name) : QDialog(owner) {
   setObjectName(name);
   setModal(true);
   SetBorder(Border::Single);
+  InstallKeyPreview();
 }
 
 int TForm::ShowModal() { return exec(); }

@@ -68,6 +68,30 @@ KeyStroke Character(QChar c) {
 }
 }  // namespace keys
 
+char16_t CharacterOf(const QKeyEvent* event) {
+  const int key = event->key();
+  const Qt::KeyboardModifiers mods = event->modifiers();
+  const bool ctrl = mods & Qt::ControlModifier;
+  const bool alt = mods & Qt::AltModifier;
+  if (ctrl && !alt) {
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<char16_t>(key - Qt::Key_A + 1);
+    return 0;
+  }
+  if (alt && !ctrl) return 0;
+  switch (key) {
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Delete: return 0;
+    default: break;
+  }
+  const QString text = event->text();
+  if (text.isEmpty()) return 0;
+  const char16_t c = text.at(0).unicode();
+  return (c >= 0x20 && c != 0x7f) ? c : 0;
+}
+
 void SimulateKeys(const std::vector<KeyStroke>& strokes) {
   if (strokes.empty()) return;
   g_pending += static_cast<int>(strokes.size());

@@ -11,6 +11,7 @@
 #include <Qt>
 #include <vector>
 
+class QKeyEvent;
 class QWidget;
 
 namespace platform {
@@ -28,6 +29,10 @@ KeyStroke Delete();
 KeyStroke ShiftHome();
 KeyStroke Character(QChar c);
 }  // namespace keys
+
+// The character that a key stroke types, as the form library delivers it: Ctrl+letter as its
+// control code, Backspace 8, Enter 13, Escape 27; Delete and Alt combinations type none (0).
+char16_t CharacterOf(const QKeyEvent* event);
 
 // Queues the strokes; each reaches the widget that has the keyboard focus when it is
 // processed (or the active window when nothing has the focus).

@@ -1,0 +1,343 @@
+#include "driver/ScriptRunner.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QThread>
+#include <QTimer>
+#include <cstdio>
+
+#include "app/Unidadpresentacion.h"
+#include "driver/Inspect.h"
+#include "platform/Edit.h"
+#include "platform/Host.h"
+#include "platform/Input.h"
+#include "platform/Locale.h"
+
+namespace driver {
+namespace {
+
+struct DriverError {
+  QString message;
+};
+
+[[noreturn]] void Fail(const QString& message) { throw DriverError{message}; }
+
+// "word rest": the first word and what follows its single separating blank.
+std::pair<QString, QString> Split(const QString& text) {
+  const int blank = text.indexOf(u' ');
+  if (blank < 0) return {text, QString()};
+  return {text.left(blank), text.mid(blank + 1)};
+}
+
+QString WithoutMnemonic(QString caption) {
+  caption.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+  const int tab = caption.indexOf(u'\t');
+  return tab < 0 ? caption : caption.left(tab);
+}
+
+}  // namespace
+
+void Print(const QString& line) {
+  const QByteArray bytes = line.toUtf8();
+  std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+  std::fputc('\n', stdout);
+  std::fflush(stdout);
+}
+
+ScriptRunner::ScriptRunner(QStringList lines, TFormPrincipal* main, platform::RecordingHost* host)
+    : lines_(std::move(lines)), main_(main), host_(host) {}
+
+void ScriptRunner::Start() { QTimer::singleShot(0, this, [this] { Next(); }); }
+
+void ScriptRunner::Finish(int code) {
+  if (finished_) return;
+  finished_ = true;
+  exitCode_ = code;
+  QCoreApplication::exit(code);
+}
+
+void ScriptRunner::Settle() {
+  for (int round = 0; round < 1000; ++round) {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    if (platform::PendingSimulatedKeys() == 0) break;
+  }
+  // A window that closed leaves the one under it active, as a desktop would.
+  if (!QApplication::activeWindow() && !QApplication::activePopupWidget()) {
+    QWidget* top = QApplication::activeModalWidget();
+    if (!top && main_->isVisible()) top = main_;
+    if (top) {
+      top->activateWindow();
+      QApplication::setActiveWindow(top);
+      QCoreApplication::processEvents();
+    }
+  }
+}
+
+void ScriptRunner::Next() {
+  if (finished_) return;
+  // Called back from the processing of events inside the running command (not from a modal
+  // loop it opened): the command is not done yet.
+  if (!running_.empty() && running_.back() == QThread::currentThread()->loopLevel()) {
+    QTimer::singleShot(0, this, [this] { Next(); });
+    return;
+  }
+  try {
+    Settle();
+    if (!main_->isVisible() && !QApplication::activeModalWidget()) {
+      Finish(0);  // the program has ended (its main window closed)
+      return;
+    }
+    QString line;
+    while (index_ < lines_.size()) {
+      line = lines_[index_++];
+      while (line.endsWith(u'\r') || line.endsWith(u'\n')) line.chop(1);
+      while (!line.isEmpty() && line[0].isSpace()) line.remove(0, 1);
+      if (!line.isEmpty() && !line.startsWith(u'#')) break;
+      line.clear();
+    }
+    if (line.isEmpty()) {
+      Finish(0);
+      return;
+    }
+    // The next command is queued first: a command that opens a modal window or a pop-up
+    // menu returns only when it closes, and the commands in between run inside it.
+    QTimer::singleShot(0, this, [this] { Next(); });
+    running_.push_back(QThread::currentThread()->loopLevel());
+    struct Done {
+      std::vector<int>& running;
+      ~Done() { running.pop_back(); }
+    } done{running_};
+    Execute(line);
+  } catch (const DriverError& error) {
+    Print(QStringLiteral("error: ") + error.message);
+    Finish(2);
+  } catch (const std::exception& error) {
+    Print(QStringLiteral("error: uncaught exception: ") + QString::fromLocal8Bit(error.what()));
+    Finish(2);
+  }
+}
+
+QWidget* ScriptRunner::ActiveWindow() const {
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  if (QWidget* active = QApplication::activeWindow()) return active;
+  return main_;
+}
+
+QWidget* ScriptRunner::Control(const QString& name) const {
+  QWidget* window = ActiveWindow();
+  QWidget* control = FindControl(window, name);
+  if (!control) {
+    Fail(QStringLiteral("no control '%1' in the window '%2'").arg(name, window->windowTitle()));
+  }
+  if (!control->isVisible()) Fail(QStringLiteral("'%1' is not visible").arg(name));
+  return control;
+}
+
+void ScriptRunner::FocusAsClick(QWidget* control) {
+  if (control->hasFocus()) return;
+  if (qobject_cast<QLineEdit*>(control)) {
+    platform::SendMouseClick(control);  // also places the caret where the click is
+  } else {
+    control->setFocus(Qt::MouseFocusReason);
+  }
+}
+
+void ScriptRunner::Execute(const QString& line) {
+  const auto [command, rest] = Split(line);
+  const auto [name, text] = Split(rest);
+
+  if (command == QLatin1String("decimal")) {
+    if (opened_) Fail(QStringLiteral("decimal must come before the first open"));
+    if (rest != QLatin1String(",") && rest != QLatin1String(".")) {
+      Fail(QStringLiteral("decimal takes , or ."));
+    }
+    platform::SetDecimalSeparator(rest[0].unicode());
+  } else if (command == QLatin1String("open")) {
+    if (ActiveWindow() != main_) Fail(QStringLiteral("the main window is not the active window"));
+    QAction* action = main_->MenuItem(rest);
+    if (!action || action->menu()) Fail(QStringLiteral("no menu command '%1'").arg(rest));
+    if (!action->isVisible()) Fail(QStringLiteral("'%1' is not visible").arg(rest));
+    if (!action->isEnabled()) Fail(QStringLiteral("'%1' is disabled").arg(rest));
+    opened_ = true;
+    action->trigger();
+  } else if (command == QLatin1String("close")) {
+    QWidget* window = ActiveWindow();
+    if (window == main_) Fail(QStringLiteral("no tool window is open"));
+    window->close();
+  } else if (command == QLatin1String("window")) {
+    Print(QStringLiteral("window = ") + ActiveWindow()->windowTitle());
+  } else if (command == QLatin1String("type")) {
+    QWidget* control = Control(name);
+    FocusAsClick(control);
+    for (const QChar c : text) {
+      QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : control;
+      platform::SendKeyStroke(target, platform::keys::Character(c));
+      Settle();
+    }
+  } else if (command == QLatin1String("key")) {
+    QWidget* control = Control(name);
+    platform::KeyStroke stroke;
+    if (!ParseKey(text, &stroke)) Fail(QStringLiteral("unknown key '%1'").arg(text));
+    FocusAsClick(control);
+    platform::SendKeyStroke(QApplication::focusWidget() ? QApplication::focusWidget() : control,
+                            stroke);
+  } else if (command == QLatin1String("paste")) {
+    auto* edit = qobject_cast<QLineEdit*>(Control(name));
+    if (!edit) Fail(QStringLiteral("'%1' is not an edit").arg(name));
+    // A right click gives the focus as the keyboard would: the text gets selected.
+    if (!edit->hasFocus()) edit->setFocus(Qt::OtherFocusReason);
+    edit->selectAll();
+    if (auto* own = qobject_cast<TEdit*>(edit)) {
+      own->PasteText(text);
+    } else {
+      edit->insert(text);
+    }
+  } else if (command == QLatin1String("setclipboard")) {
+    QGuiApplication::clipboard()->setText(rest);
+  } else if (command == QLatin1String("focus")) {
+    FocusAsClick(Control(rest));
+  } else if (command == QLatin1String("click")) {
+    platform::SendMouseClick(Control(rest));
+  } else if (command == QLatin1String("clickat")) {
+    const auto [x, y] = Split(text);
+    bool okX = false, okY = false;
+    const QPoint at(x.toInt(&okX), y.toInt(&okY));
+    if (!okX || !okY) Fail(QStringLiteral("clickat takes a control and two numbers"));
+    platform::SendMouseClick(Control(name), at);
+  } else if (command == QLatin1String("rightclick")) {
+    QWidget* control = Control(rest);
+    if (!control->hasFocus() && (control->focusPolicy() & Qt::ClickFocus)) {
+      control->setFocus(Qt::OtherFocusReason);
+    }
+    const QPoint at = control->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, control->mapToGlobal(at));
+    QCoreApplication::sendEvent(control, &event);
+  } else if (command == QLatin1String("hover")) {
+    platform::SendMouseMove(Control(rest));
+  } else if (command == QLatin1String("menu")) {
+    auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!popup) Fail(QStringLiteral("no pop-up menu is open"));
+    QAction* chosen = nullptr;
+    for (QAction* action : popup->actions()) {
+      if (action->isSeparator()) continue;
+      if (action->objectName() == rest || WithoutMnemonic(action->text()) == rest) chosen = action;
+    }
+    if (!chosen) {
+      QStringList items;
+      for (QAction* action : popup->actions()) {
+        if (!action->isSeparator()) items << WithoutMnemonic(action->text());
+      }
+      Fail(QStringLiteral("no item '%1' in the pop-up menu (%2)").arg(rest, items.join(u", ")));
+    }
+    if (!chosen->isEnabled()) Fail(QStringLiteral("'%1' is disabled").arg(rest));
+    popup->setActiveAction(chosen);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QCoreApplication::sendEvent(popup, &press);
+  } else if (command == QLatin1String("tab")) {
+    for (QTabWidget* tabs : ActiveWindow()->findChildren<QTabWidget*>()) {
+      for (int i = 0; i < tabs->count(); ++i) {
+        if (WithoutMnemonic(tabs->tabText(i)) == rest && tabs->isVisible()) {
+          tabs->setCurrentIndex(i);
+          return;
+        }
+      }
+    }
+    Fail(QStringLiteral("no tab '%1'").arg(rest));
+  } else if (command == QLatin1String("choose")) {
+    QWidget* control = Control(name);
+    bool byNumber = false;
+    const int number = text.startsWith(u'#') ? text.mid(1).toInt(&byNumber) : -1;
+    if (auto* combo = qobject_cast<QComboBox*>(control)) {
+      const int index = byNumber ? number : combo->findText(text, Qt::MatchExactly);
+      if (index < 0 || index >= combo->count()) Fail(QStringLiteral("no item '%1'").arg(text));
+      combo->setCurrentIndex(index);
+      Q_EMIT combo->activated(index);
+      Q_EMIT combo->textActivated(combo->itemText(index));
+    } else if (auto* view = qobject_cast<QAbstractItemView*>(control)) {
+      QModelIndex index;
+      if (byNumber) {
+        index = view->model()->index(number, 0, view->rootIndex());
+      } else {
+        const QModelIndexList found = view->model()->match(
+            view->model()->index(0, 0, view->rootIndex()), Qt::DisplayRole, text, 1,
+            Qt::MatchExactly);
+        if (!found.isEmpty()) index = found.first();
+      }
+      if (!index.isValid()) Fail(QStringLiteral("no item '%1'").arg(text));
+      view->scrollTo(index);
+      platform::SendMouseClick(view->viewport(), view->visualRect(index).center());
+    } else {
+      Fail(QStringLiteral("'%1' is not a list").arg(name));
+    }
+  } else if (command == QLatin1String("cell")) {
+    auto* grid = qobject_cast<QTableWidget*>(Control(name));
+    if (!grid) Fail(QStringLiteral("'%1' is not a grid").arg(name));
+    const QStringList parts = text.split(u' ');
+    bool okCol = false, okRow = false;
+    const int col = parts.value(0).toInt(&okCol);
+    const int row = parts.value(1).toInt(&okRow);
+    if (!okCol || !okRow || parts.size() < 2) Fail(QStringLiteral("cell takes COL ROW TEXT"));
+    const QString typed = text.section(u' ', 2);
+    const QModelIndex index = grid->model()->index(row, col);
+    if (!index.isValid()) Fail(QStringLiteral("no cell %1,%2").arg(col).arg(row));
+    grid->scrollTo(index);
+    platform::SendMouseClick(grid->viewport(), grid->visualRect(index).center());
+    grid->edit(index);
+    Settle();
+    if (auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget())) editor->selectAll();
+    for (const QChar c : typed) {
+      platform::SendKeyStroke(QApplication::focusWidget(), platform::keys::Character(c));
+      Settle();
+    }
+  } else if (command == QLatin1String("answer")) {
+    if (rest == QLatin1String("yes")) {
+      host_->answers.push_back(platform::Answer::Yes);
+    } else if (rest == QLatin1String("no")) {
+      host_->answers.push_back(platform::Answer::No);
+    } else if (rest == QLatin1String("ok")) {
+      host_->answers.push_back(platform::Answer::Ok);
+    } else {
+      Fail(QStringLiteral("answer takes yes, no or ok"));
+    }
+  } else if (command == QLatin1String("show")) {
+    QList<QWidget*> controls;
+    if (rest.isEmpty()) {
+      controls = ControlsInTabOrder(ActiveWindow());
+    } else {
+      for (const QString& each : rest.split(u' ', Qt::SkipEmptyParts)) controls << Control(each);
+    }
+    for (QWidget* control : controls) {
+      for (const QString& shown : Describe(control)) Print(shown);
+    }
+  } else if (command == QLatin1String("state")) {
+    for (const QString& each : rest.split(u' ', Qt::SkipEmptyParts)) {
+      Print(DescribeState(Control(each)));
+    }
+  } else if (command == QLatin1String("status")) {
+    bool found = false;
+    const QString status = StatusText(ActiveWindow(), &found);
+    if (!found) Fail(QStringLiteral("the window has no status bar"));
+    Print(QStringLiteral("status = ") + status);
+  } else if (command == QLatin1String("focused")) {
+    QWidget* w = QApplication::focusWidget();
+    while (w && w->objectName().isEmpty()) w = w->parentWidget();
+    Print(w ? w->objectName() : QStringLiteral("none"));
+  } else if (command == QLatin1String("echo")) {
+    Print(rest);
+  } else {
+    Fail(QStringLiteral("unknown command '%1'").arg(command));
+  }
+}
+
+}  // namespace driver

@@ -1,0 +1,47 @@
+#pragma once
+// Runs a script of driver commands against the real windows, one command per line, each
+// after the program has become idle: pending events, timers and simulated keys processed.
+
+#include <QObject>
+#include <QStringList>
+#include <vector>
+
+class QWidget;
+class TFormPrincipal;
+namespace platform {
+class RecordingHost;
+}
+
+namespace driver {
+
+// Everything the driver prints goes through here, in order.
+void Print(const QString& line);
+
+class ScriptRunner : public QObject {
+ public:
+  ScriptRunner(QStringList lines, TFormPrincipal* main, platform::RecordingHost* host);
+  void Start();
+  int ExitCode() const { return exitCode_; }
+
+ private:
+  void Next();
+  void Settle();
+  void Finish(int code);
+  void Execute(const QString& line);
+  QWidget* ActiveWindow() const;
+  QWidget* Control(const QString& name) const;
+  void FocusAsClick(QWidget* control);
+
+  QStringList lines_;
+  int index_ = 0;
+  TFormPrincipal* main_;
+  platform::RecordingHost* host_;
+  // The event-loop level of each command still running (an open modal window or pop-up menu
+  // runs the next commands inside its own loop).
+  std::vector<int> running_;
+  bool opened_ = false;
+  bool finished_ = false;
+  int exitCode_ = 0;
+};
+
+}  // namespace driver

@@ -1,0 +1,124 @@
+// tarvel-script: drives the real windows headless from a script, for acceptance tests and for
+// anyone who wants to reproduce a behaviour. Commands come one per line from the file named
+// as the argument, or from standard input; blank lines and lines starting with # are skipped.
+//
+//   decimal , | .            the regional decimal separator, before the first open
+//   open ITEM                runs the main menu command named ITEM (e.g. Longitud1)
+//   close                    closes the open tool window as its close box would
+//   window                   prints "window = CAPTION" for the active window
+//   type WIDGET TEXT         focuses WIDGET as a click would (if needed), types TEXT key by key
+//   key WIDGET KEY           one key stroke: Delete, Backspace, Home, End, Return, Escape,
+//                            Tab, Ctrl+V, Shift+Home, Keypad1, F1, a letter...
+//   paste WIDGET TEXT        replaces WIDGET's text with TEXT as the context menu's paste would
+//   setclipboard TEXT        puts TEXT on the clipboard
+//   focus WIDGET             gives WIDGET the focus as a mouse click would
+//   click WIDGET             a left click in its middle; clickat WIDGET X Y at a pixel
+//   rightclick WIDGET        presses the right button there: its pop-up menu opens
+//   hover WIDGET             moves the mouse over it
+//   menu ITEM                chooses ITEM (its name or caption) in the open pop-up menu
+//   tab CAPTION              shows the tab captioned CAPTION
+//   choose WIDGET ITEM       selects ITEM (its text, or #N) in a combo box, list or grid
+//   cell WIDGET COL ROW TEXT selects a grid cell and types TEXT into it
+//   answer yes|no|ok         the answer to the next message box (else its first button)
+//   show [WIDGET ...]        prints "WIDGET = text" (no names: every control in tab order)
+//   state WIDGET ...         prints enabled, visible, bold, colours and hint
+//   status                   prints "status = TEXT", the status bar's panels
+//   focused                  prints the name of the widget that has the focus
+//   echo TEXT                prints TEXT
+//
+// Message boxes print as "box CAPTION | TEXT | ICON | BUTTONS -> ANSWER", the shell's open as
+// "shell TARGET", the program's clipboard writes as "clipboard TEXT". An unknown command or
+// control prints "error: ..." and ends the run with exit status 2.
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+#include "app/Startup.h"
+#include "app/Unidadpresentacion.h"
+#include "driver/ScriptRunner.h"
+#include "platform/Host.h"
+#include "platform/Locale.h"
+
+namespace {
+
+QStringList ReadScript(int argc, char** argv, bool* ok) {
+  QStringList lines;
+  *ok = true;
+  if (argc > 1) {
+    QFile file(QString::fromLocal8Bit(argv[1]));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+      *ok = false;
+      return lines;
+    }
+    while (!file.atEnd()) lines << QString::fromUtf8(file.readLine());
+  } else {
+    std::string line;
+    while (std::getline(std::cin, line)) lines << QString::fromStdString(line);
+  }
+  return lines;
+}
+
+// The program's folders point into a scratch directory of this run.
+void PrivateFolders(const QTemporaryDir& scratch) {
+  const QString root = scratch.path();
+  for (const char* folder : {"config", "runtime", "cache", "tmp"}) QDir(root).mkdir(QLatin1String(folder));
+  QFile::setPermissions(root + QStringLiteral("/runtime"),
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  qputenv("XDG_CONFIG_HOME", (root + QStringLiteral("/config")).toLocal8Bit());
+  qputenv("XDG_RUNTIME_DIR", (root + QStringLiteral("/runtime")).toLocal8Bit());
+  qputenv("XDG_CACHE_HOME", (root + QStringLiteral("/cache")).toLocal8Bit());
+  qputenv("TMPDIR", (root + QStringLiteral("/tmp")).toLocal8Bit());
+}
+
+// Qt's offscreen platform warns about what it cannot do; the driver's output stays clean.
+void QuietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message.startsWith(QLatin1String("This plugin does not support"))) return;
+  std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QTemporaryDir scratch(QDir::tempPath() + QStringLiteral("/tarvel-script-XXXXXX"));
+  if (!scratch.isValid()) {
+    std::fprintf(stderr, "tarvel-script: cannot create a scratch directory\n");
+    return 2;
+  }
+  PrivateFolders(scratch);
+
+  bool ok = false;
+  const QStringList lines = ReadScript(argc, argv, &ok);
+  if (!ok) {
+    driver::Print(QStringLiteral("error: cannot read %1").arg(QString::fromLocal8Bit(argv[1])));
+    return 2;
+  }
+
+  qInstallMessageHandler(QuietOffscreen);
+  QApplication app(argc, argv);
+  PrepareApplication();
+  platform::SetDecimalSeparator(u'.');
+  platform::RecordingHost host;
+  host.print = driver::Print;
+  platform::SetHost(&host);
+
+  int code = 0;
+  {
+    TFormPrincipal FormPrincipal;
+    FormPrincipal.show();
+    FormPrincipal.activateWindow();
+    QApplication::setActiveWindow(&FormPrincipal);
+    driver::ScriptRunner runner(lines, &FormPrincipal, &host);
+    runner.Start();
+    QApplication::exec();
+    code = runner.ExitCode();
+  }
+  platform::SetHost(nullptr);
+  return code;
+}

@@ -1,5 +1,7 @@
 // Reading, display, rounding and the key filter, with both decimal separators.
 #include <cfloat>
+#include <cstring>
+#include <utility>
 
 #include "TestSupport.h"
 #include "numeric/Numeric.h"
@@ -25,6 +27,23 @@ TEST_P(Numeric, FormatValueChoosesFixedOrScientificAt15Digits) {
   EXPECT_EQ(FormatValue(-1e-300), S("-1E-300"));
   EXPECT_EQ(FormatValue(DBL_MAX), S("1,79769313486232E308"));
   EXPECT_EQ(FormatValue(5e-324), S("4,94065645841247E-324"));
+}
+
+// Leaves digits on the stack where the display's buffers will lie.
+[[gnu::noinline]] void LitterTheStack() {
+  char junk[4096];
+  std::memset(junk, '7', sizeof junk);
+  asm volatile("" : : "r"(junk) : "memory");  // the writes must happen
+}
+
+TEST_P(Numeric, FormatValueReadsTheExponentOnlyAsFarAsItWasWritten) {
+  const std::pair<double, const char*> cases[] = {
+      {3.3e100, "3,3E100"}, {1e-300, "1E-300"}, {6.02e29, "6,02E29"}, {2.5e-7, "2,5E-7"}};
+  for (const auto& [value, text] : cases) {
+    LitterTheStack();
+    const QString shown = FormatValue(value);
+    EXPECT_EQ(shown, S(text));
+  }
 }
 
 TEST_P(Numeric, FormatValueRoundsHalfUpAtTheFifteenthDigit) {

@@ -2,6 +2,8 @@
 
 #include "app/Unidadpresentacion.h"
 #include "tools/length/Unidadv.h"
+#include "tools/physical/Unidadmasa.h"
+#include "tools/physical/Unidadvel.h"
 
 // The tool windows, each enabled here when it is built.
 
@@ -32,14 +34,14 @@ const MenuRow kMenu[] = {
     {"Ms1", "Zapatos2", "Zapatos", nullptr, C, nullptr, nullptr},
     {"Otros1", "Superficie1", "&Superficie", nullptr, C, nullptr, nullptr},
     {"Otros1", "Volumenycapacidad1", "&Volumen y capacidad", nullptr, C, nullptr, nullptr},
-    {"Otros1", "Masa1", "&Masa", nullptr, C, nullptr, nullptr},
+    {"Otros1", "Masa1", "&Masa", nullptr, C, Make<TFormMasa>, nullptr},
     {"Otros1", "Densidad1", "&Densidad", nullptr, C, nullptr, nullptr},
     {"Otros1", "Peso1", "&Peso", nullptr, C, nullptr, nullptr},
     {"Otros1", "P1", "Presión", nullptr, C, nullptr, nullptr},
     {"Otros1", "Temperatura1", "Temperatura", nullptr, S, nullptr, nullptr},
     {"Temperatura1", "Unidades1", "Unidades", nullptr, C, nullptr, nullptr},
     {"Temperatura1", "SensacinTrmica1", "Sensación Térmica", nullptr, C, nullptr, nullptr},
-    {"Otros1", "Velocidad1", "Velocidad", nullptr, C, nullptr, nullptr},
+    {"Otros1", "Velocidad1", "Velocidad", nullptr, C, Make<TFormVel>, nullptr},
     {"Otros1", "Caudal1", "Caudal", nullptr, C, nullptr, nullptr},
     {"Otros1", "Tiempo1", "Tiempo", nullptr, C, nullptr, nullptr},
     {"Otros1", "Energa1", "Energía", nullptr, C, nullptr, nullptr},

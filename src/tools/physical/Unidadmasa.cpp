@@ -1,0 +1,215 @@
+#include "tools/physical/Unidadmasa.h"
+
+#include <QColor>
+
+#include "numeric/Numeric.h"
+#include "platform/Controls.h"
+#include "platform/Edit.h"
+
+namespace {
+
+constexpr int kEditBound = 30;  // Edit26 and Edit27 do not exist
+constexpr int kHub = 2;         // the kilogram edit
+constexpr int kGuarded = 6;     // "uma - O16": the one product tested against the limit
+constexpr Extended kLimit = 1e300L;
+
+enum class Kind { Metric, Atomic, Old };  // navy, green, teal labels
+
+struct MassUnit {
+  int edit;
+  const char* caption;  // UTF-8
+  // A value of this unit times toKg gives kilograms; kilograms times fromKg give this unit.
+  // Each row's two factors are reciprocals, each used as given.
+  Extended toKg;
+  Extended fromKg;
+  Kind kind;
+};
+
+// The hub first, then the other edits in the order in which the hub writes them.
+constexpr MassUnit kUnits[] = {
+    {2, "kilogramo", 1.0L, 1.0L, Kind::Metric},
+    {1, "tonelada", 1000.0L, 0.001L, Kind::Metric},
+    {3, "gramo", 0.001L, 1000.0L, Kind::Metric},
+    {4, "unidad MKpS", 9.80665L, 0.10197162129779283L, Kind::Metric},
+    {5, "uma - C12", 1.66054e-27L, 6.022137376997844e26L, Kind::Atomic},
+    {6, "uma - O16", 1.66001e-27L, 6.0240600960235186e26L, Kind::Atomic},
+    {7, "uma - H1", 1.67353e-27L, 5.975393330265965e26L, Kind::Atomic},
+    {8, "avogramo", 1.66036e-24L, 6.0227902382615816e23L, Kind::Atomic},
+    {9, "tonelada larga", 1016.0469088L, 0.0009842065276110606L, Kind::Metric},
+    {10, "tonelada corta", 907.18474L, 0.001102311310924388L, Kind::Metric},
+    {11, "gross cwt", 50.80234544L, 0.01968413055222121L, Kind::Metric},
+    {12, "net cwt", 45.359237L, 0.022046226218487758L, Kind::Metric},
+    {13, "slug", 14.5939L, 0.06852177964766101L, Kind::Metric},
+    {24, "hyl", 9.80665L, 0.10197162129779283L, Kind::Metric},
+    {14, "lb avoird.", 0.45359237L, 2.2046226218487757L, Kind::Metric},
+    {15, "lb apot. o troy", 0.3732417216L, 2.6792288807189983L, Kind::Metric},
+    {16, "oz apot. o troy", 0.0311034768L, 32.15074656862798L, Kind::Metric},
+    {17, "oz avoird.", 0.028349523125L, 35.27396194958041L, Kind::Metric},
+    {18, "dram apot.", 0.0038879346L, 257.20597254902384L, Kind::Metric},
+    {19, "dram avoird.", 0.0017718451953125L, 564.3833911932866L, Kind::Metric},
+    {20, "pennyweight", 0.00155517384L, 643.0149313725595L, Kind::Metric},
+    {21, "scruple apot.", 0.0012959782L, 771.6179176470715L, Kind::Metric},
+    {22, "carat troy", 0.000205197L, 4873.365595013573L, Kind::Metric},
+    {23, "grano", 6.479891e-5L, 15432.358352941432L, Kind::Metric},
+    {25, "miligramo", 1e-6L, 1e6L, Kind::Metric},
+    {28, "wey", 114.30527724L, 0.008748502467653872L, Kind::Old},
+    {29, "truss", 16.32932532L, 0.06123951727357711L, Kind::Old},
+    {30, "stone", 6.35029318L, 0.1574730444177697L, Kind::Old},
+};
+constexpr int kRows = sizeof kUnits / sizeof kUnits[0];
+
+QColor ColorOf(Kind kind) {
+  switch (kind) {
+    case Kind::Atomic: return QColor(0x00, 0x80, 0x00);
+    case Kind::Old: return QColor(0x00, 0x80, 0x80);
+    case Kind::Metric: break;
+  }
+  return QColor(0x00, 0x00, 0x80);
+}
+
+// Where the edits stand. The labels end a few pixels left of their edits, so each column
+// leaves room for its longest caption at its left.
+constexpr int kPitch = 28;  // from one row of edits to the next
+constexpr int kEditWidth = 121;
+constexpr int kEditHeight = 21;
+struct Column {
+  int x;  // of its edits
+  int y;  // of its first edit
+  int edits[8];
+};
+constexpr Column kColumns[] = {
+    {100, 16, {1, 2, 3, 25}},                     // metric, in the first frame
+    {100, 145, {4}},                              // technical, in the second
+    {100, 190, {5, 6, 7, 8}},                     // atomic, in the third
+    {342, 16, {9, 10, 11, 12, 13, 24, 14, 15}},   // British and US, middle column
+    {592, 16, {16, 17, 18, 19, 20, 21, 22, 23}},  // British and US, right column
+    {342, 257, {28, 29, 30}},                     // in the bracket below the middle column
+};
+
+struct Frame {
+  int x, y, width, height;
+};
+constexpr Frame kFrames[] = {
+    {8, 8, 222, 121}, {8, 137, 222, 37}, {8, 182, 222, 121}, {238, 8, 484, 233}};
+
+}  // namespace
+
+TFormMasa::TFormMasa(QWidget* owner) : TForm(owner, QStringLiteral("FormMasa")) {
+  SetCaption(QStringLiteral("Unidades de masa"));
+  SetBorder(Border::Single);
+  SetClientSize(730, 383);
+  SetPosition(Position::ScreenCenter);
+
+  int bevel = 0;
+  for (const Frame& f : kFrames) {
+    auto* frame = new TBevel(this, QStringLiteral("Bevel%1").arg(++bevel), TBevel::Shape::Box);
+    frame->setGeometry(f.x, f.y, f.width, f.height);
+  }
+  // The open-topped bracket around "wey", "truss" and "stone": left, right and bottom.
+  const QRect bracket(246, 249, 226, 94);
+  auto* left = new TBevel(this, QStringLiteral("Bevel%1").arg(++bevel), TBevel::Shape::LeftLine);
+  left->setGeometry(bracket.left(), bracket.top(), 2, bracket.height());
+  auto* right = new TBevel(this, QStringLiteral("Bevel%1").arg(++bevel), TBevel::Shape::RightLine);
+  right->setGeometry(bracket.right() - 1, bracket.top(), 2, bracket.height());
+  auto* bottom =
+      new TBevel(this, QStringLiteral("Bevel%1").arg(++bevel), TBevel::Shape::BottomLine);
+  bottom->setGeometry(bracket.left(), bracket.bottom() - 1, bracket.width(), 2);
+
+  for (const Column& column : kColumns) {
+    for (int i = 0; i < 8 && column.edits[i] != 0; ++i) {
+      const int n = column.edits[i];
+      Edits[n] = new TEdit(this, QStringLiteral("Edit%1").arg(n));
+      Edits[n]->setGeometry(column.x, column.y + i * kPitch, kEditWidth, kEditHeight);
+    }
+  }
+  for (int row = 0; row < kRows; ++row) {
+    const MassUnit& unit = kUnits[row];
+    TEdit* edit = Edits[unit.edit];
+    AttachLabel(edit, QStringLiteral("Label%1").arg(unit.edit), QString::fromUtf8(unit.caption),
+                ColorOf(unit.kind), true);
+    edit->OnKeyDown = [this](TEdit* sender, int&, Qt::KeyboardModifiers) { Edit1KeyDown(sender); };
+    edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
+    if (unit.edit == kHub) {
+      edit->OnChange = [this](TEdit*) { Edit2Change(); };
+    } else {
+      edit->OnChange = [this, row](TEdit*) { UnitChange(row); };
+    }
+  }
+
+  BitBtn1 =
+      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
+  BitBtn1->setGeometry(630, 345, 83, 27);
+
+  // Edit1 to Edit24, Edit28 to Edit30, the button, and Edit25 last.
+  QWidget* previous = Edits[1];
+  auto chain = [&previous](QWidget* next) {
+    setTabOrder(previous, next);
+    previous = next;
+  };
+  for (int n : {2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14,
+                15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 28, 29, 30}) {
+    chain(Edits[n]);
+  }
+  chain(BitBtn1);
+  chain(Edits[25]);
+
+  ActiveEdit = Edits[1];
+}
+
+void TFormMasa::Edit1KeyDown(TEdit* sender) {
+  Updating = false;
+  ActiveEdit = sender;
+}
+
+void TFormMasa::Edit1KeyPress(TEdit* sender, char16_t& key) {
+  Updating = false;
+  ActiveEdit = sender;
+  key = FilterNumericKey(key, sender);
+}
+
+void TFormMasa::UnitChange(int row) {
+  const MassUnit& unit = kUnits[row];
+  TEdit* edit = Edits[unit.edit];
+  if (!ChangePrologue(edit, kEditBound)) return;
+  // Unless the user is typing here, the hub has just stored this edit's value.
+  if (edit->Focused()) Value[unit.edit] = Store(ParseValue(edit->Text()));
+  if (ActiveEdit == Edits[kHub] || Updating) return;
+  WriteValue(Edits[kHub], Value[kHub], static_cast<Extended>(Value[unit.edit]) * unit.toKg);
+}
+
+void TFormMasa::Edit2Change() {
+  if (Updating) return;
+  // Set for the whole pass and after it, until the next key stroke in an edit.
+  Updating = true;
+  TEdit* hub = Edits[kHub];
+  if (!ChangePrologue(hub, kEditBound)) return;
+  // A value typed elsewhere comes as the unit handler's kilograms, never through the text.
+  if (hub->Focused()) Value[kHub] = Store(ParseValue(hub->Text()));
+  const Extended base = Value[kHub];
+  for (int row = 1; row < kRows; ++row) {
+    const MassUnit& unit = kUnits[row];
+    TEdit* edit = Edits[unit.edit];
+    if (edit == ActiveEdit) continue;
+    const Extended product = base * unit.fromKg;
+    if (unit.edit == kGuarded && product > kLimit) {
+      ResetOverflow();
+      return;  // the edits after this one are not written
+    }
+    WriteValue(edit, Value[unit.edit], product);
+  }
+}
+
+// The form simply ends empty: no value is reset, the focus stays, no key, no beep.
+void TFormMasa::ResetOverflow() {
+  OverflowReset reset;
+  reset.caption = QStringLiteral("Ohhhh!");
+  reset.text = QStringLiteral("No puedo procesar este numerito...\n¿probamos con otro?");
+  reset.edit = Edits[kHub];
+  reset.activeEdit = &ActiveEdit;
+  reset.resetGuards = [this] { Updating = false; };
+  reset.focus = false;
+  reset.keys.clear();
+  reset.beep = false;
+  // Emptying the hub runs it again: it finds the empty text and clears every edit.
+  ResetAfterOverflow(this, reset);
+}

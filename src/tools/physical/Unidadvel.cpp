@@ -1,0 +1,164 @@
+#include "tools/physical/Unidadvel.h"
+
+#include <QColor>
+#include <initializer_list>
+
+#include "numeric/Numeric.h"
+#include "platform/Controls.h"
+#include "platform/Edit.h"
+
+namespace {
+
+constexpr int kEditBound = 21;  // the clearing looks this far; only Edit1 to Edit9 exist
+constexpr int kHub = 1;         // km/h
+constexpr int kKmPerSecond = 2;
+constexpr int kMilesPerHour = 6;
+constexpr int kDecimals = 5;
+constexpr Extended kLimit = 1e300L;
+
+// A product of up to three factors, formed left to right; unused factors are 0.
+struct Factors {
+  Extended f[3];
+  Extended Apply(Extended x) const {
+    for (Extended factor : f) {
+      if (factor == 0) break;
+      x *= factor;
+    }
+    return x;
+  }
+};
+
+struct SpeedUnit {
+  int edit;
+  const char* caption;
+  Factors intoBase;  // a value typed here times these gives km/h
+  int source;        // the edit whose value the hub converts from: the hub, km/s or mph
+  Factors fromSource;
+  int decimals;  // rounding when shown, also of the km/h written from here
+  int x, y;      // where the edit stands
+};
+
+// Edit2 and Edit6 come before the units derived from them: the hub writes in this order.
+constexpr SpeedUnit kUnits[] = {
+    {1, "km/hora", {}, kHub, {}, kDecimals, 136, 24},
+    {2, "km/seg", {{3600.0L}}, kHub, {{0.0002777777777777778L}}, kDecimals, 136, 56},
+    {3, "m/seg", {{3.6L}}, kKmPerSecond, {{1000.0L}}, kDecimals, 136, 88},
+    {4, "mach", {{1225.05588L}}, kHub, {{0.0008162892944932439L}}, kDecimals, 136, 152},
+    {5,
+     "velocidad de la luz",
+     {{299792.5L, 3600.0L}},
+     kKmPerSecond,
+     {{3.3356404846685625e-6L}},
+     kNoRounding,
+     136,
+     184},
+    {6, "milla/hora", {{1.609344L}}, kHub, {{0.621371192237334L}}, kDecimals, 428, 24},
+    {7,
+     "pie/seg",
+     {{1.609344L, 3600.0L, 0.0001893939393939394L}},
+     kMilesPerHour,
+     {{0.0002777777777777778L, 5280.0L}},
+     kDecimals,
+     428,
+     88},
+    {8, "nudo", {{1.853184L}}, kHub, {{0.5396118248376848L}}, kDecimals, 428, 120},
+    {9,
+     "milla/seg",
+     {{3600.0L, 1.609344L}},
+     kMilesPerHour,
+     {{0.0002777777777777778L}},
+     kDecimals,
+     428,
+     56},
+};
+
+const QColor kNavy(0x00, 0x00, 0x80);
+
+}  // namespace
+
+TFormVel::TFormVel(QWidget* owner) : TForm(owner, QStringLiteral("FormVel")) {
+  SetCaption(QStringLiteral("Unidades de Velocidad"));
+  SetBorder(Border::Single);
+  SetClientSize(573, 231);
+  SetPosition(Position::ScreenCenter);
+
+  for (const SpeedUnit& unit : kUnits) {
+    TEdit* edit = new TEdit(this, QStringLiteral("Edit%1").arg(unit.edit));
+    Edits[unit.edit] = edit;
+    edit->setGeometry(unit.x, unit.y, 121, 21);
+    AttachLabel(edit, QStringLiteral("Label%1").arg(unit.edit), QString::fromUtf8(unit.caption),
+                kNavy, true);
+    edit->OnKeyDown = [this](TEdit* sender, int&, Qt::KeyboardModifiers) { Edit1KeyDown(sender); };
+    edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
+    if (unit.edit == kHub) {
+      edit->OnChange = [this](TEdit*) { Edit1Change(); };
+    } else {
+      edit->OnChange = [this, n = unit.edit](TEdit*) { UnitChange(n); };
+    }
+  }
+
+  BitBtn1 =
+      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
+  BitBtn1->setGeometry(466, 181, 83, 27);
+
+  QWidget* previous = Edits[1];
+  for (QWidget* next :
+       std::initializer_list<QWidget*>{Edits[2], Edits[3], Edits[4], Edits[5], Edits[6], Edits[9],
+                                       Edits[7], Edits[8], BitBtn1}) {
+    setTabOrder(previous, next);
+    previous = next;
+  }
+
+  ActiveEdit = Edits[1];
+}
+
+void TFormVel::Edit1KeyDown(TEdit* sender) {
+  Updating = false;
+  ActiveEdit = sender;
+}
+
+void TFormVel::Edit1KeyPress(TEdit* sender, char16_t& key) { key = FilterNumericKey(key, sender); }
+
+void TFormVel::UnitChange(int n) {
+  const SpeedUnit& unit = kUnits[n - 1];
+  TEdit* edit = Edits[n];
+  if (!ChangePrologue(edit, kEditBound)) return;
+  if (edit->Focused()) Value[n] = Store(ParseValue(edit->Text()));
+  if (ActiveEdit == Edits[kHub] || Updating) return;
+  // The speed of light writes km/h unrounded; every other unit rounds it.
+  WriteValue(Edits[kHub], Value[kHub], unit.intoBase.Apply(Value[n]), unit.decimals);
+}
+
+void TFormVel::Edit1Change() {
+  if (Updating) return;
+  // Set for the whole pass and after it, until the next key-down in an edit.
+  Updating = true;
+  TEdit* hub = Edits[kHub];
+  if (!ChangePrologue(hub, kEditBound)) return;
+  if (hub->Focused()) Value[kHub] = Store(ParseValue(hub->Text()));
+  // The pass goes on from base 0 after the reset; the keys it queued bring 100 km/h later.
+  if (Value[kHub] > kLimit) ResetSpeed();
+  for (const SpeedUnit& unit : kUnits) {
+    if (unit.edit == kHub || Edits[unit.edit] == ActiveEdit) continue;
+    // A km/s or mph value typed there (the source being skipped) is the one converted.
+    WriteValue(Edits[unit.edit], Value[unit.edit], unit.fromSource.Apply(Value[unit.source]),
+               unit.decimals);
+  }
+}
+
+// The simple dialog, base 0, Edit1 the source with the focus, emptied (no pass runs, the
+// guard being set), then keypad 1, 0, 0, each after 100 ms; no beep.
+void TFormVel::ResetSpeed() {
+  OverflowReset reset;
+  reset.simpleDialog = true;
+  reset.text = QStringLiteral("Este número excede la capacidad de cálculo");
+  reset.edit = Edits[kHub];
+  reset.value = &Value[kHub];
+  reset.resetValue = 0;
+  reset.activeEdit = &ActiveEdit;
+  reset.keys = {{100, platform::keys::Numpad(1)},
+                {100, platform::keys::Numpad(0)},
+                {100, platform::keys::Numpad(0)}};
+  reset.beep = false;
+  ResetAfterOverflow(this, reset);
+}

@@ -335,6 +335,8 @@ void ScriptRunner::Execute(const QString& line) {
     Print(w ? w->objectName() : QStringLiteral("none"));
   } else if (command == QLatin1String("echo")) {
     Print(rest);
+  } else if (command == QLatin1String("snapshot")) {
+    if (!ActiveWindow()->grab().save(rest, "PNG")) Fail(QStringLiteral("cannot write %1").arg(rest));
   } else {
     Fail(QStringLiteral("unknown command '%1'").arg(command));
   }

@@ -8,7 +8,10 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPointer>
+#include <QResizeEvent>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include "platform/Form.h"
 #include "platform/Input.h"
@@ -45,7 +48,38 @@ void TEdit::SetText(const QString& newText) {
     setText(newText);
     setCursorPosition(0);
   }
+  FitText();
   FireChange();
+}
+
+void TEdit::FitText() {
+  if (room_ < 0) {
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    room_ = style()->subElementRect(QStyle::SE_LineEditContents, &option, this).width() - 4 -
+            textMargins().left() - textMargins().right();
+  }
+  const QString& shown = text();
+  // Short texts fit whatever the font: no need to measure them.
+  if (!narrow_ && shown.size() * 4 < room_ / 2) return;
+  const bool tooLong = QFontMetrics(narrow_ ? wideFont_ : font()).horizontalAdvance(shown) > room_;
+  if (tooLong == narrow_) return;
+  if (tooLong) {
+    wideFont_ = font();
+    QFont face = wideFont_;
+    face.setFamily(QStringLiteral("Liberation Sans Narrow"));
+    narrow_ = true;
+    setFont(face);
+  } else {
+    narrow_ = false;
+    setFont(wideFont_);
+  }
+}
+
+void TEdit::resizeEvent(QResizeEvent* event) {
+  QLineEdit::resizeEvent(event);
+  room_ = -1;
+  FitText();
 }
 
 void TEdit::SetFocus() { setFocus(Qt::OtherFocusReason); }
@@ -78,6 +112,7 @@ void TEdit::UserEdit(F&& operation) {
     const QSignalBlocker block(this);
     operation();
   }
+  FitText();
   // A user's change comes from Qt's event loop: nothing above us catches.
   if (text() != before) platform::Guard([this] { FireChange(); });
 }

@@ -65,6 +65,7 @@ class TEdit : public QLineEdit {
   void inputMethodEvent(QInputMethodEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   TForm* Form() const;
@@ -78,8 +79,14 @@ class TEdit : public QLineEdit {
   void TypeCharacter(char16_t key);
   // Inserts pasted text in place of the selection, within the maximum length.
   void InsertPasted(const QString& text);
+  // A number too long for the edit is shown in the narrow face of the font, so that the
+  // whole of it stays in view where it fits so.
+  void FitText();
 
   int maxLength_ = 0;
   bool upperCase_ = false;
   bool entered_ = false;  // the focus is in this edit, even while the window is inactive
+  bool narrow_ = false;
+  QFont wideFont_;
+  int room_ = -1;  // the width the text may take, measured again after a resize
 };

@@ -11,7 +11,12 @@
 
 const char* const kApplicationTitle = "Tarvel - conversor de unidades";
 
+// The pictures are compiled into the core library, whose resources a static link does not
+// register by itself.
+static void RegisterPictures() { Q_INIT_RESOURCE(tarvel); }
+
 void PrepareApplication() {
+  RegisterPictures();
   platform::SetApplicationTitle(QString::fromUtf8(kApplicationTitle));
   platform::ReadDecimalSeparatorFromSystem();
   // The windows were designed for these families; fontconfig's metric-compatible
@@ -31,6 +36,9 @@ int RunTarvel(int argc, char** argv) {
   platform::Guard([&] {
     PrepareApplication();
     TFormPrincipal FormPrincipal;
+    // The program ends when the main window closes, even from the tray while it is hidden.
+    QObject::connect(&FormPrincipal, &TFormPrincipal::Closed, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     FormPrincipal.show();
     result = QApplication::exec();
   });

@@ -65,6 +65,9 @@ TFormBrowser::TFormBrowser(QWidget* owner) : TForm(owner, QStringLiteral("FormBr
                        QStringLiteral("Este programa")});
   ComboBox1->setCurrentIndex(-1);
   ComboBox1->lineEdit()->setReadOnly(true);
+  // The text only shows the choice: the combo box must not pick an item from it when the
+  // text loses the focus or Enter is pressed (Enter is the list's own, below).
+  QObject::disconnect(ComboBox1->lineEdit(), nullptr, ComboBox1, nullptr);
   ComboBox1->setEditText(kCurrencyItem);
   ComboBox1->installEventFilter(this);
   ComboBox1->lineEdit()->installEventFilter(this);
@@ -85,7 +88,12 @@ TFormBrowser::TFormBrowser(QWidget* owner) : TForm(owner, QStringLiteral("FormBr
   OnActivate = [this] { FormActivate(); };
 }
 
-TFormBrowser::~TFormBrowser() = default;
+TFormBrowser::~TFormBrowser() {
+  // The list outlives the view while the window's children go: it calls nothing here then.
+  ComboBox1->disconnect(this);
+  ComboBox1->removeEventFilter(this);
+  ComboBox1->lineEdit()->removeEventFilter(this);
+}
 
 void TFormBrowser::FormActivate() {
   if (!browser_) {

@@ -3,6 +3,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibrary>
+#include <QOpenGLContext>
+#include <QSurfaceFormat>
+
+// Qt's own: the context that the web engine shares its textures with.
+QOpenGLContext* qt_gl_global_share_context();
+void qt_gl_set_global_share_context(QOpenGLContext* context);
 
 namespace {
 
@@ -18,6 +24,15 @@ CreateWebViewFunction ModuleEntry() {
   static CreateWebViewFunction entry = nullptr;
   if (tried) return entry;
   tried = true;
+  // The web engine needs a shared OpenGL context from before it loads. The program does not
+  // ask for one at start-up (it would load OpenGL into every start), so it is made here.
+  if (!qt_gl_global_share_context()) {
+    auto* context = new QOpenGLContext(QCoreApplication::instance());
+    context->setFormat(QSurfaceFormat::defaultFormat());
+    context->create();
+    qt_gl_set_global_share_context(context);
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  }
   const QDir here(QCoreApplication::applicationDirPath());
   const QString name = QStringLiteral(TARVEL_WEBVIEW_MODULE);
   for (const QString& path : {here.filePath(name), here.filePath(QStringLiteral("../") + name),

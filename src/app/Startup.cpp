@@ -23,8 +23,10 @@ void PrepareApplication() {
   // substitutes stand in for them.
   QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
   QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-  QFont::insertSubstitution(QStringLiteral("Arial Black"), QStringLiteral("DejaVu Sans"));
-  QFont font(QStringLiteral("MS Sans Serif"));
+  QFont::insertSubstitution(QStringLiteral("Arial Black"), QStringLiteral("Liberation Sans"));
+  // Asked for by the installed name: a family that is not installed costs Qt a fallback
+  // search at its first use, a good part of the start-up.
+  QFont font(QFont::substitute(QStringLiteral("MS Sans Serif")));
   font.setPixelSize(11);
   QApplication::setFont(font);
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/tarvel/tarvel.png")));

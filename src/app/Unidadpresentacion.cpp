@@ -37,8 +37,9 @@ constexpr const char* kCalculators[] = {"gnome-calculator", "kcalc",      "galcu
                                         "qalculate-gtk",    "qalculate-qt", "mate-calc",
                                         "xcalc"};
 
+// The designed families by their installed substitutes (see PrepareApplication).
 QFont Arial(int pixels, bool bold, bool underline = false) {
-  QFont font(QStringLiteral("Arial"));
+  QFont font(QFont::substitute(QStringLiteral("Arial")));
   font.setPixelSize(pixels);
   font.setBold(bold);
   font.setUnderline(underline);
@@ -92,7 +93,7 @@ void TFormPrincipal::BuildWelcomeScreen() {
 
   auto* Label1 = new TLabel(client, QStringLiteral("Label1"),
                             QStringLiteral("Programa \"de cortesía\" para obsequiar a sus clientes!"));
-  QFont black(QStringLiteral("Arial Black"));
+  QFont black(QFont::substitute(QStringLiteral("Arial Black")));
   black.setPixelSize(15);
   black.setWeight(QFont::Black);
   Label1->setFont(black);

@@ -31,9 +31,7 @@ class CurrencyWindow : public ShellFixture {
     view = FakeWebView::last;
     ASSERT_NE(view, nullptr);
   }
-  void Click(const char* name) {
-    form->findChild<QToolButton*>(QLatin1String(name))->click();
-  }
+  void Click(const char* name) { form->findChild<QToolButton*>(QLatin1String(name))->click(); }
   void TearDown() override {
     form.reset();
     ShellFixture::TearDown();
@@ -55,8 +53,8 @@ TEST_F(CurrencyWindow, OpensOnTheCurrencyPageWithItsList) {
   EXPECT_EQ(list->width(), 185);
   EXPECT_EQ(view->log, (std::vector<QString>{QStringLiteral("offline false"), Go(kCurrency)}));
   QStringList captions;
-  for (const char* name : {"SpeedButton1", "SpeedButton5", "SpeedButton2", "SpeedButton3",
-                           "SpeedButton4"}) {
+  for (const char* name :
+       {"SpeedButton1", "SpeedButton5", "SpeedButton2", "SpeedButton3", "SpeedButton4"}) {
     captions << form->findChild<QToolButton*>(QLatin1String(name))->text();
   }
   EXPECT_EQ(captions, (QStringList{"Anterior", "Siguiente", "Actualizar", "Guardar", "Imprimir"}));
@@ -70,9 +68,9 @@ TEST_F(CurrencyWindow, EveryActivationLoadsTheCurrencyPageAgain) {
   QWidget other;
   user::Show(&other);
   user::Show(form.get());
-  EXPECT_EQ(view->log, (std::vector<QString>{QStringLiteral("offline false"), Go(kCurrency),
-                                              Go(kProduct), QStringLiteral("offline false"),
-                                              Go(kCurrency)}));
+  EXPECT_EQ(view->log,
+            (std::vector<QString>{QStringLiteral("offline false"), Go(kCurrency), Go(kProduct),
+                                  QStringLiteral("offline false"), Go(kCurrency)}));
 }
 
 TEST_F(CurrencyWindow, ChoosingFromTheListWithTheArrows) {
@@ -86,8 +84,9 @@ TEST_F(CurrencyWindow, ChoosingFromTheListWithTheArrows) {
   ASSERT_EQ(host.boxes.size(), 1u);
   const platform::Box& box = host.boxes[0].box;
   EXPECT_EQ(box.caption, QStringLiteral("¿Su página aquí?"));
-  EXPECT_EQ(box.text, QStringLiteral("Eligiendo esta opción, el mini-browser se dirigirá a su "
-                                     "página Web (por un mínimo desembolso previo, naturalmente =)."));
+  EXPECT_EQ(box.text,
+            QStringLiteral("Eligiendo esta opción, el mini-browser se dirigirá a su "
+                           "página Web (por un mínimo desembolso previo, naturalmente =)."));
   EXPECT_EQ(box.icon, platform::Icon::Warning);
   EXPECT_EQ(box.owner, form.get());
   EXPECT_EQ(view->log.size(), 1u) << "the page stays";
@@ -157,7 +156,8 @@ TEST_F(CurrencyWindow, WithoutAWebViewItSaysSoOpensTheProductPageAndCloses) {
   EXPECT_EQ(browser.ShowModal(), TForm::mrCancel);
   ASSERT_EQ(host.boxes.size(), 1u);
   EXPECT_EQ(host.boxes[0].box.text,
-            QStringLiteral("Esta aplicación necesita que esté instalado InternetExplores 4, o posterior."));
+            QStringLiteral(
+                "Esta aplicación necesita que esté instalado InternetExplores 4, o posterior."));
   EXPECT_EQ(host.boxes[0].box.caption, platform::ApplicationTitle());
   EXPECT_EQ(host.shellTargets, std::vector<QString>{kProduct});
   EXPECT_FALSE(browser.isVisible());
@@ -184,7 +184,8 @@ TEST_F(ShellFixture, AboutBoxLinksAndColours) {
   TForm2 about(nullptr);
   user::Show(&about);
   EXPECT_EQ(about.Caption(), QStringLiteral("Acerca de Tarvel - conversor de unidades"));
-  EXPECT_EQ(about.findChild<TLabel*>(QStringLiteral("Label8"))->text(), QStringLiteral("Versión 2.5"));
+  EXPECT_EQ(about.findChild<TLabel*>(QStringLiteral("Label8"))->text(),
+            QStringLiteral("Versión 2.5"));
   EXPECT_EQ(about.findChild<TLabel*>(QStringLiteral("Label10"))->text(),
             QStringLiteral("Sevilla, noviembre de 2002"));
   auto* maker = about.findChild<TLabel*>(QStringLiteral("Label6"));
@@ -199,8 +200,9 @@ TEST_F(ShellFixture, AboutBoxLinksAndColours) {
   EXPECT_TRUE(!maker->font().bold() && maker->font().underline());
   platform::SendMouseClick(maker);
   platform::SendMouseClick(about.findChild<TLabel*>(QStringLiteral("Label5")));
-  EXPECT_EQ(host.shellTargets,
-            (std::vector<QString>{kProduct, QStringLiteral("mailto:") + QString::fromUtf8(kMakerEmail)}));
+  EXPECT_EQ(
+      host.shellTargets,
+      (std::vector<QString>{kProduct, QStringLiteral("mailto:") + QString::fromUtf8(kMakerEmail)}));
   for (TLabel* label : about.findChildren<TLabel*>()) {
     EXPECT_TRUE(about.rect().contains(label->geometry())) << label->objectName().toStdString();
   }
@@ -219,7 +221,8 @@ TEST(WebViewModule, LoadsALocalPageAndRefusesNewWindows) {
   const QString first = dir.filePath(QStringLiteral("first.html"));
   const QString second = dir.filePath(QStringLiteral("second.html"));
   for (const auto& [path, body] :
-       {std::pair{first, QByteArray("<title>one</title><script>window.open('second.html')</script>")},
+       {std::pair{first,
+                  QByteArray("<title>one</title><script>window.open('second.html')</script>")},
         std::pair{second, QByteArray("<title>two</title><p>two</p>")}}) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));

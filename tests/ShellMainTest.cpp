@@ -77,14 +77,16 @@ TEST_F(ShellMain, MenuFollowsTheCatalogueRowByRow) {
   QStringList top;
   for (QAction* action : window->menuBar()->actions()) top << action->objectName();
   EXPECT_EQ(top, expected.value(QString()));
-  EXPECT_EQ(top, (QStringList{"Archivo1", "Otros1", "Divisasonline1", "Calculadora1", "Acercade1"}));
+  EXPECT_EQ(top,
+            (QStringList{"Archivo1", "Otros1", "Divisasonline1", "Calculadora1", "Acercade1"}));
   for (QMenu* menu : window->menuBar()->findChildren<QMenu*>()) {
     if (menu == window->PopupMenu() || menu->objectName().isEmpty()) continue;
     QStringList entries;
     for (QAction* action : menu->actions()) entries << action->objectName();
     EXPECT_EQ(entries, expected.value(menu->objectName())) << menu->objectName().toStdString();
   }
-  EXPECT_EQ(window->MenuItem(QStringLiteral("Divisasonline1"))->text(), QStringLiteral("Divisas  "));
+  EXPECT_EQ(window->MenuItem(QStringLiteral("Divisasonline1"))->text(),
+            QStringLiteral("Divisas  "));
   EXPECT_EQ(window->MenuItem(QStringLiteral("Calculadora1"))->toolTip(),
             QStringLiteral("Calculadora de WIndows"));
 }
@@ -94,7 +96,8 @@ TEST_F(ShellMain, WelcomeScreenAsDesigned) {
   EXPECT_EQ(window->windowTitle(), QStringLiteral(" - Tarvel - Unidades de pesas y medidas"));
   EXPECT_EQ(window->centralWidget()->size(), QSize(546, 363));
   EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
-  EXPECT_EQ(L("Label1")->text(), QStringLiteral("Programa \"de cortesía\" para obsequiar a sus clientes!"));
+  EXPECT_EQ(L("Label1")->text(),
+            QStringLiteral("Programa \"de cortesía\" para obsequiar a sus clientes!"));
   EXPECT_EQ(L("Label7")->text(), QStringLiteral("página en Internet"));
   auto* exit = window->findChild<TBitBtn*>(QStringLiteral("BitBtn1"));
   ASSERT_NE(exit, nullptr);
@@ -118,10 +121,12 @@ TEST_F(ShellMain, BulletLabelsAndTheProductLink) {
   platform::SendMouseClick(L("Label7"));
   ASSERT_EQ(host.boxes.size(), 3u);
   EXPECT_EQ(host.boxes[0].box.caption, QStringLiteral("Sitio Web"));
-  EXPECT_EQ(host.boxes[0].box.text,
-            QStringLiteral("Con un clic aquí, miles de clientes visitarán vuestro sitio en Internet!"));
+  EXPECT_EQ(
+      host.boxes[0].box.text,
+      QStringLiteral("Con un clic aquí, miles de clientes visitarán vuestro sitio en Internet!"));
   EXPECT_EQ(host.boxes[1].box.caption, QStringLiteral("e-mail"));
-  EXPECT_TRUE(host.boxes[1].box.text.startsWith(QStringLiteral("Un clic aquí, y vuestros clientes")));
+  EXPECT_TRUE(
+      host.boxes[1].box.text.startsWith(QStringLiteral("Un clic aquí, y vuestros clientes")));
   EXPECT_EQ(host.boxes[2].box.caption, QStringLiteral("Nada"));
   EXPECT_EQ(host.boxes[2].box.text, QStringLiteral("No, un clic aquí no hará nada."));
   for (const auto& record : host.boxes) {
@@ -161,14 +166,16 @@ TEST_F(ShellMain, EscapeAndSalirEndTheProgram) {
 TEST_F(ShellMain, CalculatorHiddenWithoutOneRaisedWhenRunningStartedOtherwise) {
   Open();
   EXPECT_FALSE(window->MenuItem(QStringLiteral("Calculadora1"))->isVisible());
-  EXPECT_FALSE(window->PopupMenu()->findChild<QAction*>(QStringLiteral("Calculadora2"))->isVisible());
+  EXPECT_FALSE(
+      window->PopupMenu()->findChild<QAction*>(QStringLiteral("Calculadora2"))->isVisible());
   window->RunCalculator();
   EXPECT_TRUE(host.programs.empty());
 
   host.programsOnPath = {{QStringLiteral("kcalc"), QStringLiteral("/opt/kde/bin/kcalc")}};
   Open();
   EXPECT_TRUE(window->MenuItem(QStringLiteral("Calculadora1"))->isVisible());
-  EXPECT_TRUE(window->PopupMenu()->findChild<QAction*>(QStringLiteral("Calculadora2"))->isVisible());
+  EXPECT_TRUE(
+      window->PopupMenu()->findChild<QAction*>(QStringLiteral("Calculadora2"))->isVisible());
   window->MenuItem(QStringLiteral("Calculadora1"))->trigger();
   EXPECT_EQ(host.programs, std::vector<QString>{QStringLiteral("/opt/kde/bin/kcalc")});
 
@@ -191,9 +198,10 @@ TEST_F(ShellMain, TrayIconAndItsMenu) {
   for (QAction* action : window->PopupMenu()->actions()) {
     items << action->objectName() + u'=' + action->text();
   }
-  EXPECT_EQ(items, (QStringList{"AbrirelConversor1=Abrir el Conversor", "N3=",
-                                "Calculadora2=Calculadora", "Salir2=Salir"}));
-  EXPECT_EQ(window->PopupMenu()->defaultAction()->objectName(), QStringLiteral("AbrirelConversor1"));
+  EXPECT_EQ(items, (QStringList{"AbrirelConversor1=Abrir el Conversor",
+                                "N3=", "Calculadora2=Calculadora", "Salir2=Salir"}));
+  EXPECT_EQ(window->PopupMenu()->defaultAction()->objectName(),
+            QStringLiteral("AbrirelConversor1"));
   EXPECT_TRUE(window->PopupMenu()->defaultAction()->font().bold());
 }
 
@@ -342,7 +350,8 @@ TEST_F(ShellMain, CustomisationPageIsOneLineOfWindows1252WithEntities) {
   Open();
   WhileModal([&] { window->MenuItem(QStringLiteral("Cmopersonalizar1"))->trigger(); },
              [&](QWidget* modal) {
-               EXPECT_EQ(qobject_cast<TForm*>(modal)->Caption(), QStringLiteral("Cómo personalizar..."));
+               EXPECT_EQ(qobject_cast<TForm*>(modal)->Caption(),
+                         QStringLiteral("Cómo personalizar..."));
              });
   const QByteArray page = ReadFile(TempDir() + QStringLiteral("/temp___2.html"));
   EXPECT_EQ(page, CustomisationPage() + '\n');
@@ -362,8 +371,7 @@ TEST_F(ShellMain, WithoutAWebViewTheCustomisationPageGoesToTheDesktopBrowser) {
   SetWebViewAvailable(false);
   Open();
   window->MenuItem(QStringLiteral("Cmopersonalizar1"))->trigger();
-  EXPECT_EQ(host.shellTargets,
-            std::vector<QString>{TempDir() + QStringLiteral("/temp___2.html")});
+  EXPECT_EQ(host.shellTargets, std::vector<QString>{TempDir() + QStringLiteral("/temp___2.html")});
 }
 
 // Each opening of a converter is a new window owned by the main window, modal, destroyed

@@ -16,7 +16,8 @@ int main(int argc, char** argv) {
   }
   auto* client = new QWidget(&window);
   auto* grid = new QGridLayout(client);
-  for (int i = 0; i < 29; ++i) grid->addWidget(new QLineEdit(QStringLiteral("0"), client), i / 3, i % 3);
+  for (int i = 0; i < 29; ++i)
+    grid->addWidget(new QLineEdit(QStringLiteral("0"), client), i / 3, i % 3);
   window.setCentralWidget(client);
   window.resize(546, 400);
   window.show();

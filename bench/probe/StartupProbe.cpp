@@ -4,6 +4,7 @@
 // is mapped into it.
 //   startup-probe TITLE program [args...]
 // prints: visible_ms=... mapped_ms=... rss_kb=... webengine=0|1
+#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -15,7 +16,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <poll.h>
 #include <string>
 #include <thread>
 
@@ -43,7 +43,8 @@ long StatusField(pid_t pid, const char* field) {
   std::ifstream status("/proc/" + std::to_string(pid) + "/status");
   std::string line;
   while (std::getline(status, line)) {
-    if (line.rfind(field, 0) == 0) return std::strtol(line.c_str() + std::strlen(field), nullptr, 10);
+    if (line.rfind(field, 0) == 0)
+      return std::strtol(line.c_str() + std::strlen(field), nullptr, 10);
   }
   return -1;
 }

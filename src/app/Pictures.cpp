@@ -38,7 +38,8 @@ QIcon Calculator() {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(60, 70, 100));
     for (int row = 0; row < 3; ++row) {
-      for (int col = 0; col < 3; ++col) p.drawRect(QRectF(9.5 + col * 4.7, 14 + row * 4.8, 3.4, 3.2));
+      for (int col = 0; col < 3; ++col)
+        p.drawRect(QRectF(9.5 + col * 4.7, 14 + row * 4.8, 3.4, 3.2));
     }
   });
 }

@@ -27,9 +27,8 @@ TForm2::TForm2(QWidget* owner) : TForm(owner, QStringLiteral("Form2")) {
 
   PlaceLabel(this, QStringLiteral("Label7"), QStringLiteral("Tarvel - conversor de unidades"), 76,
              20, QColor(), true);
-  TLabel* Label8 =
-      PlaceLabel(this, QStringLiteral("Label8"), QStringLiteral("Versión 2.5"), 76, 40, QColor(),
-                 true);
+  TLabel* Label8 = PlaceLabel(this, QStringLiteral("Label8"), QStringLiteral("Versión 2.5"), 76, 40,
+                              QColor(), true);
   TLabel* Label1 = PlaceLabel(this, QStringLiteral("Label1"), QString::fromUtf8(kRightsYears),
                               Label8->geometry().right() + 8, 40, QColor(), true);
   Label6 = PlaceLabel(this, QStringLiteral("Label6"), QString::fromUtf8(kMakerName),
@@ -49,11 +48,10 @@ TForm2::TForm2(QWidget* owner) : TForm(owner, QStringLiteral("Form2")) {
   Label5->setCursor(Qt::PointingHandCursor);
   Label5->OnClick = [this] { Label5Click(); };
 
-  TLabel* Label9 = PlaceLabel(this, QStringLiteral("Label9"),
-                              QString::fromUtf8(kAndalusianCredit), 20, 120);
-  TLabel* Label10 =
-      PlaceLabel(this, QStringLiteral("Label10"), QStringLiteral("Sevilla, noviembre de 2002"),
-                 0, 138);
+  TLabel* Label9 =
+      PlaceLabel(this, QStringLiteral("Label9"), QString::fromUtf8(kAndalusianCredit), 20, 120);
+  TLabel* Label10 = PlaceLabel(this, QStringLiteral("Label10"),
+                               QStringLiteral("Sevilla, noviembre de 2002"), 0, 138);
   Label10->PlaceAt(qMax(Label9->geometry().right() + 1, 200), 138, Qt::AlignRight);
 
   auto* Bevel2 = new TBevel(this, QStringLiteral("Bevel2"), TBevel::Shape::TopLine);

@@ -33,9 +33,9 @@ const QColor kRed(255, 0, 0);
 const QColor kInfoBackground(255, 255, 225);
 
 // The desktop calculators looked for on the program search path, in this order.
-constexpr const char* kCalculators[] = {"gnome-calculator", "kcalc",      "galculator",
-                                        "qalculate-gtk",    "qalculate-qt", "mate-calc",
-                                        "xcalc"};
+constexpr const char* kCalculators[] = {
+    "gnome-calculator", "kcalc",     "galculator", "qalculate-gtk",
+    "qalculate-qt",     "mate-calc", "xcalc"};
 
 // The designed families by their installed substitutes (see PrepareApplication).
 QFont Arial(int pixels, bool bold, bool underline = false) {
@@ -91,8 +91,9 @@ void TFormPrincipal::BuildWelcomeScreen() {
   client->installEventFilter(this);
   setCentralWidget(client);
 
-  auto* Label1 = new TLabel(client, QStringLiteral("Label1"),
-                            QStringLiteral("Programa \"de cortesía\" para obsequiar a sus clientes!"));
+  auto* Label1 =
+      new TLabel(client, QStringLiteral("Label1"),
+                 QStringLiteral("Programa \"de cortesía\" para obsequiar a sus clientes!"));
   QFont black(QFont::substitute(QStringLiteral("Arial Black")));
   black.setPixelSize(15);
   black.setWeight(QFont::Black);
@@ -125,8 +126,8 @@ void TFormPrincipal::BuildWelcomeScreen() {
   auto* Bevel3 = new TBevel(client, QStringLiteral("Bevel3"), TBevel::Shape::Box, true);
   Bevel3->setGeometry(339, 50, 201, 233);
   Label(client, "Label5", QStringLiteral("• Su logotipo..."), 351, 72, Arial(16, true), kBlue);
-  TLabel* Label4 =
-      Label(client, "Label4", QStringLiteral("• Dirección Web..."), 351, 124, Arial(13, true), kBlue);
+  TLabel* Label4 = Label(client, "Label4", QStringLiteral("• Dirección Web..."), 351, 124,
+                         Arial(13, true), kBlue);
   Label4->setCursor(Qt::PointingHandCursor);
   Label4->setToolTip(QString::fromUtf8(kSampleWebHint));
   Label4->OnClick = [this] { Label4Click(); };
@@ -135,8 +136,8 @@ void TFormPrincipal::BuildWelcomeScreen() {
   Label3->setCursor(Qt::PointingHandCursor);
   Label3->setToolTip(QString::fromUtf8(kSampleEmailHint));
   Label3->OnClick = [this] { Label3Click(); };
-  TLabel* Label2 = Label(client, "Label2", QStringLiteral("• Algún consejo comercial..."), 351,
-                         212, Arial(13, true), kBlue);
+  TLabel* Label2 = Label(client, "Label2", QStringLiteral("• Algún consejo comercial..."), 351, 212,
+                         Arial(13, true), kBlue);
   Label2->OnClick = [this] { Label2Click(); };
 
   auto* Bevel1 = new TBevel(client, QStringLiteral("Bevel1"), TBevel::Shape::TopLine);
@@ -315,7 +316,8 @@ void TFormPrincipal::Label7Click() { platform::host().ShellOpen(QString::fromUtf
 
 void TFormPrincipal::Label4Click() {
   platform::MessageBox(
-      this, QStringLiteral("Con un clic aquí, miles de clientes visitarán vuestro sitio en Internet!"),
+      this,
+      QStringLiteral("Con un clic aquí, miles de clientes visitarán vuestro sitio en Internet!"),
       QStringLiteral("Sitio Web"), platform::Icon::None);
 }
 

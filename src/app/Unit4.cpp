@@ -61,8 +61,8 @@ TFormBrowser::TFormBrowser(QWidget* owner) : TForm(owner, QStringLiteral("FormBr
   ComboBox1->setFixedWidth(185);
   ComboBox1->setEditable(true);
   ComboBox1->setInsertPolicy(QComboBox::NoInsert);
-  ComboBox1->addItems({kCurrencyItem, QStringLiteral("Su página Web"),
-                       QStringLiteral("Este programa")});
+  ComboBox1->addItems(
+      {kCurrencyItem, QStringLiteral("Su página Web"), QStringLiteral("Este programa")});
   ComboBox1->setCurrentIndex(-1);
   ComboBox1->lineEdit()->setReadOnly(true);
   // The text only shows the choice: the combo box must not pick an item from it when the

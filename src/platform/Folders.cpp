@@ -27,7 +27,9 @@ QString EnvFolder(const char* variable) {
   return QDir::isAbsolutePath(value) ? QDir::cleanPath(value) : QString();
 }
 
-QString HomeSub(const char* sub) { return QDir::cleanPath(QDir::homePath() + u'/' + QLatin1String(sub)); }
+QString HomeSub(const char* sub) {
+  return QDir::cleanPath(QDir::homePath() + u'/' + QLatin1String(sub));
+}
 
 // mkdir -p with mode 0700 for the folders it makes.
 bool MakeFolders(const QString& path) {

@@ -143,8 +143,7 @@ class EngineView : public WebView {
 
 }  // namespace
 
-extern "C" __attribute__((visibility("default"))) WebView* tarvel_create_webview(
-    QWidget* parent) {
+extern "C" __attribute__((visibility("default"))) WebView* tarvel_create_webview(QWidget* parent) {
   try {
     return new EngineView(parent);
   } catch (...) {

@@ -6,8 +6,8 @@
 
 #include <QString>
 #include <deque>
-#include <utility>
 #include <functional>
+#include <utility>
 #include <vector>
 
 class QWidget;

@@ -9,7 +9,7 @@
 set -euo pipefail
 
 build=${1:-build}
-rounds=${2:-21}
+rounds=${2:-31}
 here=$(cd "$(dirname "$0")" && pwd)
 tarvel=$build/tarvel
 bare=$build/bench/tarvel_bare_window

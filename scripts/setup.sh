@@ -6,10 +6,10 @@ set -euo pipefail
 packages=(
   g++ make cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools
-  libqt6webenginecore6-bin qt6-qpa-plugins qt6-translations-l10n libgl-dev
+  libqt6webenginecore6-bin qt6-qpa-plugins qt6-translations-l10n libgl-dev libxcb1-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth x11-utils fonts-liberation fonts-liberation2
+  xvfb xauth x11-utils libxcb-damage0-dev fonts-liberation fonts-liberation2
 )
 
 missing=()

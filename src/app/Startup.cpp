@@ -13,7 +13,12 @@
 
 const char* const kApplicationTitle = "Tarvel - conversor de unidades";
 
+// The pictures are compiled into the core library, whose resources a static link does not
+// register by itself.
+static void RegisterPictures() { Q_INIT_RESOURCE(tarvel); }
+
 void PrepareApplication() {
+  RegisterPictures();
   platform::SetApplicationTitle(QString::fromUtf8(kApplicationTitle));
   // Qt's own texts (the buttons of message boxes, the edits' context menu) in Spanish, like
   // every other text of the program.
@@ -27,8 +32,10 @@ void PrepareApplication() {
   // substitutes stand in for them.
   QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
   QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-  QFont::insertSubstitution(QStringLiteral("Arial Black"), QStringLiteral("DejaVu Sans"));
-  QFont font(QStringLiteral("MS Sans Serif"));
+  QFont::insertSubstitution(QStringLiteral("Arial Black"), QStringLiteral("Liberation Sans"));
+  // Asked for by the installed name: a family that is not installed costs Qt a fallback
+  // search at its first use, a good part of the start-up.
+  QFont font(QFont::substitute(QStringLiteral("MS Sans Serif")));
   font.setPixelSize(11);
   QApplication::setFont(font);
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/tarvel/tarvel.png")));
@@ -40,6 +47,9 @@ int RunTarvel(int argc, char** argv) {
   platform::Guard([&] {
     PrepareApplication();
     TFormPrincipal FormPrincipal;
+    // The program ends when the main window closes, even from the tray while it is hidden.
+    QObject::connect(&FormPrincipal, &TFormPrincipal::Closed, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     FormPrincipal.show();
     result = QApplication::exec();
   });

@@ -1,20 +1,161 @@
 #include "app/Unidadpresentacion.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
 #include <QHash>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
+#include "app/Addresses.h"
 #include "app/Catalogue.h"
+#include "app/HelpTexts.h"
+#include "app/Pictures.h"
+#include "app/Unidad2.h"
+#include "app/Unidadpersonalizar.h"
+#include "app/Unit4.h"
+#include "platform/Controls.h"
+#include "platform/Folders.h"
 #include "platform/Form.h"
 #include "platform/Messages.h"
+
+namespace {
+
+const QColor kBlue(0, 0, 255);
+const QColor kRed(255, 0, 0);
+const QColor kInfoBackground(255, 255, 225);
+
+// The desktop calculators looked for on the program search path, in this order.
+constexpr const char* kCalculators[] = {
+    "gnome-calculator", "kcalc",     "galculator", "qalculate-gtk",
+    "qalculate-qt",     "mate-calc", "xcalc"};
+
+// The designed families by their installed substitutes (see PrepareApplication).
+QFont Arial(int pixels, bool bold, bool underline = false) {
+  QFont font(QFont::substitute(QStringLiteral("Arial")));
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  font.setUnderline(underline);
+  return font;
+}
+
+TLabel* Label(QWidget* parent, const char* name, const QString& caption, int x, int y,
+              const QFont& font, const QColor& color) {
+  auto* label = new TLabel(parent, QLatin1String(name), caption);
+  label->setFont(font);
+  label->SetFontColor(color);
+  label->adjustSize();
+  label->move(x, y);
+  return label;
+}
+
+}  // namespace
 
 TFormPrincipal::TFormPrincipal(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("FormPrincipal"));
   setWindowTitle(QStringLiteral(" - Tarvel - Unidades de pesas y medidas"));
-  resize(546, 363);
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  BuildWelcomeScreen();
   BuildMenu();
+  BuildTray();
+  setFixedSize(546, 363 + menuBar()->sizeHint().height());
+
+  TempFile.clear();
+  // A calculator on the search path makes both "Calculadora" commands visible.
+  for (const char* name : kCalculators) {
+    if (!platform::host().FindProgram(QLatin1String(name)).isEmpty()) {
+      Calculator = QLatin1String(name);
+      break;
+    }
+  }
+  MenuItem(QStringLiteral("Calculadora1"))->setVisible(!Calculator.isEmpty());
+  Calculadora2->setVisible(!Calculator.isEmpty());
+}
+
+TFormPrincipal::~TFormPrincipal() = default;
+
+void TFormPrincipal::BuildWelcomeScreen() {
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("Client"));
+  client->setFixedSize(546, 363);
+  client->setMouseTracking(true);
+  client->installEventFilter(this);
+  setCentralWidget(client);
+
+  auto* Label1 =
+      new TLabel(client, QStringLiteral("Label1"),
+                 QStringLiteral("Programa \"de cortesía\" para obsequiar a sus clientes!"));
+  QFont black(QFont::substitute(QStringLiteral("Arial Black")));
+  black.setPixelSize(15);
+  black.setWeight(QFont::Black);
+  Label1->setFont(black);
+  Label1->SetFontColor(kBlue);
+  Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  Label1->setWordWrap(true);
+  Label1->setAutoFillBackground(true);
+  QPalette info = Label1->palette();
+  info.setColor(QPalette::Window, kInfoBackground);
+  Label1->setPalette(info);
+  Label1->setGeometry(0, 0, 546, Label1->heightForWidth(546) + 2);
+
+  QFont plain = QApplication::font();
+  QFont bold = plain;
+  bold.setBold(true);
+  Label(client, "Label10", QStringLiteral("Esta pantalla de bienvenida puede contener:"), 10, 30,
+        bold, palette().color(QPalette::WindowText));
+
+  auto* Bevel2 = new TBevel(client, QStringLiteral("Bevel2"), TBevel::Shape::Box);
+  Bevel2->setGeometry(10, 48, 325, 237);
+  auto* Image1 = new QLabel(client);
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Image1->setGeometry(12, 50, 321, 233);
+  Image1->setPixmap(QPixmap(QStringLiteral(":/tarvel/logo.png")));
+  Image1->setScaledContents(true);
+  Image1->setAlignment(Qt::AlignCenter);
+  Image1->setToolTip(QStringLiteral("¿Su logotipo aquí?"));
+
+  auto* Bevel3 = new TBevel(client, QStringLiteral("Bevel3"), TBevel::Shape::Box, true);
+  Bevel3->setGeometry(339, 50, 201, 233);
+  Label(client, "Label5", QStringLiteral("• Su logotipo..."), 351, 72, Arial(16, true), kBlue);
+  TLabel* Label4 = Label(client, "Label4", QStringLiteral("• Dirección Web..."), 351, 124,
+                         Arial(13, true), kBlue);
+  Label4->setCursor(Qt::PointingHandCursor);
+  Label4->setToolTip(QString::fromUtf8(kSampleWebHint));
+  Label4->OnClick = [this] { Label4Click(); };
+  TLabel* Label3 = Label(client, "Label3", QStringLiteral("• Dirección de e-mail..."), 351, 168,
+                         Arial(13, true), kBlue);
+  Label3->setCursor(Qt::PointingHandCursor);
+  Label3->setToolTip(QString::fromUtf8(kSampleEmailHint));
+  Label3->OnClick = [this] { Label3Click(); };
+  TLabel* Label2 = Label(client, "Label2", QStringLiteral("• Algún consejo comercial..."), 351, 212,
+                         Arial(13, true), kBlue);
+  Label2->OnClick = [this] { Label2Click(); };
+
+  auto* Bevel1 = new TBevel(client, QStringLiteral("Bevel1"), TBevel::Shape::TopLine);
+  Bevel1->setGeometry(8, 294, 530, 2);
+  Label(client, "Label6", QStringLiteral("Si desea personalizar una copia de este software,"), 12,
+        304, plain, kBlue);
+  TLabel* Label8 = Label(client, "Label8", QStringLiteral("visite nuestra"), 12, 324, bold, kBlue);
+  Label7 = Label(client, "Label7", QStringLiteral("página en Internet"),
+                 Label8->geometry().right() + 5, 324, Arial(11, true, true), kBlue);
+  Label7->setCursor(Qt::PointingHandCursor);
+  Label7->setMouseTracking(true);
+  Label7->OnClick = [this] { Label7Click(); };
+  Label7->OnMouseMove = [this](QMouseEvent*) { Label7MouseMove(); };
+
+  BitBtn1 = new TBitBtn(client, QStringLiteral("BitBtn1"), QStringLiteral("&Salir"));
+  BitBtn1->setIcon(pictures::Exit());
+  BitBtn1->setGeometry(546 - 56 - 10, 363 - 25 - 8, 56, 25);
+  BitBtn1->OnClick = [this] { BitBtn1Click(); };
 }
 
 void TFormPrincipal::BuildMenu() {
@@ -42,6 +183,49 @@ void TFormPrincipal::BuildMenu() {
     }
     action->setObjectName(QString::fromUtf8(row.item));
   }
+  QAction* calculator = MenuItem(QStringLiteral("Calculadora1"));
+  calculator->setToolTip(QStringLiteral("Calculadora de WIndows"));
+  calculator->setStatusTip(calculator->toolTip());
+  MenuItem(QStringLiteral("Salir1"))->setIcon(pictures::Exit());
+}
+
+void TFormPrincipal::BuildTray() {
+  PopupMenu1 = new QMenu(this);
+  PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+  QAction* open = PopupMenu1->addAction(pictures::Open(), QStringLiteral("Abrir el Conversor"));
+  open->setObjectName(QStringLiteral("AbrirelConversor1"));
+  QFont bold = open->font();
+  bold.setBold(true);
+  open->setFont(bold);
+  PopupMenu1->setDefaultAction(open);
+  connect(open, &QAction::triggered, this,
+          [this] { platform::Guard([this] { AbrirelConversor1Click(); }); });
+  PopupMenu1->addSeparator()->setObjectName(QStringLiteral("N3"));
+  Calculadora2 = PopupMenu1->addAction(pictures::Calculator(), QStringLiteral("Calculadora"));
+  Calculadora2->setObjectName(QStringLiteral("Calculadora2"));
+  connect(Calculadora2, &QAction::triggered, this,
+          [this] { platform::Guard([this] { Calculadora2Click(); }); });
+  QAction* exit = PopupMenu1->addAction(pictures::Exit(), QStringLiteral("Salir"));
+  exit->setObjectName(QStringLiteral("Salir2"));
+  connect(exit, &QAction::triggered, this, [this] { platform::Guard([this] { Salir2Click(); }); });
+
+  TrayIcon1 = new QSystemTrayIcon(QApplication::windowIcon(), this);
+  TrayIcon1->setObjectName(QStringLiteral("TrayIcon1"));
+  TrayIcon1->setToolTip(QStringLiteral("Tarvel - Conversor"));
+  TrayIcon1->setContextMenu(PopupMenu1);
+  connect(TrayIcon1, &QSystemTrayIcon::activated, this,
+          [this](QSystemTrayIcon::ActivationReason reason) {
+            platform::Guard([&] { TrayIcon1Activated(reason); });
+          });
+  // Where the desktop has no notification area the icon stays hidden.
+  const QString platformName = QGuiApplication::platformName();
+  if (platformName != QLatin1String("offscreen") && platformName != QLatin1String("minimal")) {
+    TrayIcon1->show();
+  }
+}
+
+void TFormPrincipal::TrayIcon1Activated(QSystemTrayIcon::ActivationReason reason) {
+  if (reason == QSystemTrayIcon::DoubleClick) AbrirelConversor1Click();
 }
 
 QAction* TFormPrincipal::MenuItem(const QString& name) const {
@@ -58,12 +242,170 @@ void TFormPrincipal::RunMenuRow(const MenuRow& row) {
   }
   if (!row.opens) return;
   const std::unique_ptr<TForm> form(row.opens(this));
-  form->ShowModal();
+  if (QLatin1String(row.item) != QLatin1String("Superficie1")) {
+    form->ShowModal();
+    return;
+  }
+  // The surface window reports a failure of its own modal run with the system's reason.
+  try {
+    form->ShowModal();
+  } catch (const std::exception&) {
+    platform::MessageBox(this, QString::fromLocal8Bit(std::strerror(errno)),
+                         QStringLiteral("Error"), platform::Icon::Warning);
+  }
 }
 
 void TFormPrincipal::Salir1Click() { close(); }
-void TFormPrincipal::Calculadora1Click() {}
-void TFormPrincipal::Conversoronline1Click() {}
-void TFormPrincipal::Cmopersonalizar1Click() {}
-void TFormPrincipal::Lame1Click() {}
-void TFormPrincipal::Acercade2Click() {}
+
+void TFormPrincipal::RunCalculator() {
+  if (platform::host().RaiseWindow(QStringLiteral("Calculadora"))) return;
+  if (Calculator.isEmpty()) return;
+  const QString path = platform::host().FindProgram(Calculator);
+  if (!path.isEmpty()) platform::host().StartProgram(path);
+}
+
+void TFormPrincipal::Calculadora1Click() { RunCalculator(); }
+
+void TFormPrincipal::Conversoronline1Click() {
+  TFormBrowser form(this);
+  form.ShowModal();
+}
+
+void TFormPrincipal::Cmopersonalizar1Click() {
+  auto form = std::make_unique<TFormPersonalizar>(this);
+  TempFile = platform::PrivateTempFolder() + QStringLiteral("/temp___2.html");
+  const bool made = !platform::FileExists(TempFile);
+  if (made) {
+    PageLines = CustomisationPage() + '\n';
+    platform::CreateNewFile(TempFile, *PageLines);
+  }
+  struct Free {
+    std::optional<QByteArray>& lines;
+    bool made;
+    ~Free() {
+      if (made) lines.reset();
+    }
+  } free{PageLines, made};
+  if (WebView* browser = form->CppWebBrowser1()) {
+    browser->Navigate(TempFile);
+    form->ShowModal();
+  } else {
+    // Without a web view of our own the desktop's browser shows the page.
+    platform::host().ShellOpen(TempFile);
+  }
+}
+
+void TFormPrincipal::Lame1Click() {
+  TempFile = platform::PrivateTempFolder() + QStringLiteral("/temp___1.txt");
+  if (!platform::FileExists(TempFile)) platform::CreateNewFile(TempFile, ReadMeText().toUtf8());
+  platform::host().ShellOpen(TempFile);
+}
+
+void TFormPrincipal::Acercade2Click() {
+  TForm2 form(this);
+  form.ShowModal();
+}
+
+void TFormPrincipal::AbrirelConversor1Click() {
+  showNormal();
+  raise();
+  activateWindow();
+}
+
+void TFormPrincipal::Label7Click() { platform::host().ShellOpen(QString::fromUtf8(kProductPage)); }
+
+void TFormPrincipal::Label4Click() {
+  platform::MessageBox(
+      this,
+      QStringLiteral("Con un clic aquí, miles de clientes visitarán vuestro sitio en Internet!"),
+      QStringLiteral("Sitio Web"), platform::Icon::None);
+}
+
+void TFormPrincipal::Label3Click() {
+  platform::MessageBox(this,
+                       QStringLiteral("Un clic aquí, y vuestros clientes os escribirán para "
+                                      "acordar un nuevo contrato, enviaros felicitaciones o "
+                                      "simplemente para recordar vuestra dirección de e-mail."),
+                       QStringLiteral("e-mail"), platform::Icon::None);
+}
+
+void TFormPrincipal::Label2Click() {
+  platform::MessageBox(this, QStringLiteral("No, un clic aquí no hará nada."),
+                       QStringLiteral("Nada"), platform::Icon::None);
+}
+
+void TFormPrincipal::Label7MouseMove() {
+  Label7->SetFontColor(kRed);
+  Label7->setFont(Arial(11, true, true));
+}
+
+void TFormPrincipal::FormMouseMove() {
+  Label7->SetFontColor(kBlue);
+  Label7->setFont(Arial(11, true, true));
+}
+
+void TFormPrincipal::AppMinimize() {
+  // Without a notification area the window could not come back: it stays on the task bar.
+  if (!platform::host().TrayAvailable()) return;
+  const QString flag = platform::ConfigFolder() + QStringLiteral("/Tarvel_Tray1.txt");
+  if (!platform::FileExists(flag)) {
+    const platform::Answer answer = platform::MessageBox(
+        nullptr,
+        QStringLiteral("El conversor se va a minimizar junto al reloj del sistema. \n\n¿Desea "
+                       "volver a ver este mensaje?"),
+        QStringLiteral("Minimizando..."), platform::Icon::Information, platform::Buttons::YesNo,
+        true);
+    if (answer == platform::Answer::No) {
+      QByteArray content;
+      for (const QString& line : TrayFlagLines()) content += line.toUtf8() + '\n';
+      QDir().mkpath(platform::ConfigFolder());
+      platform::CreateNewFile(flag, content);
+    }
+  }
+  QCoreApplication::processEvents();
+  platform::host().Pause(200);
+  hide();
+}
+
+void TFormPrincipal::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange && isMinimized() && isVisible()) {
+    // After the minimise has been done, as the application's own minimise event.
+    QTimer::singleShot(0, this, [this] {
+      if (isMinimized() && isVisible()) platform::Guard([this] { AppMinimize(); });
+    });
+  }
+}
+
+void TFormPrincipal::closeEvent(QCloseEvent* event) {
+  QMainWindow::closeEvent(event);
+  if (event->isAccepted()) emit Closed();
+}
+
+void TFormPrincipal::keyPressEvent(QKeyEvent* event) {
+  // "Salir" is the window's Cancel button.
+  if (event->key() == Qt::Key_Escape &&
+      (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier)) {
+    BitBtn1->click();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
+}
+
+void TFormPrincipal::showEvent(QShowEvent* event) {
+  if (!placed_) {
+    placed_ = true;
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+      const QRect area = screen->availableGeometry();
+      move(area.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+    }
+  }
+  QMainWindow::showEvent(event);
+}
+
+bool TFormPrincipal::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == centralWidget() && event->type() == QEvent::MouseMove) {
+    platform::Guard([this] { FormMouseMove(); });
+  }
+  return QMainWindow::eventFilter(watched, event);
+}

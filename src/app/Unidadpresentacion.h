@@ -1,9 +1,15 @@
 #pragma once
-// The main window: the welcome screen and the menu of every tool window.
+// The main window: the welcome screen, the menu of every tool window, the tray icon with its
+// menu, the calculator command and the help files.
 
 #include <QMainWindow>
+#include <QSystemTrayIcon>
+#include <optional>
 
 class QAction;
+class QMenu;
+class TBitBtn;
+class TLabel;
 struct MenuRow;
 
 class TFormPrincipal : public QMainWindow {
@@ -11,21 +17,66 @@ class TFormPrincipal : public QMainWindow {
 
  public:
   explicit TFormPrincipal(QWidget* parent = nullptr);
+  ~TFormPrincipal() override;
 
   // The menu's item (a command or a sub-menu's action) of that name, or null.
   QAction* MenuItem(const QString& name) const;
+  // The tray icon's pop-up menu.
+  QMenu* PopupMenu() const { return PopupMenu1; }
+  QSystemTrayIcon* TrayIcon() const { return TrayIcon1; }
 
   // The main window's own commands.
   void Salir1Click();
+  void Salir2Click() { Salir1Click(); }
+  void BitBtn1Click() { Salir1Click(); }
   void Calculadora1Click();
+  void Calculadora2Click() { Calculadora1Click(); }
   void Conversoronline1Click();
   void Cmopersonalizar1Click();
   void Lame1Click();
   void Acercade2Click();
+  void AbrirelConversor1Click();
+  void Label7Click();
+  void Label4Click();
+  void Label3Click();
+  void Label2Click();
+  void Label7MouseMove();
+  void FormMouseMove();
+  // The application was minimised: asks once about the tray, then hides the window.
+  void AppMinimize();
+  void RunCalculator();
+
+  // The help file last written or opened, in the private temporary folder.
+  QString TempFile;
+
+ signals:
+  // The window closed: the program ends.
+  void Closed();
+
+ protected:
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void BuildWelcomeScreen();
   void BuildMenu();
+  void BuildTray();
+  void TrayIcon1Activated(QSystemTrayIcon::ActivationReason reason);
   // A command of the catalogue: opens its window (a new instance owned by this window,
   // modal, destroyed when it closes) or runs this window's handler.
   void RunMenuRow(const MenuRow& row);
+
+  TLabel* Label7 = nullptr;
+  TBitBtn* BitBtn1 = nullptr;
+  QSystemTrayIcon* TrayIcon1 = nullptr;
+  QMenu* PopupMenu1 = nullptr;
+  QAction* Calculadora2 = nullptr;
+  // The calculator found at start (the program's name on the search path), or empty.
+  QString Calculator;
+  // The customisation page while it is being written.
+  std::optional<QByteArray> PageLines;
+  bool placed_ = false;
 };

@@ -47,8 +47,13 @@ void TLabel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TLabel::mouseMoveEvent(QMouseEvent* event) {
-  QLabel::mouseMoveEvent(event);
-  if (OnMouseMove) platform::Guard([&] { OnMouseMove(event); });
+  if (!OnMouseMove) {
+    QLabel::mouseMoveEvent(event);
+    return;
+  }
+  platform::Guard([&] { OnMouseMove(event); });
+  // The move is the label's own: the window under it does not see it too.
+  event->accept();
 }
 
 namespace {

@@ -6,8 +6,12 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <QStandardPaths>
+#include <QSystemTrayIcon>
 #include <QThread>
 #include <QUrl>
+
+#include "platform/Folders.h"
 
 namespace platform {
 namespace {
@@ -67,6 +71,12 @@ bool Host::StartProgram(const QString& program) { return QProcess::startDetached
 
 void Host::SetClipboardText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
 
+QString Host::FindProgram(const QString& name) { return QStandardPaths::findExecutable(name); }
+
+bool Host::RaiseWindow(const QString& title) { return RaiseTopLevelWindow(title); }
+
+bool Host::TrayAvailable() { return QSystemTrayIcon::isSystemTrayAvailable(); }
+
 Answer RecordingHost::ShowBox(const Box& box) {
   Answer answer = box.buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
   if (!answers.empty()) {
@@ -100,6 +110,24 @@ void RecordingHost::SetClipboardText(const QString& text) {
   clipboardWrites.push_back(text);
   if (QGuiApplication::instance()) QGuiApplication::clipboard()->setText(text);
   if (print) print(QStringLiteral("clipboard ") + QString(text).replace(u'\n', QStringLiteral("\\n")));
+}
+
+QString RecordingHost::FindProgram(const QString& name) {
+  for (const auto& [program, path] : programsOnPath) {
+    if (program == name) return path;
+  }
+  return {};
+}
+
+bool RecordingHost::RaiseWindow(const QString& title) {
+  for (const QString& window : windowTitles) {
+    if (window == title) {
+      raisedWindows.push_back(title);
+      if (print) print(QStringLiteral("raise ") + title);
+      return true;
+    }
+  }
+  return false;
 }
 
 QString RecordingHost::ToString(Icon icon) {

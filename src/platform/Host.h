@@ -7,6 +7,7 @@
 #include <QString>
 #include <deque>
 #include <functional>
+#include <utility>
 #include <vector>
 
 class QWidget;
@@ -38,6 +39,13 @@ class Host {
   // Starts a program detached; false when it could not be started.
   virtual bool StartProgram(const QString& program);
   virtual void SetClipboardText(const QString& text);
+  // The full path of an executable program found on the program search path, or empty.
+  virtual QString FindProgram(const QString& name);
+  // Finds a top-level window whose title is exactly this one and raises it (restoring it
+  // when minimised). False when the window system has no such window or cannot tell.
+  virtual bool RaiseWindow(const QString& title);
+  // Whether the desktop shows tray icons (a notification area or its successor).
+  virtual bool TrayAvailable();
 };
 
 Host& host();
@@ -59,6 +67,9 @@ class RecordingHost : public Host {
   void ShellOpen(const QString& target) override;
   bool StartProgram(const QString& program) override;
   void SetClipboardText(const QString& text) override;
+  QString FindProgram(const QString& name) override;
+  bool RaiseWindow(const QString& title) override;
+  bool TrayAvailable() override { return trayAvailable; }
 
   // The answers to the next boxes, in order; a box without one gets its first button.
   std::deque<Answer> answers;
@@ -72,9 +83,15 @@ class RecordingHost : public Host {
   std::vector<QString> shellTargets;
   std::vector<QString> programs;
   std::vector<QString> clipboardWrites;
+  std::vector<QString> raisedWindows;
+  // The programs found on the search path (name to full path); nothing else is.
+  std::vector<std::pair<QString, QString>> programsOnPath;
+  // The titles of the top-level windows that RaiseWindow finds.
+  std::vector<QString> windowTitles;
   int beeps = 0;
   long long elapsedMilliseconds = 0;  // virtual time spent in pauses
   bool programsStart = true;           // what StartProgram reports
+  bool trayAvailable = true;           // what TrayAvailable reports
 
   static QString Describe(const Box& box, Answer answer);
   static QString ToString(Icon icon);

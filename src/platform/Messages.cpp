@@ -13,10 +13,9 @@ QString& Title() {
 
 const QString& ApplicationTitle() { return Title(); }
 
-void SetApplicationTitle(const QString& title) {
-  Title() = title;
-  if (QCoreApplication::instance()) QApplication::setApplicationDisplayName(title);
-}
+// Not Qt's application display name: on X11 Qt appends that to every window's title, and
+// each window shows its own caption exactly.
+void SetApplicationTitle(const QString& title) { Title() = title; }
 
 Answer MessageBox(QWidget* owner, const QString& text, const QString& caption, Icon icon,
                   Buttons buttons, bool systemModal) {

@@ -1,2 +1,154 @@
-// placeholder, replaced by the web view module
-extern "C" int tarvel_webview_version() { return 1; }
+// The web view of the browser windows on Qt WebEngine. This module is loaded only when a
+// browser window opens, so the program itself starts without the web engine.
+
+#include "app/WebView.h"
+
+#ifdef TARVEL_NO_WEBENGINE
+
+extern "C" __attribute__((visibility("default"))) WebView* tarvel_create_webview(QWidget*) {
+  return nullptr;
+}
+
+#else
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QUrl>
+#include <QWebEngineDownloadRequest>
+#include <QWebEngineHistory>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineView>
+#include <memory>
+#include <utility>
+
+namespace {
+
+class EnginePage : public QWebEnginePage {
+ public:
+  EnginePage(QWebEngineProfile* profile, QObject* parent, WebView* owner)
+      : QWebEnginePage(profile, parent), owner_(owner) {}
+
+ protected:
+  // Another window is never opened: the handler may only refuse it, and the default is to
+  // refuse as well.
+  QWebEnginePage* createWindow(WebWindowType) override {
+    bool cancel = true;
+    if (owner_->OnNewWindow) owner_->OnNewWindow(cancel);
+    return nullptr;
+  }
+
+ private:
+  WebView* owner_;
+};
+
+class EngineView : public WebView {
+ public:
+  explicit EngineView(QWidget* parent) : view_(new QWebEngineView(parent)) {
+    view_->setObjectName(QStringLiteral("CppWebBrowser1"));
+    view_->setPage(new EnginePage(QWebEngineProfile::defaultProfile(), view_, this));
+    QObject::connect(view_, &QWebEngineView::urlChanged, view_, [this] { expected_.clear(); });
+    QObject::connect(view_, &QWebEngineView::loadFinished, view_, [this](bool ok) {
+      if (OnDocumentComplete) OnDocumentComplete(ok);
+    });
+  }
+  ~EngineView() override { delete view_.data(); }
+
+  QWidget* Widget() override { return view_; }
+
+  void Navigate(const QString& address) override {
+    const QUrl url = ToUrl(address);
+    if (printer_) {
+      // A page being printed stays until the printing is done.
+      pending_ = url;
+      return;
+    }
+    expected_ = url.toString();
+    view_->setUrl(url);
+  }
+
+  void GoBack() override {
+    QWebEngineHistory* history = view_->history();
+    if (!history->canGoBack()) return;
+    expected_ = history->backItem().url().toString();
+    history->back();
+  }
+
+  void GoForward() override {
+    QWebEngineHistory* history = view_->history();
+    if (!history->canGoForward()) return;
+    expected_ = history->forwardItem().url().toString();
+    history->forward();
+  }
+
+  void Reload() override { view_->reload(); }
+
+  void SaveAs() override {
+    const QString suggested =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DownloadLocation))
+            .filePath(SuggestedName());
+    const QString path = QFileDialog::getSaveFileName(
+        view_->window(), QString(), suggested,
+        QStringLiteral("Página web completa (*.html *.htm);;Página web, sólo HTML (*.html *.htm)"));
+    if (path.isEmpty()) return;
+    view_->page()->save(path, QWebEngineDownloadRequest::CompleteHtmlSaveFormat);
+  }
+
+  void Print() override {
+    if (printer_) return;
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer.get(), view_->window());
+    if (dialog.exec() != QDialog::Accepted) return;
+    printer_ = std::move(printer);
+    QObject::connect(
+        view_, &QWebEngineView::printFinished, view_,
+        [this](bool) {
+          printer_.reset();
+          if (!pending_.isEmpty()) Navigate(std::exchange(pending_, QUrl()).toString());
+        },
+        Qt::SingleShotConnection);
+    view_->print(printer_.get());
+  }
+
+  // The view always fetches from the network; there is no offline mode to leave.
+  void SetOffline(bool) override {}
+
+  QString LocationURL() const override {
+    return expected_.isEmpty() ? view_->url().toString() : expected_;
+  }
+
+ private:
+  static QUrl ToUrl(const QString& address) {
+    if (QFileInfo(address).isAbsolute()) return QUrl::fromLocalFile(address);
+    return QUrl::fromUserInput(address);
+  }
+
+  QString SuggestedName() const {
+    QString name = view_->title().trimmed();
+    name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("_"));
+    return (name.isEmpty() ? QStringLiteral("pagina") : name) + QStringLiteral(".html");
+  }
+
+  QPointer<QWebEngineView> view_;
+  QString expected_;  // where the latest navigation or history step goes, until it gets there
+  std::unique_ptr<QPrinter> printer_;
+  QUrl pending_;
+};
+
+}  // namespace
+
+extern "C" __attribute__((visibility("default"))) WebView* tarvel_create_webview(QWidget* parent) {
+  try {
+    return new EngineView(parent);
+  } catch (...) {
+    return nullptr;
+  }
+}
+
+#endif

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Start-up of Tarvel against a bare Qt window with a menu and 29 edits, side by side under a
+# private Xvfb: from launch to the main window being drawn, and the resident memory once it
+# has settled. The two programs are started in alternation, ROUNDS times each, after one
+# unmeasured start of each (font caches).
+#   bench/startup.sh [BUILD_DIR] [ROUNDS]
+# Exits non-zero when Tarvel's median exceeds 1.25 times the bare window's, its memory
+# reaches 45 MB or the web engine library is mapped at start-up.
+set -euo pipefail
+
+build=${1:-build}
+rounds=${2:-31}
+here=$(cd "$(dirname "$0")" && pwd)
+tarvel=$build/tarvel
+bare=$build/bench/tarvel_bare_window
+probe=$build/bench/startup-probe
+for f in "$tarvel" "$bare"; do
+  [ -x "$f" ] || { echo "missing $f: build first (make build)" >&2; exit 2; }
+done
+if [ ! -x "$probe" ] || [ "$here/probe/StartupProbe.cpp" -nt "$probe" ]; then
+  g++ -O2 -std=c++17 -o "$probe" "$here/probe/StartupProbe.cpp" -lxcb -lxcb-damage
+fi
+
+# A display nobody uses.
+display=
+for n in $(seq 140 199); do
+  if [ ! -e /tmp/.X$n-lock ] && [ ! -e /tmp/.X11-unix/X$n ]; then display=:$n; break; fi
+done
+[ -n "$display" ] || { echo "no free X display" >&2; exit 2; }
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+work=$(mktemp -d)
+trap 'kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+for _ in $(seq 50); do [ -e /tmp/.X11-unix/X${display#:} ] && break; sleep 0.1; done
+
+# Both programs see the same, empty desktop environment.
+run() {
+  env -i PATH="$PATH" DISPLAY="$display" HOME="$work" XDG_RUNTIME_DIR="$work" \
+    XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" LANG="${LANG:-C.UTF-8}" \
+    "$probe" "$@"
+}
+run "Tarvel" "$tarvel" >/dev/null
+run "Bare Qt" "$bare" >/dev/null
+: >"$work/tarvel" ; : >"$work/bare"
+for i in $(seq "$rounds"); do
+  run "Tarvel" "$tarvel" >>"$work/tarvel"
+  run "Bare Qt" "$bare" >>"$work/bare"
+done
+
+median() {  # field file
+  sed -n "s/.*$1=\([0-9.]*\).*/\1/p" "$2" | sort -n | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'
+}
+t_vis=$(median visible_ms "$work/tarvel"); b_vis=$(median visible_ms "$work/bare")
+t_rss=$(median rss_kb "$work/tarvel"); b_rss=$(median rss_kb "$work/bare")
+webengine=$(grep -c 'webengine=1' "$work/tarvel" || true)
+ratio=$(awk -v t="$t_vis" -v b="$b_vis" 'BEGIN {printf "%.2f", t / b}')
+printf 'rounds: %d each, alternating, display %s\n' "$rounds" "$display"
+printf '%-22s %10s %12s\n' program "median ms" "median RSS"
+printf '%-22s %10s %9.1f MB\n' "tarvel" "$t_vis" "$(awk -v k="$t_rss" 'BEGIN {print k / 1024}')"
+printf '%-22s %10s %9.1f MB\n' "bare Qt window" "$b_vis" "$(awk -v k="$b_rss" 'BEGIN {print k / 1024}')"
+printf 'ratio %s (limit 1.25); web engine mapped in %d of %d starts\n' "$ratio" "$webengine" "$rounds"
+ok=1
+awk -v r="$ratio" 'BEGIN {exit !(r <= 1.25)}' || { echo "FAIL: start-up slower than 1.25 times the bare window"; ok=0; }
+awk -v k="$t_rss" 'BEGIN {exit !(k < 45 * 1024)}' || { echo "FAIL: 45 MB resident or more"; ok=0; }
+[ "$webengine" -eq 0 ] || { echo "FAIL: the web engine is mapped at start-up"; ok=0; }
+[ $ok -eq 1 ] && echo "PASS"
+[ $ok -eq 1 ]

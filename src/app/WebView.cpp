@@ -1,0 +1,60 @@
+#include "app/WebView.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
+#include <QOpenGLContext>
+#include <QSurfaceFormat>
+
+// Qt's own: the context that the web engine shares its textures with.
+QOpenGLContext* qt_gl_global_share_context();
+void qt_gl_set_global_share_context(QOpenGLContext* context);
+
+namespace {
+
+WebViewFactory& Factory() {
+  static WebViewFactory factory;
+  return factory;
+}
+
+// The module sits beside the program, or one folder up for the test and bench programs of
+// a build tree. Once loaded it stays: Qt WebEngine cannot be unloaded.
+CreateWebViewFunction ModuleEntry() {
+  static bool tried = false;
+  static CreateWebViewFunction entry = nullptr;
+  if (tried) return entry;
+  tried = true;
+  // The web engine needs a shared OpenGL context from before it loads. The program does not
+  // ask for one at start-up (it would load OpenGL into every start), so it is made here.
+  if (!qt_gl_global_share_context()) {
+    auto* context = new QOpenGLContext(QCoreApplication::instance());
+    context->setFormat(QSurfaceFormat::defaultFormat());
+    context->create();
+    qt_gl_set_global_share_context(context);
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  }
+  const QDir here(QCoreApplication::applicationDirPath());
+  const QString name = QStringLiteral(TARVEL_WEBVIEW_MODULE);
+  for (const QString& path : {here.filePath(name), here.filePath(QStringLiteral("../") + name),
+                              here.filePath(QStringLiteral("../lib/tarvel/") + name)}) {
+    if (!QFile::exists(path)) continue;
+    auto* library = new QLibrary(path);
+    library->setLoadHints(QLibrary::PreventUnloadHint);
+    entry = reinterpret_cast<CreateWebViewFunction>(library->resolve(kCreateWebViewSymbol));
+    if (entry) break;
+    qWarning("Tarvel: the web view module %s does not load: %s", qPrintable(path),
+             qPrintable(library->errorString()));
+    delete library;
+  }
+  return entry;
+}
+
+}  // namespace
+
+std::unique_ptr<WebView> CreateWebView(QWidget* parent) {
+  if (Factory()) return Factory()(parent);
+  const CreateWebViewFunction entry = ModuleEntry();
+  return std::unique_ptr<WebView>(entry ? entry(parent) : nullptr);
+}
+
+void SetWebViewFactory(WebViewFactory factory) { Factory() = std::move(factory); }

@@ -72,7 +72,7 @@ class Length : public SeparatorFixture {
     user::Type(E(name), text);
   }
 
-  // The expected texts, written with ',' as the Part writes them.
+  // The expected texts, written with ','.
   void ExpectTexts(std::initializer_list<std::pair<const char*, const char*>> expected) {
     for (const auto& [edit, text] : expected) EXPECT_EQ(T(edit), S(text)) << edit;
   }

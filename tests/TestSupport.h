@@ -27,7 +27,7 @@ class SeparatorFixture : public HostFixture, public ::testing::WithParamInterfac
   void SetUp() override;
   void TearDown() override;
   char16_t sep() const { return GetParam(); }
-  // A number text written with ',' as in the Parts, shown with the separator of the test.
+  // A number text written with ',', shown with the separator of the test.
   QString S(const char* text) const;
 };
 

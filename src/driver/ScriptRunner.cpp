@@ -17,7 +17,7 @@
 #include <cstdio>
 
 #include "app/Unidadpresentacion.h"
-#include "driver/Inspect.h"
+#include "driver/Readout.h"
 #include "platform/Edit.h"
 #include "platform/Host.h"
 #include "platform/Input.h"

@@ -1,4 +1,4 @@
-#include "driver/Inspect.h"
+#include "driver/Readout.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

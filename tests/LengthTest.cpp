@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 
+#include "ConverterChecks.h"
 #include "TestSupport.h"
 #include "app/Unidadpresentacion.h"
 #include "numeric/Numeric.h"
@@ -48,20 +49,12 @@ const Unit kUnits[] = {
 
 using Texts = std::map<QString, QString>;
 
-class Length : public SeparatorFixture {
+class Length : public converter::WindowFixture<TForm3> {
  protected:
-  void SetUp() override {
-    SeparatorFixture::SetUp();
-    form = std::make_unique<TForm3>(nullptr);
-    user::Show(form.get());
-  }
-  void TearDown() override {
-    form.reset();
-    SeparatorFixture::TearDown();
-  }
-
   TEdit* E(const QString& name) const { return form->Find<TEdit>(name); }
   QString T(const QString& name) const { return E(name)->Text(); }
+  using WindowFixture::E;
+  using WindowFixture::T;
 
   // Selects the edit's whole text with the keyboard and deletes it (which clears every
   // edit), then types text there.
@@ -86,7 +79,6 @@ class Length : public SeparatorFixture {
     return ParseValue(text);
   }
 
-  std::unique_ptr<TForm3> form;
 };
 INSTANTIATE_FOR_BOTH_SEPARATORS(Length);
 

@@ -354,8 +354,8 @@ TEST_F(Edit, KeyPressReplacesOrDiscardsTheCharacter) {
   events.clear();
   user::Type(edit, QStringLiteral("xy"));
   EXPECT_EQ(edit->Text(), "abz");
-  EXPECT_EQ(events, (std::vector<QString>{"down 58", "press 120", "down 59", "press 121",
-                                          "change abz"}));
+  EXPECT_EQ(events,
+            (std::vector<QString>{"down 58", "press 120", "down 59", "press 121", "change abz"}));
 }
 
 TEST_F(Edit, ClipboardKeysArriveAsCharactersBeforeTheirAction) {
@@ -504,8 +504,8 @@ TEST_F(HostFixture, KeyPreviewLetsTheFormSeeKeysOfEveryControlFirst) {
   EXPECT_EQ(clicks, 1);
   user::Key(button, Qt::Key_Escape);
   EXPECT_FALSE(form.isVisible());
-  EXPECT_EQ(seen, (std::vector<int>{Qt::Key_A, Qt::Key_X, Qt::Key_C, Qt::Key_Space,
-                                    Qt::Key_Escape}));
+  EXPECT_EQ(seen,
+            (std::vector<int>{Qt::Key_A, Qt::Key_X, Qt::Key_C, Qt::Key_Space, Qt::Key_Escape}));
 }
 
 }  // namespace

@@ -78,7 +78,6 @@ class Length : public converter::WindowFixture<TForm3> {
     QString text = T(edit);
     return ParseValue(text);
   }
-
 };
 INSTANTIATE_FOR_BOTH_SEPARATORS(Length);
 

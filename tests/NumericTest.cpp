@@ -125,7 +125,7 @@ TEST_P(Numeric, ParseValueReadsExponentDigitsOnlyBelow500) {
   EXPECT_THROW(ParseValue(QStringLiteral("1E-5000")), EConvertError);
   EXPECT_THROW(ParseValue(QStringLiteral("1E4999")), EConvertError);  // beyond extended
   EXPECT_THROW(ParseValue(QStringLiteral("2E4932")), EConvertError);
-  EXPECT_EQ(ParseValue(QStringLiteral("1E-4999")), 0.0L);             // underflow is silent
+  EXPECT_EQ(ParseValue(QStringLiteral("1E-4999")), 0.0L);  // underflow is silent
   EXPECT_EQ(ParseValue(QStringLiteral("0E4999")), 0.0L);
   EXPECT_NO_THROW(ParseValue(QStringLiteral("1E4932")));
 }
@@ -171,9 +171,9 @@ TEST_P(Numeric, KeyFilterPassesClipboardKeysUntested) {
 TEST_P(Numeric, KeyFilterRefusesWhatWouldNotRead) {
   EXPECT_EQ(Filter(u',', S("1,5"), 3), 0);  // a second separator
   EXPECT_EQ(Filter(u'.', S("1,5"), 1), 0);
-  EXPECT_EQ(Filter(u'E', "1E5", 3), 0);     // a second E
-  EXPECT_EQ(Filter(u'E', "", 0), 0);        // an E at the start
-  EXPECT_EQ(Filter(u'3', "-5", 0), 0);      // a digit before the minus
+  EXPECT_EQ(Filter(u'E', "1E5", 3), 0);  // a second E
+  EXPECT_EQ(Filter(u'E', "", 0), 0);     // an E at the start
+  EXPECT_EQ(Filter(u'3', "-5", 0), 0);   // a digit before the minus
   EXPECT_EQ(Filter(u'a', "1", 1), 0);
   EXPECT_EQ(Filter(u'+', "1", 0), 0);
   EXPECT_EQ(Filter(u' ', "1", 1), 0);
@@ -182,7 +182,7 @@ TEST_P(Numeric, KeyFilterRefusesWhatWouldNotRead) {
 }
 
 TEST_P(Numeric, KeyFilterAcceptsWhatStillReads) {
-  EXPECT_EQ(Filter(u',', "", 0), sep());  // the separator alone reads as 0
+  EXPECT_EQ(Filter(u',', "", 0), sep());   // the separator alone reads as 0
   EXPECT_EQ(Filter(u'E', "12", 2), u'E');  // 12E reads as 12
   EXPECT_EQ(Filter(u'5', "1E", 2), u'5');
   EXPECT_EQ(Filter(u'5', "-", 1), u'5');
@@ -193,8 +193,8 @@ TEST_P(Numeric, KeyFilterPlacesTheMinusAtTheStartOrAfterAnExponent) {
   EXPECT_EQ(Filter(u'-', "", 0), u'-');
   EXPECT_EQ(Filter(u'-', "5", 0), u'-');
   EXPECT_EQ(Filter(u'-', "5", 1), 0);
-  EXPECT_EQ(Filter(u'-', "-5", 0), 0);     // already negative
-  EXPECT_EQ(Filter(u'-', "1E", 2), u'-');  // minus of an exponent
+  EXPECT_EQ(Filter(u'-', "-5", 0), 0);        // already negative
+  EXPECT_EQ(Filter(u'-', "1E", 2), u'-');     // minus of an exponent
   EXPECT_EQ(Filter(u'-', "-5", 0, 2), u'-');  // the whole text selected: typed over
 }
 

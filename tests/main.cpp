@@ -5,10 +5,11 @@
 #include <QApplication>
 
 #include "app/Startup.h"
+#include "platform/Application.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
+  TApplication app(argc, argv);
   PrepareApplication();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

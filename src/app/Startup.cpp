@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/Unidadpresentacion.h"
+#include "platform/Application.h"
 #include "platform/Locale.h"
 #include "platform/Messages.h"
 
@@ -42,7 +43,7 @@ void PrepareApplication() {
 }
 
 int RunTarvel(int argc, char** argv) {
-  QApplication app(argc, argv);
+  TApplication app(argc, argv);
   int result = 0;
   platform::Guard([&] {
     PrepareApplication();

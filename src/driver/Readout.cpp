@@ -54,7 +54,7 @@ QString Text(QWidget* control) {
   if (auto* m = qobject_cast<QTextEdit*>(control)) return m->toPlainText();
   if (qobject_cast<QRadioButton*>(control) || qobject_cast<QCheckBox*>(control)) {
     return static_cast<QAbstractButton*>(control)->isChecked() ? QStringLiteral("checked")
-                                                                : QStringLiteral("unchecked");
+                                                               : QStringLiteral("unchecked");
   }
   if (auto* b = qobject_cast<QAbstractButton*>(control)) return b->text();
   if (auto* l = qobject_cast<QLabel*>(control)) return l->text();
@@ -111,8 +111,7 @@ QString DescribeState(QWidget* control) {
   auto yesNo = [](bool b) { return b ? QStringLiteral("yes") : QStringLiteral("no"); };
   return QStringLiteral("%1: enabled=%2 visible=%3 bold=%4 color=%5 background=%6 hint=%7")
       .arg(control->objectName(), yesNo(control->isEnabled()), yesNo(control->isVisible()),
-           yesNo(control->font().bold()), Hex(color), Hex(background),
-           OneLine(control->toolTip()));
+           yesNo(control->font().bold()), Hex(color), Hex(background), OneLine(control->toolTip()));
 }
 
 QString StatusText(QWidget* window, bool* found) {
@@ -136,11 +135,16 @@ bool ParseKey(const QString& name, platform::KeyStroke* stroke) {
   Qt::KeyboardModifiers mods;
   for (int i = 0; i + 1 < parts.size(); ++i) {
     const QString m = parts[i].toLower();
-    if (m == QLatin1String("ctrl") || m == QLatin1String("control")) mods |= Qt::ControlModifier;
-    else if (m == QLatin1String("shift")) mods |= Qt::ShiftModifier;
-    else if (m == QLatin1String("alt")) mods |= Qt::AltModifier;
-    else if (m == QLatin1String("meta")) mods |= Qt::MetaModifier;
-    else return false;
+    if (m == QLatin1String("ctrl") || m == QLatin1String("control"))
+      mods |= Qt::ControlModifier;
+    else if (m == QLatin1String("shift"))
+      mods |= Qt::ShiftModifier;
+    else if (m == QLatin1String("alt"))
+      mods |= Qt::AltModifier;
+    else if (m == QLatin1String("meta"))
+      mods |= Qt::MetaModifier;
+    else
+      return false;
   }
   const QString key = parts.last();
   const QString lower = key.toLower();
@@ -149,19 +153,32 @@ bool ParseKey(const QString& name, platform::KeyStroke* stroke) {
     int key;
     const char* text;
   } kNamed[] = {
-      {"delete", Qt::Key_Delete, ""},      {"del", Qt::Key_Delete, ""},
-      {"backspace", Qt::Key_Backspace, "\b"}, {"home", Qt::Key_Home, ""},
-      {"end", Qt::Key_End, ""},            {"return", Qt::Key_Return, "\r"},
-      {"enter", Qt::Key_Enter, "\r"},      {"escape", Qt::Key_Escape, "\x1b"},
-      {"esc", Qt::Key_Escape, "\x1b"},     {"tab", Qt::Key_Tab, "\t"},
-      {"backtab", Qt::Key_Backtab, ""},    {"left", Qt::Key_Left, ""},
-      {"right", Qt::Key_Right, ""},        {"up", Qt::Key_Up, ""},
-      {"down", Qt::Key_Down, ""},          {"pageup", Qt::Key_PageUp, ""},
-      {"pgup", Qt::Key_PageUp, ""},        {"pagedown", Qt::Key_PageDown, ""},
-      {"pgdown", Qt::Key_PageDown, ""},    {"insert", Qt::Key_Insert, ""},
-      {"ins", Qt::Key_Insert, ""},         {"space", Qt::Key_Space, " "},
-      {"shift", Qt::Key_Shift, ""},        {"ctrl", Qt::Key_Control, ""},
-      {"control", Qt::Key_Control, ""},    {"alt", Qt::Key_Alt, ""},
+      {"delete", Qt::Key_Delete, ""},
+      {"del", Qt::Key_Delete, ""},
+      {"backspace", Qt::Key_Backspace, "\b"},
+      {"home", Qt::Key_Home, ""},
+      {"end", Qt::Key_End, ""},
+      {"return", Qt::Key_Return, "\r"},
+      {"enter", Qt::Key_Enter, "\r"},
+      {"escape", Qt::Key_Escape, "\x1b"},
+      {"esc", Qt::Key_Escape, "\x1b"},
+      {"tab", Qt::Key_Tab, "\t"},
+      {"backtab", Qt::Key_Backtab, ""},
+      {"left", Qt::Key_Left, ""},
+      {"right", Qt::Key_Right, ""},
+      {"up", Qt::Key_Up, ""},
+      {"down", Qt::Key_Down, ""},
+      {"pageup", Qt::Key_PageUp, ""},
+      {"pgup", Qt::Key_PageUp, ""},
+      {"pagedown", Qt::Key_PageDown, ""},
+      {"pgdown", Qt::Key_PageDown, ""},
+      {"insert", Qt::Key_Insert, ""},
+      {"ins", Qt::Key_Insert, ""},
+      {"space", Qt::Key_Space, " "},
+      {"shift", Qt::Key_Shift, ""},
+      {"ctrl", Qt::Key_Control, ""},
+      {"control", Qt::Key_Control, ""},
+      {"alt", Qt::Key_Alt, ""},
   };
   for (const auto& n : kNamed) {
     if (lower == QLatin1String(n.name)) {
@@ -196,7 +213,8 @@ bool ParseKey(const QString& name, platform::KeyStroke* stroke) {
     *stroke = {code, mods, text};
     return true;
   }
-  *stroke = {c.unicode(), mods, (mods & (Qt::ControlModifier | Qt::AltModifier)) ? QString() : QString(c)};
+  *stroke = {c.unicode(), mods,
+             (mods & (Qt::ControlModifier | Qt::AltModifier)) ? QString() : QString(c)};
   return true;
 }
 

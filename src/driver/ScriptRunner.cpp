@@ -57,7 +57,9 @@ void Print(const QString& line) {
 ScriptRunner::ScriptRunner(QStringList lines, TFormPrincipal* main, platform::RecordingHost* host)
     : lines_(std::move(lines)), main_(main), host_(host) {}
 
-void ScriptRunner::Start() { QTimer::singleShot(0, this, [this] { Next(); }); }
+void ScriptRunner::Start() {
+  QTimer::singleShot(0, this, [this] { Next(); });
+}
 
 void ScriptRunner::Finish(int code) {
   if (finished_) return;
@@ -269,9 +271,9 @@ void ScriptRunner::Execute(const QString& line) {
       if (byNumber) {
         index = view->model()->index(number, 0, view->rootIndex());
       } else {
-        const QModelIndexList found = view->model()->match(
-            view->model()->index(0, 0, view->rootIndex()), Qt::DisplayRole, text, 1,
-            Qt::MatchExactly);
+        const QModelIndexList found =
+            view->model()->match(view->model()->index(0, 0, view->rootIndex()), Qt::DisplayRole,
+                                 text, 1, Qt::MatchExactly);
         if (!found.isEmpty()) index = found.first();
       }
       if (!index.isValid()) Fail(QStringLiteral("no item '%1'").arg(text));
@@ -336,7 +338,8 @@ void ScriptRunner::Execute(const QString& line) {
   } else if (command == QLatin1String("echo")) {
     Print(rest);
   } else if (command == QLatin1String("snapshot")) {
-    if (!ActiveWindow()->grab().save(rest, "PNG")) Fail(QStringLiteral("cannot write %1").arg(rest));
+    if (!ActiveWindow()->grab().save(rest, "PNG"))
+      Fail(QStringLiteral("cannot write %1").arg(rest));
   } else {
     Fail(QStringLiteral("unknown command '%1'").arg(command));
   }

@@ -43,6 +43,7 @@
 #include "app/Startup.h"
 #include "app/Unidadpresentacion.h"
 #include "driver/ScriptRunner.h"
+#include "platform/Application.h"
 #include "platform/Host.h"
 #include "platform/Locale.h"
 
@@ -68,7 +69,8 @@ QStringList ReadScript(int argc, char** argv, bool* ok) {
 // The program's folders point into a scratch directory of this run.
 void PrivateFolders(const QTemporaryDir& scratch) {
   const QString root = scratch.path();
-  for (const char* folder : {"config", "runtime", "cache", "tmp"}) QDir(root).mkdir(QLatin1String(folder));
+  for (const char* folder : {"config", "runtime", "cache", "tmp"})
+    QDir(root).mkdir(QLatin1String(folder));
   QFile::setPermissions(root + QStringLiteral("/runtime"),
                         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   qputenv("XDG_CONFIG_HOME", (root + QStringLiteral("/config")).toLocal8Bit());
@@ -102,7 +104,7 @@ int main(int argc, char** argv) {
   }
 
   qInstallMessageHandler(QuietOffscreen);
-  QApplication app(argc, argv);
+  TApplication app(argc, argv);
   PrepareApplication();
   platform::SetDecimalSeparator(u'.');
   platform::RecordingHost host;

@@ -1,10 +1,11 @@
 #include "numeric/Numeric.h"
 
+#include <locale.h>
+
 #include <charconv>
 #include <clocale>
 #include <cstdlib>
 #include <cstring>
-#include <locale.h>
 #include <string>
 
 #include "platform/Edit.h"
@@ -95,8 +96,8 @@ QString FormatValue(double value) {
   char digits[18];
   digits[0] = buffer[0];
   std::memcpy(digits + 1, buffer + 2, 17);
-  const char* e = static_cast<const char*>(
-      std::memchr(buffer, 'e', static_cast<size_t>(result.ptr - buffer)));
+  const char* e =
+      static_cast<const char*>(std::memchr(buffer, 'e', static_cast<size_t>(result.ptr - buffer)));
   int exponent = 0;  // value = d.ddd... * 10^exponent; the buffer has no terminating NUL
   const char* digitsOfExponent = e[1] == '+' ? e + 2 : e + 1;
   std::from_chars(digitsOfExponent, result.ptr, exponent);
@@ -237,8 +238,8 @@ void ResetAfterOverflow(TForm* form, const OverflowReset& reset) {
 }
 
 void ReportInvalidNumber(TEdit* edit) {
-  platform::MessageBox(nullptr,
-                       QStringLiteral("\"") + edit->Text() + QStringLiteral("\" no es un número válido."),
-                       QStringLiteral("Oh oh!"), platform::Icon::Error);
+  platform::MessageBox(
+      nullptr, QStringLiteral("\"") + edit->Text() + QStringLiteral("\" no es un número válido."),
+      QStringLiteral("Oh oh!"), platform::Icon::Error);
   edit->SelectAll();
 }

@@ -66,7 +66,7 @@ struct OverflowReset {
   TEdit* edit = nullptr;      // the reset edit
   double* value = nullptr;    // its value field; null leaves every value alone
   double resetValue = 1.0;
-  TEdit** activeEdit = nullptr;  // the form's ActiveEdit
+  TEdit** activeEdit = nullptr;       // the form's ActiveEdit
   std::function<void()> resetGuards;  // the form's own guard flags, before the edit is emptied
   bool focus = true;
   bool focusAfterEmptying = false;

@@ -57,8 +57,8 @@ void TLabel::mouseMoveEvent(QMouseEvent* event) {
 }
 
 namespace {
-TLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption,
-                  const QColor& color, bool bold) {
+TLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, const QColor& color,
+                  bool bold) {
   auto* label = new TLabel(parent, name, caption);
   if (color.isValid()) label->SetFontColor(color);
   if (bold) label->SetBold(true);
@@ -67,8 +67,8 @@ TLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption,
 }
 }  // namespace
 
-TLabel* AttachLabel(QWidget* edit, const QString& name, const QString& caption,
-                    const QColor& color, bool bold) {
+TLabel* AttachLabel(QWidget* edit, const QString& name, const QString& caption, const QColor& color,
+                    bool bold) {
   TLabel* label = MakeLabel(edit->parentWidget(), name, caption, color, bold);
   label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   label->setGeometry(edit->x() - 6 - label->width(), edit->y(), label->width(), edit->height());

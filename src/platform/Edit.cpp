@@ -20,16 +20,14 @@
 namespace {
 
 QString FirstLine(const QString& text) {
-  const auto end = std::find_if(text.begin(), text.end(), [](QChar c) {
-    return c == u'\r' || c == u'\n';
-  });
+  const auto end =
+      std::find_if(text.begin(), text.end(), [](QChar c) { return c == u'\r' || c == u'\n'; });
   return text.left(static_cast<int>(end - text.begin()));
 }
 
 }  // namespace
 
-TEdit::TEdit(QWidget* parent, const QString& name, const QString& initialText)
-    : QLineEdit(parent) {
+TEdit::TEdit(QWidget* parent, const QString& name, const QString& initialText) : QLineEdit(parent) {
   setObjectName(name);
   QLineEdit::setMaxLength(32767);  // our own limit applies to the user's paths only
   setText(initialText);            // the form description's text runs no handler
@@ -38,7 +36,8 @@ TEdit::TEdit(QWidget* parent, const QString& name, const QString& initialText)
   setDragEnabled(false);
   // Every path of ours holds Qt's signals back; this only sees changes made elsewhere
   // (accessibility tools, for example) and reports them like the user's.
-  connect(this, &QLineEdit::textChanged, this, [this] { platform::Guard([this] { FireChange(); }); });
+  connect(this, &QLineEdit::textChanged, this,
+          [this] { platform::Guard([this] { FireChange(); }); });
 }
 
 void TEdit::SetText(const QString& newText) {
@@ -172,8 +171,7 @@ void TEdit::KeyDownAction(int key, QKeyEvent* event) {
     case Qt::Key_End:
       if (key == event->key()) QLineEdit::keyPressEvent(event);
       return;
-    default:
-      return;
+    default: return;
   }
 }
 
@@ -187,26 +185,19 @@ void TEdit::Character(char16_t key) {
 
 void TEdit::TypeCharacter(char16_t key) {
   switch (key) {
-    case 1:
-      selectAll();
-      return;
-    case 3:
-      copy();
-      return;
+    case 1: selectAll(); return;
+    case 3: copy(); return;
     case 8:
       if (!isReadOnly()) UserEdit([this] { backspace(); });
       return;
-    case 22:
-      PasteText(QGuiApplication::clipboard()->text());
-      return;
+    case 22: PasteText(QGuiApplication::clipboard()->text()); return;
     case 24:
       if (!isReadOnly()) UserEdit([this] { cut(); });
       return;
     case 26:
       if (!isReadOnly()) UserEdit([this] { undo(); });
       return;
-    default:
-      break;
+    default: break;
   }
   if (key < 0x20 || isReadOnly()) return;
   if (maxLength_ > 0 && static_cast<int>(text().size()) - SelLength() >= maxLength_) return;

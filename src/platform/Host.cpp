@@ -109,7 +109,8 @@ bool RecordingHost::StartProgram(const QString& program) {
 void RecordingHost::SetClipboardText(const QString& text) {
   clipboardWrites.push_back(text);
   if (QGuiApplication::instance()) QGuiApplication::clipboard()->setText(text);
-  if (print) print(QStringLiteral("clipboard ") + QString(text).replace(u'\n', QStringLiteral("\\n")));
+  if (print)
+    print(QStringLiteral("clipboard ") + QString(text).replace(u'\n', QStringLiteral("\\n")));
 }
 
 QString RecordingHost::FindProgram(const QString& name) {

@@ -90,8 +90,8 @@ class RecordingHost : public Host {
   std::vector<QString> windowTitles;
   int beeps = 0;
   long long elapsedMilliseconds = 0;  // virtual time spent in pauses
-  bool programsStart = true;           // what StartProgram reports
-  bool trayAvailable = true;           // what TrayAvailable reports
+  bool programsStart = true;          // what StartProgram reports
+  bool trayAvailable = true;          // what TrayAvailable reports
 
   static QString Describe(const Box& box, Answer answer);
   static QString ToString(Icon icon);

@@ -151,8 +151,8 @@ void SendMouseClick(QWidget* target, QPoint pos, Qt::MouseButton button) {
 
 void SendMouseMove(QWidget* target, QPoint pos) {
   if (pos.isNull()) pos = target->rect().center();
-  QMouseEvent move(QEvent::MouseMove, QPointF(pos), QPointF(target->mapToGlobal(pos)),
-                   Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QMouseEvent move(QEvent::MouseMove, QPointF(pos), QPointF(target->mapToGlobal(pos)), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
   QCoreApplication::sendEvent(target, &move);
 }
 

@@ -16,10 +16,10 @@ inline void FuzzSetUp(uint8_t first) {
   platform::SetDecimalSeparator((first & 1) ? u',' : u'.');
 }
 
-#define FUZZ_CHECK(condition)                                               \
-  do {                                                                      \
-    if (!(condition)) {                                                     \
+#define FUZZ_CHECK(condition)                                                             \
+  do {                                                                                    \
+    if (!(condition)) {                                                                   \
       std::fprintf(stderr, "check failed: %s (%s:%d)\n", #condition, __FILE__, __LINE__); \
-      std::abort();                                                         \
-    }                                                                       \
+      std::abort();                                                                       \
+    }                                                                                     \
   } while (0)

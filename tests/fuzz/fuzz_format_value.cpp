@@ -27,8 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Rounding moves a value by at most half a unit of the last kept decimal (plus the
     // double rounding of the shifted value).
     if (std::fabs(value) < 1e15) {
-      FUZZ_CHECK(std::fabs(rounded - value) <= 0.5000001L * std::pow(10.0L, -k) +
-                                                  std::fabs(static_cast<Extended>(value)) * 1e-15L);
+      FUZZ_CHECK(std::fabs(rounded - value) <=
+                 0.5000001L * std::pow(10.0L, -k) +
+                     std::fabs(static_cast<Extended>(value)) * 1e-15L);
     }
     FormatValue(rounded);
   } catch (const EOverflow&) {

@@ -8,8 +8,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
   FuzzSetUp(data[0]);
-  const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data + 1),
-                                         static_cast<qsizetype>(size - 1));
+  const QString text =
+      QString::fromUtf8(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
   Extended tried = 0;
   const bool reads = TryParseValue(text, tried);
   try {

@@ -1,5 +1,6 @@
 #include "driver/ScriptRunner.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -155,6 +156,20 @@ void ScriptRunner::FocusAsClick(QWidget* control) {
   }
 }
 
+void ScriptRunner::ClickAt(QWidget* control, QPoint at) {
+  // A list or a grid takes its clicks in its viewport.
+  if (auto* area = qobject_cast<QAbstractScrollArea*>(control)) {
+    const QPoint local = at.isNull() ? control->rect().center() : at;
+    QWidget* viewport = area->viewport();
+    const QPoint inside = viewport->mapFrom(control, local);
+    if (viewport->rect().contains(inside)) {
+      platform::SendMouseClick(viewport, inside);
+      return;
+    }
+  }
+  platform::SendMouseClick(control, at);
+}
+
 void ScriptRunner::Execute(const QString& line) {
   const auto [command, rest] = Split(line);
   const auto [name, text] = Split(rest);
@@ -210,13 +225,13 @@ void ScriptRunner::Execute(const QString& line) {
   } else if (command == QLatin1String("focus")) {
     FocusAsClick(Control(rest));
   } else if (command == QLatin1String("click")) {
-    platform::SendMouseClick(Control(rest));
+    ClickAt(Control(rest), QPoint());
   } else if (command == QLatin1String("clickat")) {
     const auto [x, y] = Split(text);
     bool okX = false, okY = false;
     const QPoint at(x.toInt(&okX), y.toInt(&okY));
     if (!okX || !okY) Fail(QStringLiteral("clickat takes a control and two numbers"));
-    platform::SendMouseClick(Control(name), at);
+    ClickAt(Control(name), at);
   } else if (command == QLatin1String("rightclick")) {
     QWidget* control = Control(rest);
     if (!control->hasFocus() && (control->focusPolicy() & Qt::ClickFocus)) {

@@ -3,6 +3,7 @@
 // after the program has become idle: pending events, timers and simulated keys processed.
 
 #include <QObject>
+#include <QPoint>
 #include <QStringList>
 #include <vector>
 
@@ -31,6 +32,7 @@ class ScriptRunner : public QObject {
   QWidget* ActiveWindow() const;
   QWidget* Control(const QString& name) const;
   void FocusAsClick(QWidget* control);
+  void ClickAt(QWidget* control, QPoint at);
 
   QStringList lines_;
   int index_ = 0;

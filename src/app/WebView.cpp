@@ -5,6 +5,7 @@
 #include <QLibrary>
 #include <QOpenGLContext>
 #include <QSurfaceFormat>
+#include <unistd.h>
 
 // Qt's own: the context that the web engine shares its textures with.
 QOpenGLContext* qt_gl_global_share_context();
@@ -24,6 +25,11 @@ CreateWebViewFunction ModuleEntry() {
   static CreateWebViewFunction entry = nullptr;
   if (tried) return entry;
   tried = true;
+  // Chromium refuses its sandbox to the super-user and then ends the whole process; as root
+  // the web view runs without it rather than take the program down.
+  if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+  }
   // The web engine needs a shared OpenGL context from before it loads. The program does not
   // ask for one at start-up (it would load OpenGL into every start), so it is made here.
   if (!qt_gl_global_share_context()) {

@@ -44,7 +44,7 @@ void PrepareApplication() {
 
 int RunTarvel(int argc, char** argv) {
   TApplication app(argc, argv);
-  int result = 0;
+  // Whatever happens, the program ends with exit code 0.
   platform::Guard([&] {
     PrepareApplication();
     TFormPrincipal FormPrincipal;
@@ -52,8 +52,7 @@ int RunTarvel(int argc, char** argv) {
     QObject::connect(&FormPrincipal, &TFormPrincipal::Closed, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     FormPrincipal.show();
-    result = QApplication::exec();
+    QApplication::exec();
   });
-  (void)result;
   return 0;
 }

@@ -3,8 +3,6 @@
 #include <locale.h>
 
 #include <charconv>
-#include <clocale>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 

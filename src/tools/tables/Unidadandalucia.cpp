@@ -295,6 +295,7 @@ TFormAndalucia::TFormAndalucia(QWidget* owner) : TForm(owner, QStringLiteral("Fo
   Fill(1);
   Fill(2);
   Fill(3);
+  Edit[1]->setFocus();  // the window opens ready for a length
 }
 
 void TFormAndalucia::BuildGroup(int group, QWidget* page, int gridX, const int* editX) {

@@ -159,12 +159,12 @@ const Group kGroupTable[TFormAndalucia::kGroups + 1] = {
 };
 
 // The metric edits of each group: the first is the one a cell writes.
-struct MetricEditSpec {
+struct MetricEditRow {
   int edit;
   const char* label;
   const char* text;  // the default text
 };
-const MetricEditSpec kMetricEdits[TFormAndalucia::kGroups + 1][3] = {
+const MetricEditRow kMetricEdits[TFormAndalucia::kGroups + 1][3] = {
     {},
     {{1, "metro:", "1"}},
     {{2, "kilogramo:", "1"}},
@@ -315,17 +315,17 @@ void TFormAndalucia::BuildGroup(int group, QWidget* page, int gridX, const int* 
 
   QWidget* previous = nullptr;
   for (int i = 0; i < 3 && kMetricEdits[group][i].edit != 0; ++i) {
-    const MetricEditSpec& spec = kMetricEdits[group][i];
-    auto* edit = new TEdit(page, QStringLiteral("Edit%1").arg(spec.edit), Utf8(spec.text));
+    const MetricEditRow& entry = kMetricEdits[group][i];
+    auto* edit = new TEdit(page, QStringLiteral("Edit%1").arg(entry.edit), Utf8(entry.text));
     edit->setGeometry(editX[i], kEditY, kEditWidth, kEditHeight);
-    AttachLabel(edit, QStringLiteral("Label%1").arg(spec.edit), Utf8(spec.label));
+    AttachLabel(edit, QStringLiteral("Label%1").arg(entry.edit), Utf8(entry.label));
     edit->OnChange = [this, group](TEdit* sender) { EditChange(group, sender); };
     if (group != 1) {
       edit->OnKeyPress = [this, group](TEdit*, char16_t& key) { StringGridKeyPress(group, key); };
     }
     if (previous) setTabOrder(previous, edit);
     previous = edit;
-    Edit[spec.edit] = edit;
+    Edit[entry.edit] = edit;
   }
   setTabOrder(previous, grid);
 }
@@ -379,8 +379,8 @@ void TFormAndalucia::Fill(int group) {
   for (int c = 0; c < g.columns; ++c) {
     grid->SetCell(c + first, 0, Utf8(g.units ? g.units[c].caption : g.captions[c]));
   }
-  for (const MetricEditSpec& spec : kMetricEdits[group]) {
-    if (spec.edit != 0) Edit[spec.edit]->SetText(Utf8(spec.text));
+  for (const MetricEditRow& entry : kMetricEdits[group]) {
+    if (entry.edit != 0) Edit[entry.edit]->SetText(Utf8(entry.text));
   }
   SetFactors(group);
   Metric[group] = 1;  // what the cells now show
@@ -532,9 +532,9 @@ void TFormAndalucia::StringGridKeyPress(int group, char16_t& key) {
   EditedCell = 0;
   QString reference;
   bool inEdit = false;
-  for (const MetricEditSpec& spec : kMetricEdits[group]) {
-    if (group != 1 && spec.edit != 0 && Edit[spec.edit]->Focused()) {
-      reference = Edit[spec.edit]->Text();
+  for (const MetricEditRow& entry : kMetricEdits[group]) {
+    if (group != 1 && entry.edit != 0 && Edit[entry.edit]->Focused()) {
+      reference = Edit[entry.edit]->Text();
       inEdit = true;
     }
   }

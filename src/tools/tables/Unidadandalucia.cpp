@@ -2,6 +2,7 @@
 
 #include <QStatusBar>
 #include <QStyle>
+#include <algorithm>
 
 #include "numeric/Numeric.h"
 #include "numeric/Picture.h"

@@ -5,6 +5,7 @@
 #include "tools/physical/Unidadmasa.h"
 #include "tools/physical/Unidadvel.h"
 #include "tools/tables/Unidadandalucia.h"
+#include "tools/tables/Unidadhierros.h"
 #include "tools/tables/Unidadmallas.h"
 
 // The tool windows, each enabled here when it is built.
@@ -55,7 +56,7 @@ const MenuRow kMenu[] = {
     {"Otros1", "MedidasantiguasdeAndaluca1", "Medidas antiguas de Andalucía", "N5", C,
      Make<TFormAndalucia>, nullptr},
     {"Otros1", "Hierros1", "Hierros", "N6", S, nullptr, nullptr},
-    {"Hierros1", "Redondos1", "Redondos", nullptr, C, nullptr, nullptr},
+    {"Hierros1", "Redondos1", "Redondos", nullptr, C, Make<TFormHierros>, nullptr},
     {"Hierros1", "Mallas1", "Mallas", nullptr, C, Make<TFormMallas>, nullptr},
     {"", "Divisasonline1", "Divisas  ", nullptr, S, nullptr, nullptr},
     {"Divisasonline1", "Conversoronline1", "Conversor \"on-line\"", nullptr, C, nullptr,

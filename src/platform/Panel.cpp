@@ -68,8 +68,14 @@ void TPanel::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.setPen(palette().color(QPalette::WindowText));
   const int margin = (alignment_ & Qt::AlignHCenter) ? 0 : 4;
-  painter.drawText(contentsRect().adjusted(margin, 0, -margin, 0), alignment_ | Qt::AlignVCenter,
-                   caption_);
+  const QRect room = contentsRect().adjusted(margin + 1, 0, -margin - 1, 0);
+  // A caption too wide for the panel is drawn in the narrow face of the font.
+  if (QFontMetrics(font()).horizontalAdvance(caption_) > room.width()) {
+    QFont narrow = font();
+    narrow.setFamily(QStringLiteral("Liberation Sans Narrow"));
+    painter.setFont(narrow);
+  }
+  painter.drawText(room, alignment_ | Qt::AlignVCenter, caption_);
 }
 
 void TPanel::mouseReleaseEvent(QMouseEvent* event) {

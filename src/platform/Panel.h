@@ -7,7 +7,8 @@
 //   back, after a box or a pop-up menu, gives it back without entering it again).
 // - OnContextPopup: the right button (or the menu key); its PopupMenu, if any, opens after
 //   the handler at the place of the click.
-// Where Qt calls us, escaped exceptions end in the default error box.
+// A caption too wide for the panel is drawn in the narrow face of its font. Where Qt calls
+// us, escaped exceptions end in the default error box.
 
 #include <QFrame>
 #include <functional>

@@ -1,6 +1,7 @@
 #include "app/Catalogue.h"
 
 #include "app/Unidadpresentacion.h"
+#include "tools/length/Unidadgraf.h"
 #include "tools/length/Unidadv.h"
 #include "tools/length/Unidadz.h"
 #include "tools/physical/Unidadmasa.h"
@@ -34,7 +35,7 @@ const MenuRow kMenu[] = {
     {"Ms1", "Longitud1", "Longitud", nullptr, C, Make<TForm3>, nullptr},
     {"Ms1", "Fraccindepulgada1", "Pulgada y fracción", nullptr, C, nullptr, nullptr},
     {"Ms1", "Piesacm1", "Pies y pulgadas", nullptr, C, nullptr, nullptr},
-    {"Ms1", "Grficas1", "Gráficas", nullptr, C, nullptr, nullptr},
+    {"Ms1", "Grficas1", "Gráficas", nullptr, C, Make<TFormGraf>, nullptr},
     {"Ms1", "Zapatos2", "Zapatos", nullptr, C, Make<TFZapatos>, nullptr},
     {"Otros1", "Superficie1", "&Superficie", nullptr, C, nullptr, nullptr},
     {"Otros1", "Volumenycapacidad1", "&Volumen y capacidad", nullptr, C, nullptr, nullptr},

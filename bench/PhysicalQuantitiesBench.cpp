@@ -1,0 +1,18 @@
+// One keystroke's whole propagation in the temperature, density, weight and pressure windows:
+// in the hub, which writes every other edit, and in a unit edit, which writes the hub first.
+#include "BenchSupport.h"
+#include "tools/physical/Unidadtemp.h"
+
+namespace {
+
+void BM_TemperatureHubKeystroke(benchmark::State& state) {
+  MeasureKeystroke<TFormTemp>(state, "Edit1");
+}
+BENCHMARK(BM_TemperatureHubKeystroke)->Unit(benchmark::kMicrosecond);
+
+void BM_TemperatureUnitKeystroke(benchmark::State& state) {
+  MeasureKeystroke<TFormTemp>(state, "Edit5");
+}
+BENCHMARK(BM_TemperatureUnitKeystroke)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,6 +1,7 @@
 // One keystroke's whole propagation in the temperature, density, weight and pressure windows:
 // in the hub, which writes every other edit, and in a unit edit, which writes the hub first.
 #include "BenchSupport.h"
+#include "tools/physical/Unidaddensidad.h"
 #include "tools/physical/Unidadtemp.h"
 
 namespace {
@@ -14,5 +15,15 @@ void BM_TemperatureUnitKeystroke(benchmark::State& state) {
   MeasureKeystroke<TFormTemp>(state, "Edit5");
 }
 BENCHMARK(BM_TemperatureUnitKeystroke)->Unit(benchmark::kMicrosecond);
+
+void BM_DensityHubKeystroke(benchmark::State& state) {
+  MeasureKeystroke<TFormDensidad>(state, "Edit1");
+}
+BENCHMARK(BM_DensityHubKeystroke)->Unit(benchmark::kMicrosecond);
+
+void BM_DensityUnitKeystroke(benchmark::State& state) {
+  MeasureKeystroke<TFormDensidad>(state, "Edit8");
+}
+BENCHMARK(BM_DensityUnitKeystroke)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "app/Unidadpresentacion.h"
 #include "tools/length/Unidadv.h"
+#include "tools/physical/Unidaddensidad.h"
 #include "tools/physical/Unidadmasa.h"
 #include "tools/physical/Unidadtemp.h"
 #include "tools/physical/Unidadvel.h"
@@ -36,7 +37,7 @@ const MenuRow kMenu[] = {
     {"Otros1", "Superficie1", "&Superficie", nullptr, C, nullptr, nullptr},
     {"Otros1", "Volumenycapacidad1", "&Volumen y capacidad", nullptr, C, nullptr, nullptr},
     {"Otros1", "Masa1", "&Masa", nullptr, C, Make<TFormMasa>, nullptr},
-    {"Otros1", "Densidad1", "&Densidad", nullptr, C, nullptr, nullptr},
+    {"Otros1", "Densidad1", "&Densidad", nullptr, C, Make<TFormDensidad>, nullptr},
     {"Otros1", "Peso1", "&Peso", nullptr, C, nullptr, nullptr},
     {"Otros1", "P1", "Presión", nullptr, C, nullptr, nullptr},
     {"Otros1", "Temperatura1", "Temperatura", nullptr, S, nullptr, nullptr},

@@ -199,17 +199,11 @@ void TFormMasa::Edit2Change() {
   }
 }
 
-// The form simply ends empty: no value is reset, the focus stays, no key, no beep.
 void TFormMasa::ResetOverflow() {
-  OverflowReset reset;
-  reset.caption = QStringLiteral("Ohhhh!");
-  reset.text = QStringLiteral("No puedo procesar este numerito...\n¿probamos con otro?");
-  reset.edit = Edits[kHub];
-  reset.activeEdit = &ActiveEdit;
-  reset.resetGuards = [this] { Updating = false; };
-  reset.focus = false;
-  reset.keys.clear();
-  reset.beep = false;
+  const OverflowReset reset =
+      EmptyingReset(QStringLiteral("Ohhhh!"),
+                    QStringLiteral("No puedo procesar este numerito...\n¿probamos con otro?"),
+                    Edits[kHub], &ActiveEdit, [this] { Updating = false; });
   // Emptying the hub runs it again: it finds the empty text and clears every edit.
   ResetAfterOverflow(this, reset);
 }

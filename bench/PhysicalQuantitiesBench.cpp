@@ -2,6 +2,7 @@
 // in the hub, which writes every other edit, and in a unit edit, which writes the hub first.
 #include "BenchSupport.h"
 #include "tools/physical/Unidaddensidad.h"
+#include "tools/physical/Unidadpeso.h"
 #include "tools/physical/Unidadtemp.h"
 
 namespace {
@@ -25,5 +26,17 @@ void BM_DensityUnitKeystroke(benchmark::State& state) {
   MeasureKeystroke<TFormDensidad>(state, "Edit8");
 }
 BENCHMARK(BM_DensityUnitKeystroke)->Unit(benchmark::kMicrosecond);
+
+// A gram-group unit feeds the gram hub, which feeds the pound hub; a pound-group unit the
+// other way round.
+void BM_WeightGramGroupKeystroke(benchmark::State& state) {
+  MeasureKeystroke<TFormPeso>(state, "Edit2");
+}
+BENCHMARK(BM_WeightGramGroupKeystroke)->Unit(benchmark::kMicrosecond);
+
+void BM_WeightPoundGroupKeystroke(benchmark::State& state) {
+  MeasureKeystroke<TFormPeso>(state, "Edit5");
+}
+BENCHMARK(BM_WeightPoundGroupKeystroke)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "BenchSupport.h"
 #include "tools/physical/Unidaddensidad.h"
 #include "tools/physical/Unidadpeso.h"
+#include "tools/physical/Unidadpresion.h"
 #include "tools/physical/Unidadtemp.h"
 
 namespace {
@@ -38,5 +39,17 @@ void BM_WeightPoundGroupKeystroke(benchmark::State& state) {
   MeasureKeystroke<TFormPeso>(state, "Edit5");
 }
 BENCHMARK(BM_WeightPoundGroupKeystroke)->Unit(benchmark::kMicrosecond);
+
+// The hub writes the pascal sub-hub among the others; a hectopascal goes through the
+// sub-hub to the hub, whose pass re-enters the sub-hub.
+void BM_PressureHubKeystroke(benchmark::State& state) {
+  MeasureKeystroke<TFormPresion>(state, "Edit1");
+}
+BENCHMARK(BM_PressureHubKeystroke)->Unit(benchmark::kMicrosecond);
+
+void BM_PressureHectopascalKeystroke(benchmark::State& state) {
+  MeasureKeystroke<TFormPresion>(state, "Edit5");
+}
+BENCHMARK(BM_PressureHectopascalKeystroke)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "tools/physical/Unidaddensidad.h"
 #include "tools/physical/Unidadmasa.h"
 #include "tools/physical/Unidadpeso.h"
+#include "tools/physical/Unidadpresion.h"
 #include "tools/physical/Unidadtemp.h"
 #include "tools/physical/Unidadvel.h"
 
@@ -40,7 +41,7 @@ const MenuRow kMenu[] = {
     {"Otros1", "Masa1", "&Masa", nullptr, C, Make<TFormMasa>, nullptr},
     {"Otros1", "Densidad1", "&Densidad", nullptr, C, Make<TFormDensidad>, nullptr},
     {"Otros1", "Peso1", "&Peso", nullptr, C, Make<TFormPeso>, nullptr},
-    {"Otros1", "P1", "Presión", nullptr, C, nullptr, nullptr},
+    {"Otros1", "P1", "Presión", nullptr, C, Make<TFormPresion>, nullptr},
     {"Otros1", "Temperatura1", "Temperatura", nullptr, S, nullptr, nullptr},
     {"Temperatura1", "Unidades1", "Unidades", nullptr, C, Make<TFormTemp>, nullptr},
     {"Temperatura1", "SensacinTrmica1", "Sensación Térmica", nullptr, C, nullptr, nullptr},

@@ -337,6 +337,13 @@ void ScriptRunner::Execute(const QString& line) {
     for (QWidget* control : controls) {
       for (const QString& shown : Describe(control)) Print(shown);
     }
+  } else if (command == QLatin1String("filled")) {
+    QStringList names;
+    for (QWidget* control : ControlsInTabOrder(ActiveWindow())) {
+      auto* edit = qobject_cast<QLineEdit*>(control);
+      if (edit && !edit->text().isEmpty()) names << edit->objectName();
+    }
+    Print((QStringLiteral("filled = ") + names.join(u' ')).trimmed());
   } else if (command == QLatin1String("state")) {
     for (const QString& each : rest.split(u' ', Qt::SkipEmptyParts)) {
       Print(DescribeState(Control(each)));

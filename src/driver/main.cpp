@@ -22,6 +22,8 @@
 //   answer yes|no|ok         the answer to the next message box (else its first button)
 //   show [WIDGET ...]        prints "WIDGET = text" (no names: every control in tab order)
 //   state WIDGET ...         prints enabled, visible, bold, colours and hint
+//   filled                   prints "filled = NAMES", the edits that are not empty, in tab
+//                            order ("filled =" when every edit is empty)
 //   status                   prints "status = TEXT", the status bar's panels
 //   focused                  prints the name of the widget that has the focus
 //   echo TEXT                prints TEXT

@@ -68,11 +68,11 @@ const WeightUnit& UnitOf(int edit) {
 }
 
 // The three frames and the edits in each, top to bottom; also the tab order.
-struct Group3 {
+struct FramedUnits {
   int x, y, width;
   int edits[9];
 };
-constexpr Group3 kFrames[] = {
+constexpr FramedUnits kFrames[] = {
     {8, 8, 282, {14, 17, 18}},
     {8, 124, 282, {1, 2, 3, 13}},
     {298, 8, 310, {6, 7, 4, 5, 8, 9, 10, 11, 12}},
@@ -92,7 +92,7 @@ TFormPeso::TFormPeso(QWidget* owner) : TForm(owner, QStringLiteral("FormPeso")) 
 
   QList<QWidget*> tabOrder;
   int bevel = 0;
-  for (const Group3& group : kFrames) {
+  for (const FramedUnits& group : kFrames) {
     int count = 0;
     while (count < 9 && group.edits[count] != 0) ++count;
     auto* frame = new TBevel(this, QStringLiteral("Bevel%1").arg(++bevel), TBevel::Shape::Box);

@@ -1,5 +1,6 @@
 // What the scenarios of the inch and feet windows cannot reach: the inch window's resizing,
-// and the whole-number readings both windows rely on.
+// the feet window's guard of its step buttons, and the whole-number readings both windows
+// rely on.
 #include <QPushButton>
 #include <cstdint>
 #include <limits>
@@ -8,8 +9,12 @@
 #include "ConverterChecks.h"
 #include "TestSupport.h"
 #include "numeric/Integers.h"
+#include "platform/Input.h"
+#include "platform/Panels.h"
+#include "platform/SpeedButton.h"
 #include "platform/StatusBar.h"
 #include "tools/length/Unidad1.h"
+#include "tools/length/Unidadpie.h"
 
 namespace {
 
@@ -49,6 +54,32 @@ TEST_F(InchWindow, EnlargedItsRightColumnKeepsItsDistanceAndShrunkItStopsAtItsDe
   EXPECT_EQ(form->size(), QSize(designed.width(), designed.height() + 10));
   ResizeTo(designed.width(), designed.height());
   for (const auto& [name, rect] : before) EXPECT_EQ(G(name), rect) << qPrintable(name);
+}
+
+using FeetWindow = converter::WindowFixture<TFormPie, HostFixture>;
+
+TEST_F(FeetWindow, InDecimalFeetTheStepButtonsAreOffAndTheirHandlersOnlyExplainWhy) {
+  platform::SendMouseClick(form->RadioButton[1]);
+  ASSERT_TRUE(form->RadioButton[1]->Checked());
+  EXPECT_FALSE(form->SpeedButton1->isEnabled());
+  EXPECT_FALSE(form->SpeedButton2->isEnabled());
+  converter::Retype(E(2), QStringLiteral("2"));
+  converter::Retype(E(1), QStringLiteral("10"));
+  const QString before[] = {T(1), T(2), T(3), T(4), T(5)};
+
+  form->SpeedButton1Click();
+  form->SpeedButton2Click();
+  ASSERT_EQ(host.boxes.size(), 2u);
+  for (const auto& record : host.boxes) {
+    EXPECT_EQ(record.box.caption, QStringLiteral("pie"));
+    EXPECT_EQ(record.box.icon, platform::Icon::Information);
+    EXPECT_EQ(record.box.owner, form.get());
+    EXPECT_EQ(record.box.text,
+              QStringLiteral("La precisión actual es decimal.\nLos botones \"Ant\" y \"Sig\" dan "
+                             "la medida anterior y siguiente, sólo cuando se indica la precisión "
+                             "como fracción de pulgada: 1/2, 1/4, 1/8, 1/16, 1/32 ó 1/64"));
+  }
+  for (int n = 1; n <= 5; ++n) EXPECT_EQ(T(n), before[n - 1]) << n;
 }
 
 TEST(Integers, ReadIntegerTakesDecimalIntegersWithinTheTypeAndFallsBackOtherwise) {

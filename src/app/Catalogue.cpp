@@ -2,6 +2,7 @@
 
 #include "app/Unidadpresentacion.h"
 #include "tools/length/Unidad1.h"
+#include "tools/length/Unidadpie.h"
 #include "tools/length/Unidadv.h"
 #include "tools/physical/Unidadmasa.h"
 #include "tools/physical/Unidadvel.h"
@@ -30,7 +31,7 @@ const MenuRow kMenu[] = {
     {"Otros1", "Ms1", "&Lineales", "N2", S, nullptr, nullptr},
     {"Ms1", "Longitud1", "Longitud", nullptr, C, Make<TForm3>, nullptr},
     {"Ms1", "Fraccindepulgada1", "Pulgada y fracción", nullptr, C, Make<TForm1>, nullptr},
-    {"Ms1", "Piesacm1", "Pies y pulgadas", nullptr, C, nullptr, nullptr},
+    {"Ms1", "Piesacm1", "Pies y pulgadas", nullptr, C, Make<TFormPie>, nullptr},
     {"Ms1", "Grficas1", "Gráficas", nullptr, C, nullptr, nullptr},
     {"Ms1", "Zapatos2", "Zapatos", nullptr, C, nullptr, nullptr},
     {"Otros1", "Superficie1", "&Superficie", nullptr, C, nullptr, nullptr},

@@ -13,6 +13,7 @@
 #include "platform/Panels.h"
 #include "platform/SpeedButton.h"
 #include "platform/StatusBar.h"
+#include "tools/length/FractionParts.h"
 
 namespace {
 
@@ -31,10 +32,6 @@ const QString kTooFar = QStringLiteral("¿Hasta dónde quieres llegar hoy?");
 // on: the window opens at this size and cannot be made smaller.
 constexpr int kClientWidth = 546;
 constexpr int kClientHeight = 324;
-
-const QColor kAqua(0x00, 0xFF, 0xFF);
-
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 QString Int(std::int64_t value) { return QString::number(value); }
 
@@ -105,31 +102,13 @@ void TForm1::BuildControls() {
   PlaceLabel(this, QStringLiteral("Label3"), QStringLiteral("Fracción"), 130, 80);
   Edit2 = new TEdit(this, QStringLiteral("Edit2"));
   Edit2->setGeometry(130, 98, 64, 22);
-  auto* bar = new TBevel(this, QStringLiteral("Bevel1"), TBevel::Shape::TopLine);
-  bar->setFrameShadow(QFrame::Plain);
-  bar->setLineWidth(2);
-  bar->setGeometry(130, 124, 64, 4);
+  AddFractionBar(this, QRect(130, 124, 64, 4));
   Edit3 = new TEdit(this, QStringLiteral("Edit3"), QStringLiteral("1"));
   Edit3->setGeometry(130, 132, 64, 22);
 
-  const QSize stepSize(84, 30);
-  SpeedButton1 = new TSpeedButton(this, QStringLiteral("SpeedButton1"), QStringLiteral("Ant"),
-                                  style()->standardIcon(QStyle::SP_ArrowLeft), stepSize);
-  SpeedButton2 = new TSpeedButton(this, QStringLiteral("SpeedButton2"), QStringLiteral("Sig"),
-                                  style()->standardIcon(QStyle::SP_ArrowRight), stepSize);
-  SpeedButton1->move(22, 204);
-  SpeedButton2->move(112, 204);
-  for (TSpeedButton* step : {SpeedButton1, SpeedButton2}) {
-    step->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    QFont bold = step->font();
-    bold.setBold(true);
-    step->setFont(bold);
-    QPalette p = step->palette();
-    p.setColor(QPalette::ButtonText, kAqua);
-    step->setPalette(p);
-  }
-  platform::SetHint(SpeedButton1, QStringLiteral("Medida anterior"), false);
-  platform::SetHint(SpeedButton2, QStringLiteral("Medida siguiente"), false);
+  const StepButtons steps = AddStepButtons(this, QPoint(22, 204), QPoint(112, 204));
+  SpeedButton1 = steps.previous;
+  SpeedButton2 = steps.next;
   SpeedButton1->OnClick = [this] { SpeedButton1Click(); };
   SpeedButton2->OnClick = [this] { SpeedButton2Click(); };
 
@@ -194,7 +173,7 @@ char16_t TForm1::SeparatorKey(const TEdit* edit, bool allowed) const {
 }
 
 void TForm1::Edit1KeyPress(TEdit* sender, char16_t& key) {
-  if (IsDigit(key) || key == 8 || key == 3 || key == 22 || key == 24) return;
+  if (DigitsOnly(key) != 0 || key == 3 || key == 22 || key == 24) return;
   if (key == u'.' || key == u',') {
     key = SeparatorKey(sender, RadioButton1->Checked());
     return;
@@ -202,12 +181,10 @@ void TForm1::Edit1KeyPress(TEdit* sender, char16_t& key) {
   key = 0;
 }
 
-void TForm1::Edit2KeyPress(TEdit*, char16_t& key) {
-  if (!IsDigit(key) && key != 8) key = 0;
-}
+void TForm1::Edit2KeyPress(TEdit*, char16_t& key) { key = DigitsOnly(key); }
 
 void TForm1::Edit4KeyPress(TEdit* sender, char16_t& key) {
-  if (IsDigit(key) || key == 8) return;
+  if (DigitsOnly(key) != 0) return;
   key = (key == u'.' || key == u',') ? SeparatorKey(sender, true) : 0;
 }
 

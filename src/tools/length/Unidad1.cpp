@@ -21,8 +21,8 @@ constexpr double kMmPerInch = 25.4;
 // The extended quotient of 1 by the double 25.4.
 const Extended kInchPerMm = 1.0L / static_cast<Extended>(kMmPerInch);
 
-// Millimetres typed above this go back to one inch; whole inches whose millimetres exceed
-// the other limit go back to one inch too.
+// Millimetres above the first limit convert as one inch; whole inches whose millimetres
+// exceed the second are set back to 1 and convert nothing.
 constexpr Extended kMillimetreLimit = 1e20L;
 constexpr Extended kInchLimitInMm = 1e300L;
 

@@ -1,6 +1,8 @@
 #include "app/Catalogue.h"
 
 #include "app/Unidadpresentacion.h"
+#include "tools/length/Unidad1.h"
+#include "tools/length/Unidadpie.h"
 #include "tools/length/Unidadv.h"
 #include "tools/physical/Unidaddensidad.h"
 #include "tools/physical/Unidadmasa.h"
@@ -33,8 +35,8 @@ const MenuRow kMenu[] = {
     {"Numeracin1", "Aletras1", "A letras", nullptr, C, nullptr, nullptr},
     {"Otros1", "Ms1", "&Lineales", "N2", S, nullptr, nullptr},
     {"Ms1", "Longitud1", "Longitud", nullptr, C, Make<TForm3>, nullptr},
-    {"Ms1", "Fraccindepulgada1", "Pulgada y fracción", nullptr, C, nullptr, nullptr},
-    {"Ms1", "Piesacm1", "Pies y pulgadas", nullptr, C, nullptr, nullptr},
+    {"Ms1", "Fraccindepulgada1", "Pulgada y fracción", nullptr, C, Make<TForm1>, nullptr},
+    {"Ms1", "Piesacm1", "Pies y pulgadas", nullptr, C, Make<TFormPie>, nullptr},
     {"Ms1", "Grficas1", "Gráficas", nullptr, C, nullptr, nullptr},
     {"Ms1", "Zapatos2", "Zapatos", nullptr, C, nullptr, nullptr},
     {"Otros1", "Superficie1", "&Superficie", nullptr, C, nullptr, nullptr},

@@ -1,0 +1,19 @@
+// One keystroke's whole propagation in the surface and volume windows, whose edits form a
+// network of hubs and leaves: typed into a hub, and into a leaf whose value travels through
+// every hub before it reaches the far edits.
+#include "BenchSupport.h"
+#include "tools/physical/Unidadsup.h"
+
+namespace {
+
+void BM_SurfaceHubKeystroke(benchmark::State& state) {
+  MeasureKeystroke<TFormSup>(state, "Edit3");  // m²
+}
+BENCHMARK(BM_SurfaceHubKeystroke)->Unit(benchmark::kMicrosecond);
+
+void BM_SurfaceLeafKeystroke(benchmark::State& state) {
+  MeasureKeystroke<TFormSup>(state, "Edit6");  // sq.ft
+}
+BENCHMARK(BM_SurfaceLeafKeystroke)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

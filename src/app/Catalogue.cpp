@@ -5,6 +5,7 @@
 #include "tools/physical/Unidadmasa.h"
 #include "tools/physical/Unidadsup.h"
 #include "tools/physical/Unidadvel.h"
+#include "tools/physical/Unidadvol.h"
 
 // The tool windows, each enabled here when it is built.
 
@@ -34,7 +35,7 @@ const MenuRow kMenu[] = {
     {"Ms1", "Grficas1", "Gráficas", nullptr, C, nullptr, nullptr},
     {"Ms1", "Zapatos2", "Zapatos", nullptr, C, nullptr, nullptr},
     {"Otros1", "Superficie1", "&Superficie", nullptr, C, Make<TFormSup>, nullptr},
-    {"Otros1", "Volumenycapacidad1", "&Volumen y capacidad", nullptr, C, nullptr, nullptr},
+    {"Otros1", "Volumenycapacidad1", "&Volumen y capacidad", nullptr, C, Make<TFormVol>, nullptr},
     {"Otros1", "Masa1", "&Masa", nullptr, C, Make<TFormMasa>, nullptr},
     {"Otros1", "Densidad1", "&Densidad", nullptr, C, nullptr, nullptr},
     {"Otros1", "Peso1", "&Peso", nullptr, C, nullptr, nullptr},

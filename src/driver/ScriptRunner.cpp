@@ -372,6 +372,13 @@ void ScriptRunner::Execute(const QString& line) {
       if (shown.size() == before) Fail(QStringLiteral("no cell %1").arg(each));
     }
     for (const QString& line : shown) Print(line);
+  } else if (command == QLatin1String("filled")) {
+    QStringList names;
+    for (QWidget* control : ControlsInTabOrder(ActiveWindow())) {
+      auto* edit = qobject_cast<QLineEdit*>(control);
+      if (edit && !edit->text().isEmpty()) names << edit->objectName();
+    }
+    Print((QStringLiteral("filled = ") + names.join(u' ')).trimmed());
   } else if (command == QLatin1String("state")) {
     for (const QString& each : rest.split(u' ', Qt::SkipEmptyParts)) {
       Print(DescribeState(Control(each)));

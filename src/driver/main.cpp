@@ -25,6 +25,8 @@
 //                            a grid prints "GRID[col,row] = text" for each cell, and
 //                            GRID[col,row], GRID[col,*] or GRID[*,row] names some of them
 //   state WIDGET ...         prints enabled, visible, bold, colours and hint
+//   filled                   prints "filled = NAMES", the edits that are not empty, in tab
+//                            order ("filled =" when every edit is empty)
 //   status                   prints "status = TEXT", the status bar's panels
 //   focused                  prints the name of the widget that has the focus
 //   echo TEXT                prints TEXT

@@ -1,5 +1,6 @@
 // Every window is usable with a screen reader and the keyboard: each edit, list and button
-// that a window shows has an accessible name, and the control with the focus looks so.
+// that a window shows has an accessible name, and the control with the focus looks so. Every
+// window shows an icon.
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QAccessible>
@@ -55,6 +56,7 @@ TEST_F(Accessibility, EveryEnabledWindowNamesItsEditsAndButtons) {
     user::Show(form.get());
     const QString where = QLatin1String(row.item);
     EXPECT_EQ(AccessibleName(form.get()), form->Caption()) << where.toStdString();
+    EXPECT_FALSE(form->windowIcon().isNull()) << where.toStdString() << " has no icon";
     EXPECT_GT(ExpectEveryControlNamed(form.get(), where), 0) << where.toStdString();
     form->close();
     ++windows;

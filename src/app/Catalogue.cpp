@@ -3,6 +3,7 @@
 #include "app/Unidadpresentacion.h"
 #include "tools/length/Unidadv.h"
 #include "tools/numbers/Unidadprefijos.h"
+#include "tools/physical/Unidadangulo.h"
 #include "tools/physical/Unidaddatos.h"
 #include "tools/physical/Unidadilum.h"
 #include "tools/physical/Unidadmasa.h"
@@ -49,7 +50,7 @@ const MenuRow kMenu[] = {
     {"Otros1", "Tiempo1", "Tiempo", nullptr, C, nullptr, nullptr},
     {"Otros1", "Energa1", "Energía", nullptr, C, nullptr, nullptr},
     {"Otros1", "Potencia", "Potencia", nullptr, C, nullptr, nullptr},
-    {"Otros1", "ngulo1", "Ángulos planos", nullptr, C, nullptr, nullptr},
+    {"Otros1", "ngulo1", "Ángulos planos", nullptr, C, Make<TFormAngulo>, nullptr},
     {"Otros1", "Iluminacin1", "Iluminación", nullptr, C, Make<TFIlum>, nullptr},
     {"Otros1", "Datos1", "Datos", nullptr, C, Make<TFormDatos>, nullptr},
     {"Otros1", "Cnicas1", "Datos Cínicos", "N4", C, nullptr, nullptr},

@@ -6,7 +6,11 @@
 #include "tools/length/Unidadpie.h"
 #include "tools/length/Unidadv.h"
 #include "tools/length/Unidadz.h"
+#include "tools/numbers/Unidadprefijos.h"
+#include "tools/physical/Unidadangulo.h"
+#include "tools/physical/Unidaddatos.h"
 #include "tools/physical/Unidaddensidad.h"
+#include "tools/physical/Unidadilum.h"
 #include "tools/physical/Unidadmasa.h"
 #include "tools/physical/Unidadpeso.h"
 #include "tools/physical/Unidadpresion.h"
@@ -35,7 +39,7 @@ const MenuRow kMenu[] = {
     {"Archivo1", "Salir1", "&Salir", nullptr, C, nullptr, &P::Salir1Click},
     {"", "Otros1", "Unidades de medida", nullptr, S, nullptr, nullptr},
     {"Otros1", "Numeracin1", "&Numeración", nullptr, S, nullptr, nullptr},
-    {"Numeracin1", "Prefijos1", "Prefijos", nullptr, C, nullptr, nullptr},
+    {"Numeracin1", "Prefijos1", "Prefijos", nullptr, C, Make<TFormPrefijos>, nullptr},
     {"Numeracin1", "Basedenumeracin2", "Base de numeración", "N1", C, nullptr, nullptr},
     {"Numeracin1", "Romanos1", "Romanos", nullptr, C, nullptr, nullptr},
     {"Numeracin1", "Aletras1", "A letras", nullptr, C, nullptr, nullptr},
@@ -59,9 +63,9 @@ const MenuRow kMenu[] = {
     {"Otros1", "Tiempo1", "Tiempo", nullptr, C, nullptr, nullptr},
     {"Otros1", "Energa1", "Energía", nullptr, C, nullptr, nullptr},
     {"Otros1", "Potencia", "Potencia", nullptr, C, nullptr, nullptr},
-    {"Otros1", "ngulo1", "Ángulos planos", nullptr, C, nullptr, nullptr},
-    {"Otros1", "Iluminacin1", "Iluminación", nullptr, C, nullptr, nullptr},
-    {"Otros1", "Datos1", "Datos", nullptr, C, nullptr, nullptr},
+    {"Otros1", "ngulo1", "Ángulos planos", nullptr, C, Make<TFormAngulo>, nullptr},
+    {"Otros1", "Iluminacin1", "Iluminación", nullptr, C, Make<TFIlum>, nullptr},
+    {"Otros1", "Datos1", "Datos", nullptr, C, Make<TFormDatos>, nullptr},
     {"Otros1", "Cnicas1", "Datos Cínicos", "N4", C, nullptr, nullptr},
     {"Otros1", "MedidasantiguasdeAndaluca1", "Medidas antiguas de Andalucía", "N5", C,
      Make<TFormAndalucia>, nullptr},

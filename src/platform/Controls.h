@@ -81,3 +81,34 @@ class TBevel : public QFrame {
   enum class Shape { Box, Frame, TopLine, BottomLine, LeftLine, RightLine };
   TBevel(QWidget* parent, const QString& name, Shape shape, bool raised = false);
 };
+
+// A gauge of the pie kind: the share of the progress within its range drawn as a sector
+// filled from the top clockwise, in whole percent, with no text. The scenario driver reads
+// it through its "position" property ("57 (15 %)").
+class TGauge : public QWidget {
+  Q_OBJECT
+  Q_PROPERTY(QString position READ PositionText)
+
+ public:
+  TGauge(QWidget* parent, const QString& name);
+
+  void SetRange(int minValue, int maxValue);
+  // Clamped to the range.
+  void SetProgress(int progress);
+  int Progress() const { return progress_; }
+  // The whole percentage of the range that the progress covers.
+  int PercentDone() const;
+  void SetBackColor(const QColor& color);
+  void SetForeColor(const QColor& color);
+  QString PositionText() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  int min_ = 0;
+  int max_ = 100;
+  int progress_ = 0;
+  QColor back_;
+  QColor fore_;
+};

@@ -2,6 +2,7 @@
 
 #include "app/Unidadpresentacion.h"
 #include "tools/length/Unidadv.h"
+#include "tools/physical/U_caudal.h"
 #include "tools/physical/Unidadmasa.h"
 #include "tools/physical/Unidadvel.h"
 
@@ -42,7 +43,7 @@ const MenuRow kMenu[] = {
     {"Temperatura1", "Unidades1", "Unidades", nullptr, C, nullptr, nullptr},
     {"Temperatura1", "SensacinTrmica1", "Sensación Térmica", nullptr, C, nullptr, nullptr},
     {"Otros1", "Velocidad1", "Velocidad", nullptr, C, Make<TFormVel>, nullptr},
-    {"Otros1", "Caudal1", "Caudal", nullptr, C, nullptr, nullptr},
+    {"Otros1", "Caudal1", "Caudal", nullptr, C, Make<TFormCaudal>, nullptr},
     {"Otros1", "Tiempo1", "Tiempo", nullptr, C, nullptr, nullptr},
     {"Otros1", "Energa1", "Energía", nullptr, C, nullptr, nullptr},
     {"Otros1", "Potencia", "Potencia", nullptr, C, nullptr, nullptr},

@@ -1,0 +1,72 @@
+// What the scenarios of the flow, time, energy and power windows cannot see: the pauses
+// before the simulated keys and the absent beeps of their resets, what the window holds while
+// a box is open, the placement of the labels and the tab order.
+#include <QApplication>
+#include <memory>
+
+#include "ConverterChecks.h"
+#include "TestSupport.h"
+#include "platform/Controls.h"
+#include "platform/Edit.h"
+#include "platform/Input.h"
+#include "tools/physical/U_caudal.h"
+
+namespace {
+
+using converter::Retype;
+using converter::WindowFixture;
+
+std::vector<QString> EditNames(std::initializer_list<int> numbers) {
+  std::vector<QString> names;
+  for (int n : numbers) names.push_back(QStringLiteral("Edit%1").arg(n));
+  return names;
+}
+
+// ---- Flow ----
+
+class Flow : public WindowFixture<TFormCaudal, HostFixture> {};
+
+TEST_F(Flow, TheResetWaits200MillisecondsBeforeItsKeyAndDoesNotBeep) {
+  Retype(E(14), QStringLiteral("3"));
+  QString atBoxEdit2, atBoxEdit14;
+  host.onBox = [&](const platform::Box&) {
+    atBoxEdit2 = T(2);
+    atBoxEdit14 = T(14);
+  };
+  converter::CtrlV(E(1), QStringLiteral("3E200"));
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(host.boxes[0].box.text, "Probemos con un número más chico...");
+  // Nothing of the pass was written before the dialog.
+  EXPECT_EQ(atBoxEdit2, "11.356235352");
+  EXPECT_EQ(atBoxEdit14, "3");
+  EXPECT_EQ(host.elapsedMilliseconds, 200);
+  EXPECT_EQ(host.beeps, 0);
+  EXPECT_TRUE(E(1)->hasFocus());
+  EXPECT_EQ(T(1), "1");
+  EXPECT_EQ(T(24), "86400000");
+  EXPECT_EQ(form->UnitValue(1), 1.0);
+}
+
+TEST_F(Flow, AUnitPassReadsTheFocusedEditOnlyAndComesBackToTheHubWithTheSameText) {
+  Retype(E(10), QStringLiteral("1"));
+  EXPECT_EQ(T(1), "0.4719474432");
+  EXPECT_EQ(T(9), "0.0166666666666667");
+  EXPECT_EQ(T(12), "1440");
+  EXPECT_EQ(form->UnitValue(10), 1.0);  // not rewritten by the other edits' handler runs
+  // A paste from the context menu after the pass: the guard is still set, so only the hub's
+  // text follows.
+  converter::MenuPaste(E(5), QStringLiteral("2"));
+  EXPECT_EQ(T(1), "2000");
+  EXPECT_EQ(T(9), "0.0166666666666667");
+  EXPECT_TRUE(host.boxes.empty());
+}
+
+TEST_F(Flow, LabelsStandBesideTheirEditsAndTabFollowsTheNumbers) {
+  converter::ExpectLabelsBesideEdits(form.get());
+  std::vector<QString> expected = EditNames(
+      {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24});
+  expected.push_back(QStringLiteral("BitBtn1"));
+  EXPECT_EQ(converter::TabWalk(E(1), 24), expected);
+}
+
+}  // namespace

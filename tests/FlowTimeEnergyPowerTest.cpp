@@ -2,6 +2,7 @@
 // before the simulated keys and the absent beeps of their resets, what the window holds while
 // a box is open, the placement of the labels and the tab order.
 #include <QApplication>
+#include <QClipboard>
 #include <memory>
 
 #include "ConverterChecks.h"
@@ -10,6 +11,7 @@
 #include "platform/Edit.h"
 #include "platform/Input.h"
 #include "tools/physical/U_caudal.h"
+#include "tools/physical/Unidadtiempo.h"
 
 namespace {
 
@@ -67,6 +69,63 @@ TEST_F(Flow, LabelsStandBesideTheirEditsAndTabFollowsTheNumbers) {
       {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24});
   expected.push_back(QStringLiteral("BitBtn1"));
   EXPECT_EQ(converter::TabWalk(E(1), 24), expected);
+}
+
+// ---- Time ----
+
+class Time : public WindowFixture<TFormTiempo, HostFixture> {};
+
+TEST_F(Time, AnElementalResetInsideAPassLetsThePassFinishBeforeTheKeyArrives) {
+  Retype(E(4), QStringLiteral("1"));
+  QGuiApplication::clipboard()->setText(QStringLiteral("1E280"));
+  user::Click(E(1));
+  E(1)->selectAll();
+  // The key stroke alone, without processing the queued key afterwards.
+  platform::SendKeyStroke(E(1), {Qt::Key_V, Qt::ControlModifier, QString(QChar(22))});
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(host.boxes[0].box.text, "Este valor excede la capacidad de cálculo,\nlo siento");
+  EXPECT_EQ(T(1), "");                       // emptied by the reset, nothing cleared
+  EXPECT_EQ(T(16), "4.13414472813864E296");  // written before "elemental"
+  EXPECT_EQ(T(17), "1.06387505851313E303");  // the value that set off the reset
+  EXPECT_EQ(T(25), "3.16887907240572E272");  // the pass went on from its base
+  EXPECT_EQ(form->UnitValue(17), 0.0);
+  EXPECT_EQ(platform::PendingSimulatedKeys(), 1);
+  EXPECT_EQ(host.elapsedMilliseconds, 100);
+  EXPECT_TRUE(E(1)->hasFocus());
+  user::Settle();
+  EXPECT_EQ(T(1), "1");
+  EXPECT_EQ(T(25), "3.16887907240572E-8");
+  EXPECT_EQ(host.beeps, 0);
+  EXPECT_EQ(host.boxes.size(), 1u);
+}
+
+TEST_F(Time, TheOhhhBoxIsOwnedByTheWindowAndNothingOfThePassIsWritten) {
+  Retype(E(4), QStringLiteral("1"));
+  QString atBoxEdit2;
+  host.onBox = [&](const platform::Box&) { atBoxEdit2 = T(2); };
+  converter::CtrlV(E(9), QStringLiteral("1E275"));
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(host.boxes[0].box.owner, form.get());
+  EXPECT_EQ(host.boxes[0].box.text, "1E275 es todo un numerito!");
+  EXPECT_EQ(atBoxEdit2, "1440");
+  for (int n = 1; n <= 25; ++n) EXPECT_EQ(T(n), "") << "Edit" << n;
+  EXPECT_EQ(platform::PendingSimulatedKeys(), 0);
+  EXPECT_EQ(host.elapsedMilliseconds, 0);
+  EXPECT_TRUE(E(9)->hasFocus());
+  // Typed in "unidad atómica" itself, such a value reaches "elemental", whose reset comes
+  // instead.
+  converter::CtrlV(E(16), QStringLiteral("1E301"));
+  ASSERT_EQ(host.boxes.size(), 2u);
+  EXPECT_EQ(host.boxes[1].box.text, "Este valor excede la capacidad de cálculo,\nlo siento");
+  EXPECT_EQ(T(1), "1");
+}
+
+TEST_F(Time, LabelsStandBesideTheirEditsAndTabFollowsTheNumbers) {
+  converter::ExpectLabelsBesideEdits(form.get());
+  std::vector<QString> expected = EditNames(
+      {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25});
+  expected.push_back(QStringLiteral("BitBtn1"));
+  EXPECT_EQ(converter::TabWalk(E(1), 25), expected);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "tools/length/Unidadv.h"
 #include "tools/physical/U_caudal.h"
 #include "tools/physical/Unidadmasa.h"
+#include "tools/physical/Unidadtiempo.h"
 #include "tools/physical/Unidadvel.h"
 
 // The tool windows, each enabled here when it is built.
@@ -44,7 +45,7 @@ const MenuRow kMenu[] = {
     {"Temperatura1", "SensacinTrmica1", "Sensación Térmica", nullptr, C, nullptr, nullptr},
     {"Otros1", "Velocidad1", "Velocidad", nullptr, C, Make<TFormVel>, nullptr},
     {"Otros1", "Caudal1", "Caudal", nullptr, C, Make<TFormCaudal>, nullptr},
-    {"Otros1", "Tiempo1", "Tiempo", nullptr, C, nullptr, nullptr},
+    {"Otros1", "Tiempo1", "Tiempo", nullptr, C, Make<TFormTiempo>, nullptr},
     {"Otros1", "Energa1", "Energía", nullptr, C, nullptr, nullptr},
     {"Otros1", "Potencia", "Potencia", nullptr, C, nullptr, nullptr},
     {"Otros1", "ngulo1", "Ángulos planos", nullptr, C, nullptr, nullptr},

@@ -2,6 +2,7 @@
 // which writes every other edit, and in a unit edit, which writes the hub first.
 #include "BenchSupport.h"
 #include "tools/physical/U_caudal.h"
+#include "tools/physical/Unidadenergia.h"
 #include "tools/physical/Unidadtiempo.h"
 
 namespace {
@@ -21,5 +22,15 @@ void BM_TimeUnitKeystroke(benchmark::State& state) {
   MeasureKeystroke<TFormTiempo>(state, "Edit21");
 }
 BENCHMARK(BM_TimeUnitKeystroke)->Unit(benchmark::kMicrosecond);
+
+void BM_EnergyHubKeystroke(benchmark::State& state) {
+  MeasureKeystroke<TFormEnergia>(state, "Edit1");
+}
+BENCHMARK(BM_EnergyHubKeystroke)->Unit(benchmark::kMicrosecond);
+
+void BM_EnergyUnitKeystroke(benchmark::State& state) {
+  MeasureKeystroke<TFormEnergia>(state, "Edit29");
+}
+BENCHMARK(BM_EnergyUnitKeystroke)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "platform/Edit.h"
 #include "platform/Input.h"
 #include "tools/physical/U_caudal.h"
+#include "tools/physical/Unidadenergia.h"
 #include "tools/physical/Unidadtiempo.h"
 
 namespace {
@@ -126,6 +127,65 @@ TEST_F(Time, LabelsStandBesideTheirEditsAndTabFollowsTheNumbers) {
       {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25});
   expected.push_back(QStringLiteral("BitBtn1"));
   EXPECT_EQ(converter::TabWalk(E(1), 25), expected);
+}
+
+// ---- Energy ----
+
+class Energy : public WindowFixture<TFormEnergia, HostFixture> {};
+
+TEST_F(Energy, AnElectronVoltResetInsideAPassLeavesTheJoulesEmptyUntilTheKeyArrives) {
+  Retype(E(1), QStringLiteral("2"));
+  QGuiApplication::clipboard()->setText(QStringLiteral("1E285"));
+  E(1)->selectAll();
+  platform::SendKeyStroke(E(1), {Qt::Key_V, Qt::ControlModifier, QString(QChar(22))});
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(host.boxes[0].box.owner, form.get());
+  EXPECT_EQ(T(1), "");
+  EXPECT_EQ(T(6), "6.24149596175211E303");  // shown, though its value is now 0
+  EXPECT_EQ(form->UnitValue(6), 0.0);
+  EXPECT_EQ(T(25), "2.39234449760766E275");  // the last unit of the pass, from 1E285 J
+  EXPECT_EQ(platform::PendingSimulatedKeys(), 1);
+  EXPECT_EQ(host.elapsedMilliseconds, 100);
+  EXPECT_TRUE(E(1)->hasFocus());
+  user::Settle();
+  EXPECT_EQ(T(1), "1");
+  EXPECT_EQ(T(6), "6.24149596175211E18");
+  EXPECT_EQ(host.beeps, 0);
+  EXPECT_EQ(host.boxes.size(), 1u);
+}
+
+TEST_F(Energy, OnlyDeleteOfTheKeysWithoutACharacterMakesAnEditTheSource) {
+  Retype(E(3), QStringLiteral("5"));
+  EXPECT_EQ(T(1), "5E-7");
+  // Moving the caret in the joule edit changes nothing: a context-menu paste there after the
+  // pass still finds the guard set.
+  user::Click(E(1));
+  user::Key(E(1), Qt::Key_End);
+  converter::MenuPaste(E(1), QStringLiteral("8"));
+  EXPECT_EQ(T(3), "5");
+  EXPECT_EQ(T(1), "8");
+  // Delete going down does: the joules emptied clear the window.
+  user::Key(E(1), Qt::Key_Home, Qt::ShiftModifier);
+  user::Key(E(1), Qt::Key_Delete);
+  EXPECT_EQ(T(1), "");
+  EXPECT_EQ(T(3), "");
+  EXPECT_EQ(host.boxes.size(), 0u);
+}
+
+TEST_F(Energy, LabelsStandBesideTheirEditsWithTheCubesRaisedAtTheirEnd) {
+  converter::ExpectLabelsBesideEdits(form.get());
+  for (int n : {14, 15}) {
+    const QRect label = G(QStringLiteral("Label%1").arg(n));
+    const QRect cube = G(QStringLiteral("Label%1").arg(n + 16));
+    EXPECT_GT(cube.left(), label.right() - 2) << n;
+    EXPECT_LT(cube.right(), E(n)->x()) << n;
+    EXPECT_LT(cube.top(), label.top()) << n;
+  }
+  std::vector<QString> expected =
+      EditNames({2,  3,  4,  5,  26, 6,  7,  8,  27, 9,  10, 11, 29, 12,
+                 13, 14, 15, 22, 23, 28, 16, 17, 18, 19, 20, 21, 24, 25});
+  expected.push_back(QStringLiteral("BitBtn1"));
+  EXPECT_EQ(converter::TabWalk(E(1), 29), expected);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "BenchSupport.h"
 #include "tools/physical/U_caudal.h"
 #include "tools/physical/Unidadenergia.h"
+#include "tools/physical/Unidadpotencia.h"
 #include "tools/physical/Unidadtiempo.h"
 
 namespace {
@@ -32,5 +33,15 @@ void BM_EnergyUnitKeystroke(benchmark::State& state) {
   MeasureKeystroke<TFormEnergia>(state, "Edit29");
 }
 BENCHMARK(BM_EnergyUnitKeystroke)->Unit(benchmark::kMicrosecond);
+
+void BM_PowerHubKeystroke(benchmark::State& state) {
+  MeasureKeystroke<TFormPotencia>(state, "Edit1");
+}
+BENCHMARK(BM_PowerHubKeystroke)->Unit(benchmark::kMicrosecond);
+
+void BM_PowerUnitKeystroke(benchmark::State& state) {
+  MeasureKeystroke<TFormPotencia>(state, "Edit16");
+}
+BENCHMARK(BM_PowerUnitKeystroke)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

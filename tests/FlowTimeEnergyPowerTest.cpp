@@ -1,6 +1,7 @@
 // What the scenarios of the flow, time, energy and power windows cannot see: the pauses
 // before the simulated keys and the absent beeps of their resets, what the window holds while
-// a box is open, the placement of the labels and the tab order.
+// a box is open or before the reset's key arrives, the placement of the labels and the tab
+// order.
 #include <QApplication>
 #include <QClipboard>
 #include <memory>
@@ -12,6 +13,7 @@
 #include "platform/Input.h"
 #include "tools/physical/U_caudal.h"
 #include "tools/physical/Unidadenergia.h"
+#include "tools/physical/Unidadpotencia.h"
 #include "tools/physical/Unidadtiempo.h"
 
 namespace {
@@ -186,6 +188,51 @@ TEST_F(Energy, LabelsStandBesideTheirEditsWithTheCubesRaisedAtTheirEnd) {
                  13, 14, 15, 22, 23, 28, 16, 17, 18, 19, 20, 21, 24, 25});
   expected.push_back(QStringLiteral("BitBtn1"));
   EXPECT_EQ(converter::TabWalk(E(1), 29), expected);
+}
+
+// ---- Power ----
+
+class Power : public WindowFixture<TFormPotencia, HostFixture> {};
+
+TEST_F(Power, TheGuardWritesNothingOfThePassAndResetsNothing) {
+  Retype(E(2), QStringLiteral("1"));
+  QString atBoxEdit1, atBoxEdit3;
+  host.onBox = [&](const platform::Box&) {
+    atBoxEdit1 = T(1);
+    atBoxEdit3 = T(3);
+  };
+  converter::CtrlV(E(1), QStringLiteral("3E295"));
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(host.boxes[0].box.owner, form.get());
+  EXPECT_EQ(atBoxEdit1, "3E295");
+  EXPECT_EQ(atBoxEdit3, "0.001");  // "atm.cm³/hora" comes first: nothing else was written
+  for (int n = 1; n <= 26; ++n) EXPECT_EQ(T(n), "") << "Edit" << n;
+  EXPECT_EQ(form->UnitValue(1), 3e295);
+  EXPECT_EQ(platform::PendingSimulatedKeys(), 0);
+  EXPECT_EQ(host.elapsedMilliseconds, 0);
+  EXPECT_EQ(host.beeps, 0);
+  EXPECT_TRUE(E(1)->hasFocus());
+}
+
+TEST_F(Power, AUnitThatDoesNotReadStillHandsTheFormerBaseToTheHub) {
+  Retype(E(1), QStringLiteral("2.0"));
+  EXPECT_EQ(T(2), "0.002");
+  converter::CtrlV(E(5), QStringLiteral("x"));
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(host.boxes[0].box.caption, "Oh oh!");
+  EXPECT_EQ(host.boxes[0].box.text, "\"x\" no es un número válido.");
+  // The watts written again as the window shows them, which runs a pass from 2 W.
+  EXPECT_EQ(T(1), "2");
+  EXPECT_EQ(T(5), "x");
+  EXPECT_EQ(form->UnitValue(1), 2.0);
+}
+
+TEST_F(Power, LabelsStandBesideTheirEditsAndTabFollowsTheNumbers) {
+  converter::ExpectLabelsBesideEdits(form.get());
+  std::vector<QString> expected = EditNames(
+      {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26});
+  expected.push_back(QStringLiteral("BitBtn1"));
+  EXPECT_EQ(converter::TabWalk(E(1), 26), expected);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "tools/physical/U_caudal.h"
 #include "tools/physical/Unidadenergia.h"
 #include "tools/physical/Unidadmasa.h"
+#include "tools/physical/Unidadpotencia.h"
 #include "tools/physical/Unidadtiempo.h"
 #include "tools/physical/Unidadvel.h"
 
@@ -48,7 +49,7 @@ const MenuRow kMenu[] = {
     {"Otros1", "Caudal1", "Caudal", nullptr, C, Make<TFormCaudal>, nullptr},
     {"Otros1", "Tiempo1", "Tiempo", nullptr, C, Make<TFormTiempo>, nullptr},
     {"Otros1", "Energa1", "Energía", nullptr, C, Make<TFormEnergia>, nullptr},
-    {"Otros1", "Potencia", "Potencia", nullptr, C, nullptr, nullptr},
+    {"Otros1", "Potencia", "Potencia", nullptr, C, Make<TFormPotencia>, nullptr},
     {"Otros1", "ngulo1", "Ángulos planos", nullptr, C, nullptr, nullptr},
     {"Otros1", "Iluminacin1", "Iluminación", nullptr, C, nullptr, nullptr},
     {"Otros1", "Datos1", "Datos", nullptr, C, nullptr, nullptr},

@@ -67,10 +67,9 @@ Extended IntoBase(const FlowUnit& unit, double value) {
   return x;
 }
 
-// Two columns of three blocks of four: per second, minute, hour and day.
-constexpr int kColumnX[] = {150, 470};
-constexpr int kBlocks[2][3][4] = {{{1, 2, 3, 4}, {5, 6, 7, 8}, {21, 22, 23, 24}},
-                                  {{9, 10, 11, 12}, {13, 14, 15, 16}, {17, 18, 19, 20}}};
+// Two columns of three blocks of four (per second, minute, hour and day); a 0 leaves a gap.
+constexpr int kLeft[] = {1, 2, 3, 4, 0, 5, 6, 7, 8, 0, 21, 22, 23, 24};
+constexpr int kRight[] = {9, 10, 11, 12, 0, 13, 14, 15, 16, 0, 17, 18, 19, 20};
 constexpr int kTop = 16;
 constexpr int kPitch = 27;  // from one row of edits to the next
 constexpr int kBlockGap = 14;
@@ -85,19 +84,11 @@ TFormCaudal::TFormCaudal(QWidget* owner) : TForm(owner, QStringLiteral("FormCaud
   SetClientSize(609, 435);
   SetPosition(Position::ScreenCenter);
 
-  for (int column = 0; column < 2; ++column) {
-    for (int block = 0; block < 3; ++block) {
-      for (int row = 0; row < 4; ++row) {
-        const int n = kBlocks[column][block][row];
-        Edits[n] = new TEdit(this, QStringLiteral("Edit%1").arg(n));
-        Edits[n]->setGeometry(kColumnX[column],
-                              kTop + (block * 4 + row) * kPitch + block * kBlockGap, 121, 21);
-        Edits[n]->SetMaxLength(kMaxLength);
-      }
-    }
-  }
+  PlaceEditColumn(this, kLeft, 150, kTop, kPitch, kBlockGap, Edits);
+  PlaceEditColumn(this, kRight, 470, kTop, kPitch, kBlockGap, Edits);
   for (int n = 1; n <= kEditBound; ++n) {
     TEdit* edit = Edits[n];
+    edit->SetMaxLength(kMaxLength);
     const FlowUnit* unit = UnitOf(n);
     AttachLabel(edit, QStringLiteral("Label%1").arg(n),
                 unit ? QString::fromUtf8(unit->caption) : QStringLiteral("litro/segundo"), kNavy,

@@ -103,10 +103,9 @@ QColor ColorOf(Kind kind) {
 }
 
 // Three columns, top to bottom; a 0 leaves a gap. The tab order runs the same way.
-constexpr int kColumnX[] = {105, 350, 595};
-constexpr int kColumns[3][12] = {{1, 2, 3, 4, 5, 26, 6, 7, 8, 27},
-                                 {9, 10, 11, 29, 12, 13, 14, 15, 0, 22, 23, 28},
-                                 {16, 17, 18, 19, 20, 21, 0, 24, 25}};
+constexpr int kLeft[] = {1, 2, 3, 4, 5, 26, 6, 7, 8, 27};
+constexpr int kMiddle[] = {9, 10, 11, 29, 12, 13, 14, 15, 0, 22, 23, 28};
+constexpr int kRight[] = {16, 17, 18, 19, 20, 21, 0, 24, 25};
 constexpr int kTop = 16;
 constexpr int kPitch = 28;
 constexpr int kGap = 14;
@@ -119,18 +118,14 @@ TFormEnergia::TFormEnergia(QWidget* owner) : TForm(owner, QStringLiteral("FormEn
   SetClientSize(735, 400);
   SetPosition(Position::ScreenCenter);
 
+  PlaceEditColumn(this, kLeft, 105, kTop, kPitch, kGap, Edits);
+  PlaceEditColumn(this, kMiddle, 350, kTop, kPitch, kGap, Edits);
+  PlaceEditColumn(this, kRight, 595, kTop, kPitch, kGap, Edits);
   std::vector<QWidget*> tabOrder;
-  for (int column = 0; column < 3; ++column) {
-    int y = kTop;
-    for (int n : kColumns[column]) {
-      if (n == 0) {
-        y += kGap;
-        continue;
-      }
-      Edits[n] = new TEdit(this, QStringLiteral("Edit%1").arg(n));
-      Edits[n]->setGeometry(kColumnX[column], y, 121, 21);
-      tabOrder.push_back(Edits[n]);
-      y += kPitch;
+  for (std::span<const int> column :
+       {std::span<const int>(kLeft), std::span<const int>(kMiddle), std::span<const int>(kRight)}) {
+    for (int n : column) {
+      if (n != 0) tabOrder.push_back(Edits[n]);
     }
   }
 

@@ -54,11 +54,10 @@ constexpr TimeUnit kUnits[] = {
 };
 constexpr int kEdits = sizeof kUnits / sizeof kUnits[0];
 
-// Three columns; a 0 leaves a gap of one row.
-constexpr int kColumnX[] = {80, 320, 590};
-constexpr int kColumns[3][9] = {{1, 2, 3, 4, 5, 6, 7, 8, 9},
-                                {10, 11, 12, 0, 13, 14, 15, 16, 17},
-                                {18, 19, 20, 0, 21, 22, 23, 24, 25}};
+// Three columns; a 0 leaves a gap.
+constexpr int kLeft[] = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+constexpr int kMiddle[] = {10, 11, 12, 0, 13, 14, 15, 16, 17};
+constexpr int kRight[] = {18, 19, 20, 0, 21, 22, 23, 24, 25};
 constexpr int kTop = 16;
 constexpr int kPitch = 30;
 constexpr int kGap = 14;
@@ -73,18 +72,9 @@ TFormTiempo::TFormTiempo(QWidget* owner) : TForm(owner, QStringLiteral("FormTiem
   SetClientSize(742, 361);
   SetPosition(Position::ScreenCenter);
 
-  for (int column = 0; column < 3; ++column) {
-    int y = kTop;
-    for (int n : kColumns[column]) {
-      if (n == 0) {
-        y += kGap;
-        continue;
-      }
-      Edits[n] = new TEdit(this, QStringLiteral("Edit%1").arg(n));
-      Edits[n]->setGeometry(kColumnX[column], y, 121, 21);
-      y += kPitch;
-    }
-  }
+  PlaceEditColumn(this, kLeft, 80, kTop, kPitch, kGap, Edits);
+  PlaceEditColumn(this, kMiddle, 320, kTop, kPitch, kGap, Edits);
+  PlaceEditColumn(this, kRight, 590, kTop, kPitch, kGap, Edits);
   Edits[kCentury]->SetMaxLength(50);
   for (int n = 1; n <= kEdits; ++n) {
     TEdit* edit = Edits[n];

@@ -155,16 +155,10 @@ void TFormTiempo::Edit1Change() {
 // The "Ohhh..." box quoting the source's text, then the window emptied with Edit1 as the
 // source; the focus stays, no key, no beep.
 void TFormTiempo::ResetAtomic() {
-  OverflowReset reset;
-  reset.caption = QStringLiteral("Ohhh...");
-  reset.text = ActiveEdit->Text() + QStringLiteral(" es todo un numerito!");
+  OverflowReset reset = EmptyingReset(QStringLiteral("Ohhh..."),
+                                      ActiveEdit->Text() + QStringLiteral(" es todo un numerito!"),
+                                      Edits[kHub], &ActiveEdit, [this] { Updating = false; });
   reset.icon = platform::Icon::Information;
-  reset.edit = Edits[kHub];
-  reset.activeEdit = &ActiveEdit;
-  reset.resetGuards = [this] { Updating = false; };
-  reset.focus = false;
-  reset.keys.clear();
-  reset.beep = false;
   // With the guard cleared, emptying the hub runs it again, and it clears every edit.
   ResetAfterOverflow(this, reset);
 }

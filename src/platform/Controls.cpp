@@ -97,6 +97,24 @@ int PlaceEditColumn(QWidget* parent, std::span<const int> numbers, int x, int y,
   return y;
 }
 
+std::vector<TLabel*> AttachLabelPieces(QWidget* edit, const std::vector<LabelPiece>& pieces,
+                                       const QColor& color, bool bold) {
+  std::vector<TLabel*> labels;
+  for (const LabelPiece& piece : pieces) {
+    labels.push_back(MakeLabel(edit->parentWidget(), piece.name, piece.caption, color, bold));
+  }
+  // From the edit leftwards, the last piece first.
+  int right = edit->x() - 6;
+  for (std::size_t i = labels.size(); i-- > 0;) {
+    TLabel* label = labels[i];
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setGeometry(right - label->width(), edit->y() - pieces[i].rise, label->width(),
+                       edit->height());
+    right -= label->width();
+  }
+  return labels;
+}
+
 TButton::TButton(QWidget* parent, const QString& name, const QString& caption)
     : QPushButton(caption, parent) {
   setObjectName(name);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <functional>
 #include <span>
+#include <vector>
 
 class TLabel : public QLabel {
   Q_OBJECT
@@ -46,6 +47,17 @@ class TEdit;
 // next row would stand.
 int PlaceEditColumn(QWidget* parent, std::span<const int> numbers, int x, int y, int pitch, int gap,
                     TEdit** edits, QSize size = QSize(121, 21));
+
+// A caption drawn in pieces beside an edit, such as a unit with a raised exponent
+// ("metro cúbico [m", "3" two pixels higher, "]"): one label per piece, each raised by its
+// rise in pixels, side by side and together ending where AttachLabel's caption ends.
+struct LabelPiece {
+  QString name;
+  QString caption;
+  int rise = 0;
+};
+std::vector<TLabel*> AttachLabelPieces(QWidget* edit, const std::vector<LabelPiece>& pieces,
+                                       const QColor& color = QColor(), bool bold = false);
 
 class TButton : public QPushButton {
   Q_OBJECT

@@ -17,9 +17,8 @@ constexpr Extended kLimit = 1e200L;
 struct FlowUnit {
   int edit;
   const char* caption;  // UTF-8
-  // A value typed here times these (left to right; an unused second factor is 0) gives
-  // litres per second.
-  double intoBase[2];
+  // A value typed here times these gives litres per second.
+  Factors intoBase;
   // In the hub's pass this unit is the value of edit `source` times fromSource; the source
   // comes earlier in the pass, or is the base.
   int source;
@@ -29,29 +28,29 @@ struct FlowUnit {
 // The hub's order of writes: litres, cubic metres, cubic centimetres, then cubic feet,
 // gallons and barrels, each block from its per-second unit down to its per-day unit.
 constexpr FlowUnit kUnits[] = {
-    {2, "litro/minuto", {0.016666666666666666}, kHub, 60},
-    {3, "litro/hora", {0.0002777777777777778}, kHub, 3600},
-    {4, "litro/día", {1.1574074074074073e-5}, kHub, 86400},
-    {5, "metro³/segundo", {1000}, kHub, 0.001},
-    {6, "metro³/minuto", {0.16666666666666666, 100}, 5, 60},
-    {7, "metro³/hora", {0.027777777777777776, 10}, 6, 60},
-    {8, "metro³/día", {0.0011574074074074073, 10}, 7, 24},
-    {21, "centímetro³/segundo", {0.001}, 5, 1000000},
-    {22, "centímetro³/minuto", {1.6666666666666667e-5}, 21, 60},
-    {23, "centímetro³/hora", {2.7777777777777776e-7}, 22, 60},
-    {24, "centímetro³/día", {1.1574074074074074e-8}, 23, 24},
-    {9, "pie³/segundo", {28.316846592}, 21, 3.5314666721488586e-5},
-    {10, "pie³/minuto", {0.47194744320000004}, 9, 60},
-    {11, "pie³/hora", {0.007865790720000002}, 10, 60},
-    {12, "pie³/día", {0.00032774128}, 11, 24},
-    {13, "galón/segundo", {3.785411784}, 21, 0.00026417205235814843},
-    {14, "galón/minuto (USGPM)", {3.785411784, 0.016666666666666666}, 13, 60},
-    {15, "galón/hora", {3.785411784, 0.0002777777777777778}, 14, 60},
-    {16, "galón/día", {3.785411784, 1.1574074074074073e-5}, 15, 24},
-    {17, "barril/segundo", {158.987294928}, 13, 0.023809523809523808},
-    {18, "barril/minuto", {158.987294928, 0.016666666666666666}, 17, 60},
-    {19, "barril/hora", {158.987294928, 0.0002777777777777778}, 18, 60},
-    {20, "barril/día", {158.987294928, 1.1574074074074073e-5}, 19, 24},
+    {2, "litro/minuto", {{0.016666666666666666}}, kHub, 60},
+    {3, "litro/hora", {{0.0002777777777777778}}, kHub, 3600},
+    {4, "litro/día", {{1.1574074074074073e-5}}, kHub, 86400},
+    {5, "metro³/segundo", {{1000}}, kHub, 0.001},
+    {6, "metro³/minuto", {{0.16666666666666666, 100}}, 5, 60},
+    {7, "metro³/hora", {{0.027777777777777776, 10}}, 6, 60},
+    {8, "metro³/día", {{0.0011574074074074073, 10}}, 7, 24},
+    {21, "centímetro³/segundo", {{0.001}}, 5, 1000000},
+    {22, "centímetro³/minuto", {{1.6666666666666667e-5}}, 21, 60},
+    {23, "centímetro³/hora", {{2.7777777777777776e-7}}, 22, 60},
+    {24, "centímetro³/día", {{1.1574074074074074e-8}}, 23, 24},
+    {9, "pie³/segundo", {{28.316846592}}, 21, 3.5314666721488586e-5},
+    {10, "pie³/minuto", {{0.47194744320000004}}, 9, 60},
+    {11, "pie³/hora", {{0.007865790720000002}}, 10, 60},
+    {12, "pie³/día", {{0.00032774128}}, 11, 24},
+    {13, "galón/segundo", {{3.785411784}}, 21, 0.00026417205235814843},
+    {14, "galón/minuto (USGPM)", {{3.785411784, 0.016666666666666666}}, 13, 60},
+    {15, "galón/hora", {{3.785411784, 0.0002777777777777778}}, 14, 60},
+    {16, "galón/día", {{3.785411784, 1.1574074074074073e-5}}, 15, 24},
+    {17, "barril/segundo", {{158.987294928}}, 13, 0.023809523809523808},
+    {18, "barril/minuto", {{158.987294928, 0.016666666666666666}}, 17, 60},
+    {19, "barril/hora", {{158.987294928, 0.0002777777777777778}}, 18, 60},
+    {20, "barril/día", {{158.987294928, 1.1574074074074073e-5}}, 19, 24},
 };
 
 const FlowUnit* UnitOf(int edit) {
@@ -59,12 +58,6 @@ const FlowUnit* UnitOf(int edit) {
     if (unit.edit == edit) return &unit;
   }
   return nullptr;
-}
-
-Extended IntoBase(const FlowUnit& unit, double value) {
-  Extended x = static_cast<Extended>(value) * unit.intoBase[0];
-  if (unit.intoBase[1] != 0) x *= unit.intoBase[1];
-  return x;
 }
 
 // Two columns of three blocks of four (per second, minute, hour and day); a 0 leaves a gap.
@@ -142,7 +135,7 @@ void TFormCaudal::Edit2Change(TEdit* sender) {
     for (int n = 2; n <= kEditBound; ++n) {
       if (!Edits[n]->Focused()) continue;
       Value[n] = Store(ParseValue(Edits[n]->Text()));
-      Value[kHub] = Store(IntoBase(*UnitOf(n), Value[n]));
+      Value[kHub] = Store(UnitOf(n)->intoBase.Apply(Value[n]));
       break;
     }
     if (Edits[kHub]->Focused()) return;

@@ -27,8 +27,8 @@ struct EnergyUnit {
   // A value of this unit times these (left to right; unused factors are 0) gives joules;
   // joules times the inverses give this unit. The joules of a unit are doubles unless the
   // row says otherwise.
-  Extended joules[3];
-  Extended inverses[3];
+  Factors joules;
+  Factors inverses;
   bool ownValue;  // false: the hub shows the base value itself and keeps this unit's double
   Kind kind = Kind::Plain;
   const char* hint = nullptr;
@@ -37,19 +37,19 @@ struct EnergyUnit {
 // A unit whose joules are a double, converted by the reciprocal of that double.
 constexpr EnergyUnit Unit(int edit, const char* caption, double joules, Kind kind = Kind::Plain,
                           const char* hint = nullptr) {
-  return {edit, caption, {joules}, {Inverse(joules)}, true, kind, hint};
+  return {edit, caption, {{joules}}, {{Inverse(joules)}}, true, kind, hint};
 }
 
 // The order in which the hub writes.
 constexpr EnergyUnit kUnits[] = {
-    {2, "Coulomb.Volt", {1}, {1}, false},
-    {3, "ergio", {1e-7L}, {10000000}, true},  // the ergio's joules in extended precision
+    {2, "Coulomb.Volt", {{1}}, {{1}}, false},
+    {3, "ergio", {{1e-7L}}, {{10000000}}, true},  // the ergio's joules in extended precision
     Unit(4, "kwatt.hora", 3600000),
     Unit(5, "Watt.hora", 3600),
     Unit(6, "electrón.Volt", 1.60218e-19),
     Unit(7, "Mega eV", 1.60218e-13),
     Unit(8, "Rydberg", 2.17987e-18),
-    {9, "Newton.metro", {1}, {1}, false},
+    {9, "Newton.metro", {{1}}, {{1}}, false},
     Unit(10, "kg.m", 9.80665),
     Unit(11, "HP.hora", 2684523.6),
     // The metric horsepower-hour: three multiplications each way.
@@ -83,14 +83,6 @@ const EnergyUnit& UnitOf(int edit) {
     if (unit.edit == edit) return unit;
   }
   return kUnits[0];
-}
-
-Extended Apply(Extended x, const Extended (&factors)[3]) {
-  for (Extended factor : factors) {
-    if (factor == 0) break;
-    x *= factor;
-  }
-  return x;
 }
 
 QColor ColorOf(Kind kind) {
@@ -195,7 +187,7 @@ void TFormEnergia::UnitChange(int n) {
   if (edit->Focused()) Value[n] = Store(ParseValue(edit->Text()));
   if (n == kElectronVolt && Value[n] > kLimit) ResetElectronVolts();  // Edit1 the source then
   if (ActiveEdit == Edits[kHub] || Updating) return;
-  WriteValue(Edits[kHub], Value[kHub], Apply(Value[n], UnitOf(n).joules));
+  WriteValue(Edits[kHub], Value[kHub], UnitOf(n).joules.Apply(Value[n]));
 }
 
 void TFormEnergia::Edit1Change() {
@@ -216,7 +208,7 @@ void TFormEnergia::Edit1Change() {
       // From "therm (EEG)" as it stands: written just before, or typed there.
       WriteValue(edit, Value[kQuad], Value[kThermEEG] * kQuadPerThermEEG);
     } else {
-      WriteValue(edit, Value[unit.edit], Apply(base, unit.inverses));
+      WriteValue(edit, Value[unit.edit], unit.inverses.Apply(base));
     }
   }
 }

@@ -29,18 +29,6 @@ constexpr double kBtu = 1055.06;
 constexpr Extended kWattToAtmCm3PerHour = Inverse(2.8145833333333334e-5);
 constexpr Extended kWattToBtuPerSecond = Inverse(kBtu);
 
-// A product of up to four factors, formed left to right; unused factors are 0.
-struct Factors {
-  Extended f[4];
-  Extended Apply(Extended x) const {
-    for (Extended factor : f) {
-      if (factor == 0) break;
-      x *= factor;
-    }
-    return x;
-  }
-};
-
 struct PowerUnit {
   int edit;
   const char* caption;  // UTF-8

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QStyle>
 
+#include "platform/Accessibility.h"
 #include "platform/Edit.h"
 #include "platform/Form.h"
 #include "platform/Messages.h"
@@ -73,6 +74,9 @@ TLabel* AttachLabel(QWidget* edit, const QString& name, const QString& caption, 
   TLabel* label = MakeLabel(edit->parentWidget(), name, caption, color, bold);
   label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   label->setGeometry(edit->x() - 6 - label->width(), edit->y(), label->width(), edit->height());
+  // Its caption names the edit for a screen reader (a buddy would also turn an ampersand of
+  // the caption into an accelerator).
+  edit->setProperty(platform::kLabelledBy, QVariant::fromValue<QObject*>(label));
   return label;
 }
 

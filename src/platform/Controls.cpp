@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/Accessibility.h"
+#include "platform/Edit.h"
 #include "platform/Form.h"
 #include "platform/Messages.h"
 
@@ -86,6 +87,20 @@ TLabel* PlaceLabel(QWidget* parent, const QString& name, const QString& caption,
   TLabel* label = MakeLabel(parent, name, caption, color, bold);
   label->move(x, y);
   return label;
+}
+
+int PlaceEditColumn(QWidget* parent, std::span<const int> numbers, int x, int y, int pitch, int gap,
+                    TEdit** edits, QSize size) {
+  for (int n : numbers) {
+    if (n == 0) {
+      y += gap;
+      continue;
+    }
+    edits[n] = new TEdit(parent, QStringLiteral("Edit%1").arg(n));
+    edits[n]->setGeometry(x, y, size.width(), size.height());
+    y += pitch;
+  }
+  return y;
 }
 
 std::vector<TLabel*> AttachLabelPieces(QWidget* edit, const std::vector<LabelPiece>& pieces,

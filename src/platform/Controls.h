@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <functional>
+#include <span>
 #include <vector>
 
 class TLabel : public QLabel {
@@ -37,6 +38,15 @@ TLabel* AttachLabel(QWidget* edit, const QString& name, const QString& caption,
                     const QColor& color = QColor(), bool bold = false);
 TLabel* PlaceLabel(QWidget* parent, const QString& name, const QString& caption, int x, int y,
                    const QColor& color = QColor(), bool bold = false);
+
+class TEdit;
+
+// A column of single-line edits "Edit<n>" of the given size, created in the order of the
+// numbers from (x, y) down, one pitch apart; a 0 among the numbers leaves a gap of `gap`
+// pixels instead of a row. edits[n] receives the edit numbered n. Returns the y at which a
+// next row would stand.
+int PlaceEditColumn(QWidget* parent, std::span<const int> numbers, int x, int y, int pitch, int gap,
+                    TEdit** edits, QSize size = QSize(121, 21));
 
 // A caption drawn in pieces beside an edit, such as a unit with a raised exponent
 // ("metro cúbico [m", "3" two pixels higher, "]"): one label per piece, each raised by its

@@ -2,6 +2,7 @@
 
 #include "app/Unidadpresentacion.h"
 #include "tools/length/Unidadv.h"
+#include "tools/numbers/Unidadletras.h"
 #include "tools/numbers/Unidadromanos.h"
 #include "tools/numbers/Unitdadbase.h"
 #include "tools/physical/Unidadmasa.h"
@@ -27,7 +28,7 @@ const MenuRow kMenu[] = {
     {"Numeracin1", "Prefijos1", "Prefijos", nullptr, C, nullptr, nullptr},
     {"Numeracin1", "Basedenumeracin2", "Base de numeración", "N1", C, Make<TFormBase>, nullptr},
     {"Numeracin1", "Romanos1", "Romanos", nullptr, C, Make<TFormRomanos>, nullptr},
-    {"Numeracin1", "Aletras1", "A letras", nullptr, C, nullptr, nullptr},
+    {"Numeracin1", "Aletras1", "A letras", nullptr, C, Make<TFormLetras>, nullptr},
     {"Otros1", "Ms1", "&Lineales", "N2", S, nullptr, nullptr},
     {"Ms1", "Longitud1", "Longitud", nullptr, C, Make<TForm3>, nullptr},
     {"Ms1", "Fraccindepulgada1", "Pulgada y fracción", nullptr, C, nullptr, nullptr},

@@ -46,15 +46,22 @@ TEST(RomanNumerals, NothingIsWrittenForZeroAndBelowAndTheReadingWraps) {
 }
 
 TEST(RomanNumerals, WholeNumbersAreReadAsTheLibraryReadsThem) {
-  EXPECT_EQ(ReadInt64(u"  -12"), -12);
-  EXPECT_EQ(ReadInt64(u"+$ff"), 255);
-  EXPECT_EQ(ReadInt64(u"0X1f"), 31);
-  EXPECT_EQ(ReadInt64(u"$FFFFFFFFFFFFFFFF"), -1);
-  EXPECT_EQ(ReadInt64(u"9223372036854775807"), INT64_MAX);
-  EXPECT_EQ(ReadInt64(u"-9223372036854775808"), INT64_MIN);
+  const std::pair<const char16_t*, int64_t> readings[] = {
+      {u"  -12", -12},
+      {u"+$ff", 255},
+      {u"0X1f", 31},
+      {u"-0x10", -16},
+      {u"$FFFFFFFFFFFFFFFF", -1},
+      {u"9223372036854775807", INT64_MAX},
+      {u"-9223372036854775808", INT64_MIN},
+  };
+  for (const auto& [text, value] : readings) {
+    EXPECT_EQ(ReadInt64(QString::fromUtf16(text)), value) << QString::fromUtf16(text).toStdString();
+  }
   for (const char16_t* unreadable : {u"", u" ", u"12 ", u"1,5", u"-", u"$", u"0x", u"$1G",
                                      u"$10000000000000000", u"9223372036854775808", u"- 1"}) {
-    EXPECT_EQ(ReadInt64(unreadable), 0) << QString::fromUtf16(unreadable).toStdString();
+    EXPECT_EQ(ReadInt64(QString::fromUtf16(unreadable)), 0)
+        << QString::fromUtf16(unreadable).toStdString();
   }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// What the two browser windows share: their flat picture buttons (the kit's speed buttons)
-// and the view that fills them, or a notice in its place when no web view can be had.
+// What the two browser windows share: the view that fills them, or a notice in its place when
+// no web view can be had (their flat picture buttons are the kit's speed buttons).
 
 #include <memory>
 

@@ -16,12 +16,17 @@
 //   rightclick WIDGET        presses the right button there: its pop-up menu opens
 //   hover WIDGET             moves the mouse over it
 //   menu ITEM                chooses ITEM (its name or caption) in the open pop-up menu
-//   tab CAPTION              shows the tab captioned CAPTION
+//   tab CAPTION              shows the tab captioned CAPTION, of any tab control: the tabs
+//                            of the pages that hold it are chosen first
 //   choose WIDGET ITEM       selects ITEM (its text, or #N) in a combo box, list or grid
 //   cell WIDGET COL ROW TEXT selects a grid cell and types TEXT into it
 //   answer yes|no|ok         the answer to the next message box (else its first button)
-//   show [WIDGET ...]        prints "WIDGET = text" (no names: every control in tab order)
+//   show [WIDGET ...]        prints "WIDGET = text" (no names: every control in tab order);
+//                            a grid prints "GRID[col,row] = text" for each cell, and
+//                            GRID[col,row], GRID[col,*] or GRID[*,row] names some of them
 //   state WIDGET ...         prints enabled, visible, bold, colours and hint
+//   filled                   prints "filled = NAMES", the edits that are not empty, in tab
+//                            order ("filled =" when every edit is empty)
 //   status                   prints "status = TEXT", the status bar's panels
 //   focused                  prints the name of the widget that has the focus
 //   echo TEXT                prints TEXT

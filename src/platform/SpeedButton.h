@@ -1,6 +1,6 @@
 #pragma once
-// The form library's speed button: a flat button with a picture (and a caption under it, when
-// it has one) that never takes the focus.
+// The flat button with a picture of the form library (a speed button): it never takes the
+// focus. Its caption stands under the picture, or beside it once the style says so.
 
 #include <QToolButton>
 #include <functional>

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "numeric/Integers.h"
 #include "platform/ComboBox.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
@@ -24,14 +25,6 @@ uint64_t Accumulate(int d, int base, qsizetype exponent, uint64_t value) {
   constexpr long double kWrap = 18446744073709551616.0L;  // 2^64
   const long double kept = sum < kWrap ? sum : std::fmod(sum, kWrap);
   return static_cast<uint64_t>(kept);
-}
-
-// A base box's text as a decimal integer: an optional sign and digits, 10 otherwise.
-int BaseFromText(const QString& text) {
-  bool ok = false;
-  const int base = text.toInt(&ok, 10);
-  const bool plain = !text.isEmpty() && !text.front().isSpace() && !text.back().isSpace();
-  return ok && plain ? base : kStartBase;
 }
 
 TComboBox* MakeBaseBox(QWidget* parent, const QString& name) {
@@ -130,7 +123,8 @@ void TFormBase::Rewrite(TEdit* target, int targetBase, const TEdit* source, int 
 }
 
 int TFormBase::TakeBase(const TComboBox* box, TEdit* edit) {
-  const int base = BaseFromText(box->Text());
+  // The box's text as a decimal integer; base 10 when it is none.
+  const int base = ReadInteger<int>(box->Text(), kStartBase);
   edit->SetMaxLength(MaxLengthForBase(base));
   return base;
 }

@@ -1,0 +1,72 @@
+#pragma once
+// The string grid of the form library: a table of texts addressed as (column, row), whose
+// first columns and rows may be fixed (headings, not editable, in their own colour).
+// - Cells are written by the program with SetCell, which runs no handler.
+// - When the grid is editable, a character typed into a cell opens its in-place editor with
+//   the cell's text selected, so the key replaces it; F2 or a double click opens it with the
+//   text kept. Every key typed there goes first through the grid's OnKeyPress, which may
+//   replace it or discard it (0).
+// - Every change of the text being typed updates the cell and then runs OnSetEditText with
+//   the new text, at once. Where Qt calls us, escaped exceptions end in the default error
+//   box.
+// - Tab moves from cell to cell.
+
+#include <QColor>
+#include <QPointer>
+#include <QTableWidget>
+#include <functional>
+
+class TEdit;
+
+class TStringGrid : public QTableWidget {
+  Q_OBJECT
+
+ public:
+  TStringGrid(QWidget* parent, const QString& name, int colCount, int rowCount, int fixedCols = 1,
+              int fixedRows = 1);
+
+  int ColCount() const { return columnCount(); }
+  int RowCount() const { return rowCount(); }
+  int FixedCols() const { return fixedCols_; }
+  int FixedRows() const { return fixedRows_; }
+  bool IsFixed(int col, int row) const { return col < fixedCols_ || row < fixedRows_; }
+
+  QString Cell(int col, int row) const;
+  // The program's write: no handler runs. When the cell is being edited, its editor shows
+  // the new text too.
+  void SetCell(int col, int row, const QString& text);
+
+  // The selected cell.
+  int Col() const { return currentColumn(); }
+  int Row() const { return currentRow(); }
+
+  // Column widths and row heights; the grid takes the size of its cells (no scroll bars).
+  void SetCellSize(int colWidth, int rowHeight);
+  void SetFixedColor(const QColor& color);
+  QColor FixedColor() const { return fixedColor_; }
+  void SetEditable(bool on);
+  bool Editable() const { return editable_; }
+
+  // The in-place editor while a cell is being edited, else null.
+  TEdit* InplaceEditor() const { return editor_; }
+
+  std::function<void(char16_t& key)> OnKeyPress;
+  std::function<void(int col, int row, const QString& value)> OnSetEditText;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  friend class GridDelegate;
+  void EditorOpened(TEdit* editor, int col, int row);
+  void EditorClosed(TEdit* editor);
+  void EditorChanged(int col, int row, const QString& text);
+
+  int fixedCols_;
+  int fixedRows_;
+  bool editable_ = true;
+  QColor fixedColor_;
+  QPointer<TEdit> editor_;
+  int editorCol_ = -1;
+  int editorRow_ = -1;
+};

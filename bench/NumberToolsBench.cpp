@@ -1,5 +1,5 @@
-// One keystroke in the number tools: the base window rewrites the other edit from the
-// number typed, the Roman-numeral window writes the numeral, the words window writes the
+// The number tools: opening each window, and one keystroke: the base window rewrites the other edit
+// from the number typed, the Roman-numeral window writes the numeral, the words window writes the
 // words of an 18-digit number.
 #include "BenchSupport.h"
 #include "tools/numbers/Unidadletras.h"
@@ -37,5 +37,12 @@ void BM_NumberWordsKeystroke(benchmark::State& state) {
   platform::SetHost(nullptr);
 }
 BENCHMARK(BM_NumberWordsKeystroke)->Unit(benchmark::kMicrosecond);
+
+void BM_NumberBaseOpen(benchmark::State& state) { MeasureOpening<TFormBase>(state); }
+BENCHMARK(BM_NumberBaseOpen)->Unit(benchmark::kMicrosecond);
+void BM_RomanOpen(benchmark::State& state) { MeasureOpening<TFormRomanos>(state); }
+BENCHMARK(BM_RomanOpen)->Unit(benchmark::kMicrosecond);
+void BM_NumberWordsOpen(benchmark::State& state) { MeasureOpening<TFormLetras>(state); }
+BENCHMARK(BM_NumberWordsOpen)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -6,7 +6,10 @@
 #include "tools/length/Unidadpie.h"
 #include "tools/length/Unidadv.h"
 #include "tools/length/Unidadz.h"
+#include "tools/numbers/Unidadletras.h"
 #include "tools/numbers/Unidadprefijos.h"
+#include "tools/numbers/Unidadromanos.h"
+#include "tools/numbers/Unitdadbase.h"
 #include "tools/physical/U_caudal.h"
 #include "tools/physical/Unidadangulo.h"
 #include "tools/physical/Unidaddatos.h"
@@ -43,10 +46,14 @@ const MenuRow kMenu[] = {
     {"Archivo1", "Salir1", "&Salir", nullptr, C, nullptr, &P::Salir1Click},
     {"", "Otros1", "Unidades de medida", nullptr, S, nullptr, nullptr},
     {"Otros1", "Numeracin1", "&Numeración", nullptr, S, nullptr, nullptr},
-    {"Numeracin1", "Prefijos1", "Prefijos", nullptr, C, Make<TFormPrefijos>, nullptr},
-    {"Numeracin1", "Basedenumeracin2", "Base de numeración", "N1", C, nullptr, nullptr},
-    {"Numeracin1", "Romanos1", "Romanos", nullptr, C, nullptr, nullptr},
+    {"Numeracin1", "Aletras1", "A letras", nullptr, C, Make<TFormLetras>, nullptr},
     {"Numeracin1", "Aletras1", "A letras", nullptr, C, nullptr, nullptr},
+    {"Numeracin1", "Basedenumeracin2", "Base de numeración", "N1", C, Make<TFormBase>, nullptr},
+    {"Numeracin1", "Basedenumeracin2", "Base de numeración", "N1", C, nullptr, nullptr},
+    {"Numeracin1", "Prefijos1", "Prefijos", nullptr, C, Make<TFormPrefijos>, nullptr},
+    {"Numeracin1", "Prefijos1", "Prefijos", nullptr, C, nullptr, nullptr},
+    {"Numeracin1", "Romanos1", "Romanos", nullptr, C, Make<TFormRomanos>, nullptr},
+    {"Numeracin1", "Romanos1", "Romanos", nullptr, C, nullptr, nullptr},
     {"Otros1", "Ms1", "&Lineales", "N2", S, nullptr, nullptr},
     {"Ms1", "Longitud1", "Longitud", nullptr, C, Make<TForm3>, nullptr},
     {"Ms1", "Fraccindepulgada1", "Pulgada y fracción", nullptr, C, Make<TForm1>, nullptr},

@@ -28,7 +28,7 @@ man -w tarvel tarvel-script >/dev/null
 
 echo "== the installed program under Xvfb"
 export QT_QPA_PLATFORM=xcb QTWEBENGINE_DISABLE_SANDBOX=1
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+out=$(xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   set -euo pipefail
   /usr/bin/tarvel ignored arguments &
   pid=$!
@@ -39,7 +39,9 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   xwininfo -name " - Tarvel - Unidades de pesas y medidas" | grep -E "Map State: IsViewable"
   kill "$pid"
   printf "open Longitud1\nwindow\nclose\n" | /usr/bin/tarvel-script
-' | tee /dev/stderr | grep -qx "window = Unidades de longitud"
+')
+echo "$out"
+grep -qx "window = Unidades de longitud" <<<"$out"
 
 apt-get remove -y -qq tarvel >/dev/null
 trap - EXIT

@@ -3,6 +3,7 @@
 #include "app/Unidadpresentacion.h"
 #include "tools/length/Unidadv.h"
 #include "tools/physical/Unidadmasa.h"
+#include "tools/physical/Unidadsensaciont.h"
 #include "tools/physical/Unidadvel.h"
 
 // The tool windows, each enabled here when it is built.
@@ -40,7 +41,7 @@ const MenuRow kMenu[] = {
     {"Otros1", "P1", "Presión", nullptr, C, nullptr, nullptr},
     {"Otros1", "Temperatura1", "Temperatura", nullptr, S, nullptr, nullptr},
     {"Temperatura1", "Unidades1", "Unidades", nullptr, C, nullptr, nullptr},
-    {"Temperatura1", "SensacinTrmica1", "Sensación Térmica", nullptr, C, nullptr, nullptr},
+    {"Temperatura1", "SensacinTrmica1", "Sensación Térmica", nullptr, C, Make<TForm4>, nullptr},
     {"Otros1", "Velocidad1", "Velocidad", nullptr, C, Make<TFormVel>, nullptr},
     {"Otros1", "Caudal1", "Caudal", nullptr, C, nullptr, nullptr},
     {"Otros1", "Tiempo1", "Tiempo", nullptr, C, nullptr, nullptr},

@@ -2,9 +2,11 @@
 // The simple controls of the program's windows: labels, buttons (with the modal result and
 // the OK kind of the form library) and frames. Each carries its designed name.
 
+#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QStatusBar>
 #include <functional>
 
 class TLabel : public QLabel {
@@ -68,4 +70,57 @@ class TBevel : public QFrame {
  public:
   enum class Shape { Box, Frame, TopLine, BottomLine, LeftLine, RightLine };
   TBevel(QWidget* parent, const QString& name, Shape shape, bool raised = false);
+};
+
+// A control's hint, "short|long" or one text for both: the short part is its tooltip, the
+// long part what a status bar with automatic hints shows while the mouse is over it.
+void SetHint(QWidget* control, const QString& hint);
+
+// A pure drop-down list: the user chooses one of its items and cannot type. OnChange runs
+// on the user's choice (mouse or keyboard), never on the program's SetItemIndex.
+class TComboBox : public QComboBox {
+  Q_OBJECT
+
+ public:
+  TComboBox(QWidget* parent, const QString& name);
+
+  int ItemIndex() const { return currentIndex(); }
+  void SetItemIndex(int index);
+
+  std::function<void()> OnChange;
+};
+
+// A panel: a raised frame filled with its colour and its caption centred, or a frame for
+// other controls (lowered when inner).
+class TPanel : public QLabel {
+  Q_OBJECT
+
+ public:
+  enum class Bevel { Raised, Lowered };
+  TPanel(QWidget* parent, const QString& name, const QString& caption = QString(),
+         Bevel bevel = Bevel::Raised);
+
+  QString Caption() const { return text(); }
+  void SetCaption(const QString& caption) { setText(caption); }
+  void SetColor(const QColor& color);
+  QColor Color() const;
+};
+
+// The status bar of one text field. With automatic hints it shows the long hint of the
+// control under the mouse each time the hint changes, until the program or another hint
+// writes it again.
+class TStatusBar : public QStatusBar {
+  Q_OBJECT
+
+ public:
+  TStatusBar(QWidget* window, const QString& name, bool autoHint = true);
+
+  QString SimpleText() const { return currentMessage(); }
+  void SetSimpleText(const QString& text) { showMessage(text); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QString hint_;  // the hint last shown, as the application's current hint
 };

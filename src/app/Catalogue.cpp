@@ -2,6 +2,7 @@
 
 #include "app/Unidadpresentacion.h"
 #include "tools/length/Unidadv.h"
+#include "tools/physical/Unidadclinica.h"
 #include "tools/physical/Unidadmasa.h"
 #include "tools/physical/Unidadsensaciont.h"
 #include "tools/physical/Unidadvel.h"
@@ -50,7 +51,7 @@ const MenuRow kMenu[] = {
     {"Otros1", "ngulo1", "Ángulos planos", nullptr, C, nullptr, nullptr},
     {"Otros1", "Iluminacin1", "Iluminación", nullptr, C, nullptr, nullptr},
     {"Otros1", "Datos1", "Datos", nullptr, C, nullptr, nullptr},
-    {"Otros1", "Cnicas1", "Datos Cínicos", "N4", C, nullptr, nullptr},
+    {"Otros1", "Cnicas1", "Datos Cínicos", "N4", C, Make<TFormClinic>, nullptr},
     {"Otros1", "MedidasantiguasdeAndaluca1", "Medidas antiguas de Andalucía", "N5", C, nullptr,
      nullptr},
     {"Otros1", "Hierros1", "Hierros", "N6", S, nullptr, nullptr},

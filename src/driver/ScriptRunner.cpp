@@ -20,6 +20,7 @@
 #include "app/Unidadpresentacion.h"
 #include "driver/Readout.h"
 #include "platform/Edit.h"
+#include "platform/Grid.h"
 #include "platform/Host.h"
 #include "platform/Input.h"
 #include "platform/Locale.h"
@@ -166,6 +167,12 @@ void ScriptRunner::ClickAt(QWidget* control, QPoint at) {
       platform::SendMouseClick(viewport, inside);
       return;
     }
+    // A grid's title row is a widget of its own.
+    QWidget* child = control->childAt(local);
+    if (child && child != viewport) {
+      platform::SendMouseClick(child, child->mapFrom(control, local));
+      return;
+    }
   }
   platform::SendMouseClick(control, at);
 }
@@ -284,7 +291,8 @@ void ScriptRunner::Execute(const QString& line) {
     } else if (auto* view = qobject_cast<QAbstractItemView*>(control)) {
       QModelIndex index;
       if (byNumber) {
-        index = view->model()->index(number, 0, view->rootIndex());
+        const int first = qobject_cast<TStringGrid*>(view) ? 1 : 0;  // under the fixed row
+        index = view->model()->index(number - first, 0, view->rootIndex());
       } else {
         const QModelIndexList found =
             view->model()->match(view->model()->index(0, 0, view->rootIndex()), Qt::DisplayRole,
@@ -337,6 +345,13 @@ void ScriptRunner::Execute(const QString& line) {
     for (QWidget* control : controls) {
       for (const QString& shown : Describe(control)) Print(shown);
     }
+  } else if (command == QLatin1String("row")) {
+    auto* grid = qobject_cast<TStringGrid*>(Control(name.isEmpty() ? rest : name));
+    if (!grid) Fail(QStringLiteral("'%1' is not a string grid").arg(name));
+    bool ok = true;
+    const int row = text.isEmpty() ? grid->Row() : text.toInt(&ok);
+    if (!ok || row < 0 || row >= grid->RowCount()) Fail(QStringLiteral("no row '%1'").arg(text));
+    for (const QString& shown : DescribeRow(grid, row)) Print(shown);
   } else if (command == QLatin1String("state")) {
     for (const QString& each : rest.split(u' ', Qt::SkipEmptyParts)) {
       Print(DescribeState(Control(each)));

@@ -12,15 +12,19 @@
 //   paste WIDGET TEXT        replaces WIDGET's text with TEXT as the context menu's paste would
 //   setclipboard TEXT        puts TEXT on the clipboard
 //   focus WIDGET             gives WIDGET the focus as a mouse click would
-//   click WIDGET             a left click in its middle; clickat WIDGET X Y at a pixel
+//   click WIDGET             a left click in its middle; clickat WIDGET X Y at a pixel (on a
+//                            grid's title row too)
 //   rightclick WIDGET        presses the right button there: its pop-up menu opens
 //   hover WIDGET             moves the mouse over it
 //   menu ITEM                chooses ITEM (its name or caption) in the open pop-up menu
 //   tab CAPTION              shows the tab captioned CAPTION
-//   choose WIDGET ITEM       selects ITEM (its text, or #N) in a combo box, list or grid
+//   choose WIDGET ITEM       selects ITEM (its text, or #N) in a combo box, list or grid (a
+//                            string grid's rows count from 1, under its fixed row)
 //   cell WIDGET COL ROW TEXT selects a grid cell and types TEXT into it
 //   answer yes|no|ok         the answer to the next message box (else its first button)
 //   show [WIDGET ...]        prints "WIDGET = text" (no names: every control in tab order)
+//   row WIDGET [N]           prints the cells of row N of a string grid (without N: the
+//                            current row) as show does
 //   state WIDGET ...         prints enabled, visible, bold, colours and hint
 //   status                   prints "status = TEXT", the status bar's panels
 //   focused                  prints the name of the widget that has the focus

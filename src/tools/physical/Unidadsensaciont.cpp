@@ -1,9 +1,9 @@
 #include "tools/physical/Unidadsensaciont.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QFont>
 #include <QTabWidget>
-#include <QToolTip>
 #include <cmath>
 
 #include "numeric/Numeric.h"
@@ -124,7 +124,7 @@ TabParts BuildTab(QWidget* page, const char* heading, const char* headingName, i
   edit->setReadOnly(true);
   edit->setFont(Sized(edit->font(), 13, true));
   QPalette yellow = edit->palette();
-  yellow.setColor(QPalette::Base, QToolTip::palette().color(QPalette::ToolTipBase));
+  yellow.setColor(QPalette::Base, QApplication::palette().color(QPalette::ToolTipBase));
   edit->setPalette(yellow);
   edit->setGeometry(282, 90, 48, 24);
   caption->move(edit->x() - 8 - caption->width(),

@@ -262,7 +262,6 @@ TFormClinic::TFormClinic(QWidget* owner) : TForm(owner, QStringLiteral("FormClin
   const int x = 486;
   Label1 = new TLabel(panel, QStringLiteral("Label1"), QString());
   Label1->SetFontColor(kNavy);
-  Label1->SetBold(true);
   Label1->setWordWrap(true);
   Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Label1->setGeometry(x, 20, 198, 44);

@@ -58,8 +58,8 @@ TEST_F(ClinicalData, TheSelectedRowAndTheCurrentOrdersButtonAreDrawnAsSuch) {
   EXPECT_EQ(QColor(TriangleAt(picture, 1, true)), QColor(Qt::red));
   // The selected analyte moved with its row and is drawn there.
   const int row = form->StringGrid1->Row();
-  EXPECT_EQ(form->StringGrid1->Cells(1, row), "alpha1-Antitrypsin");
-  form->StringGrid1->scrollTo(form->StringGrid1->model()->index(row - 1, 0));
+  EXPECT_EQ(form->StringGrid1->Cell(1, row), "alpha1-Antitrypsin");
+  form->StringGrid1->scrollTo(form->StringGrid1->model()->index(row, 0));
   picture = Picture();
   const QRect moved = form->StringGrid1->CellRect(1, row);
   EXPECT_EQ(QColor(picture.pixel(moved.center() + QPoint(80, 8))), QColor(128, 128, 192));

@@ -6,6 +6,7 @@
 #include "tools/physical/Unidadmasa.h"
 #include "tools/physical/Unidadsensaciont.h"
 #include "tools/physical/Unidadvel.h"
+#include "tools/tables/Unidadandalucia.h"
 
 // The tool windows, each enabled here when it is built.
 
@@ -52,8 +53,8 @@ const MenuRow kMenu[] = {
     {"Otros1", "Iluminacin1", "Iluminación", nullptr, C, nullptr, nullptr},
     {"Otros1", "Datos1", "Datos", nullptr, C, nullptr, nullptr},
     {"Otros1", "Cnicas1", "Datos Cínicos", "N4", C, Make<TFormClinic>, nullptr},
-    {"Otros1", "MedidasantiguasdeAndaluca1", "Medidas antiguas de Andalucía", "N5", C, nullptr,
-     nullptr},
+    {"Otros1", "MedidasantiguasdeAndaluca1", "Medidas antiguas de Andalucía", "N5", C,
+     Make<TFormAndalucia>, nullptr},
     {"Otros1", "Hierros1", "Hierros", "N6", S, nullptr, nullptr},
     {"Hierros1", "Redondos1", "Redondos", nullptr, C, nullptr, nullptr},
     {"Hierros1", "Mallas1", "Mallas", nullptr, C, nullptr, nullptr},

@@ -19,8 +19,6 @@
 #include <QVariant>
 #include <QWidget>
 
-#include "platform/Grid.h"
-
 namespace driver {
 
 QString OneLine(QString text) {
@@ -87,25 +85,8 @@ const QWidget* FillOwner(const QWidget* w) {
 
 }  // namespace
 
-QStringList DescribeRow(TStringGrid* grid, int row) {
-  QStringList lines;
-  for (int col = 0; col < grid->ColCount(); ++col) {
-    lines << QStringLiteral("%1[%2,%3] = %4")
-                 .arg(grid->objectName())
-                 .arg(col)
-                 .arg(row)
-                 .arg(OneLine(grid->Cells(col, row)));
-  }
-  return lines;
-}
-
 QStringList Describe(QWidget* control) {
   const QString name = control->objectName();
-  if (auto* grid = qobject_cast<TStringGrid*>(control)) {
-    QStringList lines;
-    for (int row = 0; row < grid->RowCount(); ++row) lines << DescribeRow(grid, row);
-    return lines;
-  }
   if (auto* grid = qobject_cast<QTableWidget*>(control)) {
     QStringList lines;
     for (int row = 0; row < grid->rowCount(); ++row) {

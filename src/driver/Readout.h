@@ -8,7 +8,6 @@
 #include "platform/Input.h"
 
 class QWidget;
-class TStringGrid;
 
 namespace driver {
 
@@ -16,11 +15,8 @@ namespace driver {
 QWidget* FindControl(QWidget* window, const QString& name);
 // Every named control of the window that takes part in the tab order, in tab order.
 QList<QWidget*> ControlsInTabOrder(QWidget* window);
-// The lines "show" prints for one control: "Edit1 = 0,5", grids one line per cell (a string
-// grid's fixed row as row 0).
+// The lines "show" prints for one control: "Edit1 = 0,5", grids one line per cell.
 QStringList Describe(QWidget* control);
-// The lines of one row of a string grid, its fixed row being row 0.
-QStringList DescribeRow(TStringGrid* grid, int row);
 // The line "state" prints for one control.
 QString DescribeState(QWidget* control);
 // The status bar's text of the window (panels joined by " | "), or null when it has none.

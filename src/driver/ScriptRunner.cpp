@@ -20,7 +20,6 @@
 #include "app/Unidadpresentacion.h"
 #include "driver/Readout.h"
 #include "platform/Edit.h"
-#include "platform/Grid.h"
 #include "platform/Host.h"
 #include "platform/Input.h"
 #include "platform/Locale.h"
@@ -150,6 +149,10 @@ QWidget* ScriptRunner::Control(const QString& name) const {
 
 void ScriptRunner::FocusAsClick(QWidget* control) {
   if (control->hasFocus()) return;
+  // Typing goes on in a list's or a grid's editor that has the focus.
+  if (qobject_cast<QAbstractItemView*>(control) &&
+      control->isAncestorOf(QApplication::focusWidget()))
+    return;
   if (qobject_cast<QLineEdit*>(control)) {
     platform::SendMouseClick(control);  // also places the caret where the click is
   } else {
@@ -167,7 +170,7 @@ void ScriptRunner::ClickAt(QWidget* control, QPoint at) {
       platform::SendMouseClick(viewport, inside);
       return;
     }
-    // A grid's title row is a widget of its own.
+    // A grid's title row that stays in view is a widget of its own.
     QWidget* child = control->childAt(local);
     if (child && child != viewport) {
       platform::SendMouseClick(child, child->mapFrom(control, local));
@@ -269,15 +272,32 @@ void ScriptRunner::Execute(const QString& line) {
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
     QCoreApplication::sendEvent(popup, &press);
   } else if (command == QLatin1String("tab")) {
+    // A tab in view first; else one on a page of another tab control, whose tabs are then
+    // chosen from the outermost in, as a user reaches it.
+    QTabWidget* found = nullptr;
+    int foundIndex = -1;
     for (QTabWidget* tabs : ActiveWindow()->findChildren<QTabWidget*>()) {
       for (int i = 0; i < tabs->count(); ++i) {
-        if (WithoutMnemonic(tabs->tabText(i)) == rest && tabs->isVisible()) {
-          tabs->setCurrentIndex(i);
-          return;
+        if (WithoutMnemonic(tabs->tabText(i)) != rest) continue;
+        if (!found || (tabs->isVisible() && !found->isVisible())) {
+          found = tabs;
+          foundIndex = i;
         }
       }
     }
-    Fail(QStringLiteral("no tab '%1'").arg(rest));
+    if (!found) Fail(QStringLiteral("no tab '%1'").arg(rest));
+    std::vector<std::pair<QTabWidget*, QWidget*>> outer;
+    for (QWidget* w = found; w && w != ActiveWindow(); w = w->parentWidget()) {
+      auto* tabs = qobject_cast<QTabWidget*>(w->parentWidget());
+      // A page sits in the tab control's stack: its grandparent is the tab control.
+      if (!tabs && w->parentWidget())
+        tabs = qobject_cast<QTabWidget*>(w->parentWidget()->parentWidget());
+      if (tabs && tabs->indexOf(w) >= 0) outer.emplace_back(tabs, w);
+    }
+    for (auto it = outer.rbegin(); it != outer.rend(); ++it)
+      it->first->setCurrentWidget(it->second);
+    if (!found->isVisible()) Fail(QStringLiteral("the tab '%1' is not visible").arg(rest));
+    found->setCurrentIndex(foundIndex);
   } else if (command == QLatin1String("choose")) {
     QWidget* control = Control(name);
     bool byNumber = false;
@@ -291,8 +311,7 @@ void ScriptRunner::Execute(const QString& line) {
     } else if (auto* view = qobject_cast<QAbstractItemView*>(control)) {
       QModelIndex index;
       if (byNumber) {
-        const int first = qobject_cast<TStringGrid*>(view) ? 1 : 0;  // under the fixed row
-        index = view->model()->index(number - first, 0, view->rootIndex());
+        index = view->model()->index(number, 0, view->rootIndex());
       } else {
         const QModelIndexList found =
             view->model()->match(view->model()->index(0, 0, view->rootIndex()), Qt::DisplayRole,
@@ -336,22 +355,36 @@ void ScriptRunner::Execute(const QString& line) {
       Fail(QStringLiteral("answer takes yes, no or ok"));
     }
   } else if (command == QLatin1String("show")) {
-    QList<QWidget*> controls;
+    QStringList shown;
     if (rest.isEmpty()) {
-      controls = ControlsInTabOrder(ActiveWindow());
-    } else {
-      for (const QString& each : rest.split(u' ', Qt::SkipEmptyParts)) controls << Control(each);
+      for (QWidget* control : ControlsInTabOrder(ActiveWindow())) shown << Describe(control);
     }
-    for (QWidget* control : controls) {
-      for (const QString& shown : Describe(control)) Print(shown);
+    for (const QString& each : rest.split(u' ', Qt::SkipEmptyParts)) {
+      // GRID[col,row], GRID[col,*] or GRID[*,row]: those cells only.
+      static const QRegularExpression cells(QStringLiteral("^(\\w+)\\[(\\d+|\\*),(\\d+|\\*)\\]$"));
+      const QRegularExpressionMatch match = cells.match(each);
+      if (!match.hasMatch()) {
+        shown << Describe(Control(each));
+        continue;
+      }
+      const QString prefix = match.captured(1) + u'[';
+      const QString col = match.captured(2), row = match.captured(3);
+      const qsizetype before = shown.size();
+      for (const QString& line : Describe(Control(match.captured(1)))) {
+        const QString at = line.mid(prefix.size(), line.indexOf(u']') - prefix.size());
+        const QString c = at.section(u',', 0, 0), r = at.section(u',', 1, 1);
+        if ((col == u'*' || col == c) && (row == u'*' || row == r)) shown << line;
+      }
+      if (shown.size() == before) Fail(QStringLiteral("no cell %1").arg(each));
     }
+    for (const QString& line : shown) Print(line);
   } else if (command == QLatin1String("row")) {
-    auto* grid = qobject_cast<TStringGrid*>(Control(name.isEmpty() ? rest : name));
-    if (!grid) Fail(QStringLiteral("'%1' is not a string grid").arg(name));
-    bool ok = true;
-    const int row = text.isEmpty() ? grid->Row() : text.toInt(&ok);
-    if (!ok || row < 0 || row >= grid->RowCount()) Fail(QStringLiteral("no row '%1'").arg(text));
-    for (const QString& shown : DescribeRow(grid, row)) Print(shown);
+    auto* grid = qobject_cast<QTableWidget*>(Control(rest));
+    if (!grid) Fail(QStringLiteral("'%1' is not a grid").arg(rest));
+    const QString suffix = QStringLiteral(",%1]").arg(grid->currentRow());
+    for (const QString& line : Describe(grid)) {
+      if (line.section(u' ', 0, 0).endsWith(suffix)) Print(line);
+    }
   } else if (command == QLatin1String("state")) {
     for (const QString& each : rest.split(u' ', Qt::SkipEmptyParts)) {
       Print(DescribeState(Control(each)));
@@ -363,7 +396,9 @@ void ScriptRunner::Execute(const QString& line) {
     Print(QStringLiteral("status = ") + status);
   } else if (command == QLatin1String("focused")) {
     QWidget* w = QApplication::focusWidget();
-    while (w && w->objectName().isEmpty()) w = w->parentWidget();
+    // A grid's cell editor names its grid.
+    while (w && (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_"))))
+      w = w->parentWidget();
     Print(w ? w->objectName() : QStringLiteral("none"));
   } else if (command == QLatin1String("echo")) {
     Print(rest);

@@ -17,14 +17,15 @@
 //   rightclick WIDGET        presses the right button there: its pop-up menu opens
 //   hover WIDGET             moves the mouse over it
 //   menu ITEM                chooses ITEM (its name or caption) in the open pop-up menu
-//   tab CAPTION              shows the tab captioned CAPTION
-//   choose WIDGET ITEM       selects ITEM (its text, or #N) in a combo box, list or grid (a
-//                            string grid's rows count from 1, under its fixed row)
+//   tab CAPTION              shows the tab captioned CAPTION, of any tab control: the tabs
+//                            of the pages that hold it are chosen first
+//   choose WIDGET ITEM       selects ITEM (its text, or #N) in a combo box, list or grid
 //   cell WIDGET COL ROW TEXT selects a grid cell and types TEXT into it
 //   answer yes|no|ok         the answer to the next message box (else its first button)
-//   show [WIDGET ...]        prints "WIDGET = text" (no names: every control in tab order)
-//   row WIDGET [N]           prints the cells of row N of a string grid (without N: the
-//                            current row) as show does
+//   show [WIDGET ...]        prints "WIDGET = text" (no names: every control in tab order);
+//                            a grid prints "GRID[col,row] = text" for each cell, and
+//                            GRID[col,row], GRID[col,*] or GRID[*,row] names some of them
+//   row GRID                 prints the cells of the grid's current row as show does
 //   state WIDGET ...         prints enabled, visible, bold, colours and hint
 //   status                   prints "status = TEXT", the status bar's panels
 //   focused                  prints the name of the widget that has the focus

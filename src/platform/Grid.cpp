@@ -1,19 +1,89 @@
 #include "platform/Grid.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
+#include "platform/Edit.h"
+#include "platform/Input.h"
 #include "platform/Messages.h"
 
-namespace {
-qint64 Key(int col, int row) {
-  return (static_cast<qint64>(row) << 32) | static_cast<quint32>(col);
-}
-}  // namespace
+// The grid's cells: fixed ones painted in the fixed colour, editable ones edited in a TEdit
+// whose keys and changes go to the grid.
+class GridDelegate : public QStyledItemDelegate {
+ public:
+  explicit GridDelegate(TStringGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
 
-// The fixed row: the horizontal header, drawn by the grid's owner when it draws its cells.
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                        const QModelIndex& index) const override {
+    auto* editor = new TEdit(parent, QString(), QString());
+    editor->setFrame(false);
+    TStringGrid* grid = grid_;
+    const int col = index.column();
+    const int row = index.row();
+    editor->OnKeyPress = [grid](TEdit*, char16_t& key) {
+      if (grid->OnKeyPress) grid->OnKeyPress(key);
+    };
+    editor->OnChange = [grid, col, row](TEdit* sender) {
+      grid->EditorChanged(col, row, sender->Text());
+    };
+    grid->EditorOpened(editor, col, row);
+    return editor;
+  }
+
+  void destroyEditor(QWidget* editor, const QModelIndex& index) const override {
+    grid_->EditorClosed(qobject_cast<TEdit*>(editor));
+    QStyledItemDelegate::destroyEditor(editor, index);
+  }
+
+  void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+    // Qt calls this again whenever the cell changes: the text being typed, with its caret,
+    // stays as it is when the cell already holds it.
+    auto* edit = qobject_cast<TEdit*>(editor);
+    const QString text = grid_->Cell(index.column(), index.row());
+    if (edit->text() == text) return;
+    const QSignalBlocker block(edit);
+    edit->setText(text);
+  }
+
+  // The cell follows the editor at every change already.
+  void setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const override {}
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    int state = grid_->IsFixed(index.column(), index.row()) ? TStringGrid::Fixed : 0;
+    if (option.state & QStyle::State_Selected) state |= TStringGrid::Selected;
+    if (option.state & QStyle::State_HasFocus) state |= TStringGrid::Focused;
+    if (grid_->DrawCell(painter, index.column(), index.row(), option.rect, state)) return;
+    // A text too wide for its cell is shown in the narrow face of the font.
+    QStyleOptionViewItem fitted(option);
+    const QString text = index.data().toString();
+    if (option.fontMetrics.horizontalAdvance(text) > option.rect.width() - 6) {
+      fitted.font.setFamily(QStringLiteral("Liberation Sans Narrow"));
+      fitted.fontMetrics = QFontMetrics(fitted.font);
+    }
+    if (!grid_->IsFixed(index.column(), index.row())) {
+      QStyledItemDelegate::paint(painter, fitted, index);
+      return;
+    }
+    painter->save();
+    painter->fillRect(option.rect, grid_->FixedColor());
+    painter->setFont(fitted.font);
+    painter->setPen(grid_->palette().color(QPalette::Active, QPalette::WindowText));
+    painter->drawText(option.rect.adjusted(3, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
+    painter->restore();
+  }
+
+ private:
+  TStringGrid* grid_;
+};
+
+// The fixed row of a grid that scrolls under it: the horizontal header, showing the texts of
+// row 0 (hidden among the rows), drawn as the grid draws its cells.
 class FixedRowHeader : public QHeaderView {
  public:
   explicit FixedRowHeader(TStringGrid* grid) : QHeaderView(Qt::Horizontal, grid), grid_(grid) {
@@ -24,16 +94,16 @@ class FixedRowHeader : public QHeaderView {
   }
 
  protected:
-  void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override {
-    if (!grid_->OnDrawCell) {
-      QHeaderView::paintSection(painter, rect, logicalIndex);
-      return;
-    }
+  void paintSection(QPainter* painter, const QRect& rect, int col) const override {
+    if (grid_->DrawCell(painter, col, 0, rect, TStringGrid::Fixed)) return;
     painter->save();
-    platform::Guard(
-        [&] { grid_->OnDrawCell(logicalIndex, 0, *painter, rect, TStringGrid::Fixed); });
+    painter->fillRect(rect, grid_->FixedColor());
+    painter->setPen(grid_->palette().color(QPalette::Active, QPalette::WindowText));
+    painter->drawText(rect.adjusted(3, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                      grid_->Cell(col, 0));
     painter->restore();
   }
+  // A press on the titles is the grid's: it takes the focus, orders nothing by itself.
   void mousePressEvent(QMouseEvent* event) override {
     grid_->setFocus(Qt::MouseFocusReason);
     grid_->Mouse(this, event);
@@ -46,117 +116,187 @@ class FixedRowHeader : public QHeaderView {
   TStringGrid* grid_;
 };
 
-class OwnerDrawDelegate : public QStyledItemDelegate {
- public:
-  explicit OwnerDrawDelegate(TStringGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
-  void paint(QPainter* painter, const QStyleOptionViewItem& option,
-             const QModelIndex& index) const override {
-    if (!grid_->OnDrawCell) {
-      QStyledItemDelegate::paint(painter, option, index);
-      return;
-    }
-    int state = 0;
-    if (option.state & QStyle::State_Selected) state |= TStringGrid::Selected;
-    if (option.state & QStyle::State_HasFocus) state |= TStringGrid::Focused;
-    painter->save();
-    platform::Guard(
-        [&] { grid_->OnDrawCell(index.column(), index.row() + 1, *painter, option.rect, state); });
-    painter->restore();
-  }
+namespace {
+qint64 CellKey(int col, int row) {
+  return (static_cast<qint64>(row) << 32) | static_cast<quint32>(col);
+}
+}  // namespace
 
- private:
-  TStringGrid* grid_;
-};
-
-TStringGrid::TStringGrid(QWidget* parent, const QString& name, int colCount, int rowCount)
-    : QTableWidget(rowCount - 1, colCount, parent) {
+TStringGrid::TStringGrid(QWidget* parent, const QString& name, int colCount, int rowCount,
+                         int fixedCols, int fixedRows)
+    : QTableWidget(rowCount, colCount, parent),
+      fixedCols_(fixedCols),
+      fixedRows_(fixedRows),
+      fixedColor_(palette().color(QPalette::Button)) {
   setObjectName(name);
-  setHorizontalHeader(new FixedRowHeader(this));
+  horizontalHeader()->hide();
   verticalHeader()->hide();
-  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  setItemDelegate(new OwnerDrawDelegate(this));
-  setSelectionBehavior(QAbstractItemView::SelectRows);
-  setSelectionMode(QAbstractItemView::SingleSelection);
-  setEditTriggers(QAbstractItemView::NoEditTriggers);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setSelectionBehavior(QAbstractItemView::SelectItems);
+  setTabKeyNavigation(true);
   setWordWrap(false);
+  setCornerButtonEnabled(false);
+  setItemDelegate(new GridDelegate(this));
   viewport()->installEventFilter(this);
   connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int col, int, int) {
     if (quiet_ || row < 0 || !OnSelectCell) return;
-    platform::Guard([&] { OnSelectCell(col, row + 1); });
+    platform::Guard([&] { OnSelectCell(col, row); });
   });
+  for (int row = 0; row < rowCount; ++row) {
+    for (int col = 0; col < colCount; ++col) {
+      auto* item = new QTableWidgetItem;
+      // Fixed cells can be neither selected nor entered from the keyboard.
+      item->setFlags(IsFixed(col, row)
+                         ? Qt::NoItemFlags
+                         : Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
+      setItem(row, col, item);
+    }
+  }
+  SetEditable(true);
+  if (rowCount > fixedRows && colCount > fixedCols) setCurrentCell(fixedRows, fixedCols);
 }
 
-void TStringGrid::SetRowCount(int rows) { setRowCount(rows - 1); }
-
-void TStringGrid::SetColWidth(int col, int width) { setColumnWidth(col, width); }
-
-void TStringGrid::SetDefaultRowHeight(int height) {
-  verticalHeader()->setDefaultSectionSize(height);
-  verticalHeader()->setMinimumSectionSize(height);
-  horizontalHeader()->setFixedHeight(height);
-}
-
-QString TStringGrid::Cells(int col, int row) const {
-  const QTableWidgetItem* cell = row == 0 ? horizontalHeaderItem(col) : item(row - 1, col);
+QString TStringGrid::Cell(int col, int row) const {
+  const QTableWidgetItem* cell = item(row, col);
   return cell ? cell->text() : QString();
 }
 
-void TStringGrid::SetCells(int col, int row, const QString& text) {
-  if (col < 0 || col >= columnCount() || row < 0 || row >= RowCount()) return;
-  QTableWidgetItem* cell = row == 0 ? horizontalHeaderItem(col) : item(row - 1, col);
-  if (cell) {
-    cell->setText(text);
-  } else if (row == 0) {
-    setHorizontalHeaderItem(col, new QTableWidgetItem(text));
-  } else {
-    setItem(row - 1, col, new QTableWidgetItem(text));
+void TStringGrid::SetCell(int col, int row, const QString& text) {
+  QTableWidgetItem* cell = item(row, col);
+  if (!cell) return;
+  cell->setText(text);
+  if (editor_ && col == editorCol_ && row == editorRow_ && editor_->text() != text) {
+    const QSignalBlocker block(editor_.data());
+    editor_->setText(text);
   }
+}
+
+void TStringGrid::SetCellSize(int colWidth, int rowHeight) {
+  horizontalHeader()->setMinimumSectionSize(1);
+  verticalHeader()->setMinimumSectionSize(1);
+  horizontalHeader()->setDefaultSectionSize(colWidth);
+  verticalHeader()->setDefaultSectionSize(rowHeight);
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  const int frame = 2 * frameWidth();
+  setFixedSize(colWidth * columnCount() + frame, rowHeight * rowCount() + frame);
+}
+
+void TStringGrid::SetFixedColor(const QColor& color) {
+  fixedColor_ = color;
+  viewport()->update();
+}
+
+void TStringGrid::SetEditable(bool on) {
+  editable_ = on;
+  setEditTriggers(on ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                     : QAbstractItemView::NoEditTriggers);
+}
+
+void TStringGrid::keyPressEvent(QKeyEvent* event) {
+  const char16_t c = platform::CharacterOf(event);
+  const QModelIndex index = currentIndex();
+  const bool typing = c == 8 || (c >= 0x20 && !(event->modifiers() & Qt::ControlModifier));
+  if (typing && editable_ && state() != EditingState && index.isValid() &&
+      (index.flags() & Qt::ItemIsEditable)) {
+    // The key opens the cell's editor and replaces the text there, through the editor's
+    // own path: the grid's key handler first, then the change.
+    if (edit(index, QAbstractItemView::AllEditTriggers, nullptr) && editor_) {
+      editor_->selectAll();
+      QCoreApplication::sendEvent(editor_.data(), event);
+      return;
+    }
+  }
+  QTableWidget::keyPressEvent(event);
+}
+
+void TStringGrid::EditorOpened(TEdit* editor, int col, int row) {
+  editor_ = editor;
+  editorCol_ = col;
+  editorRow_ = row;
+}
+
+void TStringGrid::EditorClosed(TEdit* editor) {
+  if (editor_ == editor) {
+    editor_ = nullptr;
+    editorCol_ = editorRow_ = -1;
+  }
+}
+
+void TStringGrid::EditorChanged(int col, int row, const QString& text) {
+  if (QTableWidgetItem* cell = item(row, col)) cell->setText(text);
+  if (OnSetEditText) OnSetEditText(col, row, text);
+}
+
+void TStringGrid::SetColWidth(int col, int width) {
+  horizontalHeader()->setMinimumSectionSize(1);
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  setColumnWidth(col, width);
+}
+
+void TStringGrid::SetRowHeight(int height) {
+  verticalHeader()->setMinimumSectionSize(1);
+  verticalHeader()->setDefaultSectionSize(height);
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  if (TitlesInHeader()) horizontalHeader()->setFixedHeight(height);
+}
+
+void TStringGrid::ScrollUnderFixedRow() {
+  if (fixedRows_ != 1) return;
+  QList<int> widths;
+  for (int col = 0; col < columnCount(); ++col) widths << columnWidth(col);
+  auto* header = new FixedRowHeader(this);
+  setHorizontalHeader(header);
+  for (int col = 0; col < columnCount(); ++col) setColumnWidth(col, widths[col]);
+  header->setFixedHeight(verticalHeader()->defaultSectionSize());
+  header->show();
+  setRowHidden(0, true);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+bool TStringGrid::TitlesInHeader() const {
+  return dynamic_cast<const FixedRowHeader*>(horizontalHeader()) != nullptr;
 }
 
 QObject* TStringGrid::Objects(int col, int row) const {
-  if (col < 0 || col >= columnCount() || row < 0 || row >= RowCount()) return nullptr;
-  return objects_.value(Key(col, row), nullptr);
+  if (col < 0 || col >= columnCount() || row < 0 || row >= rowCount()) return nullptr;
+  return objects_.value(CellKey(col, row), nullptr);
 }
 
 void TStringGrid::SetObjects(int col, int row, QObject* object) {
-  if (col < 0 || col >= columnCount() || row < 0 || row >= RowCount()) return;
+  if (col < 0 || col >= columnCount() || row < 0 || row >= rowCount()) return;
   if (object) {
-    objects_.insert(Key(col, row), object);
+    objects_.insert(CellKey(col, row), object);
   } else {
-    objects_.remove(Key(col, row));
+    objects_.remove(CellKey(col, row));
   }
-}
-
-int TStringGrid::Row() const {
-  const int row = currentRow();
-  return row < 0 ? -1 : row + 1;
 }
 
 void TStringGrid::SetRow(int row) {
-  if (row < 1 || row >= RowCount()) return;
+  if (row < fixedRows_ || row >= rowCount()) return;
   quiet_ = true;
-  setCurrentCell(row - 1, qMax(currentColumn(), 0));
+  setCurrentCell(row, qMax(currentColumn(), fixedCols_));
   quiet_ = false;
-  scrollTo(model()->index(row - 1, 0));
+  scrollTo(model()->index(row, 0));
 }
 
 QRect TStringGrid::CellRect(int col, int row) const {
-  if (col < 0 || col >= columnCount() || row < 0 || row >= RowCount()) return {};
+  if (col < 0 || col >= columnCount() || row < 0 || row >= rowCount()) return {};
   const QHeaderView* header = horizontalHeader();
-  if (row == 0) {
+  if (row == 0 && TitlesInHeader()) {
     return {header->x() + header->sectionViewportPosition(col), header->y(),
             header->sectionSize(col), header->height()};
   }
-  return visualRect(model()->index(row - 1, col)).translated(viewport()->pos());
+  return visualRect(model()->index(row, col)).translated(viewport()->pos());
 }
 
 void TStringGrid::MouseToCell(int x, int y, int& col, int& row) const {
   col = row = -1;
   const QPoint at(x, y);
   const QHeaderView* header = horizontalHeader();
-  if (header->isVisible() && header->geometry().contains(at)) {
+  if (TitlesInHeader() && header->geometry().contains(at)) {
     col = header->logicalIndexAt(x - header->x());
     row = col < 0 ? -1 : 0;
     return;
@@ -165,15 +305,23 @@ void TStringGrid::MouseToCell(int x, int y, int& col, int& row) const {
   const QModelIndex index = indexAt(at - viewport()->pos());
   if (!index.isValid()) return;
   col = index.column();
-  row = index.row() + 1;
+  row = index.row();
 }
 
 void TStringGrid::RepaintCell(int col, int row) {
-  QRect rect = CellRect(col, row);
+  const QRect rect = CellRect(col, row);
   if (rect.isEmpty()) return;
-  QWidget* surface = row == 0 ? static_cast<QWidget*>(horizontalHeader()->viewport()) : viewport();
-  const QPoint origin = row == 0 ? horizontalHeader()->pos() : viewport()->pos();
-  surface->repaint(rect.translated(-origin));
+  const bool title = row == 0 && TitlesInHeader();
+  QWidget* surface = title ? horizontalHeader()->viewport() : viewport();
+  surface->repaint(rect.translated(-surface->mapTo(this, QPoint())));
+}
+
+bool TStringGrid::DrawCell(QPainter* painter, int col, int row, const QRect& rect, int state) {
+  if (!OnDrawCell) return false;
+  painter->save();
+  platform::Guard([&] { OnDrawCell(col, row, *painter, rect, state); });
+  painter->restore();
+  return true;
 }
 
 bool TStringGrid::eventFilter(QObject* watched, QEvent* event) {
@@ -185,9 +333,9 @@ bool TStringGrid::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TStringGrid::Mouse(QWidget* from, QEvent* event) {
-  auto* mouse = static_cast<QMouseEvent*>(event);
-  const QPoint at = from->mapTo(this, mouse->position().toPoint());
   const MouseHandler& handler = event->type() == QEvent::MouseButtonPress ? OnMouseDown : OnMouseUp;
   if (!handler) return;
+  auto* mouse = static_cast<QMouseEvent*>(event);
+  const QPoint at = from->mapTo(this, mouse->position().toPoint());
   platform::Guard([&] { handler(mouse->button(), mouse->modifiers(), at.x(), at.y()); });
 }

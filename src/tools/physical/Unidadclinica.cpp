@@ -228,9 +228,9 @@ void TCellObject::SetKind(unsigned char kind) {
   kind_ = kind;
 }
 
-QString TCellObject::GetText() const { return grid_->Cells(col_, row_); }
+QString TCellObject::GetText() const { return grid_->Cell(col_, row_); }
 
-void TCellObject::SetText(const QString& text) { grid_->SetCells(col_, row_, text); }
+void TCellObject::SetText(const QString& text) { grid_->SetCell(col_, row_, text); }
 
 TFormClinic::TFormClinic(QWidget* owner) : TForm(owner, QStringLiteral("FormClinic")) {
   SetCaption(QStringLiteral("Unidades de datos clínicos"));
@@ -242,11 +242,15 @@ TFormClinic::TFormClinic(QWidget* owner) : TForm(owner, QStringLiteral("FormClin
   panel->setObjectName(QStringLiteral("Panel1"));
   panel->setGeometry(0, 0, 692, 386);
 
-  StringGrid1 = new TStringGrid(panel, QStringLiteral("StringGrid1"), 2, 2);
+  // The title row and one row per analyte.
+  StringGrid1 = new TStringGrid(panel, QStringLiteral("StringGrid1"), 2, kAnalyteCount + 1, 0, 1);
   StringGrid1->setGeometry(8, 16, 465, 329);
+  StringGrid1->SetEditable(false);
+  StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+  StringGrid1->ScrollUnderFixedRow();
   StringGrid1->SetColWidth(0, 224);
   StringGrid1->SetColWidth(1, 218);
-  StringGrid1->SetDefaultRowHeight(24);
+  StringGrid1->SetRowHeight(24);
   StringGrid1->OnDrawCell = [this](int col, int row, QPainter& canvas, const QRect& rect,
                                    int state) {
     StringGrid1DrawCell(col, row, canvas, rect, state);
@@ -312,10 +316,9 @@ TFormClinic::TFormClinic(QWidget* owner) : TForm(owner, QStringLiteral("FormClin
   HeaderPressed = true;
   CommonUpdating = SIUpdating = false;
   SortColumn = 0;
-  StringGrid1->SetRowCount(kAnalyteCount + 1);
   Label1->SetCaption(QStringLiteral("1-antitripsina"));
-  StringGrid1->SetCells(0, 0, QStringLiteral("Componente"));
-  StringGrid1->SetCells(1, 0, QStringLiteral("Component"));
+  StringGrid1->SetCell(0, 0, QStringLiteral("Componente"));
+  StringGrid1->SetCell(1, 0, QStringLiteral("Component"));
   for (const Analyte& analyte : kAnalytes) {
     SpanishNames << QString::fromUtf8(analyte.spanish);
     EnglishNames << QString::fromUtf8(analyte.english);
@@ -337,12 +340,12 @@ TFormClinic::~TFormClinic() {
 }
 
 int TFormClinic::AnalyteOfRow(int row) const {
-  return static_cast<int>(EnglishNames.indexOf(StringGrid1->Cells(1, row)));
+  return static_cast<int>(EnglishNames.indexOf(StringGrid1->Cell(1, row)));
 }
 
 void TFormClinic::ReselectAnalyte(const QString& english) {
   for (int row = 1; row <= kAnalyteCount; ++row) {
-    if (StringGrid1->Cells(1, row) == english) {
+    if (StringGrid1->Cell(1, row) == english) {
       StringGrid1->SetRow(row);
       return;
     }
@@ -350,7 +353,7 @@ void TFormClinic::ReselectAnalyte(const QString& english) {
 }
 
 void TFormClinic::OrderBySpanish() {
-  const QString selected = StringGrid1->Cells(1, StringGrid1->Row());
+  const QString selected = StringGrid1->Cell(1, StringGrid1->Row());
   // The C locale has no collation of its own (it orders by character codes, accented
   // initials after "Z"); the names are Spanish, so they are then ordered as in Spain.
   QLocale locale = QLocale::system();
@@ -361,18 +364,18 @@ void TFormClinic::OrderBySpanish() {
                    [&collator](const QString& a, const QString& b) { return collator(a, b); });
   for (int row = 1; row <= kAnalyteCount; ++row) {
     const QString& spanish = SpanishNames[row - 1];
-    StringGrid1->SetCells(0, row, spanish);
-    StringGrid1->SetCells(1, row, EnglishBySpanish[spanish]);
+    StringGrid1->SetCell(0, row, spanish);
+    StringGrid1->SetCell(1, row, EnglishBySpanish[spanish]);
   }
   ReselectAnalyte(selected);
   OrderColumn = 0;
 }
 
 void TFormClinic::OrderByEnglish() {
-  const QString selected = StringGrid1->Cells(1, StringGrid1->Row());
+  const QString selected = StringGrid1->Cell(1, StringGrid1->Row());
   for (int row = 1; row <= kAnalyteCount; ++row) {
-    StringGrid1->SetCells(0, row, QString::fromUtf8(kAnalytes[row - 1].spanish));
-    StringGrid1->SetCells(1, row, QString::fromUtf8(kAnalytes[row - 1].english));
+    StringGrid1->SetCell(0, row, QString::fromUtf8(kAnalytes[row - 1].spanish));
+    StringGrid1->SetCell(1, row, QString::fromUtf8(kAnalytes[row - 1].english));
   }
   ReselectAnalyte(selected);
   OrderColumn = 1;
@@ -382,7 +385,7 @@ void TFormClinic::StringGrid1SelectCell(int, int row) {
   if (row < 1) return;
   const int i = AnalyteOfRow(row);
   if (i < 0) return;
-  Label1->SetCaption(StringGrid1->Cells(0, row));
+  Label1->SetCaption(StringGrid1->Cell(0, row));
   const Analyte& analyte = kAnalytes[i];
   try {
     Edit1->SetText(QStringLiteral("1"));
@@ -451,7 +454,7 @@ void TFormClinic::StringGrid1DrawCell(int col, int row, QPainter& canvas, const 
     font.setBold(true);
     canvas.setFont(font);
     canvas.setPen(colors.color(QPalette::ButtonText));
-    CellText(canvas, rect.adjusted(0, 0, -kButtonWidth, 0), StringGrid1->Cells(col, row));
+    CellText(canvas, rect.adjusted(0, 0, -kButtonWidth, 0), StringGrid1->Cell(col, row));
 
     QRect box(rect.right() - kButtonWidth + 1, rect.top(), kButtonWidth, rect.height());
     canvas.fillRect(box, colors.color(QPalette::Button));
@@ -486,7 +489,7 @@ void TFormClinic::StringGrid1DrawCell(int col, int row, QPainter& canvas, const 
     canvas.setFont(font);
     canvas.setPen(colors.color(QPalette::Text));
   }
-  CellText(canvas, rect, StringGrid1->Cells(col, row));
+  CellText(canvas, rect, StringGrid1->Cell(col, row));
 }
 
 void TFormClinic::StringGrid1MouseDown(Qt::MouseButton button, int x, int y) {

@@ -6,6 +6,7 @@
 #include "BenchSupport.h"
 #include "platform/Controls.h"
 #include "platform/Grid.h"
+#include "platform/Pages.h"
 #include "tools/physical/Unidadclinica.h"
 #include "tools/physical/Unidadsensaciont.h"
 

@@ -3,13 +3,13 @@
 #include <QApplication>
 #include <QColor>
 #include <QFont>
-#include <QTabWidget>
 #include <cmath>
 
 #include "numeric/Numeric.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 #include "platform/Locale.h"
+#include "platform/Pages.h"
 
 namespace {
 
@@ -189,15 +189,11 @@ TForm4::TForm4(QWidget* owner) : TForm(owner, QStringLiteral("Form4")) {
 
   StatusBar1 = new TStatusBar(this, QStringLiteral("StatusBar1"));
   StatusBar1->setGeometry(0, 243, 520, 20);
-  PageControl1 = new QTabWidget(this);
-  PageControl1->setObjectName(QStringLiteral("PageControl1"));
+  PageControl1 = new TPageControl(this, QStringLiteral("PageControl1"));
   PageControl1->setGeometry(0, 0, 520, 243);
-  auto* summer = new QWidget;
-  summer->setObjectName(QStringLiteral("TabSheet1"));
-  auto* winter = new QWidget;
-  winter->setObjectName(QStringLiteral("TabSheet2"));
-  PageControl1->addTab(summer, QStringLiteral("Verano"));
-  PageControl1->addTab(winter, QStringLiteral("Invierno"));
+  TTabSheet* summer = PageControl1->AddSheet(QStringLiteral("TabSheet1"), QStringLiteral("Verano"));
+  TTabSheet* winter =
+      PageControl1->AddSheet(QStringLiteral("TabSheet2"), QStringLiteral("Invierno"));
   // The pages take their size from the tab control before anything is placed on them.
   summer->resize(512, 212);
   winter->resize(512, 212);

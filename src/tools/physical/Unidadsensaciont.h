@@ -5,10 +5,10 @@
 
 #include "platform/Form.h"
 
-class QTabWidget;
 class TComboBox;
 class TEdit;
 class TLabel;
+class TPageControl;
 class TPanel;
 class TStatusBar;
 
@@ -18,7 +18,7 @@ class TForm4 : public TForm {
  public:
   explicit TForm4(QWidget* owner);
 
-  QTabWidget* PageControl1;
+  TPageControl* PageControl1;
   TComboBox* ComboBox1;  // temperature, 20 to 50 °C
   TComboBox* ComboBox2;  // relative humidity, 0 to 100 %
   TComboBox* ComboBox3;  // wind class

@@ -42,8 +42,17 @@ TEST_P(Mass, OneKilogramFillsEveryUnit) {
   EXPECT_EQ(T(17), S("35,2739619495804"));
   EXPECT_EQ(T(30), S("0,15747304441777"));
   EXPECT_EQ(T(5), S("6,02213737699784E26"));
+  EXPECT_EQ(T(8), S("6,02279023826158E26"));
   EXPECT_EQ(T(23), S("15432,3583529414"));
   EXPECT_TRUE(host.boxes.empty());
+}
+
+// An avogram is a gram over Avogadro's number: within a few parts in ten thousand of every
+// atomic mass unit of its own frame.
+TEST_P(Mass, AnAvogramWeighsAboutOneAtomicMassUnit) {
+  Retype(E(8), QStringLiteral("1"));
+  for (int uma : {5, 6, 7}) EXPECT_NEAR(form->UnitValue(uma), 1.0, 0.01) << "Edit" << uma;
+  EXPECT_EQ(T(2), S("1,66036E-27"));
 }
 
 TEST_P(Mass, AUnitWritesTheHubWhichWritesEveryOtherUnitButTheSource) {

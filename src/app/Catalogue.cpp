@@ -1,10 +1,16 @@
 #include "app/Catalogue.h"
 
 #include "app/Unidadpresentacion.h"
+#include "tools/length/Unidad1.h"
+#include "tools/length/Unidadpie.h"
 #include "tools/length/Unidadv.h"
 #include "tools/physical/Unidadclinica.h"
+#include "tools/physical/Unidaddensidad.h"
 #include "tools/physical/Unidadmasa.h"
+#include "tools/physical/Unidadpeso.h"
+#include "tools/physical/Unidadpresion.h"
 #include "tools/physical/Unidadsensaciont.h"
+#include "tools/physical/Unidadtemp.h"
 #include "tools/physical/Unidadvel.h"
 #include "tools/tables/Unidadandalucia.h"
 
@@ -31,18 +37,18 @@ const MenuRow kMenu[] = {
     {"Numeracin1", "Aletras1", "A letras", nullptr, C, nullptr, nullptr},
     {"Otros1", "Ms1", "&Lineales", "N2", S, nullptr, nullptr},
     {"Ms1", "Longitud1", "Longitud", nullptr, C, Make<TForm3>, nullptr},
-    {"Ms1", "Fraccindepulgada1", "Pulgada y fracción", nullptr, C, nullptr, nullptr},
-    {"Ms1", "Piesacm1", "Pies y pulgadas", nullptr, C, nullptr, nullptr},
+    {"Ms1", "Fraccindepulgada1", "Pulgada y fracción", nullptr, C, Make<TForm1>, nullptr},
+    {"Ms1", "Piesacm1", "Pies y pulgadas", nullptr, C, Make<TFormPie>, nullptr},
     {"Ms1", "Grficas1", "Gráficas", nullptr, C, nullptr, nullptr},
     {"Ms1", "Zapatos2", "Zapatos", nullptr, C, nullptr, nullptr},
     {"Otros1", "Superficie1", "&Superficie", nullptr, C, nullptr, nullptr},
     {"Otros1", "Volumenycapacidad1", "&Volumen y capacidad", nullptr, C, nullptr, nullptr},
     {"Otros1", "Masa1", "&Masa", nullptr, C, Make<TFormMasa>, nullptr},
-    {"Otros1", "Densidad1", "&Densidad", nullptr, C, nullptr, nullptr},
-    {"Otros1", "Peso1", "&Peso", nullptr, C, nullptr, nullptr},
-    {"Otros1", "P1", "Presión", nullptr, C, nullptr, nullptr},
+    {"Otros1", "Densidad1", "&Densidad", nullptr, C, Make<TFormDensidad>, nullptr},
+    {"Otros1", "Peso1", "&Peso", nullptr, C, Make<TFormPeso>, nullptr},
+    {"Otros1", "P1", "Presión", nullptr, C, Make<TFormPresion>, nullptr},
     {"Otros1", "Temperatura1", "Temperatura", nullptr, S, nullptr, nullptr},
-    {"Temperatura1", "Unidades1", "Unidades", nullptr, C, nullptr, nullptr},
+    {"Temperatura1", "Unidades1", "Unidades", nullptr, C, Make<TFormTemp>, nullptr},
     {"Temperatura1", "SensacinTrmica1", "Sensación Térmica", nullptr, C, Make<TForm4>, nullptr},
     {"Otros1", "Velocidad1", "Velocidad", nullptr, C, Make<TFormVel>, nullptr},
     {"Otros1", "Caudal1", "Caudal", nullptr, C, nullptr, nullptr},

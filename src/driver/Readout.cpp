@@ -19,6 +19,8 @@
 #include <QVariant>
 #include <QWidget>
 
+#include "platform/StatusBar.h"
+
 namespace driver {
 
 QString OneLine(QString text) {
@@ -70,6 +72,12 @@ QString Text(QWidget* control) {
   return QString();
 }
 
+// The tool tip, or the hint that shows only in a status bar.
+QString Hint(const QWidget* control) {
+  const QString tip = control->toolTip();
+  return tip.isEmpty() ? platform::Hint(control) : tip;
+}
+
 QString Hex(const QColor& color) { return color.name(QColor::HexRgb); }
 
 // The widget whose fill shows behind this one.
@@ -111,7 +119,7 @@ QString DescribeState(QWidget* control) {
   auto yesNo = [](bool b) { return b ? QStringLiteral("yes") : QStringLiteral("no"); };
   return QStringLiteral("%1: enabled=%2 visible=%3 bold=%4 color=%5 background=%6 hint=%7")
       .arg(control->objectName(), yesNo(control->isEnabled()), yesNo(control->isVisible()),
-           yesNo(control->font().bold()), Hex(color), Hex(background), OneLine(control->toolTip()));
+           yesNo(control->font().bold()), Hex(color), Hex(background), OneLine(Hint(control)));
 }
 
 QString StatusText(QWidget* window, bool* found) {

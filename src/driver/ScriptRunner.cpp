@@ -385,6 +385,13 @@ void ScriptRunner::Execute(const QString& line) {
     for (const QString& line : Describe(grid)) {
       if (line.section(u' ', 0, 0).endsWith(suffix)) Print(line);
     }
+  } else if (command == QLatin1String("filled")) {
+    QStringList names;
+    for (QWidget* control : ControlsInTabOrder(ActiveWindow())) {
+      auto* edit = qobject_cast<QLineEdit*>(control);
+      if (edit && !edit->text().isEmpty()) names << edit->objectName();
+    }
+    Print((QStringLiteral("filled = ") + names.join(u' ')).trimmed());
   } else if (command == QLatin1String("state")) {
     for (const QString& each : rest.split(u' ', Qt::SkipEmptyParts)) {
       Print(DescribeState(Control(each)));

@@ -27,6 +27,8 @@
 //                            GRID[col,row], GRID[col,*] or GRID[*,row] names some of them
 //   row GRID                 prints the cells of the grid's current row as show does
 //   state WIDGET ...         prints enabled, visible, bold, colours and hint
+//   filled                   prints "filled = NAMES", the edits that are not empty, in tab
+//                            order ("filled =" when every edit is empty)
 //   status                   prints "status = TEXT", the status bar's panels
 //   focused                  prints the name of the widget that has the focus
 //   echo TEXT                prints TEXT

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "platform/Edit.h"
 #include "platform/Form.h"
@@ -233,6 +234,20 @@ void ResetAfterOverflow(TForm* form, const OverflowReset& reset) {
   if (reset.focus && reset.focusAfterEmptying) reset.edit->SetFocus();
   SimulateKeys(reset.keys);
   if (reset.beep) platform::host().Beep();
+}
+
+OverflowReset EmptyingReset(const QString& caption, const QString& text, TEdit* edit,
+                            TEdit** activeEdit, std::function<void()> resetGuards) {
+  OverflowReset reset;
+  reset.caption = caption;
+  reset.text = text;
+  reset.edit = edit;
+  reset.activeEdit = activeEdit;
+  reset.resetGuards = std::move(resetGuards);
+  reset.focus = false;
+  reset.keys.clear();
+  reset.beep = false;
+  return reset;
 }
 
 void ReportInvalidNumber(TEdit* edit) {

@@ -74,6 +74,11 @@ struct OverflowReset {
   bool beep = true;
 };
 void ResetAfterOverflow(TForm* form, const OverflowReset& reset);
+// The reset of a window that simply ends empty: the box, then the reset edit becomes
+// ActiveEdit, the guards are cleared and the edit is emptied, which clears the form. No value
+// is set, the focus stays, no key is simulated and no beep sounds.
+OverflowReset EmptyingReset(const QString& caption, const QString& text, TEdit* edit,
+                            TEdit** activeEdit, std::function<void()> resetGuards);
 
 // The "Oh oh!" box for an edit's text, then the whole text selected.
 void ReportInvalidNumber(TEdit* edit);

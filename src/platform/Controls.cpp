@@ -1,7 +1,6 @@
 #include "platform/Controls.h"
 
 #include <QMouseEvent>
-#include <QStatusTipEvent>
 #include <QStyle>
 
 #include "platform/Form.h"
@@ -131,12 +130,6 @@ TBevel::TBevel(QWidget* parent, const QString& name, Shape shape, bool raised) :
   setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void SetHint(QWidget* control, const QString& hint) {
-  const int bar = hint.indexOf(u'|');
-  control->setToolTip(bar < 0 ? hint : hint.left(bar));
-  control->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
-}
-
 TComboBox::TComboBox(QWidget* parent, const QString& name) : QComboBox(parent) {
   setObjectName(name);
   setEditable(false);
@@ -150,39 +143,4 @@ TComboBox::TComboBox(QWidget* parent, const QString& name) : QComboBox(parent) {
 void TComboBox::SetItemIndex(int index) {
   const QSignalBlocker quiet(this);
   setCurrentIndex(index);
-}
-
-TPanel::TPanel(QWidget* parent, const QString& name, const QString& caption, Bevel bevel)
-    : QLabel(caption, parent) {
-  setObjectName(name);
-  setTextFormat(Qt::PlainText);
-  setAlignment(Qt::AlignCenter);
-  setFrameStyle(QFrame::Panel | (bevel == Bevel::Raised ? QFrame::Raised : QFrame::Sunken));
-  setLineWidth(1);
-  setAutoFillBackground(true);
-}
-
-void TPanel::SetColor(const QColor& color) {
-  QPalette p = palette();
-  p.setColor(QPalette::Window, color);
-  setPalette(p);
-}
-
-QColor TPanel::Color() const { return palette().color(QPalette::Window); }
-
-TStatusBar::TStatusBar(QWidget* window, const QString& name, bool autoHint) : QStatusBar(window) {
-  setObjectName(name);
-  setSizeGripEnabled(false);
-  // A control's status tip travels up to its window when nothing on the way takes it.
-  if (autoHint) window->window()->installEventFilter(this);
-}
-
-bool TStatusBar::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::StatusTip) return QStatusBar::eventFilter(watched, event);
-  const QString hint = static_cast<QStatusTipEvent*>(event)->tip();
-  if (hint != hint_) {
-    hint_ = hint;
-    SetSimpleText(hint);
-  }
-  return true;
 }

@@ -6,7 +6,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QStatusBar>
 #include <functional>
 
 class TLabel : public QLabel {
@@ -72,10 +71,6 @@ class TBevel : public QFrame {
   TBevel(QWidget* parent, const QString& name, Shape shape, bool raised = false);
 };
 
-// A control's hint, "short|long" or one text for both: the short part is its tooltip, the
-// long part what a status bar with automatic hints shows while the mouse is over it.
-void SetHint(QWidget* control, const QString& hint);
-
 // A pure drop-down list: the user chooses one of its items and cannot type. OnChange runs
 // on the user's choice (mouse or keyboard), never on the program's SetItemIndex.
 class TComboBox : public QComboBox {
@@ -88,39 +83,4 @@ class TComboBox : public QComboBox {
   void SetItemIndex(int index);
 
   std::function<void()> OnChange;
-};
-
-// A panel: a raised frame filled with its colour and its caption centred, or a frame for
-// other controls (lowered when inner).
-class TPanel : public QLabel {
-  Q_OBJECT
-
- public:
-  enum class Bevel { Raised, Lowered };
-  TPanel(QWidget* parent, const QString& name, const QString& caption = QString(),
-         Bevel bevel = Bevel::Raised);
-
-  QString Caption() const { return text(); }
-  void SetCaption(const QString& caption) { setText(caption); }
-  void SetColor(const QColor& color);
-  QColor Color() const;
-};
-
-// The status bar of one text field. With automatic hints it shows the long hint of the
-// control under the mouse each time the hint changes, until the program or another hint
-// writes it again.
-class TStatusBar : public QStatusBar {
-  Q_OBJECT
-
- public:
-  TStatusBar(QWidget* window, const QString& name, bool autoHint = true);
-
-  QString SimpleText() const { return currentMessage(); }
-  void SetSimpleText(const QString& text) { showMessage(text); }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
- private:
-  QString hint_;  // the hint last shown, as the application's current hint
 };

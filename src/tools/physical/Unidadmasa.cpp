@@ -34,7 +34,7 @@ constexpr MassUnit kUnits[] = {
     {5, "uma - C12", 1.66054e-27L, 6.022137376997844e26L, Kind::Atomic},
     {6, "uma - O16", 1.66001e-27L, 6.0240600960235186e26L, Kind::Atomic},
     {7, "uma - H1", 1.67353e-27L, 5.975393330265965e26L, Kind::Atomic},
-    {8, "avogramo", 1.66036e-24L, 6.0227902382615816e23L, Kind::Atomic},
+    {8, "avogramo", 1.66036e-27L, 6.0227902382615816e26L, Kind::Atomic},
     {9, "tonelada larga", 1016.0469088L, 0.0009842065276110606L, Kind::Metric},
     {10, "tonelada corta", 907.18474L, 0.001102311310924388L, Kind::Metric},
     {11, "gross cwt", 50.80234544L, 0.01968413055222121L, Kind::Metric},
@@ -199,17 +199,11 @@ void TFormMasa::Edit2Change() {
   }
 }
 
-// The form simply ends empty: no value is reset, the focus stays, no key, no beep.
 void TFormMasa::ResetOverflow() {
-  OverflowReset reset;
-  reset.caption = QStringLiteral("Ohhhh!");
-  reset.text = QStringLiteral("No puedo procesar este numerito...\n¿probamos con otro?");
-  reset.edit = Edits[kHub];
-  reset.activeEdit = &ActiveEdit;
-  reset.resetGuards = [this] { Updating = false; };
-  reset.focus = false;
-  reset.keys.clear();
-  reset.beep = false;
+  const OverflowReset reset =
+      EmptyingReset(QStringLiteral("Ohhhh!"),
+                    QStringLiteral("No puedo procesar este numerito...\n¿probamos con otro?"),
+                    Edits[kHub], &ActiveEdit, [this] { Updating = false; });
   // Emptying the hub runs it again: it finds the empty text and clears every edit.
   ResetAfterOverflow(this, reset);
 }

@@ -10,6 +10,8 @@
 #include "platform/Edit.h"
 #include "platform/Locale.h"
 #include "platform/Pages.h"
+#include "platform/Panels.h"
+#include "platform/StatusBar.h"
 
 namespace {
 
@@ -129,20 +131,22 @@ TabParts BuildTab(QWidget* page, const char* heading, const char* headingName, i
   edit->setGeometry(282, 90, 48, 24);
   caption->move(edit->x() - 8 - caption->width(),
                 edit->y() + (edit->height() - caption->height()) / 2);
-  SetHint(edit, QStringLiteral("Sensación térmica, en º C"));
+  platform::SetHint(edit, QStringLiteral("Sensación térmica, en º C"), true);
   auto* unit =
       new TLabel(page, QStringLiteral("Label%1").arg(labelBase + 1), QStringLiteral("[ºC]"));
   unit->adjustSize();
   unit->move(edit->x() + edit->width() + 6, edit->y() + (edit->height() - unit->height()) / 2);
 
   const QFont bold13 = Sized(page->font(), 13, true);
-  auto* category = new TPanel(page, QLatin1String(categoryName), QStringLiteral("¡Buenos días!"));
+  auto* category = new TPanel(page, QLatin1String(categoryName));
+  category->SetCaption(QStringLiteral("¡Buenos días!"));
   category->setFont(bold13);
   category->SetColor(kAqua);
   category->setGeometry(6, 132, 142, 62);
-  SetHint(category, QStringLiteral("Categoría del peligro"));
+  platform::SetHint(category, QStringLiteral("Categoría del peligro"), true);
 
-  auto* frame = new TPanel(page, QLatin1String(sentencePanel), QString(), TPanel::Bevel::Lowered);
+  auto* frame = new TPanel(page, QLatin1String(sentencePanel));
+  frame->setFrameShadow(QFrame::Sunken);
   frame->SetColor(Qt::white);
   frame->setLineWidth(2);
   frame->setGeometry(154, 132, page->width() - 166, 62);
@@ -158,7 +162,7 @@ TComboBox* BuildList(QWidget* page, const char* name, int labelNumber, const cha
                      const char* unit, const char* hint, int x, int width) {
   auto* list = new TComboBox(page, QLatin1String(name));
   list->setGeometry(x, 52, width, 22);
-  SetHint(list, QString::fromUtf8(hint));
+  platform::SetHint(list, QString::fromUtf8(hint), true);
   PlaceLabel(page, QStringLiteral("Label%1").arg(labelNumber), QString::fromUtf8(caption), x, 34);
   auto* unitLabel =
       new TLabel(page, QStringLiteral("Label%1").arg(labelNumber + 1), QString::fromUtf8(unit));
@@ -188,9 +192,9 @@ TForm4::TForm4(QWidget* owner) : TForm(owner, QStringLiteral("Form4")) {
   SetClientSize(520, 263);
 
   StatusBar1 = new TStatusBar(this, QStringLiteral("StatusBar1"));
-  StatusBar1->setGeometry(0, 243, 520, 20);
+  StatusBar1->AutoHint = true;
   PageControl1 = new TPageControl(this, QStringLiteral("PageControl1"));
-  PageControl1->setGeometry(0, 0, 520, 243);
+  PageControl1->setGeometry(0, 0, 520, StatusBar1->y());
   TTabSheet* summer = PageControl1->AddSheet(QStringLiteral("TabSheet1"), QStringLiteral("Verano"));
   TTabSheet* winter =
       PageControl1->AddSheet(QStringLiteral("TabSheet2"), QStringLiteral("Invierno"));
@@ -210,8 +214,8 @@ TForm4::TForm4(QWidget* owner) : TForm(owner, QStringLiteral("Form4")) {
   Edit1 = hot.result;
   Panel1 = hot.category;
   Label15 = hot.sentence;
-  SetHint(Label15->parentWidget(), QStringLiteral("Síndrome provocado"));
-  SetHint(Label15, QStringLiteral("Síndrome provocado por el calor"));
+  platform::SetHint(Label15->parentWidget(), QStringLiteral("Síndrome provocado"), true);
+  platform::SetHint(Label15, QStringLiteral("Síndrome provocado por el calor"), true);
 
   ComboBox4 = BuildList(winter, "ComboBox4", 9, "Temperatura:", "[ºC]",
                         "Temperatura ambiente, en º C", 90, 56);
@@ -222,7 +226,7 @@ TForm4::TForm4(QWidget* owner) : TForm(owner, QStringLiteral("Form4")) {
   Edit2 = cold.result;
   Panel3 = cold.category;
   Label20 = cold.sentence;
-  SetHint(Label20, QStringLiteral("Peligro de congelamiento"));
+  platform::SetHint(Label20, QStringLiteral("Peligro de congelamiento"), true);
 
   ComboBox1->OnChange = [this] { SummerUpdate(); };
   ComboBox2->OnChange = [this] { SummerUpdate(); };

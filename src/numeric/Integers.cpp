@@ -1,0 +1,36 @@
+#include "numeric/Integers.h"
+
+#include <cmath>
+
+std::int64_t ReadInteger(const QString& text, std::int64_t fallback, std::int64_t min,
+                         std::int64_t max) {
+  qsizetype i = 0;
+  while (i < text.size() && text[i] == u' ') ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) negative = text[i++] == u'-';
+  if (i == text.size()) return fallback;
+  // Accumulated as a negative number, whose range reaches one further than the positive.
+  std::int64_t value = 0;
+  for (; i < text.size(); ++i) {
+    const char16_t c = text[i].unicode();
+    if (c < u'0' || c > u'9') return fallback;
+    const int digit = c - u'0';
+    if (value < (std::numeric_limits<std::int64_t>::min() + digit) / 10) return fallback;
+    value = value * 10 - digit;
+  }
+  if (!negative) {
+    if (value == std::numeric_limits<std::int64_t>::min()) return fallback;
+    value = -value;
+  }
+  return value < min || value > max ? fallback : value;
+}
+
+std::int64_t FloorToInteger(Extended x, std::int64_t min, std::int64_t max) {
+  const double floored = std::floor(Store(x));
+  // The upper bound as the double max + 1: exact for 32-bit types, and 2^63 for 64-bit ones,
+  // where max itself already rounds up to it.
+  if (!(floored >= static_cast<double>(min) && floored < static_cast<double>(max) + 1.0)) {
+    RaiseInvalidOp();
+  }
+  return static_cast<std::int64_t>(floored);
+}

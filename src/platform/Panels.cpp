@@ -1,0 +1,149 @@
+#include "platform/Panels.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QResizeEvent>
+#include <QStyle>
+#include <algorithm>
+#include <vector>
+
+#include "platform/Messages.h"
+
+TGroupBox::TGroupBox(QWidget* parent, const QString& name, const QString& caption)
+    : QGroupBox(caption, parent) {
+  setObjectName(name);
+}
+
+void TGroupBox::SetBold(bool bold) {
+  // A style sheet on the title alone: a font set on the box would pass to its children.
+  setStyleSheet(bold ? QStringLiteral("QGroupBox { font-weight: bold; }") : QString());
+}
+
+TPanel::TPanel(QWidget* parent, const QString& name) : QFrame(parent) {
+  setObjectName(name);
+  setFrameShape(QFrame::Panel);
+  setFrameShadow(QFrame::Raised);
+}
+
+void TPanel::SetCaption(const QString& caption) {
+  if (caption == caption_) return;
+  caption_ = caption;
+  update();
+}
+
+void TPanel::SetColor(const QColor& color) {
+  setAutoFillBackground(true);
+  platform::SetColor(this, color);
+}
+
+void TPanel::paintEvent(QPaintEvent* event) {
+  QFrame::paintEvent(event);
+  if (caption_.isEmpty()) return;
+  QPainter painter(this);
+  painter.setPen(palette().color(QPalette::WindowText));
+  painter.drawText(contentsRect(), Qt::AlignCenter | Qt::TextSingleLine, caption_);
+}
+
+TRadioButton::TRadioButton(QWidget* parent, const QString& name, const QString& caption,
+                           bool checked)
+    : QRadioButton(caption, parent) {
+  setObjectName(name);
+  setChecked(checked);
+  connect(this, &QRadioButton::clicked, this, [this] {
+    if (OnClick) platform::Guard([this] { OnClick(); });
+  });
+}
+
+namespace platform {
+
+QColor WindowColor() { return QApplication::palette().color(QPalette::Active, QPalette::Base); }
+
+QColor ButtonFaceColor() {
+  return QApplication::palette().color(QPalette::Active, QPalette::Button);
+}
+
+void SetColor(QWidget* control, const QColor& color) {
+  QPalette p = control->palette();
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    p.setColor(group, control->backgroundRole(), color);
+  }
+  control->setPalette(p);
+}
+
+namespace {
+
+const QString kKeeperName = QStringLiteral("qt_anchors");
+
+// Watches one parent's resizes and moves its anchored controls.
+class AnchorKeeper : public QObject {
+ public:
+  explicit AnchorKeeper(QWidget* parent) : QObject(parent), parent_(parent) {
+    setObjectName(kKeeperName);
+    parent->installEventFilter(this);
+  }
+  void Add(QWidget* control, int anchors) {
+    for (Entry& e : entries_) {
+      if (e.control == control) {
+        e = {control, anchors, control->geometry(), parent_->size()};
+        return;
+      }
+    }
+    entries_.push_back({control, anchors, control->geometry(), parent_->size()});
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == parent_ && event->type() == QEvent::Resize) {
+      const QSize now = static_cast<QResizeEvent*>(event)->size();
+      for (const Entry& e : entries_) Place(e, now);
+    }
+    return false;
+  }
+
+ private:
+  struct Entry {
+    QPointer<QWidget> control;
+    int anchors;
+    QRect designed;    // its geometry when it was anchored
+    QSize parentSize;  // its parent's size then
+  };
+
+  static void Place(const Entry& e, QSize now) {
+    if (!e.control) return;
+    QRect r = e.designed;
+    const int dx = now.width() - e.parentSize.width();
+    const int dy = now.height() - e.parentSize.height();
+    if (e.anchors & akRight) {
+      if (e.anchors & akLeft) {
+        r.setWidth(std::max(0, r.width() + dx));
+      } else {
+        r.moveLeft(r.left() + dx);
+      }
+    }
+    if (e.anchors & akBottom) {
+      if (e.anchors & akTop) {
+        r.setHeight(std::max(0, r.height() + dy));
+      } else {
+        r.moveTop(r.top() + dy);
+      }
+    }
+    e.control->setGeometry(r);
+  }
+
+  QWidget* parent_;
+  std::vector<Entry> entries_;
+};
+
+}  // namespace
+
+void SetAnchors(QWidget* control, int anchors) {
+  QWidget* parent = control->parentWidget();
+  if (!parent) return;
+  // The keeper has no meta-object of its own: it is found by its name.
+  QObject* found = parent->findChild<QObject*>(kKeeperName, Qt::FindDirectChildrenOnly);
+  auto* keeper = found ? static_cast<AnchorKeeper*>(found) : new AnchorKeeper(parent);
+  keeper->Add(control, anchors);
+}
+
+}  // namespace platform

@@ -1,0 +1,169 @@
+#include "tools/physical/Unidaddensidad.h"
+
+#include <QColor>
+
+#include "numeric/Numeric.h"
+#include "platform/Controls.h"
+#include "platform/Edit.h"
+
+namespace {
+
+constexpr int kEditBound = 15;
+constexpr int kHub = 1;              // kg/m³
+constexpr int kGuarded = 12;         // lb/yd³: the one product tested against the limit
+constexpr int kPoundsPerGallon = 8;  // oz/gal is 16 times its value
+constexpr int kDecimals = 7;
+constexpr Extended kLimit = 1e300L;
+
+enum class From { Factor, Copy, Sixteenfold };
+
+struct DensityUnit {
+  int edit;
+  const char* caption;  // UTF-8
+  bool cubed;           // followed by a raised "3"
+  // A value of this unit times toBase gives kg/m³; the hub multiplies kg/m³ by fromBase.
+  // Each is used as given, not derived from the other.
+  Extended toBase;
+  Extended fromBase;
+  From from;
+  int x, y;  // where the edit stands
+};
+
+constexpr int kLeft = 152;
+constexpr int kRight = 458;
+
+// The hub first, then the other edits in the order in which the hub writes them: lb/yd³,
+// whose product is tested, before anything else.
+constexpr DensityUnit kUnits[] = {
+    {1, "kilogramo/metro", true, 1.0L, 1.0L, From::Factor, kLeft, 16},
+    {12, "libra/yarda", true, 0.5932764212577829L, 1.6855549355559047L, From::Factor, kRight, 144},
+    {2, "kilogramo/litro", false, 1000.0L, 0.001L, From::Factor, kLeft, 48},
+    {3, "gramo/centímetro", true, 1000.0L, 0.001L, From::Factor, kLeft, 80},
+    {4, "gramo/litro", false, 1.0L, 1.0L, From::Copy, kLeft, 112},
+    {5, "slug/pulgada", true, 890574.4189441134L, 1.1228707884801184e-6L, From::Factor, kLeft, 176},
+    {6, "slug/pie", true, 515.3787146667323L, 0.0019403207224936447L, From::Factor, kLeft, 208},
+    {7, "slug/yarda", true, 19.08810054321231L, 0.0523886595073284L, From::Factor, kLeft, 240},
+    {8, "libra/galón (EE.UU. líq)", false, 119.82642731689663L, 0.008345404452019332L, From::Factor,
+     kRight, 16},
+    {9, "libra/galón (G.B. líq)", false, 99.77643220997247L, 0.010022406873554773L, From::Factor,
+     kRight, 48},
+    {10, "libra/pulgada", true, 27679.90471020312L, 3.612729200008369e-5L, From::Factor, kRight,
+     80},
+    {11, "libra/pie", true, 16.018463373960138L, 0.062427960576144616L, From::Factor, kRight, 112},
+    {13, "onza/pulgada", true, 1729.994044387695L, 0.000578036672001339L, From::Factor, kRight,
+     208},
+    {14, "onza/pie", true, 1.0011539608725086L, 0.9988473692183139L, From::Factor, kRight, 240},
+    {15, "onza/galón (EE.UU. líq)", false, 7.489151707306056L, 16.0L, From::Sixteenfold, kRight,
+     176},
+};
+constexpr int kRows = sizeof kUnits / sizeof kUnits[0];
+
+const QColor kNavy(0x00, 0x00, 0x80);
+
+}  // namespace
+
+TFormDensidad::TFormDensidad(QWidget* owner) : TForm(owner, QStringLiteral("FormDensidad")) {
+  SetCaption(QStringLiteral("Unidades de densidad"));
+  SetBorder(Border::Single);
+  SetClientSize(597, 335);
+  SetPosition(Position::ScreenCenter);
+
+  for (int row = 0; row < kRows; ++row) {
+    const DensityUnit& unit = kUnits[row];
+    TEdit* edit = new TEdit(this, QStringLiteral("Edit%1").arg(unit.edit));
+    Edits[unit.edit] = edit;
+    edit->setGeometry(unit.x, unit.y, 121, 21);
+    TLabel* label = AttachLabel(edit, QStringLiteral("Label%1").arg(unit.edit),
+                                QString::fromUtf8(unit.caption), kNavy, true);
+    if (unit.cubed) {
+      // The exponent stands between the caption and the edit, 3 pixels above the caption.
+      TLabel* exponent = PlaceLabel(this, QStringLiteral("Exponent%1").arg(unit.edit),
+                                    QStringLiteral("3"), 0, 0, kNavy, true);
+      exponent->move(edit->x() - 5 - exponent->width(),
+                     edit->y() + (edit->height() - exponent->height()) / 2 - 3);
+      label->move(exponent->x() - label->width(), label->y());
+    }
+    edit->OnKeyDown = [this](TEdit* sender, int& key, Qt::KeyboardModifiers) {
+      Edit1KeyDown(sender, key);
+    };
+    edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
+    if (unit.edit == kHub) {
+      edit->OnChange = [this](TEdit*) { Edit1Change(); };
+    } else {
+      edit->OnChange = [this, row](TEdit*) { UnitChange(row); };
+    }
+  }
+
+  BitBtn1 =
+      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
+  BitBtn1->setGeometry(496, 292, 83, 27);
+
+  // Edit1 to Edit14, the button, Edit15 last.
+  QWidget* previous = Edits[1];
+  for (int n = 2; n <= 14; ++n) {
+    setTabOrder(previous, Edits[n]);
+    previous = Edits[n];
+  }
+  setTabOrder(previous, BitBtn1);
+  setTabOrder(BitBtn1, Edits[15]);
+
+  ActiveEdit = Edits[1];
+}
+
+void TFormDensidad::Edit1KeyDown(TEdit* sender, int key) {
+  // Arrows, Home or End leave the guard as it is; Delete has no character to clear it.
+  if (key != Qt::Key_Delete) return;
+  Updating = false;
+  ActiveEdit = sender;
+}
+
+void TFormDensidad::Edit1KeyPress(TEdit* sender, char16_t& key) {
+  Updating = false;
+  ActiveEdit = sender;
+  key = FilterNumericKey(key, sender);
+}
+
+void TFormDensidad::UnitChange(int row) {
+  const DensityUnit& unit = kUnits[row];
+  TEdit* edit = Edits[unit.edit];
+  if (!ChangePrologue(edit, kEditBound)) return;
+  // Unless the user is typing here, the hub has just stored this edit's value.
+  if (edit->Focused()) Value[unit.edit] = Store(ParseValue(edit->Text()));
+  if (ActiveEdit == Edits[kHub] || Updating) return;
+  WriteValue(Edits[kHub], Value[kHub], static_cast<Extended>(Value[unit.edit]) * unit.toBase,
+             kDecimals);
+}
+
+void TFormDensidad::Edit1Change() {
+  if (Updating) return;
+  // Set for the whole pass and after it, until the next key press or Delete in an edit.
+  Updating = true;
+  TEdit* hub = Edits[kHub];
+  if (!ChangePrologue(hub, kEditBound)) return;
+  // A value typed elsewhere comes unrounded from the unit handler, never through the text.
+  if (hub->Focused()) Value[kHub] = Store(ParseValue(hub->Text()));
+  const Extended base = Value[kHub];
+  for (int row = 1; row < kRows; ++row) {
+    const DensityUnit& unit = kUnits[row];
+    TEdit* edit = Edits[unit.edit];
+    if (edit == ActiveEdit) continue;
+    Extended value = base;
+    if (unit.from == From::Factor) value = base * unit.fromBase;
+    // From lb/gal as just written, or as typed there when it is the source.
+    if (unit.from == From::Sixteenfold) value = unit.fromBase * Value[kPoundsPerGallon];
+    if (unit.edit == kGuarded && value > kLimit) {
+      ResetOverflow();
+      return;  // lb/yd³ comes first: nothing has been written
+    }
+    WriteValue(edit, Value[unit.edit], value, kDecimals);
+  }
+}
+
+void TFormDensidad::ResetOverflow() {
+  OverflowReset reset = EmptyingReset(QStringLiteral("Ohhh..."),
+                                      ActiveEdit->Text() + QStringLiteral(" es todo un numerito!"),
+                                      Edits[kHub], &ActiveEdit, [this] { Updating = false; });
+  reset.icon = platform::Icon::Information;
+  // Emptying the hub runs it again: it finds the empty text and clears every edit.
+  ResetAfterOverflow(this, reset);
+}

@@ -1,0 +1,292 @@
+#include "tools/physical/Unidadpresion.h"
+
+#include <QColor>
+
+#include "numeric/Numeric.h"
+#include "platform/Controls.h"
+#include "platform/Edit.h"
+#include "platform/Messages.h"
+
+namespace {
+
+constexpr int kEditBound = 18;  // the clearing looks this far; only Edit1 to Edit15 exist
+constexpr int kAtm = 1;         // the hub
+constexpr int kBar = 2;
+constexpr int kPascal = 4;  // the sub-hub
+constexpr int kHectopascal = 5;
+constexpr int kMmHg = 6;
+constexpr int kWater = 7;
+constexpr int kPsi = 11;
+constexpr int kKilopascal = 15;
+constexpr int kHandOver = 5;  // decimals of a value written into the hub
+constexpr Extended kLimit = 1e300L;
+constexpr Extended kAtmPerPascal = 9.869232667160129e-6L;
+
+// A product of three factors, formed left to right; unused factors are 1.
+struct Product {
+  Extended a, b = 1.0L, c = 1.0L;
+  Extended Of(Extended x) const { return x * a * b * c; }
+};
+
+struct PressureUnit {
+  int edit;
+  const char* caption;  // UTF-8
+  Product into;         // into atmospheres, or for hPa and kPa into pascals
+  int source;           // the edit whose value the hub (or sub-hub) converts from
+  Product from;
+  int decimals;
+  int x, y;  // where the edit stands
+  bool teal;
+};
+
+constexpr int kLeft = 196;
+constexpr int kIndented = 214;
+constexpr int kRight = 524;
+
+// The hub first, then the edits it writes, in its order; last the sub-hub's two.
+constexpr PressureUnit kUnits[] = {
+    {1, "atmósfera física [atm]", {1.0L}, kAtm, {1.0L}, 5, kLeft, 16, false},
+    {2, "bar", {0.9869232667160128L}, kAtm, {1.01325L}, 5, kLeft, 44, false},
+    {3, "mili bar", {0.0009869232667160128L}, kBar, {1000.0L}, 5, kLeft, 72, false},
+    {4, "pascal (pa)", {kAtmPerPascal}, kAtm, {101325.0L}, 6, kLeft, 100, false},
+    {6, "milímetros de Hg (a 0 C)", {0.0013157894736842105L}, kAtm, {760.0L}, 5, kRight, 16, false},
+    {7,
+     "metros de agua (a 4 C)",
+     {0.0009869232667160128L, 98.0665L},
+     kAtm,
+     {1013.25L, 0.010197162129779282L},
+     5,
+     kRight,
+     44,
+     false},
+    {8,
+     "pulgadas de Hg (a 0 C)",
+     {0.03342105263157895L},
+     kMmHg,
+     {0.03937007874015748L},
+     5,
+     kRight,
+     72,
+     false},
+    {9,
+     "pulgadas de agua (a 4 C)",
+     {0.0254L, 0.0009869232667160128L, 98.0665L},
+     kWater,
+     {100000.0L, 0.0003937007874015748L},
+     5,
+     kRight,
+     100,
+     false},
+    {10,
+     "atm métrica (kg/cm²)",
+     {0.0009869232667160128L, 980.665L},
+     kAtm,
+     {1013.25L, 0.0010197162129779282L},
+     5,
+     kRight,
+     128,
+     false},
+    {11,
+     "libra/pulgada² (psi)",
+     {0.06804596390987773L},
+     kAtm,
+     {14.695948775513449L},
+     5,
+     kRight,
+     156,
+     false},
+    {12,
+     "libra/pie²",
+     {0.06804596390987773L, 0.006944444444444444L},
+     kPsi,
+     {144.0L},
+     5,
+     kRight,
+     184,
+     false},
+    {13,
+     "milímetros de Hg (a 15 C)",
+     {0.0013123359580052493L},
+     kAtm,
+     {762.0L},
+     5,
+     kIndented,
+     204,
+     true},
+    {14,
+     "pulgada de París de Hg (a 0 C)",
+     {0.03561887800534283L},
+     kAtm,
+     {28.075L},
+     5,
+     kIndented,
+     232,
+     true},
+    {5, "hecto pascal (hpa)", {100.0L}, kPascal, {0.01L}, 5, kLeft, 128, false},
+    {15, "kilo pascal (kpa)", {1000.0L}, kPascal, {0.001L}, 6, kLeft, 156, false},
+};
+constexpr int kHubWrites = 13;  // the rows of the hub and the edits it writes
+
+const PressureUnit& UnitOf(int edit) {
+  for (const PressureUnit& unit : kUnits) {
+    if (unit.edit == edit) return unit;
+  }
+  return kUnits[0];
+}
+
+const QColor kNavy(0x00, 0x00, 0x80);
+const QColor kTeal(0x00, 0x80, 0x80);
+
+}  // namespace
+
+TFormPresion::TFormPresion(QWidget* owner) : TForm(owner, QStringLiteral("FormPresion")) {
+  SetCaption(QStringLiteral("Unidades de presión"));
+  SetBorder(Border::Single);
+  SetClientSize(660, 321);
+  SetPosition(Position::ScreenCenter);
+
+  for (const PressureUnit& unit : kUnits) {
+    auto* edit = new TEdit(this, QStringLiteral("Edit%1").arg(unit.edit));
+    Edits[unit.edit] = edit;
+    edit->setGeometry(unit.x, unit.y, 121, 21);
+    AttachLabel(edit, QStringLiteral("Label%1").arg(unit.edit), QString::fromUtf8(unit.caption),
+                unit.teal ? kTeal : kNavy, true);
+    edit->OnKeyDown = [this](TEdit* sender, int&, Qt::KeyboardModifiers) { Edit1KeyDown(sender); };
+    edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
+    const int n = unit.edit;
+    if (n == kAtm) {
+      edit->OnChange = [this](TEdit*) { Edit1Change(); };
+    } else if (n == kPascal) {
+      edit->OnChange = [this](TEdit*) { Edit4Change(); };
+    } else if (n == kHectopascal || n == kKilopascal) {
+      edit->OnChange = [this, n](TEdit*) { PascalUnitChange(n); };
+    } else {
+      edit->OnChange = [this, n](TEdit*) { UnitChange(n); };
+    }
+  }
+
+  // Default and Cancel button: Enter or Escape closes the window with the OK result.
+  BitBtn1 =
+      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
+  SetCancelButton(BitBtn1);
+  BitBtn1->setGeometry(562, 282, 83, 27);
+
+  // Edit1 to Edit5, Edit15, Edit6 to Edit14, the button.
+  QWidget* previous = Edits[1];
+  for (int n : {2, 3, 4, 5, 15, 6, 7, 8, 9, 10, 11, 12, 13, 14}) {
+    setTabOrder(previous, Edits[n]);
+    previous = Edits[n];
+  }
+  setTabOrder(previous, BitBtn1);
+
+  ActiveEdit = Edits[kAtm];
+}
+
+void TFormPresion::Edit1KeyDown(TEdit* sender) {
+  Updating = false;
+  UpdatingPascal = false;
+  ActiveEdit = sender;
+}
+
+void TFormPresion::Edit1KeyPress(TEdit* sender, char16_t& key) {
+  Updating = false;
+  UpdatingPascal = false;
+  ActiveEdit = sender;
+  key = FilterNumericKey(key, sender);
+}
+
+// An emptied edit never writes a value: the program's clearing would otherwise bring a stale
+// value back. Only the user's emptying clears the form; "-" or a trailing separator in the
+// edit being typed in waits.
+bool TFormPresion::Proceed(TEdit* edit) {
+  if (edit->Text().isEmpty()) {
+    if (edit->Focused()) ClearAllEdits(this, kEditBound);
+    return false;
+  }
+  return !edit->Focused() || ChangePrologue(edit, kEditBound);
+}
+
+void TFormPresion::UnitChange(int n) {
+  TEdit* edit = Edits[n];
+  if (!Proceed(edit)) return;
+  // Unless the user is typing here, the hub has just stored this edit's value.
+  if (edit->Focused()) Value[n] = Store(ParseValue(edit->Text()));
+  if (ActiveEdit == Edits[kAtm] || Updating) return;
+  WriteValue(Edits[kAtm], Value[kAtm], UnitOf(n).into.Of(Value[n]), kHandOver);
+}
+
+void TFormPresion::PascalUnitChange(int n) {
+  TEdit* edit = Edits[n];
+  if (!Proceed(edit)) return;
+  if (edit->Focused()) Value[n] = Store(ParseValue(edit->Text()));
+  if (ActiveEdit == Edits[kPascal] || UpdatingPascal) return;
+  const PressureUnit& unit = UnitOf(n);
+  WriteValue(Edits[kPascal], Value[kPascal], unit.into.Of(Value[n]), unit.decimals);
+}
+
+void TFormPresion::Edit4Change() {
+  // Set only at the end: a write of the hub's pass re-enters here while an outer call runs,
+  // and the inner call fills the hectopascal and kilopascal edits.
+  if (UpdatingPascal) return;
+  TEdit* pascal = Edits[kPascal];
+  if (!Proceed(pascal)) return;
+  if (pascal->Focused()) Value[kPascal] = Store(ParseValue(pascal->Text()));
+  if (ActiveEdit != Edits[kAtm] && !Updating) {
+    WriteValue(Edits[kAtm], Value[kAtm], static_cast<Extended>(Value[kPascal]) * kAtmPerPascal,
+               kHandOver);
+  }
+  for (int n : {kHectopascal, kKilopascal}) {
+    if (ActiveEdit == Edits[n] || UpdatingPascal) continue;
+    const PressureUnit& unit = UnitOf(n);
+    WriteValue(Edits[n], Value[n], unit.from.Of(Value[kPascal]), unit.decimals);
+  }
+  UpdatingPascal = true;
+}
+
+void TFormPresion::Edit1Change() {
+  try {
+    Pass();
+  } catch (const Exception&) {
+    // The doubles stay as far as the pass computed them.
+    platform::MessageBox(
+        this,
+        QStringLiteral("\"") + ActiveEdit->Text() + QStringLiteral("\" no es un número válido."),
+        QStringLiteral("Error"), platform::Icon::Error);
+    ClearAllEdits(this, kEditBound);
+  }
+}
+
+void TFormPresion::Pass() {
+  if (Updating) return;
+  // Set until the next key stroke: the hub runs at most once per stroke.
+  Updating = true;
+  TEdit* hub = Edits[kAtm];
+  if (!Proceed(hub)) return;
+  if (hub->Focused()) Value[kAtm] = Store(ParseValue(hub->Text()));
+  // The pascals as they were before this pass: typed or handed in, or of the last pass.
+  if (Value[kPascal] > kLimit) ResetPascal();
+  for (int row = 1; row < kHubWrites; ++row) {
+    const PressureUnit& unit = kUnits[row];
+    if (Edits[unit.edit] == ActiveEdit) continue;
+    // A source that is ActiveEdit holds the value typed there.
+    WriteValue(Edits[unit.edit], Value[unit.edit], unit.from.Of(Value[unit.source]), unit.decimals);
+  }
+}
+
+// The pass goes on from 0 atmospheres; the simulated key brings 1 atmosphere afterwards. The
+// simple dialog, no beep.
+void TFormPresion::ResetPascal() {
+  Value[kPascal] = 0;
+  OverflowReset reset;
+  reset.simpleDialog = true;
+  reset.text = QStringLiteral("Esto así no funciona...\n\n(Sacá el dedito de ahí... gracias)");
+  reset.edit = Edits[kAtm];
+  reset.value = &Value[kAtm];
+  reset.resetValue = 0;
+  reset.activeEdit = &ActiveEdit;
+  // Emptied while the pass's flag is set, Edit1 starts no pass; then it gets the focus.
+  reset.focusAfterEmptying = true;
+  reset.keys = {{300, platform::keys::Numpad(1)}};
+  reset.beep = false;
+  ResetAfterOverflow(this, reset);
+}

@@ -1,5 +1,5 @@
 #pragma once
-// One keystroke's whole propagation in a converter window: the key event goes to the edit
+// What the benchmarks share: the opening of a window, and one keystroke's whole propagation in a converter window: the key event goes to the edit
 // through the normal key path (key down, key press, change) and returns once every edit the
 // chain reaches has been written. Each iteration selects the edit's text and types the next
 // digit over it, so every stroke changes the value.
@@ -35,6 +35,19 @@ void MeasureKeystroke(benchmark::State& state, const char* editName) {
     }
     state.SetLabel(editName);
     if (!host.boxes.empty()) state.SkipWithError("a message box appeared");
+  }
+  platform::SetHost(nullptr);
+}
+
+// Opening a window: created, shown with its events processed, destroyed.
+template <class Form>
+void MeasureOpening(benchmark::State& state) {
+  platform::RecordingHost host;
+  platform::SetHost(&host);
+  for (auto _ : state) {
+    auto form = std::make_unique<Form>(nullptr);
+    form->show();
+    QCoreApplication::processEvents();
   }
   platform::SetHost(nullptr);
 }

@@ -12,18 +12,6 @@
 
 namespace {
 
-template <class Form>
-void MeasureOpening(benchmark::State& state) {
-  platform::RecordingHost host;
-  platform::SetHost(&host);
-  for (auto _ : state) {
-    auto form = std::make_unique<Form>(nullptr);
-    form->show();
-    QCoreApplication::processEvents();
-  }
-  platform::SetHost(nullptr);
-}
-
 void BM_FeltTemperatureOpen(benchmark::State& state) { MeasureOpening<TForm4>(state); }
 BENCHMARK(BM_FeltTemperatureOpen)->Unit(benchmark::kMillisecond);
 

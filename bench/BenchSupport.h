@@ -1,8 +1,9 @@
 #pragma once
-// What the benchmarks share: the opening of a window, and one keystroke's whole propagation in a converter window: the key event goes to the edit
-// through the normal key path (key down, key press, change) and returns once every edit the
-// chain reaches has been written. Each iteration selects the edit's text and types the next
-// digit over it, so every stroke changes the value.
+// What the benchmarks share: the opening of a window, and one keystroke's whole propagation
+// in a converter window: the key event goes to the edit through the normal key path (key
+// down, key press, change) and returns once every edit the chain reaches has been written.
+// Each iteration selects the edit's text and types the next digit over it, so every stroke
+// changes the value.
 
 #include <benchmark/benchmark.h>
 

@@ -7,7 +7,7 @@
 #include "platform/Controls.h"
 #include "platform/Input.h"
 #include "platform/Pages.h"
-#include "platform/Panels.h"
+#include "platform/Panel.h"
 #include "platform/StatusBar.h"
 #include "tools/physical/Unidadsensaciont.h"
 

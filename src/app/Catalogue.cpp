@@ -2,17 +2,23 @@
 
 #include "app/Unidadpresentacion.h"
 #include "tools/length/Unidad1.h"
+#include "tools/length/Unidadgraf.h"
 #include "tools/length/Unidadpie.h"
 #include "tools/length/Unidadv.h"
+#include "tools/length/Unidadz.h"
 #include "tools/physical/Unidadclinica.h"
 #include "tools/physical/Unidaddensidad.h"
 #include "tools/physical/Unidadmasa.h"
 #include "tools/physical/Unidadpeso.h"
 #include "tools/physical/Unidadpresion.h"
 #include "tools/physical/Unidadsensaciont.h"
+#include "tools/physical/Unidadsup.h"
 #include "tools/physical/Unidadtemp.h"
 #include "tools/physical/Unidadvel.h"
+#include "tools/physical/Unidadvol.h"
 #include "tools/tables/Unidadandalucia.h"
+#include "tools/tables/Unidadhierros.h"
+#include "tools/tables/Unidadmallas.h"
 
 // The tool windows, each enabled here when it is built.
 
@@ -39,10 +45,10 @@ const MenuRow kMenu[] = {
     {"Ms1", "Longitud1", "Longitud", nullptr, C, Make<TForm3>, nullptr},
     {"Ms1", "Fraccindepulgada1", "Pulgada y fracción", nullptr, C, Make<TForm1>, nullptr},
     {"Ms1", "Piesacm1", "Pies y pulgadas", nullptr, C, Make<TFormPie>, nullptr},
-    {"Ms1", "Grficas1", "Gráficas", nullptr, C, nullptr, nullptr},
-    {"Ms1", "Zapatos2", "Zapatos", nullptr, C, nullptr, nullptr},
-    {"Otros1", "Superficie1", "&Superficie", nullptr, C, nullptr, nullptr},
-    {"Otros1", "Volumenycapacidad1", "&Volumen y capacidad", nullptr, C, nullptr, nullptr},
+    {"Ms1", "Grficas1", "Gráficas", nullptr, C, Make<TFormGraf>, nullptr},
+    {"Ms1", "Zapatos2", "Zapatos", nullptr, C, Make<TFZapatos>, nullptr},
+    {"Otros1", "Superficie1", "&Superficie", nullptr, C, Make<TFormSup>, nullptr},
+    {"Otros1", "Volumenycapacidad1", "&Volumen y capacidad", nullptr, C, Make<TFormVol>, nullptr},
     {"Otros1", "Masa1", "&Masa", nullptr, C, Make<TFormMasa>, nullptr},
     {"Otros1", "Densidad1", "&Densidad", nullptr, C, Make<TFormDensidad>, nullptr},
     {"Otros1", "Peso1", "&Peso", nullptr, C, Make<TFormPeso>, nullptr},
@@ -62,8 +68,8 @@ const MenuRow kMenu[] = {
     {"Otros1", "MedidasantiguasdeAndaluca1", "Medidas antiguas de Andalucía", "N5", C,
      Make<TFormAndalucia>, nullptr},
     {"Otros1", "Hierros1", "Hierros", "N6", S, nullptr, nullptr},
-    {"Hierros1", "Redondos1", "Redondos", nullptr, C, nullptr, nullptr},
-    {"Hierros1", "Mallas1", "Mallas", nullptr, C, nullptr, nullptr},
+    {"Hierros1", "Redondos1", "Redondos", nullptr, C, Make<TFormHierros>, nullptr},
+    {"Hierros1", "Mallas1", "Mallas", nullptr, C, Make<TFormMallas>, nullptr},
     {"", "Divisasonline1", "Divisas  ", nullptr, S, nullptr, nullptr},
     {"Divisasonline1", "Conversoronline1", "Conversor \"on-line\"", nullptr, C, nullptr,
      &P::Conversoronline1Click},

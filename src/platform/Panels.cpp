@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QPainter>
 #include <QPointer>
 #include <QResizeEvent>
 #include <QStyle>
@@ -19,31 +18,6 @@ TGroupBox::TGroupBox(QWidget* parent, const QString& name, const QString& captio
 void TGroupBox::SetBold(bool bold) {
   // A style sheet on the title alone: a font set on the box would pass to its children.
   setStyleSheet(bold ? QStringLiteral("QGroupBox { font-weight: bold; }") : QString());
-}
-
-TPanel::TPanel(QWidget* parent, const QString& name) : QFrame(parent) {
-  setObjectName(name);
-  setFrameShape(QFrame::Panel);
-  setFrameShadow(QFrame::Raised);
-}
-
-void TPanel::SetCaption(const QString& caption) {
-  if (caption == caption_) return;
-  caption_ = caption;
-  update();
-}
-
-void TPanel::SetColor(const QColor& color) {
-  setAutoFillBackground(true);
-  platform::SetColor(this, color);
-}
-
-void TPanel::paintEvent(QPaintEvent* event) {
-  QFrame::paintEvent(event);
-  if (caption_.isEmpty()) return;
-  QPainter painter(this);
-  painter.setPen(palette().color(QPalette::WindowText));
-  painter.drawText(contentsRect(), Qt::AlignCenter | Qt::TextSingleLine, caption_);
 }
 
 TRadioButton::TRadioButton(QWidget* parent, const QString& name, const QString& caption,

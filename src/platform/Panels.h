@@ -1,11 +1,14 @@
 #pragma once
-// Group boxes, panels and radio buttons; the system colours an edit is painted in; and the
-// anchors by which a control keeps its distances to the edges of a parent that is resized.
+// Group boxes, panels (TPanel, raised by default, in Panel.h) and radio buttons; the system
+// colours an edit is painted in; and the anchors by which a control keeps its distances to
+// the edges of a parent that is resized.
 
 #include <QFrame>
 #include <QGroupBox>
 #include <QRadioButton>
 #include <functional>
+
+#include "platform/Panel.h"
 
 // A frame with a caption. Only the caption takes the box's font: controls laid over the box
 // keep their own.
@@ -15,27 +18,6 @@ class TGroupBox : public QGroupBox {
  public:
   TGroupBox(QWidget* parent, const QString& name, const QString& caption);
   void SetBold(bool bold);
-};
-
-// A raised panel that holds controls, or shows a caption centred on it; it may be filled with
-// a colour of its own.
-class TPanel : public QFrame {
-  Q_OBJECT
-  Q_PROPERTY(QString caption READ Caption WRITE SetCaption)
-
- public:
-  TPanel(QWidget* parent, const QString& name);
-
-  QString Caption() const { return caption_; }
-  void SetCaption(const QString& caption);
-  void SetColor(const QColor& color);
-  QColor Color() const { return palette().color(QPalette::Window); }
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  QString caption_;
 };
 
 // A radio button. The buttons with the same parent form one exclusive group. OnClick runs

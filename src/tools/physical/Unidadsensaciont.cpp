@@ -10,7 +10,7 @@
 #include "platform/Edit.h"
 #include "platform/Locale.h"
 #include "platform/Pages.h"
-#include "platform/Panels.h"
+#include "platform/Panel.h"
 #include "platform/StatusBar.h"
 
 namespace {
@@ -138,17 +138,15 @@ TabParts BuildTab(QWidget* page, const char* heading, const char* headingName, i
   unit->move(edit->x() + edit->width() + 6, edit->y() + (edit->height() - unit->height()) / 2);
 
   const QFont bold13 = Sized(page->font(), 13, true);
-  auto* category = new TPanel(page, QLatin1String(categoryName));
-  category->SetCaption(QStringLiteral("¡Buenos días!"));
+  auto* category = new TPanel(page, QLatin1String(categoryName), QStringLiteral("¡Buenos días!"));
   category->setFont(bold13);
   category->SetColor(kAqua);
   category->setGeometry(6, 132, 142, 62);
   platform::SetHint(category, QStringLiteral("Categoría del peligro"), true);
 
   auto* frame = new TPanel(page, QLatin1String(sentencePanel));
-  frame->setFrameShadow(QFrame::Sunken);
+  frame->SetBevelOuter(TPanel::Bevel::Lowered);
   frame->SetColor(Qt::white);
-  frame->setLineWidth(2);
   frame->setGeometry(154, 132, page->width() - 166, 62);
   auto* label = new TLabel(frame, QLatin1String(sentenceName), QString::fromUtf8(sentence));
   label->SetBold(true);

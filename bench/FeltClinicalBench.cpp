@@ -4,6 +4,7 @@
 #include <QHeaderView>
 
 #include "BenchSupport.h"
+#include "platform/ComboBox.h"
 #include "platform/Controls.h"
 #include "platform/Grid.h"
 #include "platform/Pages.h"

@@ -76,24 +76,27 @@ TEST_F(ClinicalData, APressOnATitleAwayFromItsButtonOrdersNothing) {
 TEST(ClinicalDataHints, TheWarningChangesTheTooltipsUntilTheWindowGoes) {
   platform::RecordingHost host;
   platform::SetHost(&host);
-  const platform::HintSettings before = platform::ApplicationHints();
-  platform::SetApplicationHints({250, 4000, QColor(10, 20, 30)});
+  const int pause = platform::HintPause();
+  const int hidePause = platform::HintHidePause();
+  const QColor color = platform::HintColor();
+  platform::SetHintPause(250);
+  platform::SetHintHidePause(4000);
+  platform::SetHintColor(QColor(10, 20, 30));
   {
     TFormClinic form(nullptr);
     user::Show(&form);
     platform::SendMouseMove(form.Label6);
-    const platform::HintSettings warning = platform::ApplicationHints();
-    EXPECT_EQ(warning.pause, 0);
-    EXPECT_EQ(warning.hidePause, -1);
-    EXPECT_EQ(warning.color, QColor(193, 193, 255));
-    EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), QColor(193, 193, 255));
+    EXPECT_EQ(platform::HintPause(), 0);
+    EXPECT_EQ(platform::HintHidePause(), platform::kHintNever);
+    EXPECT_EQ(platform::HintColor(), QColor(193, 193, 255));
     EXPECT_TRUE(form.Label6->toolTip().startsWith("Como con cualquier otro software"));
   }
-  const platform::HintSettings after = platform::ApplicationHints();
-  EXPECT_EQ(after.pause, 250);
-  EXPECT_EQ(after.hidePause, 4000);
-  EXPECT_EQ(after.color, QColor(10, 20, 30));
-  platform::SetApplicationHints(before);
+  EXPECT_EQ(platform::HintPause(), 250);
+  EXPECT_EQ(platform::HintHidePause(), 4000);
+  EXPECT_EQ(platform::HintColor(), QColor(10, 20, 30));
+  platform::SetHintPause(pause);
+  platform::SetHintHidePause(hidePause);
+  platform::SetHintColor(color);
   platform::SetHost(nullptr);
 }
 

@@ -4,6 +4,7 @@
 // mouse's.
 #include "ConverterChecks.h"
 #include "TestSupport.h"
+#include "platform/ComboBox.h"
 #include "platform/Controls.h"
 #include "platform/Input.h"
 #include "platform/Pages.h"

@@ -3,61 +3,73 @@
 #include <QApplication>
 #include <QHelpEvent>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QStyle>
 #include <QToolTip>
 #include <QWidget>
+#include <limits>
 
 namespace platform {
 namespace {
 
-constexpr int kDefaultHidePause = 10000;  // Qt's tooltips stay about this long
+int g_pause = kHintSystem;
+int g_hidePause = kHintSystem;
 
-HintSettings& Current() {
-  static HintSettings settings{QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay),
-                               kDefaultHidePause, QToolTip::palette().color(QPalette::ToolTipBase)};
-  return settings;
-}
-
-// Shows the tooltips of the controls with the application's pauses instead of Qt's.
+// Shows the hints with the application's pause and stay once a window has set them.
 class HintTimer : public QObject {
  public:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    auto* control = qobject_cast<QWidget*>(watched);
-    if (!control || control->toolTip().isEmpty()) return false;
-    const HintSettings& settings = Current();
-    if (event->type() == QEvent::ToolTip) {
-      Show(control, static_cast<QHelpEvent*>(event)->globalPos(), settings);
-      return true;
-    }
-    if (event->type() == QEvent::MouseMove && settings.pause == 0 &&
-        QToolTip::text() != control->toolTip()) {
-      Show(control, static_cast<QMouseEvent*>(event)->globalPosition().toPoint(), settings);
-    }
-    return false;
-  }
-
- private:
-  static void Show(QWidget* control, QPoint at, const HintSettings& settings) {
-    // A tooltip given a rectangle hides when the mouse leaves it.
-    const int stay = settings.hidePause < 0 ? 24 * 3600 * 1000 : settings.hidePause;
-    QToolTip::showText(at, control->toolTip(), control, control->rect(), stay);
+  bool eventFilter(QObject* receiver, QEvent* event) override {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::ToolTip && !(type == QEvent::MouseMove && g_pause == 0)) return false;
+    auto* widget = qobject_cast<QWidget*>(receiver);
+    if (!widget || widget->toolTip().isEmpty()) return false;
+    if (type == QEvent::MouseMove && QToolTip::isVisible() && QToolTip::text() == widget->toolTip())
+      return false;
+    const QPoint at = type == QEvent::ToolTip
+                          ? static_cast<QHelpEvent*>(event)->globalPos()
+                          : static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+    const int stay = g_hidePause == kHintNever ? std::numeric_limits<int>::max() : g_hidePause;
+    QToolTip::showText(at, widget->toolTip(), widget, QRect(), stay);
+    return type == QEvent::ToolTip;
   }
 };
 
+void InstallHintTimer() {
+  static HintTimer* timer = nullptr;
+  if (timer || !QCoreApplication::instance()) return;
+  timer = new HintTimer;
+  QCoreApplication::instance()->installEventFilter(timer);
+}
+
 }  // namespace
 
-HintSettings ApplicationHints() { return Current(); }
+void SetHintPause(int milliseconds) {
+  g_pause = milliseconds;
+  InstallHintTimer();
+}
 
-void SetApplicationHints(const HintSettings& settings) {
-  static HintTimer* timer = nullptr;
-  if (!timer && QCoreApplication::instance()) {
-    timer = new HintTimer;
-    QCoreApplication::instance()->installEventFilter(timer);
-  }
-  Current() = settings;
+int HintPause() { return g_pause; }
+
+void SetHintHidePause(int milliseconds) {
+  g_hidePause = milliseconds;
+  InstallHintTimer();
+}
+
+int HintHidePause() { return g_hidePause; }
+
+void SetHintColor(const QColor& color) {
   QPalette palette = QToolTip::palette();
-  palette.setColor(QPalette::ToolTipBase, settings.color);
+  palette.setColor(QPalette::ToolTipBase, color);
+  palette.setColor(QPalette::Window, color);
   QToolTip::setPalette(palette);
+}
+
+QColor HintColor() { return QToolTip::palette().color(QPalette::ToolTipBase); }
+
+QColor SystemHintColor() {
+  return QApplication::style()
+             ? QApplication::style()->standardPalette().color(QPalette::ToolTipBase)
+             : QColor(255, 255, 220);
 }
 
 }  // namespace platform

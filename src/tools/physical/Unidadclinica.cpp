@@ -11,6 +11,7 @@
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 #include "platform/Grid.h"
+#include "platform/Hints.h"
 #include "platform/Messages.h"
 
 namespace {
@@ -312,7 +313,9 @@ TFormClinic::TFormClinic(QWidget* owner) : TForm(owner, QStringLiteral("FormClin
   setTabOrder(Edit2, BitBtn1);
 
   // Creation.
-  SavedHints = platform::ApplicationHints();
+  SavedHintHidePause = platform::HintHidePause();
+  SavedHintPause = platform::HintPause();
+  SavedHintColor = platform::HintColor();
   HeaderPressed = true;
   CommonUpdating = SIUpdating = false;
   SortColumn = 0;
@@ -336,7 +339,9 @@ TFormClinic::TFormClinic(QWidget* owner) : TForm(owner, QStringLiteral("FormClin
 
 TFormClinic::~TFormClinic() {
   for (auto& cell : HeaderCells) cell.reset();
-  platform::SetApplicationHints(SavedHints);
+  platform::SetHintHidePause(SavedHintHidePause);
+  platform::SetHintPause(SavedHintPause);
+  platform::SetHintColor(SavedHintColor);
 }
 
 int TFormClinic::AnalyteOfRow(int row) const {
@@ -530,5 +535,8 @@ void TFormClinic::StringGrid1MouseUp(Qt::MouseButton button, int x, int y) {
 
 void TFormClinic::Label6MouseMove() {
   Label6->setToolTip(kWarning);
-  platform::SetApplicationHints({0, -1, kWarningHint});
+  // Shown at once, and kept until the mouse leaves the label.
+  platform::SetHintPause(0);
+  platform::SetHintHidePause(platform::kHintNever);
+  platform::SetHintColor(kWarningHint);
 }

@@ -4,6 +4,7 @@
 // name, ordered by either column through the buttons in its titles; two edits convert a value
 // of the selected analyte either way.
 
+#include <QColor>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -11,7 +12,6 @@
 #include <memory>
 
 #include "platform/Form.h"
-#include "platform/Hints.h"
 
 class QPainter;
 class TBitBtn;
@@ -95,5 +95,7 @@ class TFormClinic : public TForm {
   int OrderColumn = 0;
   bool CommonUpdating = false;
   bool SIUpdating = false;
-  platform::HintSettings SavedHints;
+  int SavedHintHidePause = 0;
+  int SavedHintPause = 0;
+  QColor SavedHintColor;
 };

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "numeric/Numeric.h"
+#include "platform/ComboBox.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 #include "platform/Locale.h"
@@ -158,7 +159,7 @@ TabParts BuildTab(QWidget* page, const char* heading, const char* headingName, i
 // A list with its caption above it and its unit to its right.
 TComboBox* BuildList(QWidget* page, const char* name, int labelNumber, const char* caption,
                      const char* unit, const char* hint, int x, int width) {
-  auto* list = new TComboBox(page, QLatin1String(name));
+  auto* list = new TComboBox(page, QLatin1String(name), TComboBox::Style::DropDownList);
   list->setGeometry(x, 52, width, 22);
   platform::SetHint(list, QString::fromUtf8(hint), true);
   PlaceLabel(page, QStringLiteral("Label%1").arg(labelNumber), QString::fromUtf8(caption), x, 34);
@@ -226,11 +227,11 @@ TForm4::TForm4(QWidget* owner) : TForm(owner, QStringLiteral("Form4")) {
   Label20 = cold.sentence;
   platform::SetHint(Label20, QStringLiteral("Peligro de congelamiento"), true);
 
-  ComboBox1->OnChange = [this] { SummerUpdate(); };
-  ComboBox2->OnChange = [this] { SummerUpdate(); };
-  ComboBox3->OnChange = [this] { SummerUpdate(); };
-  ComboBox4->OnChange = [this] { WinterUpdate(); };
-  ComboBox6->OnChange = [this] { WinterUpdate(); };
+  ComboBox1->OnChange = [this](TComboBox*) { SummerUpdate(); };
+  ComboBox2->OnChange = [this](TComboBox*) { SummerUpdate(); };
+  ComboBox3->OnChange = [this](TComboBox*) { SummerUpdate(); };
+  ComboBox4->OnChange = [this](TComboBox*) { WinterUpdate(); };
+  ComboBox6->OnChange = [this](TComboBox*) { WinterUpdate(); };
 
   KeyPreview = true;
   OnKeyDown = [this](int& key, Qt::KeyboardModifiers) { FormKeyDown(key); };

@@ -42,8 +42,11 @@ struct RowEdit {
   int edit;
   int x, width;
   const char* symbol;
+  const char* spoken;  // what a screen reader calls the edit, whose symbol stands after it
 };
-constexpr RowEdit kRow[] = {{8, 312, 57, "°"}, {9, 384, 25, "'"}, {10, 420, 33, "''"}};
+constexpr RowEdit kRow[] = {{8, 312, 57, "°", "grados"},
+                            {9, 384, 25, "'", "minutos"},
+                            {10, 420, 33, "''", "segundos"}};
 constexpr int kRowY = 136;
 
 const QColor kNavy(0x00, 0x00, 0x80);
@@ -92,6 +95,7 @@ TFormAngulo::TFormAngulo(QWidget* owner) : TForm(owner, QStringLiteral("FormAngu
     auto* edit = new TEdit(this, QStringLiteral("Edit%1").arg(row.edit));
     Edits[row.edit] = edit;
     edit->setGeometry(row.x, kRowY, row.width, 21);
+    edit->setAccessibleName(QString::fromUtf8(row.spoken));
     TLabel* symbol =
         PlaceLabel(this, QStringLiteral("Label%1").arg(row.edit), QString::fromUtf8(row.symbol),
                    row.x + row.width + 2, kRowY, kNavy, true);

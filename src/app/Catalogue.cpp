@@ -12,6 +12,7 @@
 #include "tools/numbers/Unitdadbase.h"
 #include "tools/physical/U_caudal.h"
 #include "tools/physical/Unidadangulo.h"
+#include "tools/physical/Unidadclinica.h"
 #include "tools/physical/Unidaddatos.h"
 #include "tools/physical/Unidaddensidad.h"
 #include "tools/physical/Unidadenergia.h"
@@ -20,6 +21,7 @@
 #include "tools/physical/Unidadpeso.h"
 #include "tools/physical/Unidadpotencia.h"
 #include "tools/physical/Unidadpresion.h"
+#include "tools/physical/Unidadsensaciont.h"
 #include "tools/physical/Unidadsup.h"
 #include "tools/physical/Unidadtemp.h"
 #include "tools/physical/Unidadtiempo.h"
@@ -64,7 +66,7 @@ const MenuRow kMenu[] = {
     {"Otros1", "P1", "Presión", nullptr, C, Make<TFormPresion>, nullptr},
     {"Otros1", "Temperatura1", "Temperatura", nullptr, S, nullptr, nullptr},
     {"Temperatura1", "Unidades1", "Unidades", nullptr, C, Make<TFormTemp>, nullptr},
-    {"Temperatura1", "SensacinTrmica1", "Sensación Térmica", nullptr, C, nullptr, nullptr},
+    {"Temperatura1", "SensacinTrmica1", "Sensación Térmica", nullptr, C, Make<TForm4>, nullptr},
     {"Otros1", "Velocidad1", "Velocidad", nullptr, C, Make<TFormVel>, nullptr},
     {"Otros1", "Caudal1", "Caudal", nullptr, C, Make<TFormCaudal>, nullptr},
     {"Otros1", "Tiempo1", "Tiempo", nullptr, C, Make<TFormTiempo>, nullptr},
@@ -73,7 +75,7 @@ const MenuRow kMenu[] = {
     {"Otros1", "ngulo1", "Ángulos planos", nullptr, C, Make<TFormAngulo>, nullptr},
     {"Otros1", "Iluminacin1", "Iluminación", nullptr, C, Make<TFIlum>, nullptr},
     {"Otros1", "Datos1", "Datos", nullptr, C, Make<TFormDatos>, nullptr},
-    {"Otros1", "Cnicas1", "Datos Cínicos", "N4", C, nullptr, nullptr},
+    {"Otros1", "Cnicas1", "Datos Cínicos", "N4", C, Make<TFormClinic>, nullptr},
     {"Otros1", "MedidasantiguasdeAndaluca1", "Medidas antiguas de Andalucía", "N5", C,
      Make<TFormAndalucia>, nullptr},
     {"Otros1", "Hierros1", "Hierros", "N6", S, nullptr, nullptr},

@@ -170,6 +170,12 @@ void ScriptRunner::ClickAt(QWidget* control, QPoint at) {
       platform::SendMouseClick(viewport, inside);
       return;
     }
+    // A grid's title row that stays in view is a widget of its own.
+    QWidget* child = control->childAt(local);
+    if (child && child != viewport) {
+      platform::SendMouseClick(child, child->mapFrom(control, local));
+      return;
+    }
   }
   platform::SendMouseClick(control, at);
 }
@@ -372,6 +378,13 @@ void ScriptRunner::Execute(const QString& line) {
       if (shown.size() == before) Fail(QStringLiteral("no cell %1").arg(each));
     }
     for (const QString& line : shown) Print(line);
+  } else if (command == QLatin1String("row")) {
+    auto* grid = qobject_cast<QTableWidget*>(Control(rest));
+    if (!grid) Fail(QStringLiteral("'%1' is not a grid").arg(rest));
+    const QString suffix = QStringLiteral(",%1]").arg(grid->currentRow());
+    for (const QString& line : Describe(grid)) {
+      if (line.section(u' ', 0, 0).endsWith(suffix)) Print(line);
+    }
   } else if (command == QLatin1String("filled")) {
     QStringList names;
     for (QWidget* control : ControlsInTabOrder(ActiveWindow())) {

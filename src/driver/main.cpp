@@ -12,7 +12,8 @@
 //   paste WIDGET TEXT        replaces WIDGET's text with TEXT as the context menu's paste would
 //   setclipboard TEXT        puts TEXT on the clipboard
 //   focus WIDGET             gives WIDGET the focus as a mouse click would
-//   click WIDGET             a left click in its middle; clickat WIDGET X Y at a pixel
+//   click WIDGET             a left click in its middle; clickat WIDGET X Y at a pixel (on a
+//                            grid's title row too)
 //   rightclick WIDGET        presses the right button there: its pop-up menu opens
 //   hover WIDGET             moves the mouse over it
 //   menu ITEM                chooses ITEM (its name or caption) in the open pop-up menu
@@ -24,6 +25,7 @@
 //   show [WIDGET ...]        prints "WIDGET = text" (no names: every control in tab order);
 //                            a grid prints "GRID[col,row] = text" for each cell, and
 //                            GRID[col,row], GRID[col,*] or GRID[*,row] names some of them
+//   row GRID                 prints the cells of the grid's current row as show does
 //   state WIDGET ...         prints enabled, visible, bold, colours and hint
 //   filled                   prints "filled = NAMES", the edits that are not empty, in tab
 //                            order ("filled =" when every edit is empty)

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
@@ -54,6 +55,10 @@ class GridDelegate : public QStyledItemDelegate {
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override {
+    int state = grid_->IsFixed(index.column(), index.row()) ? TStringGrid::Fixed : 0;
+    if (option.state & QStyle::State_Selected) state |= TStringGrid::Selected;
+    if (option.state & QStyle::State_HasFocus) state |= TStringGrid::Focused;
+    if (grid_->DrawCell(painter, index.column(), index.row(), option.rect, state)) return;
     // A text too wide for its cell is shown in the narrow face of the font.
     QStyleOptionViewItem fitted(option);
     const QString text = index.data().toString();
@@ -77,6 +82,46 @@ class GridDelegate : public QStyledItemDelegate {
   TStringGrid* grid_;
 };
 
+// The fixed row of a grid that scrolls under it: the horizontal header, showing the texts of
+// row 0 (hidden among the rows), drawn as the grid draws its cells.
+class FixedRowHeader : public QHeaderView {
+ public:
+  explicit FixedRowHeader(TStringGrid* grid) : QHeaderView(Qt::Horizontal, grid), grid_(grid) {
+    setSectionsClickable(false);
+    setHighlightSections(false);
+    setSectionResizeMode(QHeaderView::Fixed);
+    setFocusPolicy(Qt::NoFocus);
+  }
+
+ protected:
+  void paintSection(QPainter* painter, const QRect& rect, int col) const override {
+    if (grid_->DrawCell(painter, col, 0, rect, TStringGrid::Fixed)) return;
+    painter->save();
+    painter->fillRect(rect, grid_->FixedColor());
+    painter->setPen(grid_->palette().color(QPalette::Active, QPalette::WindowText));
+    painter->drawText(rect.adjusted(3, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                      grid_->Cell(col, 0));
+    painter->restore();
+  }
+  // A press on the titles is the grid's: it takes the focus, orders nothing by itself.
+  void mousePressEvent(QMouseEvent* event) override {
+    grid_->setFocus(Qt::MouseFocusReason);
+    grid_->Mouse(this, event);
+  }
+  void mouseReleaseEvent(QMouseEvent* event) override { grid_->Mouse(this, event); }
+  void mouseMoveEvent(QMouseEvent* event) override { event->accept(); }
+  void mouseDoubleClickEvent(QMouseEvent* event) override { event->accept(); }
+
+ private:
+  TStringGrid* grid_;
+};
+
+namespace {
+qint64 CellKey(int col, int row) {
+  return (static_cast<qint64>(row) << 32) | static_cast<quint32>(col);
+}
+}  // namespace
+
 TStringGrid::TStringGrid(QWidget* parent, const QString& name, int colCount, int rowCount,
                          int fixedCols, int fixedRows)
     : QTableWidget(rowCount, colCount, parent),
@@ -94,6 +139,11 @@ TStringGrid::TStringGrid(QWidget* parent, const QString& name, int colCount, int
   setWordWrap(false);
   setCornerButtonEnabled(false);
   setItemDelegate(new GridDelegate(this));
+  viewport()->installEventFilter(this);
+  connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int col, int, int) {
+    if (quiet_ || row < 0 || !OnSelectCell) return;
+    platform::Guard([&] { OnSelectCell(col, row); });
+  });
   for (int row = 0; row < rowCount; ++row) {
     for (int col = 0; col < colCount; ++col) {
       auto* item = new QTableWidgetItem;
@@ -178,4 +228,114 @@ void TStringGrid::EditorClosed(TEdit* editor) {
 void TStringGrid::EditorChanged(int col, int row, const QString& text) {
   if (QTableWidgetItem* cell = item(row, col)) cell->setText(text);
   if (OnSetEditText) OnSetEditText(col, row, text);
+}
+
+void TStringGrid::SetColWidth(int col, int width) {
+  horizontalHeader()->setMinimumSectionSize(1);
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  setColumnWidth(col, width);
+}
+
+void TStringGrid::SetRowHeight(int height) {
+  verticalHeader()->setMinimumSectionSize(1);
+  verticalHeader()->setDefaultSectionSize(height);
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  if (TitlesInHeader()) horizontalHeader()->setFixedHeight(height);
+}
+
+void TStringGrid::ScrollUnderFixedRow() {
+  if (fixedRows_ != 1) return;
+  QList<int> widths;
+  for (int col = 0; col < columnCount(); ++col) widths << columnWidth(col);
+  auto* header = new FixedRowHeader(this);
+  setHorizontalHeader(header);
+  for (int col = 0; col < columnCount(); ++col) setColumnWidth(col, widths[col]);
+  header->setFixedHeight(verticalHeader()->defaultSectionSize());
+  header->show();
+  setRowHidden(0, true);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+bool TStringGrid::TitlesInHeader() const {
+  return dynamic_cast<const FixedRowHeader*>(horizontalHeader()) != nullptr;
+}
+
+QObject* TStringGrid::Objects(int col, int row) const {
+  if (col < 0 || col >= columnCount() || row < 0 || row >= rowCount()) return nullptr;
+  return objects_.value(CellKey(col, row), nullptr);
+}
+
+void TStringGrid::SetObjects(int col, int row, QObject* object) {
+  if (col < 0 || col >= columnCount() || row < 0 || row >= rowCount()) return;
+  if (object) {
+    objects_.insert(CellKey(col, row), object);
+  } else {
+    objects_.remove(CellKey(col, row));
+  }
+}
+
+void TStringGrid::SetRow(int row) {
+  if (row < fixedRows_ || row >= rowCount()) return;
+  quiet_ = true;
+  setCurrentCell(row, qMax(currentColumn(), fixedCols_));
+  quiet_ = false;
+  scrollTo(model()->index(row, 0));
+}
+
+QRect TStringGrid::CellRect(int col, int row) const {
+  if (col < 0 || col >= columnCount() || row < 0 || row >= rowCount()) return {};
+  const QHeaderView* header = horizontalHeader();
+  if (row == 0 && TitlesInHeader()) {
+    return {header->x() + header->sectionViewportPosition(col), header->y(),
+            header->sectionSize(col), header->height()};
+  }
+  return visualRect(model()->index(row, col)).translated(viewport()->pos());
+}
+
+void TStringGrid::MouseToCell(int x, int y, int& col, int& row) const {
+  col = row = -1;
+  const QPoint at(x, y);
+  const QHeaderView* header = horizontalHeader();
+  if (TitlesInHeader() && header->geometry().contains(at)) {
+    col = header->logicalIndexAt(x - header->x());
+    row = col < 0 ? -1 : 0;
+    return;
+  }
+  if (!viewport()->geometry().contains(at)) return;
+  const QModelIndex index = indexAt(at - viewport()->pos());
+  if (!index.isValid()) return;
+  col = index.column();
+  row = index.row();
+}
+
+void TStringGrid::RepaintCell(int col, int row) {
+  const QRect rect = CellRect(col, row);
+  if (rect.isEmpty()) return;
+  const bool title = row == 0 && TitlesInHeader();
+  QWidget* surface = title ? horizontalHeader()->viewport() : viewport();
+  surface->repaint(rect.translated(-surface->mapTo(this, QPoint())));
+}
+
+bool TStringGrid::DrawCell(QPainter* painter, int col, int row, const QRect& rect, int state) {
+  if (!OnDrawCell) return false;
+  painter->save();
+  platform::Guard([&] { OnDrawCell(col, row, *painter, rect, state); });
+  painter->restore();
+  return true;
+}
+
+bool TStringGrid::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == viewport() &&
+      (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)) {
+    Mouse(viewport(), event);
+  }
+  return QTableWidget::eventFilter(watched, event);
+}
+
+void TStringGrid::Mouse(QWidget* from, QEvent* event) {
+  const MouseHandler& handler = event->type() == QEvent::MouseButtonPress ? OnMouseDown : OnMouseUp;
+  if (!handler) return;
+  auto* mouse = static_cast<QMouseEvent*>(event);
+  const QPoint at = from->mapTo(this, mouse->position().toPoint());
+  platform::Guard([&] { handler(mouse->button(), mouse->modifiers(), at.x(), at.y()); });
 }

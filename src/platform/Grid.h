@@ -10,12 +10,19 @@
 //   the new text, at once. Where Qt calls us, escaped exceptions end in the default error
 //   box.
 // - Tab moves from cell to cell.
+// - A grid may draw its cells itself (OnDrawCell, the fixed ones included), learns of the
+//   user's choice of another cell (OnSelectCell) and of mouse presses anywhere on it
+//   (OnMouseDown, OnMouseUp, in the grid's own coordinates), and may carry an object of the
+//   program's on each cell (Objects).
+// - A grid taller than its place scrolls under its one fixed row, which stays in view.
 
 #include <QColor>
+#include <QHash>
 #include <QPointer>
 #include <QTableWidget>
 #include <functional>
 
+class QPainter;
 class TEdit;
 
 class TStringGrid : public QTableWidget {
@@ -53,11 +60,45 @@ class TStringGrid : public QTableWidget {
   std::function<void(char16_t& key)> OnKeyPress;
   std::function<void(int col, int row, const QString& value)> OnSetEditText;
 
+  // The size of one column; the height of every row.
+  void SetColWidth(int col, int width);
+  void SetRowHeight(int height);
+  // The rows under the one fixed row scroll with a vertical scroll bar while the fixed row
+  // stays in view above them; the grid keeps its size.
+  void ScrollUnderFixedRow();
+
+  // The object attached to a cell, or null (also outside the grid). Not owned.
+  QObject* Objects(int col, int row) const;
+  void SetObjects(int col, int row, QObject* object);
+
+  // Makes row the current one (selected, scrolled into view), without OnSelectCell.
+  void SetRow(int row);
+  // A cell's rectangle in the grid's coordinates; the cell under a point of them (-1, -1
+  // outside every cell).
+  QRect CellRect(int col, int row) const;
+  void MouseToCell(int x, int y, int& col, int& row) const;
+  // Draws the cell again at once.
+  void RepaintCell(int col, int row);
+
+  enum DrawState { Selected = 1, Focused = 2, Fixed = 4 };
+  std::function<void(int col, int row, QPainter& canvas, const QRect& rect, int state)> OnDrawCell;
+  std::function<void(int col, int row)> OnSelectCell;
+  using MouseHandler =
+      std::function<void(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)>;
+  MouseHandler OnMouseDown;
+  MouseHandler OnMouseUp;
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   friend class GridDelegate;
+  friend class FixedRowHeader;
+  bool TitlesInHeader() const;
+  void Mouse(QWidget* from, QEvent* event);
+  // Draws a cell through OnDrawCell; false when the grid has none.
+  bool DrawCell(QPainter* painter, int col, int row, const QRect& rect, int state);
   void EditorOpened(TEdit* editor, int col, int row);
   void EditorClosed(TEdit* editor);
   void EditorChanged(int col, int row, const QString& text);
@@ -69,4 +110,6 @@ class TStringGrid : public QTableWidget {
   QPointer<TEdit> editor_;
   int editorCol_ = -1;
   int editorRow_ = -1;
+  QHash<qint64, QObject*> objects_;
+  bool quiet_ = false;  // the program moves the current cell
 };

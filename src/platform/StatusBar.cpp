@@ -72,9 +72,11 @@ void TStatusBar::SetSimpleText(const QString& text) {
 }
 
 void TStatusBar::ShowHint(const QString& hint) {
+  if (hint == hint_) return;
+  hint_ = hint;
   if (panels_.empty()) {
-    if (currentMessage() != hint) SetSimpleText(hint);
-  } else if (PanelText(0) != hint) {
+    SetSimpleText(hint);
+  } else {
     SetPanelText(0, hint);
   }
 }

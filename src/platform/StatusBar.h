@@ -23,11 +23,13 @@ class TStatusBar : public QStatusBar {
   void SetSimpleText(const QString& text);
 
   bool AutoHint = false;
-  // A hint from the mouse's way over the form.
+  // A hint from the mouse's way over the form. Only a change of the hint is shown, so a text
+  // that the program wrote stays until the mouse reaches a control with another hint.
   void ShowHint(const QString& hint);
 
  private:
   std::vector<TLabel*> panels_;
+  QString hint_;  // the hint last shown
 };
 
 namespace platform {

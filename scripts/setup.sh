@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that Tarvel needs to build, test and run, but only those
 # that are missing: when everything is there it costs one dpkg-query call.
+#   setup.sh           what building, testing and running need
+#   setup.sh package   and what building and checking the Debian package needs
 set -euo pipefail
 
 packages=(
@@ -11,6 +13,9 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth x11-utils libxcb-damage0-dev fonts-liberation fonts-liberation2
 )
+if [ "${1:-}" = package ]; then
+  packages+=(dpkg-dev file lintian desktop-file-utils appstream)
+fi
 
 missing=()
 installed=$(dpkg-query -W -f='${Package} ${db:Status-Status}\n' "${packages[@]}" 2>/dev/null || true)

@@ -63,11 +63,13 @@ std::vector<QString> TabWalk(QWidget* widget, int count) {
   return names;
 }
 
-void ExpectLabelsBesideEdits(const TForm* form) {
+void ExpectLabelsBesideEdits(const TForm* form, const QString& lastPiece) {
   std::vector<QWidget*> placed;
   for (TEdit* edit : form->findChildren<TEdit*>()) {
     const QString n = edit->objectName().mid(4);
-    auto* label = form->Find<TLabel>(QStringLiteral("Label") + n);
+    auto* label =
+        lastPiece.isEmpty() ? nullptr : form->Find<TLabel>(QStringLiteral("Label") + n + lastPiece);
+    if (!label) label = form->Find<TLabel>(QStringLiteral("Label") + n);
     ASSERT_NE(label, nullptr) << "Label" << n.toStdString();
     const std::string what = label->text().toStdString();
     EXPECT_TRUE(label->font().bold()) << what;

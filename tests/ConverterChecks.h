@@ -33,8 +33,9 @@ std::vector<QString> TabWalk(QWidget* widget, int count);
 
 // Every "Edit<n>" of the form has its "Label<n>": bold, right-aligned, ending left of the
 // edit on the same line, wide enough for its caption, inside the window, and overlapping no
-// other label, edit or button.
-void ExpectLabelsBesideEdits(const TForm* form);
+// other label, edit or button. A caption drawn in pieces is checked by its last piece, the
+// label named "Label<n>" followed by lastPiece, when the form has one.
+void ExpectLabelsBesideEdits(const TForm* form, const QString& lastPiece = QString());
 
 // Opens a new window of the class for each test, shown and active as a user's would be.
 template <class Window, class Base = SeparatorFixture>

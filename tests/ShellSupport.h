@@ -47,6 +47,8 @@ class FakeWebView : public WebView {
     log.push_back(offline ? QStringLiteral("offline true") : QStringLiteral("offline false"));
   }
   QString LocationURL() const override;
+  void ReadPageText(std::function<void(const QString&)> done) override { done(QString()); }
+  void SetPatience(int) override {}
 
   // A link followed inside the page.
   void FollowLink(const QString& address);

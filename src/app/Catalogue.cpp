@@ -8,8 +8,10 @@
 #include "tools/physical/Unidadmasa.h"
 #include "tools/physical/Unidadpeso.h"
 #include "tools/physical/Unidadpresion.h"
+#include "tools/physical/Unidadsup.h"
 #include "tools/physical/Unidadtemp.h"
 #include "tools/physical/Unidadvel.h"
+#include "tools/physical/Unidadvol.h"
 #include "tools/tables/Unidadandalucia.h"
 
 // The tool windows, each enabled here when it is built.
@@ -39,8 +41,8 @@ const MenuRow kMenu[] = {
     {"Ms1", "Piesacm1", "Pies y pulgadas", nullptr, C, Make<TFormPie>, nullptr},
     {"Ms1", "Grficas1", "Gráficas", nullptr, C, nullptr, nullptr},
     {"Ms1", "Zapatos2", "Zapatos", nullptr, C, nullptr, nullptr},
-    {"Otros1", "Superficie1", "&Superficie", nullptr, C, nullptr, nullptr},
-    {"Otros1", "Volumenycapacidad1", "&Volumen y capacidad", nullptr, C, nullptr, nullptr},
+    {"Otros1", "Superficie1", "&Superficie", nullptr, C, Make<TFormSup>, nullptr},
+    {"Otros1", "Volumenycapacidad1", "&Volumen y capacidad", nullptr, C, Make<TFormVol>, nullptr},
     {"Otros1", "Masa1", "&Masa", nullptr, C, Make<TFormMasa>, nullptr},
     {"Otros1", "Densidad1", "&Densidad", nullptr, C, Make<TFormDensidad>, nullptr},
     {"Otros1", "Peso1", "&Peso", nullptr, C, Make<TFormPeso>, nullptr},

@@ -9,6 +9,7 @@
 
 #include "app/Unidadpresentacion.h"
 #include "platform/Application.h"
+#include "platform/FocusStyle.h"
 #include "platform/Locale.h"
 #include "platform/Messages.h"
 
@@ -40,6 +41,7 @@ void PrepareApplication() {
   font.setPixelSize(11);
   QApplication::setFont(font);
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/tarvel/tarvel.png")));
+  platform::InstallFocusStyle();
 }
 
 int RunTarvel(int argc, char** argv) {

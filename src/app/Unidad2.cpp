@@ -51,7 +51,7 @@ TForm2::TForm2(QWidget* owner) : TForm(owner, QStringLiteral("Form2")) {
   TLabel* Label9 =
       PlaceLabel(this, QStringLiteral("Label9"), QString::fromUtf8(kAndalusianCredit), 20, 120);
   TLabel* Label10 = PlaceLabel(this, QStringLiteral("Label10"),
-                               QStringLiteral("Sevilla, noviembre de 2002"), 0, 138);
+                               QString::fromUtf8(kAndalusianCreditPlace), 0, 138);
   Label10->PlaceAt(qMax(Label9->geometry().right() + 1, 200), 138, Qt::AlignRight);
 
   auto* Bevel2 = new TBevel(this, QStringLiteral("Bevel2"), TBevel::Shape::TopLine);

@@ -30,6 +30,12 @@ CreateWebViewFunction ModuleEntry() {
   if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
   }
+  // The web engine's own pages (a page that cannot be loaded, say) speak the program's
+  // language.
+  QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+  if (!flags.contains("--lang=")) {
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", (flags + " --lang=es").trimmed());
+  }
   // The web engine needs a shared OpenGL context from before it loads. The program does not
   // ask for one at start-up (it would load OpenGL into every start), so it is made here.
   if (!qt_gl_global_share_context()) {

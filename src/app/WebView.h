@@ -30,6 +30,12 @@ class WebView {
   // step.
   virtual QString LocationURL() const = 0;
 
+  // The text of the page shown, passed to done once the view has read it (tests).
+  virtual void ReadPageText(std::function<void(const QString& text)> done) = 0;
+  // How long a load may go on without an answer before the view gives it up and shows its
+  // own error page (milliseconds).
+  virtual void SetPatience(int milliseconds) = 0;
+
   // A page asks for another window: the handler sets cancel to refuse it. Refused too when
   // nobody handles it: pages open in this view only.
   std::function<void(bool& cancel)> OnNewWindow;

@@ -33,6 +33,19 @@ QString FormatValue(Extended value);
 // floor(x * 10^k + 0.5) * 10^-k, halves upwards also for negative numbers. k is 0 to 18.
 Extended RoundTo(Extended x, int k);
 
+// A conversion factor given as a product of up to three factors, formed left to right in
+// extended precision; unused factors are 0.
+struct Factors {
+  Extended f[3] = {};
+  Extended Apply(Extended x) const {
+    for (Extended factor : f) {
+      if (factor == 0) break;
+      x *= factor;
+    }
+    return x;
+  }
+};
+
 // No rounding for WriteValue.
 inline constexpr int kNoRounding = -1;
 // "write E <- v": stores v in E's value field, then shows it (rounded to k decimals when

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QStyle>
 
+#include "platform/Accessibility.h"
 #include "platform/Form.h"
 #include "platform/Messages.h"
 
@@ -72,6 +73,9 @@ TLabel* AttachLabel(QWidget* edit, const QString& name, const QString& caption, 
   TLabel* label = MakeLabel(edit->parentWidget(), name, caption, color, bold);
   label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   label->setGeometry(edit->x() - 6 - label->width(), edit->y(), label->width(), edit->height());
+  // Its caption names the edit for a screen reader (a buddy would also turn an ampersand of
+  // the caption into an accelerator).
+  edit->setProperty(platform::kLabelledBy, QVariant::fromValue<QObject*>(label));
   return label;
 }
 
@@ -80,6 +84,24 @@ TLabel* PlaceLabel(QWidget* parent, const QString& name, const QString& caption,
   TLabel* label = MakeLabel(parent, name, caption, color, bold);
   label->move(x, y);
   return label;
+}
+
+std::vector<TLabel*> AttachLabelPieces(QWidget* edit, const std::vector<LabelPiece>& pieces,
+                                       const QColor& color, bool bold) {
+  std::vector<TLabel*> labels;
+  for (const LabelPiece& piece : pieces) {
+    labels.push_back(MakeLabel(edit->parentWidget(), piece.name, piece.caption, color, bold));
+  }
+  // From the edit leftwards, the last piece first.
+  int right = edit->x() - 6;
+  for (std::size_t i = labels.size(); i-- > 0;) {
+    TLabel* label = labels[i];
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setGeometry(right - label->width(), edit->y() - pieces[i].rise, label->width(),
+                       edit->height());
+    right -= label->width();
+  }
+  return labels;
 }
 
 TButton::TButton(QWidget* parent, const QString& name, const QString& caption)

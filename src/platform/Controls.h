@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <functional>
+#include <vector>
 
 class TLabel : public QLabel {
   Q_OBJECT
@@ -36,6 +37,17 @@ TLabel* AttachLabel(QWidget* edit, const QString& name, const QString& caption,
                     const QColor& color = QColor(), bool bold = false);
 TLabel* PlaceLabel(QWidget* parent, const QString& name, const QString& caption, int x, int y,
                    const QColor& color = QColor(), bool bold = false);
+
+// A caption drawn in pieces beside an edit, such as a unit with a raised exponent
+// ("metro cúbico [m", "3" two pixels higher, "]"): one label per piece, each raised by its
+// rise in pixels, side by side and together ending where AttachLabel's caption ends.
+struct LabelPiece {
+  QString name;
+  QString caption;
+  int rise = 0;
+};
+std::vector<TLabel*> AttachLabelPieces(QWidget* edit, const std::vector<LabelPiece>& pieces,
+                                       const QColor& color = QColor(), bool bold = false);
 
 class TButton : public QPushButton {
   Q_OBJECT

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "platform/Accessibility.h"
 #include "platform/Edit.h"
 #include "platform/Input.h"
 #include "platform/Messages.h"
@@ -129,6 +130,7 @@ bool TForm::event(QEvent* event) {
 }
 
 void TForm::showEvent(QShowEvent* event) {
+  if (!placed_) platform::NameControlsForAccessibility(this);
   if (!placed_ && position_ == Position::ScreenCenter) {
     QScreen* screen = QGuiApplication::primaryScreen();
     if (screen) {

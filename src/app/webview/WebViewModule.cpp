@@ -19,6 +19,7 @@ extern "C" __attribute__((visibility("default"))) WebView* tarvel_create_webview
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineHistory>
@@ -55,8 +56,21 @@ class EngineView : public WebView {
     view_->setPage(new EnginePage(QWebEngineProfile::defaultProfile(), view_, this));
     QObject::connect(view_, &QWebEngineView::urlChanged, view_, [this] { expected_.clear(); });
     QObject::connect(view_, &QWebEngineView::loadFinished, view_, [this](bool ok) {
+      patience_->stop();
       if (OnDocumentComplete) OnDocumentComplete(ok);
     });
+    // A page that cannot be reached gets the engine's own error page at once; a load that
+    // gets no answer at all (a name server or a host that never replies) would leave the
+    // view blank for good, so it is given up after a while and explained.
+    patience_ = new QTimer(view_);
+    patience_->setSingleShot(true);
+    patience_->setInterval(kPatience);
+    QObject::connect(view_, &QWebEngineView::loadStarted, patience_, [this] {
+      if (std::exchange(ownPage_, false)) return;
+      failed_.clear();
+      patience_->start();
+    });
+    QObject::connect(patience_, &QTimer::timeout, view_, [this] { GiveUp(); });
   }
   ~EngineView() override { delete view_.data(); }
 
@@ -87,7 +101,13 @@ class EngineView : public WebView {
     history->forward();
   }
 
-  void Reload() override { view_->reload(); }
+  void Reload() override {
+    if (!failed_.isEmpty()) {
+      Navigate(failed_.toString());
+      return;
+    }
+    view_->reload();
+  }
 
   void SaveAs() override {
     const QString suggested =
@@ -123,7 +143,38 @@ class EngineView : public WebView {
     return expected_.isEmpty() ? view_->url().toString() : expected_;
   }
 
+  void ReadPageText(std::function<void(const QString&)> done) override {
+    view_->page()->toPlainText([done = std::move(done)](const QString& text) { done(text); });
+  }
+
+  void SetPatience(int milliseconds) override { patience_->setInterval(milliseconds); }
+
  private:
+  static constexpr int kPatience = 20000;
+
+  void GiveUp() {
+    const QUrl url = view_->url();
+    view_->stop();
+    const QString address = url.toString().toHtmlEscaped();
+    const int seconds = (patience_->interval() + 999) / 1000;
+    const QString page =
+        QStringLiteral(
+            "<!DOCTYPE html><html lang=\"es\"><head><meta charset=\"utf-8\">"
+            "<title>No se ha podido cargar la p\u00e1gina</title>"
+            "<style>body{font-family:sans-serif;margin:40px;color:#202124}"
+            "h1{font-size:20px;font-weight:normal}p{font-size:14px;line-height:1.5}"
+            "a{color:#1a73e8}</style></head><body>"
+            "<h1>No se ha podido cargar la p\u00e1gina</h1>"
+            "<p><b>%1</b> no ha respondido en %2 segundos. Puede que el equipo no tenga "
+            "conexi\u00f3n a la red o que el servidor no est\u00e9 disponible.</p>"
+            "<p><a href=\"%1\">Volver a intentarlo</a></p></body></html>")
+            .arg(address)
+            .arg(seconds);
+    failed_ = url;
+    ownPage_ = true;
+    view_->setHtml(page, url);
+  }
+
   static QUrl ToUrl(const QString& address) {
     if (QFileInfo(address).isAbsolute()) return QUrl::fromLocalFile(address);
     return QUrl::fromUserInput(address);
@@ -139,6 +190,9 @@ class EngineView : public WebView {
   QString expected_;  // where the latest navigation or history step goes, until it gets there
   std::unique_ptr<QPrinter> printer_;
   QUrl pending_;
+  QTimer* patience_ = nullptr;
+  bool ownPage_ = false;  // the next load is our error page
+  QUrl failed_;  // the address that did not answer, while our error page stands for it
 };
 
 }  // namespace

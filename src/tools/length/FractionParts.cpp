@@ -39,3 +39,8 @@ StepButtons AddStepButtons(QWidget* parent, QPoint previous, QPoint next) {
 }
 
 char16_t DigitsOnly(char16_t key) { return (key >= u'0' && key <= u'9') || key == 8 ? key : 0; }
+
+void NameFractionEdits(QWidget* numerator, QWidget* denominator) {
+  numerator->setAccessibleName(QStringLiteral("Numerador de la fracción de pulgada"));
+  denominator->setAccessibleName(QStringLiteral("Denominador de la fracción de pulgada"));
+}

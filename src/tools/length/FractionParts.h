@@ -12,6 +12,9 @@ class TSpeedButton;
 
 // The short bar "Bevel1" between the numerator and denominator edits.
 TBevel* AddFractionBar(QWidget* parent, const QRect& geometry);
+// No label stands beside the stacked fraction: these say to a screen reader what each of its
+// edits holds.
+void NameFractionEdits(QWidget* numerator, QWidget* denominator);
 
 // "SpeedButton1" ("Ant") and "SpeedButton2" ("Sig"): flat, bold aqua captions beside their
 // pictures, with their hints.

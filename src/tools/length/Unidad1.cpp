@@ -105,6 +105,7 @@ void TForm1::BuildControls() {
   AddFractionBar(this, QRect(130, 124, 64, 4));
   Edit3 = new TEdit(this, QStringLiteral("Edit3"), QStringLiteral("1"));
   Edit3->setGeometry(130, 132, 64, 22);
+  NameFractionEdits(Edit2, Edit3);
 
   const StepButtons steps = AddStepButtons(this, QPoint(22, 204), QPoint(112, 204));
   SpeedButton1 = steps.previous;

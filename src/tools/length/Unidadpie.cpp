@@ -151,6 +151,7 @@ void TFormPie::BuildFeetPanel() {
   AddFractionBar(Panel1, QRect(166, 61, 56, 4));
   Edit5 = new TEdit(Panel1, QStringLiteral("Edit5"), QStringLiteral("1"));
   Edit5->setGeometry(166, 68, 56, 22);
+  NameFractionEdits(Edit4, Edit5);
 
   const StepButtons steps = AddStepButtons(Panel1, QPoint(20, 148), QPoint(132, 148));
   SpeedButton1 = steps.previous;

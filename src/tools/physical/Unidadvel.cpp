@@ -16,18 +16,6 @@ constexpr int kMilesPerHour = 6;
 constexpr int kDecimals = 5;
 constexpr Extended kLimit = 1e300L;
 
-// A product of up to three factors, formed left to right; unused factors are 0.
-struct Factors {
-  Extended f[3];
-  Extended Apply(Extended x) const {
-    for (Extended factor : f) {
-      if (factor == 0) break;
-      x *= factor;
-    }
-    return x;
-  }
-};
-
 struct SpeedUnit {
   int edit;
   const char* caption;

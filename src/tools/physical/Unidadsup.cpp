@@ -1,0 +1,218 @@
+#include "tools/physical/Unidadsup.h"
+
+#include <QColor>
+
+#include "numeric/Numeric.h"
+#include "platform/Controls.h"
+#include "platform/Edit.h"
+#include "platform/Messages.h"
+
+namespace {
+
+// The clearing looks up to one less than the window's 23 controls (11 edits, 11 labels, the
+// button).
+constexpr int kEditBound = 22;
+constexpr int kDecimals = 7;
+constexpr int kSquareMetres = 3;
+constexpr int kSquareCentimetres = 4;
+constexpr int kLastHub = 5;  // Edit1 to Edit5 are the hubs
+
+// A write from one edit into another: the target's value is the writer's (or another edit's)
+// value times the factor. A copy hands value and text over unchanged (1 ca = 1 m²).
+constexpr Extended kCopy = 0;
+struct Link {
+  int target = 0;
+  Extended factor = kCopy;
+  int from = 0;  // the edit whose value is multiplied; 0: the writer itself
+};
+
+struct AreaUnit {
+  int edit;
+  const char* caption;  // UTF-8
+  int x, y;             // where the edit stands
+  Link links[4];        // in the order in which they are written
+};
+
+// Two columns, in tab order. Each writer's targets in order; a hub target is written only
+// while its busy flag is false.
+constexpr int kLeft = 176;
+constexpr int kRight = 524;
+constexpr int kTop = 22;
+constexpr int kPitch = 40;
+constexpr AreaUnit kUnits[] = {
+    {1, "kilómetro cuadrado [km²]", kLeft, kTop, {{2, 100.0L}, {9, 1.0L / 2.589988110336}}},
+    {2,
+     "hectárea [ha]",
+     kLeft,
+     kTop + kPitch,
+     {{1, 0.01L}, {3, 10000.0L}, {8, 1.0L / 0.40468564224}, {12, 100.0L}}},
+    {12, "área [a]", kLeft, kTop + 2 * kPitch, {{2, 0.01L}}},
+    {10, "centiárea [ca]", kLeft, kTop + 3 * kPitch, {{3, kCopy}}},
+    {3,
+     "metro cuadrado [m²]",
+     kLeft,
+     kTop + 4 * kPitch,
+     {{2, 0.0001L}, {4, 10000.0L}, {10, kCopy}}},
+    {4, "centímetro cuadrado [cm²]", kLeft, kTop + 5 * kPitch, {{3, 0.0001L}, {5, 1.0L / 6.4516}}},
+    // Square feet and yards come from the square centimetres, just set from the square inches.
+    {5,
+     "pulgada cuadrada [sq.in]",
+     kRight,
+     kTop,
+     {{4, 6.4516L},
+      {6, 1.0L / 929.0304, kSquareCentimetres},
+      {7, 1.0L / 8361.2736, kSquareCentimetres}}},
+    {6, "pie cuadrado [sq.ft]", kRight, kTop + kPitch, {{5, 144.0L}}},
+    {7, "yarda cuadrada [sq.yd]", kRight, kTop + 2 * kPitch, {{5, 1296.0L}}},
+    {8, "acre [A]", kRight, kTop + 3 * kPitch, {{2, 0.40468564224L}}},
+    {9, "milla cuadrada [sq.Mi]", kRight, kTop + 4 * kPitch, {{1, 2.589988110336L}, {8, 640.0L}}},
+};
+
+const AreaUnit& UnitOf(int n) {
+  for (const AreaUnit& unit : kUnits) {
+    if (unit.edit == n) return unit;
+  }
+  return kUnits[0];
+}
+
+bool IsHub(int n) { return n <= kLastHub; }
+
+const QColor kNavy(0x00, 0x00, 0x80);
+
+}  // namespace
+
+TFormSup::TFormSup(QWidget* owner) : TForm(owner, QStringLiteral("FormSup")) {
+  SetCaption(QStringLiteral("Unidades de superficie"));
+  SetBorder(Border::Single);
+  SetClientSize(666, 274);
+  SetPosition(Position::ScreenCenter);
+
+  QWidget* previous = nullptr;
+  for (const AreaUnit& unit : kUnits) {
+    auto* edit = new TEdit(this, QStringLiteral("Edit%1").arg(unit.edit));
+    Edits[unit.edit] = edit;
+    edit->setGeometry(unit.x, unit.y, 121, 21);
+    AttachLabel(edit, QStringLiteral("Label%1").arg(unit.edit), QString::fromUtf8(unit.caption),
+                kNavy, true);
+    edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
+    edit->OnKeyDown = [this](TEdit* sender, int& key, Qt::KeyboardModifiers) {
+      Edit1KeyDown(sender, key);
+    };
+    edit->OnChange = [this, n = unit.edit](TEdit*) { EditChange(n); };
+    if (previous) setTabOrder(previous, edit);
+    previous = edit;
+  }
+
+  BitBtn1 =
+      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
+  BitBtn1->setGeometry(kRight + 121 - 88, kTop + 5 * kPitch - 2, 88, 25);
+  setTabOrder(previous, BitBtn1);
+
+  ActiveEdit = Edits[1];
+}
+
+void TFormSup::Edit1KeyPress(TEdit* sender, char16_t& key) {
+  UpdatingKm2 = UpdatingHa = UpdatingM2 = UpdatingCm2 = UpdatingSqIn = false;
+  ActiveEdit = sender;
+  key = FilterNumericKey(key, sender);
+}
+
+void TFormSup::Edit1KeyDown(TEdit* sender, int key) {
+  if (key != Qt::Key_Delete) return;
+  UpdatingKm2 = UpdatingHa = UpdatingM2 = UpdatingCm2 = UpdatingSqIn = false;
+  ActiveEdit = sender;
+}
+
+bool* TFormSup::BusyFlag(int n) {
+  switch (n) {
+    case 1: return &UpdatingKm2;
+    case 2: return &UpdatingHa;
+    case 3: return &UpdatingM2;
+    case 4: return &UpdatingCm2;
+    case 5: return &UpdatingSqIn;
+    default: return nullptr;
+  }
+}
+
+void TFormSup::EditChange(int n) {
+  if (IsHub(n)) {
+    HubChange(n);
+  } else {
+    LeafChange(n);
+  }
+}
+
+void TFormSup::HubChange(int n) {
+  bool& busy = *BusyFlag(n);
+  if (busy) return;
+  busy = true;  // until the next key stroke
+  TEdit* edit = Edits[n];
+  if (!ChangePrologue(edit, kEditBound)) return;
+  // Written by a neighbour, the hub's value is already the neighbour's unrounded product.
+  if (edit->Focused() && !Parse(n)) return;
+  WriteTargets(n);
+}
+
+void TFormSup::LeafChange(int n) {
+  TEdit* edit = Edits[n];
+  if (!edit->Focused()) return;  // written by its hub: nothing to pass on
+  if (!ChangePrologue(edit, kEditBound) || !Parse(n)) return;
+  WriteTargets(n);
+}
+
+bool TFormSup::Parse(int n) {
+  TEdit* edit = Edits[n];
+  Extended read = 0;
+  if (TryParseValue(edit->Text(), read)) {
+    Value[n] = Store(read);  // beyond the double range: an overflow, not a bad text
+    return true;
+  }
+  // The text that failed is named, even when it came with no key stroke into an edit other
+  // than the last one typed in.
+  platform::MessageBox(this, edit->Text() + QStringLiteral(" no es un número válido."),
+                       QStringLiteral("Error"), platform::Icon::Error);
+  ClearAllEdits(this, kEditBound);
+  return false;
+}
+
+void TFormSup::WriteTargets(int n) {
+  for (const Link& link : UnitOf(n).links) {
+    if (link.target == 0) break;
+    TEdit* target = Edits[link.target];
+    if (target == ActiveEdit || (IsHub(link.target) && *BusyFlag(link.target))) continue;
+    if (link.factor == kCopy) {
+      Value[link.target] = Value[n];
+      target->SetText(Edits[n]->Text());
+      continue;
+    }
+    const Extended product = Value[link.from ? link.from : n] * link.factor;
+    if (n != kSquareMetres || link.target != kSquareCentimetres) {
+      WriteValue(target, Value[link.target], product, kDecimals);
+      continue;
+    }
+    // The square centimetres, and every edit written from them, must stay within a double.
+    try {
+      WriteValue(target, Value[link.target], product, kDecimals);
+    } catch (const EMathError&) {
+      RestartFromSquareMetres();
+      return;
+    }
+  }
+}
+
+void TFormSup::RestartFromSquareMetres() {
+  OverflowReset restart;
+  restart.simpleDialog = true;
+  restart.text = QStringLiteral("Esto así no funciona... ");
+  restart.edit = Edits[kSquareMetres];
+  restart.value = &Value[kSquareMetres];
+  restart.resetValue = 0;
+  restart.activeEdit = &ActiveEdit;
+  // The m² handler is still running with its busy flag set: emptying the edit clears
+  // nothing, and 1, 0, 0 typed there bring every unit back.
+  restart.keys = {{100, platform::keys::Numpad(1)},
+                  {100, platform::keys::Numpad(0)},
+                  {100, platform::keys::Numpad(0)}};
+  restart.beep = false;
+  ResetAfterOverflow(this, restart);
+}

@@ -1,0 +1,277 @@
+#include "tools/physical/Unidadvol.h"
+
+#include <QColor>
+
+#include "numeric/Numeric.h"
+#include "platform/Controls.h"
+#include "platform/Edit.h"
+
+namespace {
+
+constexpr int kEditBound = 26;
+constexpr int kCubicMetres = 1;
+constexpr int kCubicCentimetres = 2;
+constexpr Extended kLimit = 1e299L;  // cubic centimetres
+
+// target := the writer's value × factors, shown with its decimals; skipped while the guard
+// (a hub edit) is busy.
+struct Link {
+  int target = 0;
+  Factors factors;
+  int guard = 0;  // 0: none
+  int decimals = 6;
+};
+
+enum class Kind { Cubic, Liquid, Bottom };  // navy (also the US dry units), blue, teal
+
+struct VolumeUnit {
+  int edit;
+  const char* caption;  // UTF-8; a cubic caption gets a raised 3 and "]" after it
+  bool cubic;
+  Kind kind;
+  Link links[8];  // in the order in which they are written
+};
+
+// Doubles as stated: 4.54596, 16.387064, 33.6003125, 1000.028, 0.001000028, 1.000028,
+// 3.785411784, 158987.294928 and 1233481837.54752; a 1/x is the extended reciprocal of the
+// double x.
+constexpr Extended kToUsLiquid = 1.0L / 3.785411784;  // per litre, of a US liquid gallon
+constexpr Extended kFromWaterLitre = 1.0L / 1.000028;
+constexpr Extended kPerUsDryPint = 1.0L / 33.6003125;  // per cubic inch
+
+constexpr VolumeUnit kUnits[] = {
+    {1, "metro cúbico [m", true, Kind::Cubic, {{3, {{1.0L / 0.001000028}}, 3, 5}}},
+    {15, "decímetro cúbico [dm", true, Kind::Cubic, {{2, {{1000.0L}}}}},
+    {2,
+     "centímetro cúbico [cm",
+     true,
+     Kind::Cubic,
+     {{3, {{1.0L / 1000.028}}, 3},
+      {26, {{0.00001L}}},
+      {4, {{1.0L / 16.387064}}},
+      {25, {{1.0L / 2359.737216}}},
+      {15, {{0.001L}}},
+      {16, {{0.001L}}},
+      {22, {{1.0L / 1233481837.54752}}, 0, 9},
+      {14, {{1.0L / 158987.294928}}}}},
+    {26, "hectolitro[hl]", false, Kind::Liquid, {{2, {{100000.0L}}, 2}}},
+    {16, "litro [l]", false, Kind::Liquid, {{2, {{1000.0L}}}}},
+    {4,
+     "pulgada cúbica [cu.in]",
+     false,
+     Kind::Cubic,
+     {{2, {{16.387064}}},
+      {5, {{1.0L / 1728.0L}}, 5},
+      {6, {{1.0L / 46656.0L}}},
+      {21, {{kPerUsDryPint, 0.015625L}}},
+      {10, {{kPerUsDryPint, 0.125L}}},
+      {11, {{1.0L / 231.0L}}},
+      {23, {{kPerUsDryPint}}},
+      {24, {{kPerUsDryPint, 0.5L}}}}},
+    {25, "pie cuadrado-pulgada", false, Kind::Cubic, {{4, {{144.0L}}}}},
+    {5,
+     "pie cúbico [cu.ft]",
+     false,
+     Kind::Cubic,
+     {{4, {{1728.0L}}, 4}, {12, {{0.01L}}, 0, 7}, {13, {{0.025L}}, 0, 7}}},
+    {6, "yarda cúbica [cu.yd]", false, Kind::Cubic, {{4, {{46656.0L}}}}},
+    {22, "acre-pie", false, Kind::Cubic, {{2, {{1233481837.54752}}}}},
+    {3,
+     "litro de agua a 4 °C [l]",
+     false,
+     Kind::Bottom,
+     {{1, {{0.001000028}}, 0, 7},
+      {2, {{1000.028}}, 2},
+      {7, {{1.0L / 4.54596}}},
+      {17, {{4.0L, 1.000028, kToUsLiquid}}},
+      {18, {{8.0L, 1.000028, kToUsLiquid}}},
+      {19, {{128.0L, 1.000028, kToUsLiquid}}},
+      {20, {{1024.0L, 1.000028, kToUsLiquid}}}}},
+    {12, "tonelada de registro", false, Kind::Bottom, {{5, {{100.0L}}, 5}}},
+    {13, "tonelada marina", false, Kind::Bottom, {{5, {{40.0L}}, 5}}},
+    {9, "pinta [pt]", false, Kind::Liquid, {{7, {{0.125L}}}}},
+    {8, "cuarto [qt]", false, Kind::Liquid, {{7, {{0.25L}}}}},
+    {7,
+     "galón imperial [gal]",
+     false,
+     Kind::Liquid,
+     {{3, {{4.54596}}}, {8, {{4.0L}}}, {9, {{8.0L}}}}},
+    {14, "barril (petróleo)", false, Kind::Liquid, {{2, {{158987.294928}}, 2}}},
+    {11, "galón líquidos [gal]", false, Kind::Liquid, {{4, {{231.0L}}}}},
+    {17, "cuarto [qt]", false, Kind::Liquid, {{3, {{0.25L, kFromWaterLitre, 3.785411784}}}}},
+    {18, "pinta [pt]", false, Kind::Liquid, {{3, {{0.125L, kFromWaterLitre, 3.785411784}}}}},
+    {19, "onza [fl oz]", false, Kind::Liquid, {{3, {{0.0078125L, kFromWaterLitre, 3.785411784}}}}},
+    {20,
+     "dram [fl dr]",
+     false,
+     Kind::Liquid,
+     {{3, {{0.0009765625L, kFromWaterLitre, 3.785411784}}}}},
+    {21, "bushel [bu]", false, Kind::Cubic, {{4, {{33.6003125, 64.0L}}}}},
+    {10, "galón áridos [gal]", false, Kind::Cubic, {{4, {{33.6003125, 8.0L}}}}},
+    {24, "cuarto [qt]", false, Kind::Cubic, {{4, {{33.6003125, 2.0L}}}}},
+    {23, "pinta [pt]", false, Kind::Cubic, {{4, {{33.6003125}}}}},
+};
+
+const VolumeUnit& UnitOf(int n) {
+  for (const VolumeUnit& unit : kUnits) {
+    if (unit.edit == n) return unit;
+  }
+  return kUnits[0];
+}
+
+QColor ColorOf(Kind kind) {
+  switch (kind) {
+    case Kind::Liquid: return QColor(0x00, 0x00, 0xFF);
+    case Kind::Bottom: return QColor(0x00, 0x80, 0x80);
+    case Kind::Cubic: break;
+  }
+  return QColor(0x00, 0x00, 0x80);
+}
+
+// Five raised frames, in tab order: three on the left, two headed ones on the right. A row of
+// edits every 28 pixels.
+constexpr int kPitch = 28;
+struct Frame {
+  int x, y, width, height;
+  const char* heading;  // null: none
+  int editX;
+  int firstRow;  // y of the first edit
+  int edits[10];
+};
+constexpr Frame kFrames[] = {
+    {8, 8, 302, 153, nullptr, 176, 18, {1, 15, 2, 26, 16}},
+    {8, 173, 302, 153, nullptr, 176, 183, {4, 25, 5, 6, 22}},
+    {8, 338, 302, 100, nullptr, 176, 348, {3, 12, 13}},
+    {318, 8, 339, 113, "G.B.", 524, 34, {9, 8, 7}},
+    {318, 129, 339, 309, "EE.UU.", 524, 155, {14, 11, 17, 18, 19, 20, 21, 10, 24, 23}},
+};
+
+}  // namespace
+
+TFormVol::TFormVol(QWidget* owner) : TForm(owner, QStringLiteral("FormVol")) {
+  SetCaption(QStringLiteral("Unidades de volumen y capacidad"));
+  SetBorder(Border::Single);
+  SetClientSize(665, 489);
+  SetPosition(Position::ScreenCenter);
+
+  int bevel = 0;
+  QWidget* previous = nullptr;
+  for (const Frame& frame : kFrames) {
+    auto* box = new TBevel(this, QStringLiteral("Bevel%1").arg(++bevel), TBevel::Shape::Box, true);
+    box->setGeometry(frame.x, frame.y, frame.width, frame.height);
+    if (frame.heading) {
+      PlaceLabel(this, QStringLiteral("Heading%1").arg(bevel), QString::fromUtf8(frame.heading),
+                 frame.x + 10, frame.y + 6, ColorOf(Kind::Cubic), true);
+    }
+    for (int i = 0; i < 10 && frame.edits[i] != 0; ++i) {
+      const VolumeUnit& unit = UnitOf(frame.edits[i]);
+      const QString n = QString::number(unit.edit);
+      auto* edit = new TEdit(this, QStringLiteral("Edit") + n);
+      Edits[unit.edit] = edit;
+      edit->setGeometry(frame.editX, frame.firstRow + i * kPitch, 121, 21);
+      const QString caption = QString::fromUtf8(unit.caption);
+      const QString label = QStringLiteral("Label") + n;
+      if (unit.cubic) {
+        AttachLabelPieces(edit,
+                          {{label, caption},
+                           {label + QStringLiteral("Exp"), QStringLiteral("3"), 2},
+                           {label + QStringLiteral("End"), QStringLiteral("]")}},
+                          ColorOf(unit.kind), true);
+      } else {
+        AttachLabel(edit, label, caption, ColorOf(unit.kind), true);
+      }
+      edit->OnKeyDown = [this](TEdit* sender, int&, Qt::KeyboardModifiers) {
+        Edit1KeyDown(sender);
+      };
+      edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
+      edit->OnChange = [this, n = unit.edit](TEdit*) { EditChange(n); };
+      if (previous) setTabOrder(previous, edit);
+      previous = edit;
+    }
+  }
+  FindComponent(QStringLiteral("Label3"))->setToolTip(QStringLiteral("equival. anterior a 1964"));
+  Edits[3]->setToolTip(QStringLiteral("litro de agua a 4 ºC"));
+  Edits[12]->setToolTip(QStringLiteral("register ton"));
+  FindComponent(QStringLiteral("Label12"))->setToolTip(QStringLiteral("register ton"));
+
+  BitBtn1 =
+      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
+  BitBtn1->setGeometry(567, 452, 90, 27);
+  setTabOrder(previous, BitBtn1);
+
+  ActiveEdit = Edits[1];
+}
+
+void TFormVol::Edit1KeyDown(TEdit* sender) {
+  UpdatingCm3 = UpdatingWaterLitre = UpdatingCuIn = UpdatingGallon = UpdatingCuFt = false;
+  ActiveEdit = sender;
+}
+
+void TFormVol::Edit1KeyPress(TEdit* sender, char16_t& key) { key = FilterNumericKey(key, sender); }
+
+bool* TFormVol::BusyFlag(int n) {
+  switch (n) {
+    case 2: return &UpdatingCm3;
+    case 3: return &UpdatingWaterLitre;
+    case 4: return &UpdatingCuIn;
+    case 5: return &UpdatingCuFt;
+    case 7: return &UpdatingGallon;
+    default: return nullptr;
+  }
+}
+
+void TFormVol::EditChange(int n) {
+  if (BusyFlag(n)) {
+    HubChange(n);
+  } else {
+    LeafChange(n);
+  }
+}
+
+namespace {
+// Reads the edit's text into its value; false, silently, when it does not read.
+bool Parse(TEdit* edit, double& value) {
+  Extended read = 0;
+  if (!TryParseValue(edit->Text(), read)) return false;
+  value = Store(read);  // beyond the double range: an overflow, not a bad text
+  return true;
+}
+}  // namespace
+
+void TFormVol::HubChange(int n) {
+  bool& busy = *BusyFlag(n);
+  if (busy) return;
+  busy = true;  // until the next key-down in an edit
+  TEdit* edit = Edits[n];
+  if (!ChangePrologue(edit, kEditBound)) return;
+  // Written by a neighbour, the hub's value is already the neighbour's unrounded product.
+  if (edit->Focused() && !Parse(edit, Value[n])) return;
+  if (n == kCubicCentimetres && Value[n] > kLimit) {
+    EraseTypedText();
+    return;
+  }
+  WriteTargets(n);
+}
+
+void TFormVol::LeafChange(int n) {
+  TEdit* edit = Edits[n];
+  if (n == kCubicMetres && !edit->Focused()) return;
+  // Emptied by the clearing, a leaf clears too, focused or not.
+  if (!ChangePrologue(edit, kEditBound)) return;
+  if (edit->Focused() && !Parse(edit, Value[n])) return;
+  WriteTargets(n);
+}
+
+void TFormVol::WriteTargets(int n) {
+  for (const Link& link : UnitOf(n).links) {
+    if (link.target == 0) break;
+    TEdit* target = Edits[link.target];
+    if (target == ActiveEdit || (link.guard != 0 && *BusyFlag(link.guard))) continue;
+    // The writer's value as it stands now: an echo may have rewritten it since the last write.
+    WriteValue(target, Value[link.target], link.factors.Apply(Value[n]), link.decimals);
+  }
+}
+
+void TFormVol::EraseTypedText() {
+  SimulateKeys({{0, platform::keys::ShiftHome()}, {0, platform::keys::Backspace()}});
+}

@@ -1,0 +1,139 @@
+// Every window is usable with a screen reader and the keyboard: each edit, list and button
+// that a window shows has an accessible name, and the control with the focus looks so. Every
+// window shows an icon.
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QComboBox>
+#include <QImage>
+#include <QLineEdit>
+#include <memory>
+
+#include "TestSupport.h"
+#include "app/Catalogue.h"
+#include "app/Unidadpresentacion.h"
+#include "platform/Accessibility.h"
+#include "platform/Controls.h"
+#include "platform/Edit.h"
+#include "platform/Form.h"
+
+namespace {
+
+class Accessibility : public HostFixture {};
+
+QString AccessibleName(QWidget* widget) {
+  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+  return face ? face->text(QAccessible::Name) : QString();
+}
+
+// The edits, lists and buttons that a user of the window meets, by their accessible names;
+// each unnamed one is reported.
+int ExpectEveryControlNamed(QWidget* window, const QString& where) {
+  int controls = 0;
+  for (QWidget* widget : window->findChildren<QWidget*>()) {
+    if (widget->isHidden() || !widget->isVisibleTo(window)) continue;
+    const bool field = qobject_cast<QLineEdit*>(widget) || qobject_cast<QComboBox*>(widget) ||
+                       qobject_cast<QAbstractSpinBox*>(widget);
+    const bool button = qobject_cast<QAbstractButton*>(widget) != nullptr;
+    if (!field && !button) continue;
+    QWidget* parent = widget->parentWidget();
+    if (qobject_cast<QComboBox*>(parent) || qobject_cast<QAbstractSpinBox*>(parent)) continue;
+    ++controls;
+    EXPECT_FALSE(AccessibleName(widget).isEmpty())
+        << where.toStdString() << ": " << widget->metaObject()->className() << " "
+        << widget->objectName().toStdString() << " has no accessible name";
+  }
+  return controls;
+}
+
+TEST_F(Accessibility, EveryEnabledWindowNamesItsEditsAndButtons) {
+  QWidget owner;
+  int windows = 0;
+  for (int i = 0; i < kMenuRowCount; ++i) {
+    const MenuRow& row = kMenu[i];
+    if (!row.opens) continue;
+    std::unique_ptr<TForm> form(row.opens(&owner));
+    user::Show(form.get());
+    const QString where = QLatin1String(row.item);
+    EXPECT_EQ(AccessibleName(form.get()), form->Caption()) << where.toStdString();
+    EXPECT_FALSE(form->windowIcon().isNull()) << where.toStdString() << " has no icon";
+    EXPECT_GT(ExpectEveryControlNamed(form.get(), where), 0) << where.toStdString();
+    form->close();
+    ++windows;
+  }
+  EXPECT_GE(windows, 3);
+
+  TFormPrincipal main;
+  user::Show(&main);
+  EXPECT_EQ(AccessibleName(&main), main.windowTitle());
+  ExpectEveryControlNamed(&main, QStringLiteral("FormPrincipal"));
+}
+
+TEST_F(Accessibility, AnEditIsNamedByTheCaptionOfItsLabel) {
+  QWidget owner;
+  std::unique_ptr<TForm> form(FindMenuRow(QStringLiteral("Longitud1"))->opens(&owner));
+  user::Show(form.get());
+  EXPECT_EQ(AccessibleName(form->Find<TEdit>(QStringLiteral("Edit1"))),
+            form->Find<TLabel>(QStringLiteral("Label1"))->Caption());
+}
+
+TEST_F(Accessibility, LabelsBesideAnEditNameItWhenNothingTiesThem) {
+  TForm form(nullptr, QStringLiteral("Form"));
+  form.SetClientSize(300, 120);
+  // A caption in two pieces, the exponent raised, and a second edit further along the line
+  // whose label must not take the first one's.
+  PlaceLabel(&form, QStringLiteral("Label1"), QStringLiteral("metro cuadrado [m"), 4, 10);
+  PlaceLabel(&form, QStringLiteral("Label2"), QStringLiteral("2"), 100, 6);
+  PlaceLabel(&form, QStringLiteral("Label3"), QStringLiteral("]"), 106, 10);
+  auto* first = new TEdit(&form, QStringLiteral("Edit1"));
+  first->setGeometry(114, 8, 60, 21);
+  PlaceLabel(&form, QStringLiteral("Label4"), QStringLiteral("área"), 180, 10);
+  auto* second = new TEdit(&form, QStringLiteral("Edit2"));
+  second->setGeometry(230, 8, 60, 21);
+  // A list under its caption, and a button with only a hint.
+  PlaceLabel(&form, QStringLiteral("Label5"), QStringLiteral("&Precisión:"), 4, 50);
+  auto* list = new QComboBox(&form);
+  list->setGeometry(4, 66, 100, 21);
+  auto* step = new TButton(&form, QStringLiteral("SpeedButton1"), QString());
+  step->setToolTip(QStringLiteral("Siguiente medida"));
+  step->setGeometry(150, 66, 24, 24);
+  user::Show(&form);
+
+  EXPECT_EQ(AccessibleName(first), QStringLiteral("metro cuadrado [m2]"));
+  EXPECT_EQ(AccessibleName(second), QStringLiteral("área"));
+  EXPECT_EQ(AccessibleName(list), QStringLiteral("Precisión:"));
+  EXPECT_EQ(AccessibleName(step), QStringLiteral("Siguiente medida"));
+}
+
+TEST_F(Accessibility, CaptionsAreSpokenWithoutMarkupOrAccelerators) {
+  EXPECT_EQ(platform::PlainCaption(QStringLiteral("&Salir")), QStringLiteral("Salir"));
+  EXPECT_EQ(platform::PlainCaption(QStringLiteral("Pesas && medidas")),
+            QStringLiteral("Pesas & medidas"));
+  EXPECT_EQ(platform::PlainCaption(QStringLiteral("<html>m<sup>3</sup></html>")),
+            QStringLiteral("m3"));
+}
+
+// Reached with Tab, as a keyboard user moves: Qt draws some focus marks only then.
+void TabInto(QWidget* target) {
+  QWidget* before = target->previousInFocusChain();
+  before->setFocus(Qt::OtherFocusReason);
+  user::Settle();
+  user::Key(before, Qt::Key_Tab);
+  user::Settle();
+}
+
+TEST_F(Accessibility, TheControlWithTheFocusLooksFocused) {
+  QWidget owner;
+  std::unique_ptr<TForm> form(FindMenuRow(QStringLiteral("Longitud1"))->opens(&owner));
+  user::Show(form.get());
+  for (const char* name : {"Edit2", "BitBtn1"}) {
+    auto* control = form->Find<QWidget>(QLatin1String(name));
+    ASSERT_TRUE(control) << name;
+    const QImage unfocused = control->grab().toImage();
+    TabInto(control);
+    ASSERT_TRUE(control->hasFocus()) << name;
+    EXPECT_NE(control->grab().toImage(), unfocused) << name << " shows no focus";
+  }
+}
+
+}  // namespace

@@ -199,10 +199,16 @@ Outcome Run(const QStringList& arguments, bool quiet) {
   child.setProcessChannelMode(quiet ? QProcess::SeparateChannels : QProcess::ForwardedErrorChannel);
   if (quiet) child.setStandardErrorFile(QProcess::nullDevice());
   child.start(QCoreApplication::applicationFilePath(), arguments);
+  Outcome outcome;
+  if (!child.waitForStarted(-1)) {
+    outcome.failed = true;
+    outcome.kind = QStringLiteral("start");
+    outcome.report = QStringLiteral("cannot start ") + child.program();
+    return outcome;
+  }
   child.waitForFinished(-1);
   const QStringList lines =
       QString::fromUtf8(child.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-  Outcome outcome;
   const QString last = lines.isEmpty() ? QString() : lines.last();
   if (child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0) {
     outcome.summary = last;
@@ -310,6 +316,10 @@ int RunAll(int argc, char** argv, Arguments a) {
     }
     ++failures;
     const QStringList steps = ReadLines(log);
+    if (steps.isEmpty()) {
+      Say(QStringLiteral("FAILED: window %1: %2").arg(item, outcome.report));
+      continue;
+    }
     Say(QStringLiteral("FAILED: seed %1, window %2, after %3 commands: %4")
             .arg(a.seed)
             .arg(item)

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <deque>
 #include <random>
+#include <vector>
 
 class QWidget;
 class TFormPrincipal;
@@ -50,6 +51,8 @@ class Monkey {
   bool Failed() const { return !failure_.isEmpty(); }
   const QString& Failure() const { return failure_; }
   long Steps() const { return steps_; }
+  // The closing checks have all run.
+  bool Finished() const { return finalStage_ == 4; }
   // Milliseconds since the current command started, for the watchdog.
   long long SinceStepStart() const;
   const QString& CurrentLine() const { return line_; }
@@ -90,6 +93,7 @@ class Monkey {
   // The text each edit held after the user's own input into it: the user may type anything.
   // (An edit or a grid's cell.)
   QHash<const void*, QString> userTexts_;
+  std::vector<QString> boxInputs_;  // for each box, the focused edit's text as it showed
 };
 
 }  // namespace monkey

@@ -171,6 +171,9 @@ int RunWindow(int argc, char** argv, const Arguments& a) {
     watchdog.join();
     code = runner.ExitCode();
     failure = monkey.Failure();
+    if (failure.isEmpty() && code == 0 && !options.replaying && !monkey.Finished()) {
+      failure = QStringLiteral("ended: the program ended after '%1'").arg(monkey.CurrentLine());
+    }
     steps = monkey.Steps();
   }
   platform::SetHost(nullptr);

@@ -1,0 +1,31 @@
+#include "driver/monkey/Checks.h"
+
+#include <QRegularExpression>
+
+namespace monkey {
+
+bool ShowsNonNumber(const QString& text) {
+  // Most texts hold neither an n nor an E; the expressions are for those that do.
+  if (!text.contains(u'n', Qt::CaseInsensitive) && !text.contains(u'e', Qt::CaseInsensitive))
+    return false;
+  static const QRegularExpression special(QStringLiteral("(?<!\\p{L})(inf|infinity|nan)(?!\\p{L})"),
+                                          QRegularExpression::CaseInsensitiveOption);
+  if (special.match(text).hasMatch()) return true;
+  static const QRegularExpression exponent(QStringLiteral("\\d[eE]([+-]?)0*(\\d+)"));
+  for (auto it = exponent.globalMatch(text); it.hasNext();) {
+    const QRegularExpressionMatch m = it.next();
+    const int power = m.captured(2).size() > 4 ? 99999 : m.captured(2).toInt();
+    if (power > (m.captured(1) == u'-' ? 324 : 308)) return true;
+  }
+  return false;
+}
+
+QString WithoutInput(QString text, const QStringList& inputs) {
+  static const QRegularExpression quoted(QStringLiteral("'[^']*'|\"[^\"]*\""));
+  text.remove(quoted);
+  for (const QString& input : inputs)
+    if (input.size() >= 3) text.remove(input);  // a digit or a sign alone may be anything
+  return text;
+}
+
+}  // namespace monkey

@@ -187,9 +187,13 @@ void Monkey::NoteUserText(QWidget* control) {
   }
 }
 
+// The user's text in that control, or a copy of it that the window shows elsewhere.
 bool Monkey::UserText(const void* control, const QString& text) const {
   const auto user = userTexts_.constFind(control);
-  return user != userTexts_.constEnd() && *user == text;
+  if (user != userTexts_.constEnd() && *user == text) return true;
+  for (const QString& typed : userTexts_)
+    if (typed == text) return true;
+  return false;
 }
 
 void Monkey::CheckTexts(QWidget* window) {

@@ -25,6 +25,8 @@ TEST(MonkeyChecksTest, MessagesLoseTheUserInput) {
             QStringLiteral(" is not a valid floating point value"));
   EXPECT_EQ(monkey::WithoutInput(QStringLiteral("NaN no es un número válido."), {"NaN"}),
             QStringLiteral(" no es un número válido."));
+  EXPECT_FALSE(monkey::ShowsNonNumber(monkey::WithoutInput(
+      QStringLiteral("''1E-400' is not a valid floating point value"), {"'1E-400"})));
   // A short input is not taken out: it could be part of the window's own figures.
   EXPECT_TRUE(monkey::ShowsNonNumber(monkey::WithoutInput(QStringLiteral("1E400"), {"1", "-"})));
 }

@@ -21,11 +21,11 @@ bool ShowsNonNumber(const QString& text) {
 }
 
 QString WithoutInput(QString text, const QStringList& inputs) {
-  static const QRegularExpression quoted(QStringLiteral("'[^']*'|\"[^\"]*\""));
-  text.remove(quoted);
+  // The inputs first: one may hold a quote of its own.
   for (const QString& input : inputs)
     if (input.size() >= 3) text.remove(input);  // a digit or a sign alone may be anything
-  return text;
+  static const QRegularExpression quoted(QStringLiteral("'[^']*'|\"[^\"]*\""));
+  return text.remove(quoted);
 }
 
 }  // namespace monkey

@@ -27,6 +27,9 @@ TEST(MonkeyChecksTest, MessagesLoseTheUserInput) {
             QStringLiteral(" no es un número válido."));
   EXPECT_FALSE(monkey::ShowsNonNumber(monkey::WithoutInput(
       QStringLiteral("''1E-400' is not a valid floating point value"), {"'1E-400"})));
+  EXPECT_EQ(
+      monkey::WithoutInput(QStringLiteral("2050089,9E307 no es"), {"205008", "2050089,9E307"}),
+      QStringLiteral(" no es"));
   // A short input is not taken out: it could be part of the window's own figures.
   EXPECT_TRUE(monkey::ShowsNonNumber(monkey::WithoutInput(QStringLiteral("1E400"), {"1", "-"})));
 }

@@ -1,6 +1,7 @@
 #include "driver/monkey/Checks.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace monkey {
 
@@ -20,9 +21,11 @@ bool ShowsNonNumber(const QString& text) {
   return false;
 }
 
-QString WithoutInput(QString text, const QStringList& inputs) {
-  // The inputs first: one may hold a quote of its own.
-  for (const QString& input : inputs)
+QString WithoutInput(QString text, QStringList inputs) {
+  // The inputs first, the longest first: one may hold a quote, or another input, of its own.
+  std::sort(inputs.begin(), inputs.end(),
+            [](const QString& a, const QString& b) { return a.size() > b.size(); });
+  for (const QString& input : std::as_const(inputs))
     if (input.size() >= 3) text.remove(input);  // a digit or a sign alone may be anything
   static const QRegularExpression quoted(QStringLiteral("'[^']*'|\"[^\"]*\""));
   return text.remove(quoted);

@@ -12,6 +12,6 @@ bool ShowsNonNumber(const QString& text);
 
 // The text of a message without what repeats the user's input: anything quoted, and each of
 // the inputs (of three characters or more) where it appears unquoted.
-QString WithoutInput(QString text, const QStringList& inputs);
+QString WithoutInput(QString text, QStringList inputs);
 
 }  // namespace monkey

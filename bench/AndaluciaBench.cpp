@@ -10,16 +10,7 @@
 
 namespace {
 
-void BM_AndaluciaOpen(benchmark::State& state) {
-  platform::RecordingHost host;
-  platform::SetHost(&host);
-  for (auto _ : state) {
-    auto form = std::make_unique<TFormAndalucia>(nullptr);
-    form->show();
-    QCoreApplication::processEvents();
-  }
-  platform::SetHost(nullptr);
-}
+void BM_AndaluciaOpen(benchmark::State& state) { MeasureOpening<TFormAndalucia>(state); }
 BENCHMARK(BM_AndaluciaOpen)->Unit(benchmark::kMillisecond);
 
 void BM_AndaluciaMetreKeystroke(benchmark::State& state) {

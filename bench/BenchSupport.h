@@ -38,3 +38,17 @@ void MeasureKeystroke(benchmark::State& state, const char* editName) {
   }
   platform::SetHost(nullptr);
 }
+
+// Opening a window: created, shown with its first paint's events processed, and destroyed.
+template <class Form>
+void MeasureOpening(benchmark::State& state) {
+  platform::RecordingHost host;
+  platform::SetHost(&host);
+  for (auto _ : state) {
+    auto form = std::make_unique<Form>(nullptr);
+    form->show();
+    QCoreApplication::processEvents();
+  }
+  if (!host.boxes.empty()) state.SkipWithError("a message box appeared");
+  platform::SetHost(nullptr);
+}

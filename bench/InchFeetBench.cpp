@@ -8,18 +8,6 @@
 
 namespace {
 
-template <class Form>
-void MeasureOpening(benchmark::State& state) {
-  platform::RecordingHost host;
-  platform::SetHost(&host);
-  for (auto _ : state) {
-    auto form = std::make_unique<Form>(nullptr);
-    form->show();
-    QCoreApplication::processEvents();
-  }
-  platform::SetHost(nullptr);
-}
-
 // Types a length into the metric edit, then clicks the conversion button over and over.
 template <class Form>
 void MeasureConversion(benchmark::State& state, const char* editName, const char* text) {

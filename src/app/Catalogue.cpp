@@ -2,17 +2,32 @@
 
 #include "app/Unidadpresentacion.h"
 #include "tools/length/Unidad1.h"
+#include "tools/length/Unidadgraf.h"
 #include "tools/length/Unidadpie.h"
 #include "tools/length/Unidadv.h"
+#include "tools/length/Unidadz.h"
+#include "tools/numbers/Unidadletras.h"
+#include "tools/numbers/Unidadprefijos.h"
+#include "tools/numbers/Unidadromanos.h"
+#include "tools/numbers/Unitdadbase.h"
+#include "tools/physical/U_caudal.h"
+#include "tools/physical/Unidadangulo.h"
+#include "tools/physical/Unidaddatos.h"
 #include "tools/physical/Unidaddensidad.h"
+#include "tools/physical/Unidadenergia.h"
+#include "tools/physical/Unidadilum.h"
 #include "tools/physical/Unidadmasa.h"
 #include "tools/physical/Unidadpeso.h"
+#include "tools/physical/Unidadpotencia.h"
 #include "tools/physical/Unidadpresion.h"
 #include "tools/physical/Unidadsup.h"
 #include "tools/physical/Unidadtemp.h"
+#include "tools/physical/Unidadtiempo.h"
 #include "tools/physical/Unidadvel.h"
 #include "tools/physical/Unidadvol.h"
 #include "tools/tables/Unidadandalucia.h"
+#include "tools/tables/Unidadhierros.h"
+#include "tools/tables/Unidadmallas.h"
 
 // The tool windows, each enabled here when it is built.
 
@@ -31,16 +46,16 @@ const MenuRow kMenu[] = {
     {"Archivo1", "Salir1", "&Salir", nullptr, C, nullptr, &P::Salir1Click},
     {"", "Otros1", "Unidades de medida", nullptr, S, nullptr, nullptr},
     {"Otros1", "Numeracin1", "&Numeración", nullptr, S, nullptr, nullptr},
-    {"Numeracin1", "Prefijos1", "Prefijos", nullptr, C, nullptr, nullptr},
-    {"Numeracin1", "Basedenumeracin2", "Base de numeración", "N1", C, nullptr, nullptr},
-    {"Numeracin1", "Romanos1", "Romanos", nullptr, C, nullptr, nullptr},
-    {"Numeracin1", "Aletras1", "A letras", nullptr, C, nullptr, nullptr},
+    {"Numeracin1", "Prefijos1", "Prefijos", nullptr, C, Make<TFormPrefijos>, nullptr},
+    {"Numeracin1", "Basedenumeracin2", "Base de numeración", "N1", C, Make<TFormBase>, nullptr},
+    {"Numeracin1", "Romanos1", "Romanos", nullptr, C, Make<TFormRomanos>, nullptr},
+    {"Numeracin1", "Aletras1", "A letras", nullptr, C, Make<TFormLetras>, nullptr},
     {"Otros1", "Ms1", "&Lineales", "N2", S, nullptr, nullptr},
     {"Ms1", "Longitud1", "Longitud", nullptr, C, Make<TForm3>, nullptr},
     {"Ms1", "Fraccindepulgada1", "Pulgada y fracción", nullptr, C, Make<TForm1>, nullptr},
     {"Ms1", "Piesacm1", "Pies y pulgadas", nullptr, C, Make<TFormPie>, nullptr},
-    {"Ms1", "Grficas1", "Gráficas", nullptr, C, nullptr, nullptr},
-    {"Ms1", "Zapatos2", "Zapatos", nullptr, C, nullptr, nullptr},
+    {"Ms1", "Grficas1", "Gráficas", nullptr, C, Make<TFormGraf>, nullptr},
+    {"Ms1", "Zapatos2", "Zapatos", nullptr, C, Make<TFZapatos>, nullptr},
     {"Otros1", "Superficie1", "&Superficie", nullptr, C, Make<TFormSup>, nullptr},
     {"Otros1", "Volumenycapacidad1", "&Volumen y capacidad", nullptr, C, Make<TFormVol>, nullptr},
     {"Otros1", "Masa1", "&Masa", nullptr, C, Make<TFormMasa>, nullptr},
@@ -51,19 +66,19 @@ const MenuRow kMenu[] = {
     {"Temperatura1", "Unidades1", "Unidades", nullptr, C, Make<TFormTemp>, nullptr},
     {"Temperatura1", "SensacinTrmica1", "Sensación Térmica", nullptr, C, nullptr, nullptr},
     {"Otros1", "Velocidad1", "Velocidad", nullptr, C, Make<TFormVel>, nullptr},
-    {"Otros1", "Caudal1", "Caudal", nullptr, C, nullptr, nullptr},
-    {"Otros1", "Tiempo1", "Tiempo", nullptr, C, nullptr, nullptr},
-    {"Otros1", "Energa1", "Energía", nullptr, C, nullptr, nullptr},
-    {"Otros1", "Potencia", "Potencia", nullptr, C, nullptr, nullptr},
-    {"Otros1", "ngulo1", "Ángulos planos", nullptr, C, nullptr, nullptr},
-    {"Otros1", "Iluminacin1", "Iluminación", nullptr, C, nullptr, nullptr},
-    {"Otros1", "Datos1", "Datos", nullptr, C, nullptr, nullptr},
+    {"Otros1", "Caudal1", "Caudal", nullptr, C, Make<TFormCaudal>, nullptr},
+    {"Otros1", "Tiempo1", "Tiempo", nullptr, C, Make<TFormTiempo>, nullptr},
+    {"Otros1", "Energa1", "Energía", nullptr, C, Make<TFormEnergia>, nullptr},
+    {"Otros1", "Potencia", "Potencia", nullptr, C, Make<TFormPotencia>, nullptr},
+    {"Otros1", "ngulo1", "Ángulos planos", nullptr, C, Make<TFormAngulo>, nullptr},
+    {"Otros1", "Iluminacin1", "Iluminación", nullptr, C, Make<TFIlum>, nullptr},
+    {"Otros1", "Datos1", "Datos", nullptr, C, Make<TFormDatos>, nullptr},
     {"Otros1", "Cnicas1", "Datos Cínicos", "N4", C, nullptr, nullptr},
     {"Otros1", "MedidasantiguasdeAndaluca1", "Medidas antiguas de Andalucía", "N5", C,
      Make<TFormAndalucia>, nullptr},
     {"Otros1", "Hierros1", "Hierros", "N6", S, nullptr, nullptr},
-    {"Hierros1", "Redondos1", "Redondos", nullptr, C, nullptr, nullptr},
-    {"Hierros1", "Mallas1", "Mallas", nullptr, C, nullptr, nullptr},
+    {"Hierros1", "Redondos1", "Redondos", nullptr, C, Make<TFormHierros>, nullptr},
+    {"Hierros1", "Mallas1", "Mallas", nullptr, C, Make<TFormMallas>, nullptr},
     {"", "Divisasonline1", "Divisas  ", nullptr, S, nullptr, nullptr},
     {"Divisasonline1", "Conversoronline1", "Conversor \"on-line\"", nullptr, C, nullptr,
      &P::Conversoronline1Click},

@@ -1,9 +1,11 @@
 #pragma once
-// Whole numbers: reading a text as a decimal integer with a fallback, and taking the floor
+// Whole numbers: reading a text as a decimal integer with a fallback, or as the library's
+// 64-bit conversion reads it (hexadecimal too), and taking the floor
 // of an extended value into an integer type, which fails like the other operations of the
 // floating-point error convention when the value does not fit.
 
 #include <QString>
+#include <QStringView>
 #include <cstdint>
 #include <limits>
 
@@ -20,6 +22,13 @@ T ReadInteger(const QString& text, T fallback) {
   return static_cast<T>(
       ReadInteger(text, fallback, std::numeric_limits<T>::min(), std::numeric_limits<T>::max()));
 }
+
+// As the form library's 64-bit conversion reads a text: leading blanks, an optional sign,
+// then decimal digits or a hexadecimal number introduced by "$" or "0x". Any other text, the
+// empty text and trailing blanks included, reads as 0, and so does a decimal number beyond
+// the 64-bit range or a hexadecimal one of more than 64 bits (up to 64 bits it is taken as
+// the bit pattern: "$FFFFFFFFFFFFFFFF" is -1).
+std::int64_t ReadInt64(const QString& text);
 
 // floor(x), rounded to a double first, as an integer of type T; a value outside T's range
 // (or not a number) raises the invalid operation of the convention.

@@ -2,6 +2,7 @@
 
 #include <locale.h>
 
+#include <QCoreApplication>
 #include <charconv>
 #include <cstring>
 #include <string>
@@ -226,6 +227,7 @@ void ResetAfterOverflow(TForm* form, const OverflowReset& reset) {
   } else {
     platform::MessageBox(form, reset.text, reset.caption, reset.icon);
   }
+  if (reset.processMessages) QCoreApplication::processEvents();
   if (reset.value) *reset.value = reset.resetValue;
   if (reset.activeEdit) *reset.activeEdit = reset.edit;
   if (reset.resetGuards) reset.resetGuards();
@@ -250,9 +252,18 @@ OverflowReset EmptyingReset(const QString& caption, const QString& text, TEdit* 
   return reset;
 }
 
-void ReportInvalidNumber(TEdit* edit) {
+void ReportInvalidNumber(TEdit* edit, QWidget* owner) {
   platform::MessageBox(
-      nullptr, QStringLiteral("\"") + edit->Text() + QStringLiteral("\" no es un número válido."),
+      owner, QStringLiteral("\"") + edit->Text() + QStringLiteral("\" no es un número válido."),
       QStringLiteral("Oh oh!"), platform::Icon::Error);
+  edit->SelectAll();
+}
+
+void ReportTooLarge(TForm* form, TEdit* edit, double value) {
+  platform::MessageBox(form,
+                       QStringLiteral("\"") + FormatValue(value) +
+                           QStringLiteral("\" Es un número demasiado grande para poner aquí.\n"
+                                          "Prueba con uno menor.\nGraciasss."),
+                       QStringLiteral("Número muy grande."), platform::Icon::Warning);
   edit->SelectAll();
 }

@@ -33,10 +33,10 @@ QString FormatValue(Extended value);
 // floor(x * 10^k + 0.5) * 10^-k, halves upwards also for negative numbers. k is 0 to 18.
 Extended RoundTo(Extended x, int k);
 
-// A conversion factor given as a product of up to three factors, formed left to right in
+// A conversion factor given as a product of up to four factors, formed left to right in
 // extended precision; unused factors are 0.
 struct Factors {
-  Extended f[3] = {};
+  Extended f[4] = {};
   Extended Apply(Extended x) const {
     for (Extended factor : f) {
       if (factor == 0) break;
@@ -81,6 +81,7 @@ struct OverflowReset {
   double resetValue = 1.0;
   TEdit** activeEdit = nullptr;       // the form's ActiveEdit
   std::function<void()> resetGuards;  // the form's own guard flags, before the edit is emptied
+  bool processMessages = false;       // pending window messages are processed after the box
   bool focus = true;
   bool focusAfterEmptying = false;
   std::vector<KeyStep> keys = {{500, platform::keys::Numpad(1)}};
@@ -93,5 +94,11 @@ void ResetAfterOverflow(TForm* form, const OverflowReset& reset);
 OverflowReset EmptyingReset(const QString& caption, const QString& text, TEdit* edit,
                             TEdit** activeEdit, std::function<void()> resetGuards);
 
-// The "Oh oh!" box for an edit's text, then the whole text selected.
-void ReportInvalidNumber(TEdit* edit);
+// The "Oh oh!" box for an edit's text, then the whole text selected. The box has no owner
+// window unless one is given.
+void ReportInvalidNumber(TEdit* edit, QWidget* owner = nullptr);
+
+// The "Número muy grande." box of the windows that refuse a typed value above their limit:
+// owned by the form, quoting the value as FormatValue shows it; then the edit's whole text
+// selected.
+void ReportTooLarge(TForm* form, TEdit* edit, double value);

@@ -1,9 +1,12 @@
 #include "platform/Controls.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyle>
+#include <algorithm>
 
 #include "platform/Accessibility.h"
+#include "platform/Edit.h"
 #include "platform/Form.h"
 #include "platform/Messages.h"
 
@@ -86,6 +89,20 @@ TLabel* PlaceLabel(QWidget* parent, const QString& name, const QString& caption,
   return label;
 }
 
+int PlaceEditColumn(QWidget* parent, std::span<const int> numbers, int x, int y, int pitch, int gap,
+                    TEdit** edits, QSize size) {
+  for (int n : numbers) {
+    if (n == 0) {
+      y += gap;
+      continue;
+    }
+    edits[n] = new TEdit(parent, QStringLiteral("Edit%1").arg(n));
+    edits[n]->setGeometry(x, y, size.width(), size.height());
+    y += pitch;
+  }
+  return y;
+}
+
 std::vector<TLabel*> AttachLabelPieces(QWidget* edit, const std::vector<LabelPiece>& pieces,
                                        const QColor& color, bool bold) {
   std::vector<TLabel*> labels;
@@ -150,4 +167,59 @@ TBevel::TBevel(QWidget* parent, const QString& name, Shape shape, bool raised) :
   }
   setFrameShadow(raised ? QFrame::Raised : QFrame::Sunken);
   setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+TGauge::TGauge(QWidget* parent, const QString& name)
+    : QWidget(parent), back_(palette().color(QPalette::Button)), fore_(Qt::black) {
+  setObjectName(name);
+}
+
+void TGauge::SetRange(int minValue, int maxValue) {
+  min_ = minValue;
+  max_ = std::max(minValue, maxValue);
+  SetProgress(progress_);
+}
+
+void TGauge::SetProgress(int progress) {
+  const int clamped = std::clamp(progress, min_, max_);
+  if (clamped == progress_) return;
+  progress_ = clamped;
+  update();
+}
+
+int TGauge::PercentDone() const {
+  if (max_ == min_) return 0;
+  return static_cast<int>(static_cast<long long>(progress_ - min_) * 100 / (max_ - min_));
+}
+
+void TGauge::SetBackColor(const QColor& color) {
+  back_ = color;
+  update();
+}
+
+void TGauge::SetForeColor(const QColor& color) {
+  fore_ = color;
+  update();
+}
+
+QString TGauge::PositionText() const {
+  return QStringLiteral("%1 (%2 %)").arg(progress_).arg(PercentDone());
+}
+
+void TGauge::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const QRectF circle = QRectF(rect()).adjusted(1, 1, -1, -1);
+  painter.setPen(QPen(palette().color(QPalette::Shadow), 1));
+  painter.setBrush(back_);
+  painter.drawEllipse(circle);
+  const int percent = PercentDone();
+  if (percent <= 0) return;
+  painter.setBrush(fore_);
+  if (percent >= 100) {
+    painter.drawEllipse(circle);
+  } else {
+    // Qt's angles are sixteenths of a degree, counter-clockwise from three o'clock.
+    painter.drawPie(circle, 90 * 16, -percent * 360 * 16 / 100);
+  }
 }

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <functional>
+#include <span>
 #include <vector>
 
 class TLabel : public QLabel {
@@ -37,6 +38,15 @@ TLabel* AttachLabel(QWidget* edit, const QString& name, const QString& caption,
                     const QColor& color = QColor(), bool bold = false);
 TLabel* PlaceLabel(QWidget* parent, const QString& name, const QString& caption, int x, int y,
                    const QColor& color = QColor(), bool bold = false);
+
+class TEdit;
+
+// A column of single-line edits "Edit<n>" of the given size, created in the order of the
+// numbers from (x, y) down, one pitch apart; a 0 among the numbers leaves a gap of `gap`
+// pixels instead of a row. edits[n] receives the edit numbered n. Returns the y at which a
+// next row would stand.
+int PlaceEditColumn(QWidget* parent, std::span<const int> numbers, int x, int y, int pitch, int gap,
+                    TEdit** edits, QSize size = QSize(121, 21));
 
 // A caption drawn in pieces beside an edit, such as a unit with a raised exponent
 // ("metro cúbico [m", "3" two pixels higher, "]"): one label per piece, each raised by its
@@ -80,4 +90,35 @@ class TBevel : public QFrame {
  public:
   enum class Shape { Box, Frame, TopLine, BottomLine, LeftLine, RightLine };
   TBevel(QWidget* parent, const QString& name, Shape shape, bool raised = false);
+};
+
+// A gauge of the pie kind: the share of the progress within its range drawn as a sector
+// filled from the top clockwise, in whole percent, with no text. The scenario driver reads
+// it through its "position" property ("57 (15 %)").
+class TGauge : public QWidget {
+  Q_OBJECT
+  Q_PROPERTY(QString position READ PositionText)
+
+ public:
+  TGauge(QWidget* parent, const QString& name);
+
+  void SetRange(int minValue, int maxValue);
+  // Clamped to the range.
+  void SetProgress(int progress);
+  int Progress() const { return progress_; }
+  // The whole percentage of the range that the progress covers.
+  int PercentDone() const;
+  void SetBackColor(const QColor& color);
+  void SetForeColor(const QColor& color);
+  QString PositionText() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  int min_ = 0;
+  int max_ = 100;
+  int progress_ = 0;
+  QColor back_;
+  QColor fore_;
 };

@@ -225,6 +225,11 @@ void TEdit::mouseReleaseEvent(QMouseEvent* event) {
   QLineEdit::mouseReleaseEvent(event);
 }
 
+void TEdit::mouseMoveEvent(QMouseEvent* event) {
+  QLineEdit::mouseMoveEvent(event);
+  if (OnMouseMove) platform::Guard([&] { OnMouseMove(this, event); });
+}
+
 void TEdit::inputMethodEvent(QInputMethodEvent* event) {
   QPointer<TEdit> self(this);
   const QString committed = event->commitString();

@@ -57,11 +57,14 @@ class TEdit : public QLineEdit {
   KeyPressHandler OnKeyPress;
   ChangeHandler OnEnter;
   ChangeHandler OnExit;
+  // The mouse moving over the edit, with or without a button down.
+  std::function<void(TEdit* sender, QMouseEvent* event)> OnMouseMove;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;

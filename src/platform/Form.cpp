@@ -103,6 +103,11 @@ void TForm::SetBorder(Border border, bool minimizeBox, bool maximizeBox) {
   }
 }
 
+void TForm::done(int result) {
+  if (OnClose && isVisible()) platform::Guard([this] { OnClose(); });
+  QDialog::done(result);
+}
+
 bool TForm::DialogKey(int key) {
   QPushButton* button = nullptr;
   if (key == Qt::Key_Return || key == Qt::Key_Enter) button = default_;

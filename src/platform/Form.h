@@ -46,6 +46,8 @@ class TForm : public QDialog {
   // Every activation of the window: when it is first shown and whenever it becomes the
   // active window again.
   std::function<void()> OnActivate;
+  // The window closing, whatever closes it: a button's modal result, the close box, Close.
+  std::function<void()> OnClose;
 
   // The control named so ("Edit7"), or null.
   QWidget* FindComponent(const QString& name) const;
@@ -57,6 +59,7 @@ class TForm : public QDialog {
  public slots:
   void accept() override { done(mrOk); }
   void reject() override { done(mrCancel); }
+  void done(int result) override;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -20,12 +20,6 @@ void TGroupBox::SetBold(bool bold) {
   setStyleSheet(bold ? QStringLiteral("QGroupBox { font-weight: bold; }") : QString());
 }
 
-TPanel::TPanel(QWidget* parent, const QString& name) : QFrame(parent) {
-  setObjectName(name);
-  setFrameShape(QFrame::Panel);
-  setFrameShadow(QFrame::Raised);
-}
-
 TRadioButton::TRadioButton(QWidget* parent, const QString& name, const QString& caption,
                            bool checked)
     : QRadioButton(caption, parent) {

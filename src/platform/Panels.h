@@ -1,11 +1,14 @@
 #pragma once
-// Group boxes, panels and radio buttons; the system colours an edit is painted in; and the
-// anchors by which a control keeps its distances to the edges of a parent that is resized.
+// Group boxes, panels (TPanel, raised by default, in Panel.h) and radio buttons; the system
+// colours an edit is painted in; and the anchors by which a control keeps its distances to
+// the edges of a parent that is resized.
 
 #include <QFrame>
 #include <QGroupBox>
 #include <QRadioButton>
 #include <functional>
+
+#include "platform/Panel.h"
 
 // A frame with a caption. Only the caption takes the box's font: controls laid over the box
 // keep their own.
@@ -15,14 +18,6 @@ class TGroupBox : public QGroupBox {
  public:
   TGroupBox(QWidget* parent, const QString& name, const QString& caption);
   void SetBold(bool bold);
-};
-
-// A raised panel that holds controls.
-class TPanel : public QFrame {
-  Q_OBJECT
-
- public:
-  TPanel(QWidget* parent, const QString& name);
 };
 
 // A radio button. The buttons with the same parent form one exclusive group. OnClick runs

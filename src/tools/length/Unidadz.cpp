@@ -1,0 +1,102 @@
+#include "tools/length/Unidadz.h"
+
+#include <QApplication>
+
+#include "platform/Controls.h"
+#include "platform/Panel.h"
+
+namespace {
+
+struct Row {
+  const char* header;  // UTF-8
+  const char* values[8];
+  bool metric;  // the European sizes, in navy
+};
+
+const Row kFirstBlock[] = {
+    {"Sistema Métrico Europeo", {"36", "37", "38", "39", "40", "41", "42", "43"}, true},
+    {"De Mujeres",
+     {"5 1/2", "6 - 6 1/2", "7 - 7 1/2", "8 - 8 1/2", "9", "9 1/2", "10 - 10 1/2", "11"},
+     false},
+    {"De Hombres", {"", "", "", "6 - 6 1/2", "7", "7 1/2 - 8", "8 1/2", "9"}, false},
+    {"Aprox. en centímetros",
+     {"22 1/2", "22 3/4", "23 3/4", "24 1/2", "25 1/4", "25 3/4", "26 1/4", "27"},
+     false},
+};
+const Row kSecondBlock[] = {
+    {"Sistema Métrico Europeo", {"44", "45", "46", "47", "48", "49", "50", ""}, true},
+    {"De Hombres",
+     {"9 1/2 - 10", "10 1/2 - 11", "11 1/2 - 12", "12 1/2", "13 - 13 1/2", "14 - 14 1/2", "15", ""},
+     false},
+    {"Aprox. en centímetros",
+     {"27 1/2", "28", "28 3/4", "30", "30 1/2", "31 1/2", "32", ""},
+     false},
+};
+
+constexpr int kLeft = 11;
+constexpr int kTop = 11;
+constexpr int kHeaderWidth = 177;
+constexpr int kValueWidth = 57;
+constexpr int kGap = 2;
+constexpr int kHeight = 25;
+constexpr int kPitch = 27;       // from one row to the next
+constexpr int kBlockPitch = 31;  // from the first block's last row to the second's first
+const QColor kNavy(0x00, 0x00, 0x80);
+
+}  // namespace
+
+TFZapatos::TFZapatos(QWidget* owner) : TForm(owner, QStringLiteral("FZapatos")) {
+  SetCaption(QStringLiteral("Medida de zapatos"));
+  SetBorder(Border::Single);
+  SetClientSize(670, 263);
+  QPalette menuColour = palette();
+  menuColour.setColor(QPalette::Window, QApplication::palette("QMenu").color(QPalette::Window));
+  setPalette(menuColour);
+
+  auto* frame = new TBevel(this, QStringLiteral("Bevel1"), TBevel::Shape::Frame);
+  frame->setGeometry(8, 8, 654, 197);
+
+  const QPalette system;
+  QWidget* previous = nullptr;
+  int number = 0;
+  int y = kTop;
+  auto addRow = [&](const Row& row) {
+    for (int col = 0; col <= 8; ++col) {
+      const bool header = col == 0;
+      auto* cell = new TPanel(this, QStringLiteral("Panel%1").arg(++number),
+                              QString::fromUtf8(header ? row.header : row.values[col - 1]));
+      cell->SetBevelOuter(TPanel::Bevel::Lowered);
+      cell->SetColor(system.color(QPalette::Base));
+      cell->SetFontColor(row.metric ? kNavy : system.color(QPalette::Text));
+      // MS Sans Serif's metrics are Arial's rather than those of its stand-in here.
+      QFont font(QStringLiteral("Arial"));
+      font.setPixelSize(13);
+      font.setBold(header || row.metric);
+      cell->setFont(font);
+      if (header) {
+        cell->SetAlignment(Qt::AlignLeft);
+        cell->setGeometry(kLeft, y, kHeaderWidth, kHeight);
+      } else {
+        const int x = kLeft + kHeaderWidth + kGap + (col - 1) * (kValueWidth + kGap);
+        cell->setGeometry(x, y, kValueWidth, kHeight);
+      }
+      cell->SetTabStop(true);
+      if (previous) setTabOrder(previous, cell);
+      previous = cell;
+    }
+  };
+  for (const Row& row : kFirstBlock) {
+    addRow(row);
+    y += kPitch;
+  }
+  y += kBlockPitch - kPitch;
+  for (const Row& row : kSecondBlock) {
+    addRow(row);
+    y += kPitch;
+  }
+
+  BitBtn1 =
+      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
+  BitBtn1->setGeometry(579, 222, 83, 27);
+  setTabOrder(previous, BitBtn1);
+}

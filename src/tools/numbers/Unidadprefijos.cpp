@@ -1,0 +1,156 @@
+#include "tools/numbers/Unidadprefijos.h"
+
+#include "numeric/Numeric.h"
+#include "platform/Controls.h"
+#include "platform/Edit.h"
+#include "platform/Messages.h"
+
+namespace {
+
+constexpr int kEditBound = 21;
+constexpr int kHub = 21;  // "unidad"
+constexpr int kPrefixes = 20;
+// Above this, yocto (the base value times 1e24) would pass 1e300.
+constexpr double kLimit = 1e276;
+
+struct Prefix {
+  const char* caption;  // UTF-8
+  // The base value times fromBase gives this edit's value; its value times toBase the base.
+  Extended fromBase;
+  Extended toBase;
+};
+
+// Edit1 to Edit20 in order: the left column from yotta down, the right column from deci.
+constexpr Prefix kPrefixTable[kPrefixes] = {
+    {"yotta [Y]", 1e-24L, 1e24L},  {"zetta [Z]", 1e-21L, 1e21L},  {"exa [E]", 1e-18L, 1e18L},
+    {"peta [P]", 1e-15L, 1e15L},   {"tera [T]", 1e-12L, 1e12L},   {"giga [G]", 1e-9L, 1e9L},
+    {"mega [M]", 1e-6L, 1e6L},     {"kilo [k]", 0.001L, 1000.0L}, {"hecto [h]", 0.01L, 100.0L},
+    {"deca [da]", 0.1L, 10.0L},    {"deci [d]", 10.0L, 0.1L},     {"centi [c]", 100.0L, 0.01L},
+    {"mili [m]", 1000.0L, 0.001L}, {"micro [µ]", 1e6L, 1e-6L},    {"nano [n]", 1e9L, 1e-9L},
+    {"pico [p]", 1e12L, 1e-12L},   {"femto [f]", 1e15L, 1e-15L},  {"atto [a]", 1e18L, 1e-18L},
+    {"zepto [z]", 1e21L, 1e-21L},  {"yocto [y]", 1e24L, 1e-24L},
+};
+
+constexpr int kRowsPerColumn = 10;
+constexpr int kPitch = 32;
+constexpr int kTop = 16;
+constexpr int kLeftX = 112;   // of the left column's edits
+constexpr int kRightX = 360;  // of the right column's edits
+
+const QColor kNavy(0x00, 0x00, 0x80);
+
+}  // namespace
+
+TFormPrefijos::TFormPrefijos(QWidget* owner) : TForm(owner, QStringLiteral("FormPrefijos")) {
+  SetCaption(QStringLiteral("Prefijos"));
+  SetBorder(Border::Single);
+  SetClientSize(536, 400);
+  SetPosition(Position::ScreenCenter);
+
+  for (int n = 1; n <= kHub; ++n) {
+    auto* edit = new TEdit(this, QStringLiteral("Edit%1").arg(n));
+    Edits[n] = edit;
+    const int row = (n - 1) % kRowsPerColumn;
+    if (n == kHub) {
+      edit->setGeometry(kLeftX, kTop + kRowsPerColumn * kPitch + 8, 121, 21);
+    } else {
+      edit->setGeometry(n <= kRowsPerColumn ? kLeftX : kRightX, kTop + row * kPitch, 121, 21);
+    }
+    const QString caption =
+        n == kHub ? QStringLiteral("unidad") : QString::fromUtf8(kPrefixTable[n - 1].caption);
+    TLabel* label = AttachLabel(edit, QStringLiteral("Label%1").arg(n), caption, kNavy, true);
+    if (n == 1) label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    edit->OnKeyDown = [this](TEdit* sender, int&, Qt::KeyboardModifiers) { Edit1KeyDown(sender); };
+    edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit21KeyPress(sender, key); };
+    if (n == kHub) {
+      edit->OnChange = [this](TEdit*) { Edit21Change(); };
+    } else {
+      edit->OnChange = [this, n](TEdit*) { PrefixChange(n); };
+    }
+  }
+
+  BitBtn1 =
+      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
+  BitBtn1->setGeometry(kRightX + 38, Edits[kHub]->y() - 3, 83, 27);
+
+  // Edit1 to Edit20, the button, and "unidad" last.
+  QWidget* previous = Edits[1];
+  for (int n = 2; n <= kPrefixes; ++n) {
+    setTabOrder(previous, Edits[n]);
+    previous = Edits[n];
+  }
+  setTabOrder(previous, BitBtn1);
+  setTabOrder(BitBtn1, Edits[kHub]);
+
+  ActiveEdit = Edits[kHub];
+}
+
+void TFormPrefijos::Edit1KeyDown(TEdit* sender) {
+  Updating = false;
+  ActiveEdit = sender;
+}
+
+void TFormPrefijos::Edit21KeyPress(TEdit* sender, char16_t& key) {
+  Updating = false;
+  ActiveEdit = sender;
+  key = FilterNumericKey(key, sender);
+}
+
+void TFormPrefijos::PrefixChange(int n) {
+  TEdit* edit = Edits[n];
+  if (!ChangePrologue(edit, kEditBound)) return;
+  // A text that does not read (only a paste brings one) ends in the default error box.
+  if (edit->Focused()) Value[n] = Store(ParseValue(edit->Text()));
+  if (ActiveEdit == Edits[kHub] || Updating) return;
+  WriteValue(Edits[kHub], Value[kHub],
+             static_cast<Extended>(Value[n]) * kPrefixTable[n - 1].toBase);
+}
+
+void TFormPrefijos::Edit21Change() {
+  if (Updating) return;
+  // Set until the next key stroke in an edit, or until one of the recoveries below.
+  Updating = true;
+  TEdit* hub = Edits[kHub];
+  if (!ChangePrologue(hub, kEditBound)) return;
+  if (hub->Focused()) {
+    try {
+      Value[kHub] = Store(ParseValue(hub->Text()));
+    } catch (const std::exception&) {
+      RecoverUnreadableUnit();  // raises the error box's message
+    }
+  }
+  if (Value[kHub] > kLimit) ResetOverLimit();
+  const Extended base = Value[kHub];
+  for (int n = 1; n <= kPrefixes; ++n) {
+    if (Edits[n] == ActiveEdit) continue;
+    WriteValue(Edits[n], Value[n], base * kPrefixTable[n - 1].fromBase);
+  }
+}
+
+// Every edit back at 0 from the bare unit, then the error that ends the handler.
+void TFormPrefijos::RecoverUnreadableUnit() {
+  TEdit* hub = Edits[kHub];
+  hub->SetText(QString());  // the hub returns at once: nothing else is cleared
+  Updating = false;
+  ActiveEdit = hub;
+  hub->SetFocus();
+  hub->SetText(QStringLiteral("0"));  // a whole pass that writes 0 everywhere
+  platform::host().Pause(200);
+  throw EConvertError(
+      QStringLiteral("Se ha producido un error inesperado...\nNo será posible continuar con el "
+                     "proceso en curso.\nSalga ordenadamente de todos los programas activos y "
+                     "reinicie el equipo."));
+}
+
+// The pass goes on from 0, so every edit ends at 0.
+void TFormPrefijos::ResetOverLimit() {
+  Value[kHub] = 0;
+  platform::MessageBox(this,
+                       QStringLiteral("Este número supera la capacidad de cálculo...\nInténtelo "
+                                      "con otro más chiquito... \nGracias..."),
+                       QStringLiteral("¡Ohhh!"), platform::Icon::Warning);
+  ActiveEdit = Edits[kHub];
+  Edits[kHub]->SetText(QStringLiteral("0"));  // the hub returns at once, Updating being set
+  Edits[kHub]->SetFocus();
+  Updating = false;
+}

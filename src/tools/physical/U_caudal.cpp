@@ -1,0 +1,180 @@
+#include "tools/physical/U_caudal.h"
+
+#include <QColor>
+
+#include "numeric/Numeric.h"
+#include "platform/Controls.h"
+#include "platform/Edit.h"
+#include "platform/Messages.h"
+
+namespace {
+
+constexpr int kEditBound = 24;
+constexpr int kHub = 1;  // litres per second
+constexpr int kMaxLength = 310;
+constexpr Extended kLimit = 1e200L;
+
+struct FlowUnit {
+  int edit;
+  const char* caption;  // UTF-8
+  // A value typed here times these gives litres per second.
+  Factors intoBase;
+  // In the hub's pass this unit is the value of edit `source` times fromSource; the source
+  // comes earlier in the pass, or is the base.
+  int source;
+  double fromSource;
+};
+
+// The hub's order of writes: litres, cubic metres, cubic centimetres, then cubic feet,
+// gallons and barrels, each block from its per-second unit down to its per-day unit.
+constexpr FlowUnit kUnits[] = {
+    {2, "litro/minuto", {{0.016666666666666666}}, kHub, 60},
+    {3, "litro/hora", {{0.0002777777777777778}}, kHub, 3600},
+    {4, "litro/día", {{1.1574074074074073e-5}}, kHub, 86400},
+    {5, "metro³/segundo", {{1000}}, kHub, 0.001},
+    {6, "metro³/minuto", {{0.16666666666666666, 100}}, 5, 60},
+    {7, "metro³/hora", {{0.027777777777777776, 10}}, 6, 60},
+    {8, "metro³/día", {{0.0011574074074074073, 10}}, 7, 24},
+    {21, "centímetro³/segundo", {{0.001}}, 5, 1000000},
+    {22, "centímetro³/minuto", {{1.6666666666666667e-5}}, 21, 60},
+    {23, "centímetro³/hora", {{2.7777777777777776e-7}}, 22, 60},
+    {24, "centímetro³/día", {{1.1574074074074074e-8}}, 23, 24},
+    {9, "pie³/segundo", {{28.316846592}}, 21, 3.5314666721488586e-5},
+    {10, "pie³/minuto", {{0.47194744320000004}}, 9, 60},
+    {11, "pie³/hora", {{0.007865790720000002}}, 10, 60},
+    {12, "pie³/día", {{0.00032774128}}, 11, 24},
+    {13, "galón/segundo", {{3.785411784}}, 21, 0.00026417205235814843},
+    {14, "galón/minuto (USGPM)", {{3.785411784, 0.016666666666666666}}, 13, 60},
+    {15, "galón/hora", {{3.785411784, 0.0002777777777777778}}, 14, 60},
+    {16, "galón/día", {{3.785411784, 1.1574074074074073e-5}}, 15, 24},
+    {17, "barril/segundo", {{158.987294928}}, 13, 0.023809523809523808},
+    {18, "barril/minuto", {{158.987294928, 0.016666666666666666}}, 17, 60},
+    {19, "barril/hora", {{158.987294928, 0.0002777777777777778}}, 18, 60},
+    {20, "barril/día", {{158.987294928, 1.1574074074074073e-5}}, 19, 24},
+};
+
+const FlowUnit* UnitOf(int edit) {
+  for (const FlowUnit& unit : kUnits) {
+    if (unit.edit == edit) return &unit;
+  }
+  return nullptr;
+}
+
+// Two columns of three blocks of four (per second, minute, hour and day); a 0 leaves a gap.
+constexpr int kLeft[] = {1, 2, 3, 4, 0, 5, 6, 7, 8, 0, 21, 22, 23, 24};
+constexpr int kRight[] = {9, 10, 11, 12, 0, 13, 14, 15, 16, 0, 17, 18, 19, 20};
+constexpr int kTop = 16;
+constexpr int kPitch = 27;  // from one row of edits to the next
+constexpr int kBlockGap = 14;
+
+const QColor kNavy(0x00, 0x00, 0x80);
+
+}  // namespace
+
+TFormCaudal::TFormCaudal(QWidget* owner) : TForm(owner, QStringLiteral("FormCaudal")) {
+  SetCaption(QStringLiteral("Caudal"));
+  SetBorder(Border::Single);
+  SetClientSize(609, 435);
+  SetPosition(Position::ScreenCenter);
+
+  PlaceEditColumn(this, kLeft, 150, kTop, kPitch, kBlockGap, Edits);
+  PlaceEditColumn(this, kRight, 470, kTop, kPitch, kBlockGap, Edits);
+  for (int n = 1; n <= kEditBound; ++n) {
+    TEdit* edit = Edits[n];
+    edit->SetMaxLength(kMaxLength);
+    const FlowUnit* unit = UnitOf(n);
+    AttachLabel(edit, QStringLiteral("Label%1").arg(n),
+                unit ? QString::fromUtf8(unit->caption) : QStringLiteral("litro/segundo"), kNavy,
+                true);
+    edit->OnKeyDown = [this](TEdit* sender, int& key, Qt::KeyboardModifiers) {
+      Edit1KeyDown(sender, key);
+    };
+    edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
+    if (n == kHub) {
+      edit->OnChange = [this](TEdit*) { Edit1Change(); };
+    } else {
+      edit->OnChange = [this](TEdit* sender) { Edit2Change(sender); };
+    }
+  }
+
+  // Enter and Escape both close the window with the OK result.
+  BitBtn1 =
+      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
+  SetCancelButton(BitBtn1);
+  BitBtn1->setGeometry(510, 396, 83, 27);
+
+  QWidget* previous = Edits[1];
+  for (int n = 2; n <= kEditBound; ++n) {
+    setTabOrder(previous, Edits[n]);
+    previous = Edits[n];
+  }
+  setTabOrder(previous, BitBtn1);
+
+  ActiveEdit = Edits[1];
+}
+
+void TFormCaudal::Edit1KeyDown(TEdit* sender, int key) {
+  // Other keys without a character leave the source and the guard alone.
+  if (key != Qt::Key_Delete) return;
+  Updating = false;
+  ActiveEdit = sender;
+}
+
+void TFormCaudal::Edit1KeyPress(TEdit* sender, char16_t& key) {
+  Updating = false;
+  ActiveEdit = sender;
+  key = FilterNumericKey(key, sender);
+}
+
+void TFormCaudal::Edit2Change(TEdit* sender) {
+  if (!ChangePrologue(sender, kEditBound)) return;
+  try {
+    // The focused edit is the one read, whichever edit changed: during a pass started from a
+    // unit, each write comes back here, computes the same base and writes the same text into
+    // the hub, which starts nothing.
+    for (int n = 2; n <= kEditBound; ++n) {
+      if (!Edits[n]->Focused()) continue;
+      Value[n] = Store(ParseValue(Edits[n]->Text()));
+      Value[kHub] = Store(UnitOf(n)->intoBase.Apply(Value[n]));
+      break;
+    }
+    if (Edits[kHub]->Focused()) return;
+    Edits[kHub]->SetText(FormatValue(Value[kHub]));
+  } catch (const std::exception&) {
+    ReportInvalidNumber(ActiveEdit);
+  }
+}
+
+void TFormCaudal::Edit1Change() {
+  if (Updating) return;
+  // Set for the whole pass and after it, until the next key stroke in an edit.
+  Updating = true;
+  TEdit* hub = Edits[kHub];
+  if (!ChangePrologue(hub, kEditBound)) return;
+  try {
+    if (hub->Focused()) Value[kHub] = Store(ParseValue(hub->Text()));
+    if (Value[kHub] > kLimit) {
+      ResetFlow();
+      return;
+    }
+    for (const FlowUnit& unit : kUnits) {
+      if (Edits[unit.edit] == ActiveEdit) continue;
+      // A source that is ActiveEdit holds the value typed there.
+      WriteValue(Edits[unit.edit], Value[unit.edit],
+                 static_cast<Extended>(Value[unit.source]) * unit.fromSource);
+    }
+  } catch (const std::exception&) {
+    ReportInvalidNumber(ActiveEdit);
+  }
+}
+
+// The simple dialog, base 0, every edit emptied, Edit1 the source with the focus, then
+// keypad 1 after 200 ms: the window ends converted from 1 l/s. No beep.
+void TFormCaudal::ResetFlow() {
+  platform::ShowMessage(QStringLiteral("Probemos con un número más chico..."));
+  Value[kHub] = 0;
+  ActiveEdit = Edits[kHub];
+  ClearAllEdits(this, kEditBound);
+  Edits[kHub]->SetFocus();
+  SimulateKeys({{200, platform::keys::Numpad(1)}});
+}

@@ -1,0 +1,183 @@
+#include "tools/physical/Unidaddatos.h"
+
+#include <QColor>
+
+#include "numeric/Numeric.h"
+#include "platform/Controls.h"
+#include "platform/Edit.h"
+
+namespace {
+
+constexpr int kEditBound = 22;
+constexpr int kHub = 9;                  // the bit
+constexpr double kHubLimit = 1e300;      // bits
+constexpr double kTypedLimit = 1.5e287;  // of a value typed outside the hub
+
+struct DataUnit {
+  int edit;
+  const char* caption;
+  // A value of this unit times bits gives bits; bits times perBit give this unit.
+  Extended bits;
+  Extended perBit;
+};
+
+// In tab order, which is also the order in which the hub writes: the basic units, the
+// multiples of 1024, the decimal multiples.
+constexpr DataUnit kUnits[] = {
+    {9, "bit (b)", 1, 1},
+    {10, "nibble (nb)", 4, 0.25L},
+    {11, "Byte (B)", 8, 0.125L},
+    {12, "word (w)", 16, 0.0625L},
+    {13, "double word (dword)", 32, 0.03125L},
+    {14, "block (blk)", 4096, 0x1p-12L},
+    {15, "kilobit (Kb)", 1024, 0x1p-10L},
+    {16, "kiloByte (kB)", 8192, 0x1p-13L},
+    {17, "megabit (Mb)", 1048576, 0x1p-20L},
+    {18, "megaByte (MB)", 8388608, 0x1p-23L},
+    {19, "gigabit (Gb)", 1073741824, 0x1p-30L},
+    {20, "gigaByte (GB)", 8589934592, 0x1p-33L},
+    {21, "terabit (Tb)", 1099511627776, 0x1p-40L},
+    {22, "teraByte (TB)", 8796093022208, 0x1p-43L},
+    {1, "kilobit (kb)", 1000, 0.001L},
+    {2, "kiloByte (kB)", 8000, 0.000125L},
+    {3, "megabit (Mb)", 1000000, 1e-6L},
+    {4, "megaByte (MB)", 8000000, 1.25e-7L},
+    {5, "gigabit (Gb)", 1000000000, 1e-9L},
+    {6, "gigaByte (GB)", 8000000000, 1.25e-10L},
+    {7, "terabit (Tb)", 1e12, 1e-12L},
+    {8, "teraByte (TB)", 8e12, 1.25e-13L},
+};
+constexpr int kUnitCount = sizeof kUnits / sizeof kUnits[0];
+
+// The three columns: their edits' x, and the tab positions they hold.
+struct Column {
+  int x;
+  int first, count;
+};
+constexpr Column kColumns[] = {{150, 0, 6}, {376, 6, 8}, {620, 14, 8}};
+constexpr int kTop = 24;
+constexpr int kPitch = 32;
+
+const QColor kNavy(0x00, 0x00, 0x80);
+
+}  // namespace
+
+TFormDatos::TFormDatos(QWidget* owner) : TForm(owner, QStringLiteral("FormDatos")) {
+  SetCaption(QStringLiteral(" Datos"));
+  SetBorder(Border::Single);
+  SetClientSize(762, 355);
+  SetPosition(Position::ScreenCenter);
+
+  // The decimal multiples stand in a framed box captioned at its top-left corner.
+  auto* frame = new TBevel(this, QStringLiteral("Bevel1"), TBevel::Shape::Box);
+  frame->setGeometry(506, 12, 246, 8 * kPitch + 12);
+  auto* si =
+      PlaceLabel(this, QStringLiteral("Label23"), QStringLiteral(" SI "), 514, 5, kNavy, true);
+  si->setAutoFillBackground(true);
+  si->setToolTip(QStringLiteral("Sistema Internacional"));
+
+  QWidget* previous = nullptr;
+  for (const Column& column : kColumns) {
+    for (int row = 0; row < column.count; ++row) {
+      const int position = column.first + row;
+      const DataUnit& unit = kUnits[position];
+      auto* edit = new TEdit(this, QStringLiteral("Edit%1").arg(unit.edit));
+      Edits[unit.edit] = edit;
+      edit->setGeometry(column.x, kTop + row * kPitch, 121, 21);
+      AttachLabel(edit, QStringLiteral("Label%1").arg(unit.edit), QString::fromUtf8(unit.caption),
+                  kNavy, true);
+      edit->OnKeyDown = [this](TEdit* sender, int& key, Qt::KeyboardModifiers) {
+        Edit9KeyDown(sender, key);
+      };
+      edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit9KeyPress(sender, key); };
+      if (unit.edit == kHub) {
+        edit->OnChange = [this](TEdit*) { Edit9Change(); };
+      } else {
+        edit->OnChange = [this, position](TEdit* sender) { Edit10Change(sender, position); };
+      }
+      if (previous) setTabOrder(previous, edit);
+      previous = edit;
+    }
+  }
+  si->raise();
+
+  // Both the default and the Cancel button: Enter and Escape close the window.
+  BitBtn1 =
+      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
+  BitBtn1->setGeometry(660, 312, 83, 27);
+  SetCancelButton(BitBtn1);
+  setTabOrder(previous, BitBtn1);
+
+  ActiveEdit = Edits[1];
+}
+
+void TFormDatos::Edit9KeyDown(TEdit* sender, int key) {
+  if (key != Qt::Key_Delete) return;
+  Updating = false;
+  ActiveEdit = sender;
+}
+
+void TFormDatos::Edit9KeyPress(TEdit* sender, char16_t& key) {
+  Updating = false;
+  ActiveEdit = sender;
+  key = FilterNumericKey(key, sender);
+}
+
+void TFormDatos::Edit9Change() {
+  if (Updating) return;
+  Updating = true;
+  TEdit* hub = Edits[kHub];
+  if (!ChangePrologue(hub, kEditBound)) return;
+  try {
+    if (hub->Focused()) Value[kHub] = Store(ParseValue(hub->Text()));
+    // The pass goes on from 0 after the reset; the key it queued brings one bit later.
+    if (Value[kHub] > kHubLimit) ResetTooManyBits();
+    const Extended bits = Value[kHub];
+    for (int position = 1; position < kUnitCount; ++position) {
+      const DataUnit& unit = kUnits[position];
+      if (Edits[unit.edit] == ActiveEdit) continue;
+      WriteValue(Edits[unit.edit], Value[unit.edit], bits * unit.perBit);
+    }
+  } catch (const std::exception&) {
+    ReportInvalidNumber(ActiveEdit, this);
+  }
+}
+
+void TFormDatos::Edit10Change(TEdit* sender, int tabPosition) {
+  // Texts that the hub writes never come back here.
+  if (!sender->Focused()) return;
+  if (!ChangePrologue(sender, kEditBound)) return;
+  try {
+    const double x = Store(ParseValue(sender->Text()));
+    if (x > kTypedLimit) {
+      ReportTooLarge(this, sender, x);
+      return;
+    }
+    if (tabPosition > 0 && tabPosition < kUnitCount) {
+      Value[kHub] = Store(x * kUnits[tabPosition].bits);
+    }
+  } catch (const std::exception&) {
+    // The edit whose text did not read: a paste through the context menu may leave
+    // ActiveEdit on another edit, whose text is a number.
+    ReportInvalidNumber(sender, this);
+    return;
+  }
+  Edits[kHub]->SetText(FormatValue(Value[kHub]));
+}
+
+// The box, base 0, the bit edit the source, emptied (no pass runs, the guard being set) and
+// then focused; keypad 1 after 200 ms; no beep.
+void TFormDatos::ResetTooManyBits() {
+  OverflowReset reset;
+  reset.caption = QStringLiteral("Epa!");
+  reset.text = QStringLiteral("Son muchos bits...!");
+  reset.processMessages = true;
+  reset.edit = Edits[kHub];
+  reset.value = &Value[kHub];
+  reset.resetValue = 0;
+  reset.activeEdit = &ActiveEdit;
+  reset.focusAfterEmptying = true;
+  reset.keys = {{200, platform::keys::Numpad(1)}};
+  reset.beep = false;
+  ResetAfterOverflow(this, reset);
+}

@@ -1,0 +1,230 @@
+#include "tools/physical/Unidadenergia.h"
+
+#include <QColor>
+
+#include "numeric/Numeric.h"
+#include "platform/Controls.h"
+#include "platform/Edit.h"
+
+namespace {
+
+constexpr int kEditBound = 29;
+constexpr int kHub = 1;           // joules
+constexpr int kElectronVolt = 6;  // its value is tested whenever it changes
+constexpr int kThermEEG = 19;     // the hub's "quad" comes from it
+constexpr int kQuad = 28;
+constexpr Extended kLimit = 1e300L;
+constexpr Extended kQuadPerThermEEG = 1e-10L;
+
+enum class Kind { Plain, Equivalent, Mass };  // navy, black, green labels
+
+// The hub multiplies by the reciprocal of a unit's joules, rounded to extended precision.
+constexpr Extended Inverse(double joules) { return 1.0L / joules; }
+
+struct EnergyUnit {
+  int edit;
+  const char* caption;  // UTF-8
+  // A value of this unit times these (left to right; unused factors are 0) gives joules;
+  // joules times the inverses give this unit. The joules of a unit are doubles unless the
+  // row says otherwise.
+  Factors joules;
+  Factors inverses;
+  bool ownValue;  // false: the hub shows the base value itself and keeps this unit's double
+  Kind kind = Kind::Plain;
+  const char* hint = nullptr;
+};
+
+// A unit whose joules are a double, converted by the reciprocal of that double.
+constexpr EnergyUnit Unit(int edit, const char* caption, double joules, Kind kind = Kind::Plain,
+                          const char* hint = nullptr) {
+  return {edit, caption, {{joules}}, {{Inverse(joules)}}, true, kind, hint};
+}
+
+// The order in which the hub writes.
+constexpr EnergyUnit kUnits[] = {
+    {2, "Coulomb.Volt", {{1}}, {{1}}, false},
+    {3, "ergio", {{1e-7L}}, {{10000000}}, true},  // the ergio's joules in extended precision
+    Unit(4, "kwatt.hora", 3600000),
+    Unit(5, "Watt.hora", 3600),
+    Unit(6, "electrón.Volt", 1.60218e-19),
+    Unit(7, "Mega eV", 1.60218e-13),
+    Unit(8, "Rydberg", 2.17987e-18),
+    {9, "Newton.metro", {{1}}, {{1}}, false},
+    Unit(10, "kg.m", 9.80665),
+    Unit(11, "HP.hora", 2684523.6),
+    // The metric horsepower-hour: three multiplications each way.
+    {29,
+     "HP.hora (métr)",
+     {3600, 75, 9.80665},
+     {Inverse(3600), Inverse(75), Inverse(9.80665)},
+     true},
+    Unit(12, "libra.pie", 1.35582),
+    Unit(13, "libra.pulgada", 0.112985),
+    Unit(14, "atm.cm", 0.101325),
+    Unit(15, "atm.pie", 2869.2),
+    Unit(16, "caloría (15 C)", 4.1855),
+    Unit(17, "kilocal (15 C)", 4185.5),
+    Unit(18, "BTU (ISO)", 1055.06),
+    Unit(19, "therm (EEG)", 105506000),
+    Unit(20, "therm (US)", 105480000),
+    Unit(21, "Celsius", 1899.18),
+    Unit(22, "bboe", 6120000000, Kind::Equivalent, "barril de petróleo equivalente"),
+    Unit(23, "toe", 41870000000, Kind::Equivalent, "tonelada de petróleo equivalente"),
+    Unit(24, "tce", 29290000000, Kind::Equivalent, "tonelada de carbón equivalente"),
+    Unit(25, "ton TNT equiv.", 4180000000, Kind::Equivalent),
+    Unit(26, "acción", 4.35975e-18),
+    Unit(27, "gramo masa", 89870000000000, Kind::Mass, "según E=mC^2"),
+    // Written from "therm (EEG)", never from the base.
+    Unit(kQuad, "quad", 1.05506e18, Kind::Equivalent, "cuadrillón (1E15 BTU)"),
+};
+
+const EnergyUnit& UnitOf(int edit) {
+  for (const EnergyUnit& unit : kUnits) {
+    if (unit.edit == edit) return unit;
+  }
+  return kUnits[0];
+}
+
+QColor ColorOf(Kind kind) {
+  switch (kind) {
+    case Kind::Equivalent: return QColor(0x00, 0x00, 0x00);
+    case Kind::Mass: return QColor(0x00, 0x80, 0x00);
+    case Kind::Plain: break;
+  }
+  return QColor(0x00, 0x00, 0x80);
+}
+
+// Three columns, top to bottom; a 0 leaves a gap. The tab order runs the same way.
+constexpr int kLeft[] = {1, 2, 3, 4, 5, 26, 6, 7, 8, 27};
+constexpr int kMiddle[] = {9, 10, 11, 29, 12, 13, 14, 15, 0, 22, 23, 28};
+constexpr int kRight[] = {16, 17, 18, 19, 20, 21, 0, 24, 25};
+constexpr int kTop = 16;
+constexpr int kPitch = 28;
+constexpr int kGap = 14;
+
+}  // namespace
+
+TFormEnergia::TFormEnergia(QWidget* owner) : TForm(owner, QStringLiteral("FormEnergia")) {
+  SetCaption(QStringLiteral("Unidades de energía - trabajo - cant. de calor"));
+  SetBorder(Border::Single);
+  SetClientSize(735, 400);
+  SetPosition(Position::ScreenCenter);
+
+  PlaceEditColumn(this, kLeft, 105, kTop, kPitch, kGap, Edits);
+  PlaceEditColumn(this, kMiddle, 350, kTop, kPitch, kGap, Edits);
+  PlaceEditColumn(this, kRight, 595, kTop, kPitch, kGap, Edits);
+  std::vector<QWidget*> tabOrder;
+  for (std::span<const int> column :
+       {std::span<const int>(kLeft), std::span<const int>(kMiddle), std::span<const int>(kRight)}) {
+    for (int n : column) {
+      if (n != 0) tabOrder.push_back(Edits[n]);
+    }
+  }
+
+  for (int n = 1; n <= kEditBound; ++n) {
+    TEdit* edit = Edits[n];
+    const EnergyUnit* unit = n == kHub ? nullptr : &UnitOf(n);
+    TLabel* label = AttachLabel(edit, QStringLiteral("Label%1").arg(n),
+                                unit ? QString::fromUtf8(unit->caption) : QStringLiteral("Joule"),
+                                ColorOf(unit ? unit->kind : Kind::Plain), true);
+    if (unit && unit->hint) label->setToolTip(QString::fromUtf8(unit->hint));
+    edit->OnKeyDown = [this](TEdit* sender, int& key, Qt::KeyboardModifiers) {
+      Edit1KeyDown(sender, key);
+    };
+    edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
+    if (n == kHub) {
+      edit->OnChange = [this](TEdit*) { Edit1Change(); };
+    } else {
+      edit->OnChange = [this, n](TEdit*) { UnitChange(n); };
+    }
+  }
+
+  // The cubic centimetre and the cubic foot: a small raised "3" at the end of the caption,
+  // which moves left to make room for it.
+  int exponent = 30;
+  for (int n : {14, 15}) {
+    auto* label = Find<TLabel>(QStringLiteral("Label%1").arg(n));
+    auto* cube = new TLabel(this, QStringLiteral("Label%1").arg(exponent++), QStringLiteral("3"));
+    QFont small = label->font();
+    if (small.pixelSize() > 0) {
+      small.setPixelSize(small.pixelSize() * 3 / 4);
+    } else {
+      small.setPointSizeF(small.pointSizeF() * 0.75);
+    }
+    cube->setFont(small);
+    cube->SetFontColor(label->FontColor());
+    cube->adjustSize();
+    label->move(label->x() - cube->width() + 2, label->y());
+    cube->move(label->geometry().right() + 1, Edits[n]->y() - 1);
+  }
+
+  BitBtn1 =
+      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
+  BitBtn1->setGeometry(633, 300, 83, 27);
+  tabOrder.push_back(BitBtn1);
+  for (size_t i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+  ActiveEdit = Edits[1];
+}
+
+void TFormEnergia::Edit1KeyDown(TEdit* sender, int key) {
+  // Other keys are left to the key-press handler.
+  if (key != Qt::Key_Delete) return;
+  Updating = false;
+  ActiveEdit = sender;
+}
+
+void TFormEnergia::Edit1KeyPress(TEdit* sender, char16_t& key) {
+  Updating = false;
+  ActiveEdit = sender;
+  key = FilterNumericKey(key, sender);
+}
+
+void TFormEnergia::UnitChange(int n) {
+  TEdit* edit = Edits[n];
+  if (!ChangePrologue(edit, kEditBound)) return;
+  // Unless the user is typing here, the hub has just stored this edit's value.
+  if (edit->Focused()) Value[n] = Store(ParseValue(edit->Text()));
+  if (n == kElectronVolt && Value[n] > kLimit) ResetElectronVolts();  // Edit1 the source then
+  if (ActiveEdit == Edits[kHub] || Updating) return;
+  WriteValue(Edits[kHub], Value[kHub], UnitOf(n).joules.Apply(Value[n]));
+}
+
+void TFormEnergia::Edit1Change() {
+  if (Updating) return;
+  // Set for the whole pass and after it, until the next key stroke in an edit.
+  Updating = true;
+  TEdit* hub = Edits[kHub];
+  if (!ChangePrologue(hub, kEditBound)) return;
+  // A value typed elsewhere comes as the unit handler's joules, never through the text.
+  if (hub->Focused()) Value[kHub] = Store(ParseValue(hub->Text()));
+  const Extended base = Value[kHub];
+  for (const EnergyUnit& unit : kUnits) {
+    TEdit* edit = Edits[unit.edit];
+    if (edit == ActiveEdit) continue;
+    if (!unit.ownValue) {
+      edit->SetText(FormatValue(base));
+    } else if (unit.edit == kQuad) {
+      // From "therm (EEG)" as it stands: written just before, or typed there.
+      WriteValue(edit, Value[kQuad], Value[kThermEEG] * kQuadPerThermEEG);
+    } else {
+      WriteValue(edit, Value[unit.edit], unit.inverses.Apply(base));
+    }
+  }
+}
+
+// The warning box, the electron-volt value 0, Edit1 the source with the focus, emptied, then
+// keypad 1 after 100 ms; no beep. Typed in electron-volts, the emptied hub clears the window;
+// inside a hub pass it clears nothing and the pass goes on from its base.
+void TFormEnergia::ResetElectronVolts() {
+  OverflowReset reset;
+  reset.caption = QStringLiteral("No será mucho...?");
+  reset.text = QStringLiteral("¿Dónde quieres llegar hoy...?");
+  reset.edit = Edits[kHub];
+  reset.value = &Value[kElectronVolt];
+  reset.resetValue = 0;
+  reset.activeEdit = &ActiveEdit;
+  reset.keys = {{100, platform::keys::Numpad(1)}};
+  reset.beep = false;
+  ResetAfterOverflow(this, reset);
+}

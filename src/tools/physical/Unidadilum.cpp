@@ -1,0 +1,152 @@
+#include "tools/physical/Unidadilum.h"
+
+#include <QColor>
+
+#include "numeric/Numeric.h"
+#include "platform/Controls.h"
+#include "platform/Edit.h"
+
+namespace {
+
+constexpr int kEditBound = 29;  // the clearing looks this far; only Edit1 to Edit10 exist
+constexpr int kHub = 1;
+constexpr double kLimit = 1.5e300;  // of a value typed outside the hub
+
+constexpr Extended kFoot = 0.3048;                  // the double
+constexpr Extended kPerFoot = 3.2808398950131232L;  // 1/0.3048
+
+struct LightUnit {
+  int edit;
+  const char* caption;  // UTF-8
+  int x, y;             // where the edit stands
+};
+
+// In tab order: the hub, then the shared handler's positions 1 to 9.
+constexpr LightUnit kUnits[] = {
+    {1, "lumen/m²", 96, 16},    {2, "bujía-m", 96, 48},    {3, "lux", 96, 80},
+    {4, "lumen/cm²", 96, 128},  {5, "bujía-cm", 96, 160},  {9, "fotio", 96, 192},
+    {6, "lumen/pie²", 352, 16}, {7, "bujía-pie", 352, 48}, {8, "flama", 352, 80},
+    {10, "nox", 352, 112},
+};
+constexpr int kUnitCount = sizeof kUnits / sizeof kUnits[0];
+
+// What the hub writes into edit n from lux.
+Extended FromLux(int n, Extended lux) {
+  switch (n) {
+    case 4:
+    case 5:
+    case 9: return lux * 0.0001L;
+    case 6:
+    case 7: return lux * kFoot * kFoot;
+    case 8: return lux * kFoot * kFoot * 0.25L;
+    case 10: return lux * 1000;
+    default: return lux;
+  }
+}
+
+// The lux of a value x typed at a tab position; false for a position without a unit.
+bool ToLux(int position, Extended x, Extended& lux) {
+  switch (position) {
+    case 1:
+    case 2: lux = x; return true;
+    case 3:
+    case 4:
+    case 5: lux = x * 10000; return true;
+    case 6:
+    case 7: lux = kPerFoot * x * kPerFoot; return true;
+    case 8: lux = 4 * x * kPerFoot * kPerFoot; return true;
+    case 9: lux = x * 0.001L; return true;
+    default: return false;
+  }
+}
+
+const QColor kNavy(0x00, 0x00, 0x80);
+
+}  // namespace
+
+TFIlum::TFIlum(QWidget* owner) : TForm(owner, QStringLiteral("FIlum")) {
+  SetCaption(QStringLiteral(" Tarvel - Iluminación"));
+  SetBorder(Border::Single);
+  SetClientSize(496, 247);
+  SetPosition(Position::ScreenCenter);
+
+  QWidget* previous = nullptr;
+  for (int position = 0; position < kUnitCount; ++position) {
+    const LightUnit& unit = kUnits[position];
+    auto* edit = new TEdit(this, QStringLiteral("Edit%1").arg(unit.edit));
+    Edits[unit.edit] = edit;
+    edit->setGeometry(unit.x, unit.y, 121, 21);
+    AttachLabel(edit, QStringLiteral("Label%1").arg(unit.edit), QString::fromUtf8(unit.caption),
+                kNavy, true);
+    edit->OnKeyDown = [this](TEdit* sender, int& key, Qt::KeyboardModifiers) {
+      Edit1KeyDown(sender, key);
+    };
+    edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
+    if (unit.edit == kHub) {
+      edit->OnChange = [this](TEdit*) { Edit1Change(); };
+    } else {
+      edit->OnChange = [this, position](TEdit* sender) { Edit2Change(sender, position); };
+    }
+    if (previous) setTabOrder(previous, edit);
+    previous = edit;
+  }
+
+  // Both the default and the Cancel button: Enter and Escape close the window.
+  BitBtn1 =
+      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
+  BitBtn1->setGeometry(390, 190, 83, 27);
+  SetCancelButton(BitBtn1);
+  setTabOrder(previous, BitBtn1);
+
+  ActiveEdit = Edits[kHub];
+}
+
+void TFIlum::Edit1KeyDown(TEdit* sender, int key) {
+  if (key != Qt::Key_Delete) return;
+  Updating = false;
+  ActiveEdit = sender;
+}
+
+void TFIlum::Edit1KeyPress(TEdit* sender, char16_t& key) {
+  Updating = false;
+  ActiveEdit = sender;
+  key = FilterNumericKey(key, sender);
+}
+
+void TFIlum::Edit1Change() {
+  if (Updating) return;
+  Updating = true;
+  TEdit* hub = Edits[kHub];
+  if (!ChangePrologue(hub, kEditBound)) return;
+  try {
+    if (hub->Focused()) BaseValue = Store(ParseValue(hub->Text()));
+    const Extended lux = BaseValue;
+    for (int n = 2; n <= 10; ++n) {
+      if (Edits[n] == ActiveEdit) continue;
+      Edits[n]->SetText(FormatValue(Store(FromLux(n, lux))));
+    }
+  } catch (const std::exception&) {
+    ReportInvalidNumber(ActiveEdit);
+  }
+}
+
+void TFIlum::Edit2Change(TEdit* sender, int tabPosition) {
+  // Texts that the hub writes never come back here.
+  if (!sender->Focused()) return;
+  if (!ChangePrologue(sender, kEditBound)) return;
+  try {
+    const double x = Store(ParseValue(sender->Text()));
+    if (x > kLimit) {
+      ReportTooLarge(this, sender, x);
+      return;
+    }
+    Extended lux;
+    if (ToLux(tabPosition, x, lux)) BaseValue = Store(lux);
+  } catch (const std::exception&) {
+    // The edit whose text did not read: a paste through the context menu may leave
+    // ActiveEdit on another edit, whose text is a number.
+    ReportInvalidNumber(sender);
+    return;
+  }
+  Edits[kHub]->SetText(FormatValue(BaseValue));
+}

@@ -1,0 +1,192 @@
+#include "tools/physical/Unidadpotencia.h"
+
+#include <QColor>
+
+#include "numeric/Numeric.h"
+#include "platform/Controls.h"
+#include "platform/Edit.h"
+#include "platform/Messages.h"
+
+namespace {
+
+constexpr int kEditBound = 26;
+constexpr int kHub = 1;             // watts
+constexpr int kJoulePerSecond = 6;  // shows the base itself; its double is never written
+constexpr int kGuarded = 18;        // "atm.cm³/hora": the largest factor, written first
+constexpr Extended kLimit = 1e300L;
+
+// Extended-precision constants: the reciprocals of the watts of a unit, and the fractions.
+constexpr Extended Inverse(double watts) { return 1.0L / watts; }
+constexpr Extended kPerMinute = 1.0L / 60;
+constexpr Extended kPerHour = 1.0L / 3600;
+constexpr Extended kMilli = 0.001L;
+
+constexpr double kAtmCm3 = 0.101325;  // watts in one atm.cm³ per second
+constexpr double kKgm = 9.80665;
+constexpr double kLbIn = 0.112985;
+constexpr double kKcal = 4185.5;
+constexpr double kBtu = 1055.06;
+constexpr Extended kWattToAtmCm3PerHour = Inverse(2.8145833333333334e-5);
+constexpr Extended kWattToBtuPerSecond = Inverse(kBtu);
+
+struct PowerUnit {
+  int edit;
+  const char* caption;  // UTF-8
+  // In the hub's pass: the value of edit `source` (the hub itself or a unit written before)
+  // times fromSource.
+  int source;
+  Factors fromSource;
+  // A value typed here times intoBase gives watts.
+  Factors intoBase;
+};
+
+// The hub's order of writes.
+constexpr PowerUnit kUnits[] = {
+    {18, "atm.cm³/hora", kHub, {{kWattToAtmCm3PerHour}}, {{2.8145833333333334e-5}}},
+    {2, "kwatt", kHub, {{kMilli}}, {{1000}}},
+    {3, "Mwatt", 2, {{kMilli}}, {{1000000}}},
+    {4, "Joule/hora", kHub, {{3600}}, {{kPerHour}}},
+    {5, "Joule/min", kHub, {{60}}, {{kPerMinute}}},
+    {kJoulePerSecond, "Joule/seg", kHub, {{1}}, {{1}}},
+    {7, "kg.m/hora", 4, {{Inverse(kKgm)}}, {{kKgm, kPerHour}}},
+    {8, "kg.m/min", 7, {{kPerMinute}}, {{kKgm, kPerMinute}}},
+    {9, "kg.m/seg", 8, {{kPerMinute}}, {{kKgm}}},
+    {10, "HP", kHub, {{Inverse(745.701)}}, {{745.701}}},
+    {11, "HP (métrico)", 8, {{1.0L / 4500}}, {{75, kKgm}}},
+    {12, "libra.pulg/hora", 4, {{Inverse(kLbIn)}}, {{kLbIn, kPerHour}}},
+    {13, "libra.pulg/min", 12, {{kPerMinute}}, {{kLbIn, kPerMinute}}},
+    {14, "libra.pulg/seg", 13, {{kPerMinute}}, {{kLbIn}}},
+    {15, "libra.pie/hora", 12, {{1.0L / 12}}, {{kLbIn, kPerHour, 12}}},
+    {16, "libra.pie/min", 15, {{kPerMinute}}, {{kLbIn, kPerMinute, 12}}},
+    {17, "libra.pie/seg", 16, {{kPerMinute}}, {{kLbIn, 12}}},
+    // A double of 15 digits, not the reciprocal of the relay's factor.
+    {20, "atm.cm³/seg", kHub, {{9.86923266716014}}, {{kAtmCm3}}},
+    {19, "atm.cm³/min", kHub, {{kWattToAtmCm3PerHour, kPerMinute}}, {{kAtmCm3, kPerMinute}}},
+    {21, "kcal/hora", kHub, {{Inverse(kKcal), 3600}}, {{kKcal, kPerHour}}},
+    {22, "kcal/min", 21, {{kPerMinute}}, {{kKcal, kPerMinute}}},
+    {23, "kcal/seg", 22, {{kPerMinute}}, {{kKcal}}},
+    {24, "BTU/hora", kHub, {{kWattToBtuPerSecond, 3600}}, {{kBtu, kPerHour}}},
+    {25, "BTU/min", kHub, {{kWattToBtuPerSecond, 60}}, {{kBtu, kPerMinute}}},
+    {26, "BTU/seg", kHub, {{kWattToBtuPerSecond}}, {{kBtu}}},
+};
+
+const PowerUnit& UnitOf(int edit) {
+  for (const PowerUnit& unit : kUnits) {
+    if (unit.edit == edit) return unit;
+  }
+  return kUnits[0];
+}
+
+// Three columns of rows grouped in threes; a 0 leaves the gap between two groups. The middle
+// column's first group has two rows, and its other groups stand level with their neighbours'.
+constexpr int kLeft[] = {1, 2, 3, 0, 4, 5, 6, 0, 7, 8, 9};
+constexpr int kMiddleTop[] = {10, 11};
+constexpr int kMiddle[] = {12, 13, 14, 0, 15, 16, 17};
+constexpr int kRight[] = {18, 19, 20, 0, 21, 22, 23, 0, 24, 25, 26};
+constexpr int kTop = 16;
+constexpr int kPitch = 28;
+constexpr int kGap = 12;
+
+const QColor kNavy(0x00, 0x00, 0x80);
+
+}  // namespace
+
+TFormPotencia::TFormPotencia(QWidget* owner) : TForm(owner, QStringLiteral("FormPotencia")) {
+  SetCaption(QStringLiteral("Unidades de potencia"));
+  SetBorder(Border::Single);
+  SetClientSize(733, 369);
+  SetPosition(Position::ScreenCenter);
+
+  PlaceEditColumn(this, kLeft, 100, kTop, kPitch, kGap, Edits);
+  PlaceEditColumn(this, kMiddleTop, 345, kTop, kPitch, kGap, Edits);
+  PlaceEditColumn(this, kMiddle, 345, kTop + 3 * kPitch + kGap, kPitch, kGap, Edits);
+  PlaceEditColumn(this, kRight, 590, kTop, kPitch, kGap, Edits);
+  for (int n = 1; n <= kEditBound; ++n) {
+    TEdit* edit = Edits[n];
+    AttachLabel(edit, QStringLiteral("Label%1").arg(n),
+                n == kHub ? QStringLiteral("watt") : QString::fromUtf8(UnitOf(n).caption), kNavy,
+                true);
+    edit->OnKeyDown = [this](TEdit* sender, int&, Qt::KeyboardModifiers) { Edit1KeyDown(sender); };
+    edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
+    if (n == kHub) {
+      edit->OnChange = [this](TEdit*) { Edit1Change(); };
+    } else {
+      edit->OnChange = [this](TEdit* sender) { Edit2Change(sender); };
+    }
+  }
+
+  BitBtn1 =
+      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
+  BitBtn1->setGeometry(628, 316, 83, 27);
+
+  QWidget* previous = Edits[1];
+  for (int n = 2; n <= kEditBound; ++n) {
+    setTabOrder(previous, Edits[n]);
+    previous = Edits[n];
+  }
+  setTabOrder(previous, BitBtn1);
+
+  ActiveEdit = Edits[1];
+}
+
+void TFormPotencia::Edit1KeyDown(TEdit* sender) {
+  Updating = false;
+  ActiveEdit = sender;
+}
+
+void TFormPotencia::Edit1KeyPress(TEdit* sender, char16_t& key) {
+  Updating = false;
+  ActiveEdit = sender;
+  key = FilterNumericKey(key, sender);
+}
+
+void TFormPotencia::Edit2Change(TEdit* sender) {
+  if (!ChangePrologue(sender, kEditBound)) return;
+  // The focused edit is the one read, whichever edit changed: during a pass started from a
+  // unit, every write comes back here and computes the same base.
+  try {
+    for (int n = 2; n <= kEditBound; ++n) {
+      if (!Edits[n]->Focused()) continue;
+      Value[n] = Store(ParseValue(Edits[n]->Text()));
+      Value[kHub] = Store(UnitOf(n).intoBase.Apply(Value[n]));
+      break;
+    }
+  } catch (const std::exception&) {
+    ReportInvalidNumber(ActiveEdit);  // and on with the base as it was
+  }
+  if (ActiveEdit == Edits[kHub] || Updating) return;
+  Edits[kHub]->SetText(FormatValue(Value[kHub]));
+}
+
+void TFormPotencia::Edit1Change() {
+  if (Updating) return;
+  // Set for the whole pass and after it, until the next key stroke in an edit.
+  Updating = true;
+  TEdit* hub = Edits[kHub];
+  if (!ChangePrologue(hub, kEditBound)) return;
+  try {
+    if (hub->Focused()) Value[kHub] = Store(ParseValue(hub->Text()));
+    const Extended base = Value[kHub];
+    for (const PowerUnit& unit : kUnits) {
+      TEdit* edit = Edits[unit.edit];
+      if (edit == ActiveEdit) continue;
+      if (unit.edit == kJoulePerSecond) {
+        edit->SetText(FormatValue(base));
+        continue;
+      }
+      // A source that is ActiveEdit holds the value typed there.
+      const Extended source = unit.source == kHub ? base : Value[unit.source];
+      Value[unit.edit] = Store(unit.fromSource.Apply(source));
+      if (unit.edit == kGuarded && Value[unit.edit] > kLimit) {
+        // No reset: the window is left empty and no value changes.
+        platform::MessageBox(this, QStringLiteral("Demasiada potencia... guapo"),
+                             QStringLiteral("Vaya!"), platform::Icon::Warning);
+        ClearAllEdits(this, kEditBound);
+        return;
+      }
+      edit->SetText(FormatValue(Value[unit.edit]));
+    }
+  } catch (const std::exception&) {
+    ReportInvalidNumber(ActiveEdit);  // the pass ends where it failed; the guard stays set
+  }
+}

@@ -1,0 +1,180 @@
+#include "tools/physical/Unidadtiempo.h"
+
+#include <QColor>
+
+#include "numeric/Numeric.h"
+#include "platform/Controls.h"
+#include "platform/Edit.h"
+
+namespace {
+
+constexpr int kEditBound = 26;  // Edit26 does not exist
+constexpr int kHub = 1;         // seconds
+constexpr int kMonth = 6;       // emptied, it only waits
+constexpr int kCentury = 9;
+constexpr int kAtomic = 16;     // its product is tested in the hub before it is written
+constexpr int kElemental = 17;  // its own value is tested whenever it changes
+constexpr Extended kLimit = 1e300L;
+
+struct TimeUnit {
+  const char* caption;  // UTF-8
+  // A value of this unit times intoBase gives seconds; seconds times fromBase give this
+  // unit. Each row's two factors are used as given.
+  double intoBase;
+  double fromBase;
+};
+
+// By edit number, from Edit1.
+constexpr TimeUnit kUnits[] = {
+    {"segundo", 1, 1},
+    {"minuto", 60, 0.016666666666666666},
+    {"hora", 3600, 0.0002777777777777778},
+    {"día", 86400, 1.1574074074074073e-5},
+    {"semana", 604800, 1.6534391534391535e-6},
+    {"mes", 2592000, 3.8580246913580245e-7},
+    {"año", 31536001.97, 3.1709790002908225e-8},
+    {"década", 315360019.7, 3.1709790002908225e-9},
+    {"siglo", 3153600197, 3.1709790002908225e-10},
+    {"milisegundo", 0.001, 1000},
+    {"microsegundo", 1e-6, 1000000},
+    {"nanosegundo", 1e-9, 999999999.9999999},
+    {"blink", 0.864, 1.1574074074074074},
+    {"shake", 1e-8, 100000000},
+    {"wink", 3.33333e-10, 3000003000.003},
+    {"unidad atómica", 2.41888e-17, 4.134144728138643e16},
+    {"elemental", 9.3996e-24, 1.0638750585131283e23},
+    {"mes sideral", 2360590, 4.2362290783236397e-7},
+    {"mes solar medio", 2628000, 3.8051750380517503e-7},
+    {"mes lunar", 2551440, 3.9193553444329475e-7},
+    {"año sideral", 31558100, 3.168758575452895e-8},
+    {"año solar medio", 31557600, 3.168808781402895e-8},
+    {"año Bessel astr.", 31557900, 3.168778657641985e-8},
+    {"año calendario", 31536000, 3.1709791983764586e-8},
+    {"año tropical", 31556900, 3.1688790724057176e-8},
+};
+constexpr int kEdits = sizeof kUnits / sizeof kUnits[0];
+
+// Three columns; a 0 leaves a gap.
+constexpr int kLeft[] = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+constexpr int kMiddle[] = {10, 11, 12, 0, 13, 14, 15, 16, 17};
+constexpr int kRight[] = {18, 19, 20, 0, 21, 22, 23, 24, 25};
+constexpr int kTop = 16;
+constexpr int kPitch = 30;
+constexpr int kGap = 14;
+
+const QColor kNavy(0x00, 0x00, 0x80);
+
+}  // namespace
+
+TFormTiempo::TFormTiempo(QWidget* owner) : TForm(owner, QStringLiteral("FormTiempo")) {
+  SetCaption(QStringLiteral("Unidades de tiempo"));
+  SetBorder(Border::Single);
+  SetClientSize(742, 361);
+  SetPosition(Position::ScreenCenter);
+
+  PlaceEditColumn(this, kLeft, 80, kTop, kPitch, kGap, Edits);
+  PlaceEditColumn(this, kMiddle, 320, kTop, kPitch, kGap, Edits);
+  PlaceEditColumn(this, kRight, 590, kTop, kPitch, kGap, Edits);
+  Edits[kCentury]->SetMaxLength(50);
+  for (int n = 1; n <= kEdits; ++n) {
+    TEdit* edit = Edits[n];
+    AttachLabel(edit, QStringLiteral("Label%1").arg(n), QString::fromUtf8(kUnits[n - 1].caption),
+                kNavy, true);
+    edit->OnKeyDown = [this](TEdit* sender, int&, Qt::KeyboardModifiers) { Edit1KeyDown(sender); };
+    edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
+    if (n == kHub) {
+      edit->OnChange = [this](TEdit*) { Edit1Change(); };
+    } else {
+      edit->OnChange = [this, n](TEdit*) { UnitChange(n); };
+    }
+  }
+
+  BitBtn1 =
+      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
+  BitBtn1->setGeometry(628, 300, 83, 27);
+
+  QWidget* previous = Edits[1];
+  for (int n = 2; n <= kEdits; ++n) {
+    setTabOrder(previous, Edits[n]);
+    previous = Edits[n];
+  }
+  setTabOrder(previous, BitBtn1);
+
+  ActiveEdit = Edits[1];
+}
+
+void TFormTiempo::Edit1KeyDown(TEdit* sender) {
+  Updating = false;
+  ActiveEdit = sender;
+}
+
+void TFormTiempo::Edit1KeyPress(TEdit* sender, char16_t& key) {
+  Updating = false;
+  ActiveEdit = sender;
+  key = FilterNumericKey(key, sender);
+}
+
+void TFormTiempo::UnitChange(int n) {
+  TEdit* edit = Edits[n];
+  // An emptied month waits like a lone dash: the other edits keep their values.
+  if (n == kMonth && edit->Text().isEmpty()) return;
+  if (!ChangePrologue(edit, kEditBound)) return;
+  // Unless the user is typing here, the hub has just stored this edit's value.
+  if (edit->Focused()) Value[n] = Store(ParseValue(edit->Text()));
+  if (n == kElemental && Value[n] > kLimit) ResetElemental();  // Edit1 is the source after it
+  if (ActiveEdit == Edits[kHub] || Updating) return;
+  WriteValue(Edits[kHub], Value[kHub], static_cast<Extended>(Value[n]) * kUnits[n - 1].intoBase);
+}
+
+void TFormTiempo::Edit1Change() {
+  if (Updating) return;
+  // Set for the whole pass and after it, until the next key stroke in an edit.
+  Updating = true;
+  TEdit* hub = Edits[kHub];
+  if (!ChangePrologue(hub, kEditBound)) return;
+  if (hub->Focused()) Value[kHub] = Store(ParseValue(hub->Text()));
+  const Extended base = Value[kHub];
+  auto write = [&](int n) {
+    if (Edits[n] != ActiveEdit) WriteValue(Edits[n], Value[n], base * kUnits[n - 1].fromBase);
+  };
+  // The atomic unit has the largest factor: it comes first, and above the limit nothing is
+  // written.
+  if (Edits[kAtomic] != ActiveEdit) {
+    const Extended atomic = base * kUnits[kAtomic - 1].fromBase;
+    if (atomic > kLimit) {
+      ResetAtomic();
+      return;
+    }
+    WriteValue(Edits[kAtomic], Value[kAtomic], atomic);
+  }
+  for (int n = 2; n <= kEdits; ++n) {
+    if (n != kAtomic) write(n);
+  }
+}
+
+// The "Ohhh..." box quoting the source's text, then the window emptied with Edit1 as the
+// source; the focus stays, no key, no beep.
+void TFormTiempo::ResetAtomic() {
+  OverflowReset reset = EmptyingReset(QStringLiteral("Ohhh..."),
+                                      ActiveEdit->Text() + QStringLiteral(" es todo un numerito!"),
+                                      Edits[kHub], &ActiveEdit, [this] { Updating = false; });
+  reset.icon = platform::Icon::Information;
+  // With the guard cleared, emptying the hub runs it again, and it clears every edit.
+  ResetAfterOverflow(this, reset);
+}
+
+// The simple dialog, the elemental value 0, Edit1 the source with the focus, emptied, then
+// keypad 1 after 100 ms; no beep. Inside a hub pass the emptied hub clears nothing and the
+// pass goes on writing from its base; the key brings 1 s afterwards.
+void TFormTiempo::ResetElemental() {
+  OverflowReset reset;
+  reset.simpleDialog = true;
+  reset.text = QStringLiteral("Este valor excede la capacidad de cálculo,\nlo siento");
+  reset.edit = Edits[kHub];
+  reset.value = &Value[kElemental];
+  reset.resetValue = 0;
+  reset.activeEdit = &ActiveEdit;
+  reset.keys = {{100, platform::keys::Numpad(1)}};
+  reset.beep = false;
+  ResetAfterOverflow(this, reset);
+}

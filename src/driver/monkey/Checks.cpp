@@ -12,6 +12,9 @@ bool ShowsNonNumber(const QString& text) {
   static const QRegularExpression special(QStringLiteral("(?<!\\p{L})(inf|infinity|nan)(?!\\p{L})"),
                                           QRegularExpression::CaseInsensitiveOption);
   if (special.match(text).hasMatch()) return true;
+  // Digits and capitals alone may be a numeral in another base ("1E400" in base 15).
+  static const QRegularExpression numeral(QStringLiteral("^[0-9A-Z]+$"));
+  if (numeral.match(text).hasMatch()) return false;
   static const QRegularExpression exponent(QStringLiteral("\\d[eE]([+-]?)0*(\\d+)"));
   for (auto it = exponent.globalMatch(text); it.hasNext();) {
     const QRegularExpressionMatch m = it.next();

@@ -124,7 +124,10 @@ QString Monkey::Next() {
   if (Failed()) return QString();
   const QString line = Produce();
   if (line.isEmpty()) return line;
-  if (line.startsWith(QLatin1String("open "))) userTexts_.clear();
+  if (line.startsWith(QLatin1String("open "))) {
+    userTexts_.clear();
+    everTyped_.clear();
+  }
   if (line == QLatin1String(kFinalMarker)) final_ = true;
   if (options_.log) {
     const QByteArray bytes = line.toUtf8();
@@ -178,7 +181,10 @@ void Monkey::Check() {
 }
 
 void Monkey::NoteUserText(QWidget* control) {
-  if (auto* edit = qobject_cast<QLineEdit*>(control)) userTexts_[edit] = edit->text();
+  if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+    userTexts_[edit] = edit->text();
+    everTyped_.insert(edit->text());
+  }
   // A grid's cell takes what its editor held.
   QWidget* w = control;
   while (w && !qobject_cast<QTableWidget*>(w)) w = w->parentWidget();
@@ -187,13 +193,12 @@ void Monkey::NoteUserText(QWidget* control) {
   }
 }
 
-// The user's text in that control, or a copy of it that the window shows elsewhere.
+// The user's text in that control, or a copy of it, however old, that the window shows
+// elsewhere.
 bool Monkey::UserText(const void* control, const QString& text) const {
   const auto user = userTexts_.constFind(control);
   if (user != userTexts_.constEnd() && *user == text) return true;
-  for (const QString& typed : userTexts_)
-    if (typed == text) return true;
-  return false;
+  return everTyped_.contains(text);
 }
 
 void Monkey::CheckTexts(QWidget* window) {

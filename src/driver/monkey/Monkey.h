@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <atomic>
@@ -93,6 +94,7 @@ class Monkey {
   // The text each edit held after the user's own input into it: the user may type anything.
   // (An edit or a grid's cell.)
   QHash<const void*, QString> userTexts_;
+  QSet<QString> everTyped_;         // every text the user left in an edit since the window opened
   std::vector<QString> boxInputs_;  // for each box, the focused edit's text as it showed
 };
 

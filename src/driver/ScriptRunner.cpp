@@ -101,8 +101,8 @@ void ScriptRunner::Next() {
       Finish(0);  // the program has ended (its main window closed)
       return;
     }
-    QString line;
-    while (index_ < lines_.size()) {
+    QString line = source_ ? source_() : QString();
+    while (!source_ && index_ < lines_.size()) {
       line = lines_[index_++];
       while (line.endsWith(u'\r') || line.endsWith(u'\n')) line.chop(1);
       while (!line.isEmpty() && line[0].isSpace()) line.remove(0, 1);

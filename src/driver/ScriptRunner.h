@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 class QWidget;
@@ -22,6 +23,11 @@ class ScriptRunner : public QObject {
  public:
   ScriptRunner(QStringList lines, TFormPrincipal* main, platform::RecordingHost* host);
   void Start();
+  // Takes the commands one at a time from source instead of the script, each asked for when
+  // the program is idle after the one before; an empty line ends the run.
+  void SetSource(std::function<QString()> source) { source_ = std::move(source); }
+  // The window that the next command addresses: the open modal window, else the active one.
+  QWidget* ActiveWindow() const;
   int ExitCode() const { return exitCode_; }
 
  private:
@@ -29,7 +35,6 @@ class ScriptRunner : public QObject {
   void Settle();
   void Finish(int code);
   void Execute(const QString& line);
-  QWidget* ActiveWindow() const;
   QWidget* Control(const QString& name) const;
   void FocusAsClick(QWidget* control);
   void ClickAt(QWidget* control, QPoint at);
@@ -41,6 +46,7 @@ class ScriptRunner : public QObject {
   // The event-loop level of each command still running (an open modal window or pop-up menu
   // runs the next commands inside its own loop).
   std::vector<int> running_;
+  std::function<QString()> source_;
   bool opened_ = false;
   bool finished_ = false;
   int exitCode_ = 0;

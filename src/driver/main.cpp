@@ -50,6 +50,7 @@
 #include "app/Startup.h"
 #include "app/Unidadpresentacion.h"
 #include "driver/ScriptRunner.h"
+#include "driver/Session.h"
 #include "platform/Application.h"
 #include "platform/Host.h"
 #include "platform/Locale.h"
@@ -73,25 +74,6 @@ QStringList ReadScript(int argc, char** argv, bool* ok) {
   return lines;
 }
 
-// The program's folders point into a scratch directory of this run.
-void PrivateFolders(const QTemporaryDir& scratch) {
-  const QString root = scratch.path();
-  for (const char* folder : {"config", "runtime", "cache", "tmp"})
-    QDir(root).mkdir(QLatin1String(folder));
-  QFile::setPermissions(root + QStringLiteral("/runtime"),
-                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-  qputenv("XDG_CONFIG_HOME", (root + QStringLiteral("/config")).toLocal8Bit());
-  qputenv("XDG_RUNTIME_DIR", (root + QStringLiteral("/runtime")).toLocal8Bit());
-  qputenv("XDG_CACHE_HOME", (root + QStringLiteral("/cache")).toLocal8Bit());
-  qputenv("TMPDIR", (root + QStringLiteral("/tmp")).toLocal8Bit());
-}
-
-// Qt's offscreen platform warns about what it cannot do; the driver's output stays clean.
-void QuietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  if (message.startsWith(QLatin1String("This plugin does not support"))) return;
-  std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -101,7 +83,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "tarvel-script: cannot create a scratch directory\n");
     return 2;
   }
-  PrivateFolders(scratch);
+  driver::PrivateFolders(scratch);
 
   bool ok = false;
   const QStringList lines = ReadScript(argc, argv, &ok);
@@ -110,7 +92,7 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  qInstallMessageHandler(QuietOffscreen);
+  driver::InstallQuietMessages();
   TApplication app(argc, argv);
   PrepareApplication();
   platform::SetDecimalSeparator(u'.');

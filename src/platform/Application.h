@@ -9,4 +9,9 @@ class TApplication : public QApplication {
  public:
   TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
   bool notify(QObject* receiver, QEvent* event) override;
+  // How many exceptions this net has caught: each one escaped the guards above it.
+  static int StrayExceptions() { return strayExceptions_; }
+
+ private:
+  static int strayExceptions_;
 };

@@ -1,0 +1,37 @@
+#include "driver/monkey/Checks.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+
+namespace monkey {
+
+bool ShowsNonNumber(const QString& text) {
+  // Most texts hold neither an n nor an E; the expressions are for those that do.
+  if (!text.contains(u'n', Qt::CaseInsensitive) && !text.contains(u'e', Qt::CaseInsensitive))
+    return false;
+  static const QRegularExpression special(QStringLiteral("(?<!\\p{L})(inf|infinity|nan)(?!\\p{L})"),
+                                          QRegularExpression::CaseInsensitiveOption);
+  if (special.match(text).hasMatch()) return true;
+  // Digits and capitals alone may be a numeral in another base ("1E400" in base 15).
+  static const QRegularExpression numeral(QStringLiteral("^[0-9A-Z]+$"));
+  if (numeral.match(text).hasMatch()) return false;
+  static const QRegularExpression exponent(QStringLiteral("\\d[eE]([+-]?)0*(\\d+)"));
+  for (auto it = exponent.globalMatch(text); it.hasNext();) {
+    const QRegularExpressionMatch m = it.next();
+    const int power = m.captured(2).size() > 4 ? 99999 : m.captured(2).toInt();
+    if (power > (m.captured(1) == u'-' ? 324 : 308)) return true;
+  }
+  return false;
+}
+
+QString WithoutInput(QString text, QStringList inputs) {
+  // The inputs first, the longest first: one may hold a quote, or another input, of its own.
+  std::sort(inputs.begin(), inputs.end(),
+            [](const QString& a, const QString& b) { return a.size() > b.size(); });
+  for (const QString& input : std::as_const(inputs))
+    if (input.size() >= 3) text.remove(input);  // a digit or a sign alone may be anything
+  static const QRegularExpression quoted(QStringLiteral("'[^']*'|\"[^\"]*\""));
+  return text.remove(quoted);
+}
+
+}  // namespace monkey

@@ -304,10 +304,13 @@ void TFormAngulo::Edit9Change() {
     DmsMinutes = Store(ParseValue(edit->Text()));
     if (DmsMinutes >= 60) {
       // Whole degrees go to the degrees edit, the rest stays here; the angle is the same.
-      const int degrees = static_cast<int>(std::trunc(DmsMinutes * kInv60));
-      DmsMinutes = Store(DmsMinutes - 60.0L * degrees);
+      // Counted in extended precision, the rest exact: a pasted count of minutes may exceed
+      // any integer.
+      const Extended rest = std::fmod(static_cast<Extended>(DmsMinutes), 60.0L);
+      const Extended degrees = std::round((DmsMinutes - rest) / 60.0L);
+      DmsMinutes = Store(rest);
       DegreeUpdating = false;
-      Edits[kRowDegrees]->SetText(QString::number(degrees + IntegerIn(Edits[kRowDegrees])));
+      Edits[kRowDegrees]->SetText(FormatValue(Store(degrees + IntegerIn(Edits[kRowDegrees]))));
       DegreeUpdating = false;
       Edits[kRowMinutes]->SetText(FormatValue(DmsMinutes));
       BitBtn1->setFocus();

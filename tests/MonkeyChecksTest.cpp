@@ -30,6 +30,11 @@ TEST(MonkeyChecksTest, MessagesLoseTheUserInput) {
   EXPECT_EQ(
       monkey::WithoutInput(QStringLiteral("2050089,9E307 no es"), {"205008", "2050089,9E307"}),
       QStringLiteral(" no es"));
+  // A message that quotes only the start of a long input.
+  const QString pasted = QStringLiteral("1E-400") + QString(120, u'9');
+  EXPECT_EQ(monkey::WithoutInput(pasted.left(100) + QStringLiteral(" no es un número válido."),
+                                 {pasted}),
+            QStringLiteral(" no es un número válido."));
   // A short input is not taken out: it could be part of the window's own figures.
   EXPECT_TRUE(monkey::ShowsNonNumber(monkey::WithoutInput(QStringLiteral("2,5E400"), {"2", "-"})));
 }

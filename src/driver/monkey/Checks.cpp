@@ -28,8 +28,16 @@ QString WithoutInput(QString text, QStringList inputs) {
   // The inputs first, the longest first: one may hold a quote, or another input, of its own.
   std::sort(inputs.begin(), inputs.end(),
             [](const QString& a, const QString& b) { return a.size() > b.size(); });
-  for (const QString& input : std::as_const(inputs))
-    if (input.size() >= 3) text.remove(input);  // a digit or a sign alone may be anything
+  // A message may quote only the start of a long input: the longest start of three
+  // characters or more that it holds goes (a digit or a sign alone may be anything).
+  for (const QString& input : std::as_const(inputs)) {
+    for (qsizetype k = input.size(); k >= 3; --k) {
+      if (text.contains(input.left(k))) {
+        text.remove(input.left(k));
+        break;
+      }
+    }
+  }
   static const QRegularExpression quoted(QStringLiteral("'[^']*'|\"[^\"]*\""));
   return text.remove(quoted);
 }

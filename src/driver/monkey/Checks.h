@@ -12,7 +12,8 @@ namespace monkey {
 bool ShowsNonNumber(const QString& text);
 
 // The text of a message without what repeats the user's input: anything quoted, and each of
-// the inputs (of three characters or more) where it appears unquoted.
+// the inputs (of three characters or more), or the longest start of one, where it appears
+// unquoted.
 QString WithoutInput(QString text, QStringList inputs);
 
 }  // namespace monkey

@@ -147,6 +147,10 @@ void TForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
 }
 
+void TForm::SetTabChain(const QList<QWidget*>& chain) {
+  for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+}
+
 QWidget* TForm::FindComponent(const QString& name) const {
   return findChild<QWidget*>(name, Qt::FindChildrenRecursively);
 }

@@ -49,6 +49,9 @@ class TForm : public QDialog {
   // The window closing, whatever closes it: a button's modal result, the close box, Close.
   std::function<void()> OnClose;
 
+  // The tab order: each control in the list follows the one before it.
+  void SetTabChain(const QList<QWidget*>& chain);
+
   // The control named so ("Edit7"), or null.
   QWidget* FindComponent(const QString& name) const;
   template <class T>

@@ -161,10 +161,8 @@ void TForm1::BuildControls() {
   Edit3->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit2KeyPress(sender, key); };
   Edit4->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit4KeyPress(sender, key); };
 
-  QWidget* const order[] = {Edit1,        Edit2,        Edit3,        BitBtn1,      Edit4,
-                            BitBtn2,      RadioButton1, RadioButton2, RadioButton3, RadioButton4,
-                            RadioButton5, RadioButton6, RadioButton7, BitBtn3};
-  for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+  SetTabChain({Edit1, Edit2, Edit3, BitBtn1, Edit4, BitBtn2, RadioButton1, RadioButton2,
+               RadioButton3, RadioButton4, RadioButton5, RadioButton6, RadioButton7, BitBtn3});
 }
 
 char16_t TForm1::SeparatorKey(const TEdit* edit, bool allowed) const {

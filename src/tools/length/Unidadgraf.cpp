@@ -110,13 +110,8 @@ TFormGraf::TFormGraf(QWidget* owner) : TForm(owner, QStringLiteral("FormGraf")) 
       new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
   BitBtn1->setGeometry(434, 172, 83, 27);
 
-  QWidget* previous = Edits[1];
-  for (int n = 2; n <= 7; ++n) {
-    setTabOrder(previous, Edits[n]);
-    previous = Edits[n];
-  }
-  setTabOrder(previous, BitBtn1);
-  setTabOrder(BitBtn1, TrackBar1);
+  QList<QWidget*> chain(std::begin(Edits) + 1, std::begin(Edits) + 8);
+  SetTabChain(chain << BitBtn1 << TrackBar1);
 
   ActiveEdit = Edits[kHub];
 }

@@ -129,12 +129,9 @@ void TFormPie::BuildControls() {
     edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit3KeyPress(sender, key); };
   }
 
-  QWidget* const order[] = {Edit2,           Edit3,           Edit4,          Edit5,
-                            BitBtn1,         BitBtn2,         Edit1,          RadioButton[9],
-                            RadioButton[10], RadioButton[11], RadioButton[1], RadioButton[2],
-                            RadioButton[3],  RadioButton[4],  RadioButton[5], RadioButton[6],
-                            RadioButton[7],  RadioButton[8],  BitBtn3};
-  for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+  SetTabChain({Edit2, Edit3, Edit4, Edit5, BitBtn1, BitBtn2, Edit1, RadioButton[9], RadioButton[10],
+               RadioButton[11], RadioButton[1], RadioButton[2], RadioButton[3], RadioButton[4],
+               RadioButton[5], RadioButton[6], RadioButton[7], RadioButton[8], BitBtn3});
 }
 
 void TFormPie::BuildFeetPanel() {

@@ -103,12 +103,8 @@ TFormCaudal::TFormCaudal(QWidget* owner) : TForm(owner, QStringLiteral("FormCaud
   SetCancelButton(BitBtn1);
   BitBtn1->setGeometry(510, 396, 83, 27);
 
-  QWidget* previous = Edits[1];
-  for (int n = 2; n <= kEditBound; ++n) {
-    setTabOrder(previous, Edits[n]);
-    previous = Edits[n];
-  }
-  setTabOrder(previous, BitBtn1);
+  QList<QWidget*> chain(std::begin(Edits) + 1, std::begin(Edits) + kEditBound + 1);
+  SetTabChain(chain << BitBtn1);
 
   ActiveEdit = Edits[1];
 }

@@ -44,9 +44,8 @@ struct RowEdit {
   const char* symbol;
   const char* spoken;  // what a screen reader calls the edit, whose symbol stands after it
 };
-constexpr RowEdit kRow[] = {{8, 312, 57, "°", "grados"},
-                            {9, 384, 25, "'", "minutos"},
-                            {10, 420, 33, "''", "segundos"}};
+constexpr RowEdit kRow[] = {
+    {8, 312, 57, "°", "grados"}, {9, 384, 25, "'", "minutos"}, {10, 420, 33, "''", "segundos"}};
 constexpr int kRowY = 136;
 
 const QColor kNavy(0x00, 0x00, 0x80);
@@ -125,13 +124,8 @@ TFormAngulo::TFormAngulo(QWidget* owner) : TForm(owner, QStringLiteral("FormAngu
   BitBtn1->setGeometry(380, 218, 83, 27);
 
   // Edit1 to Edit7, the button, then the row.
-  QWidget* previous = Edits[1];
-  for (QWidget* next :
-       std::initializer_list<QWidget*>{Edits[2], Edits[3], Edits[4], Edits[5], Edits[6], Edits[7],
-                                       BitBtn1, Edits[8], Edits[9], Edits[10]}) {
-    setTabOrder(previous, next);
-    previous = next;
-  }
+  SetTabChain({Edits[1], Edits[2], Edits[3], Edits[4], Edits[5], Edits[6], Edits[7], BitBtn1,
+               Edits[8], Edits[9], Edits[10]});
 
   ActiveEdit = Edits[kRadian];
 }

@@ -99,13 +99,8 @@ TFormDensidad::TFormDensidad(QWidget* owner) : TForm(owner, QStringLiteral("Form
   BitBtn1->setGeometry(496, 292, 83, 27);
 
   // Edit1 to Edit14, the button, Edit15 last.
-  QWidget* previous = Edits[1];
-  for (int n = 2; n <= 14; ++n) {
-    setTabOrder(previous, Edits[n]);
-    previous = Edits[n];
-  }
-  setTabOrder(previous, BitBtn1);
-  setTabOrder(BitBtn1, Edits[15]);
+  QList<QWidget*> chain(std::begin(Edits) + 1, std::begin(Edits) + 15);
+  SetTabChain(chain << BitBtn1 << Edits[15]);
 
   ActiveEdit = Edits[1];
 }

@@ -119,12 +119,8 @@ TFormPotencia::TFormPotencia(QWidget* owner) : TForm(owner, QStringLiteral("Form
       new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
   BitBtn1->setGeometry(628, 316, 83, 27);
 
-  QWidget* previous = Edits[1];
-  for (int n = 2; n <= kEditBound; ++n) {
-    setTabOrder(previous, Edits[n]);
-    previous = Edits[n];
-  }
-  setTabOrder(previous, BitBtn1);
+  QList<QWidget*> chain(std::begin(Edits) + 1, std::begin(Edits) + kEditBound + 1);
+  SetTabChain(chain << BitBtn1);
 
   ActiveEdit = Edits[1];
 }

@@ -172,12 +172,9 @@ TFormPresion::TFormPresion(QWidget* owner) : TForm(owner, QStringLiteral("FormPr
   BitBtn1->setGeometry(562, 282, 83, 27);
 
   // Edit1 to Edit5, Edit15, Edit6 to Edit14, the button.
-  QWidget* previous = Edits[1];
-  for (int n : {2, 3, 4, 5, 15, 6, 7, 8, 9, 10, 11, 12, 13, 14}) {
-    setTabOrder(previous, Edits[n]);
-    previous = Edits[n];
-  }
-  setTabOrder(previous, BitBtn1);
+  QList<QWidget*> chain;
+  for (int n : {1, 2, 3, 4, 5, 15, 6, 7, 8, 9, 10, 11, 12, 13, 14}) chain << Edits[n];
+  SetTabChain(chain << BitBtn1);
 
   ActiveEdit = Edits[kAtm];
 }

@@ -93,12 +93,8 @@ TFormTiempo::TFormTiempo(QWidget* owner) : TForm(owner, QStringLiteral("FormTiem
       new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
   BitBtn1->setGeometry(628, 300, 83, 27);
 
-  QWidget* previous = Edits[1];
-  for (int n = 2; n <= kEdits; ++n) {
-    setTabOrder(previous, Edits[n]);
-    previous = Edits[n];
-  }
-  setTabOrder(previous, BitBtn1);
+  QList<QWidget*> chain(std::begin(Edits) + 1, std::begin(Edits) + kEdits + 1);
+  SetTabChain(chain << BitBtn1);
 
   ActiveEdit = Edits[1];
 }

@@ -42,8 +42,8 @@ TEST_F(FeltTemperature, TheNoteStaysUntilTheMouseReachesAnotherHint) {
   EXPECT_TRUE(Status().startsWith("Efectos variables"));
   platform::SendMouseMove(form->Panel1);
   EXPECT_EQ(Status(), "Categoría del peligro");
-  // The sentence's frame has a hint of its own, the sentence another.
-  platform::SendMouseMove(form->Label15->parentWidget(), {2, 2});
+  // The sentence's frame has a hint of its own (on its bevel), the sentence another.
+  platform::SendMouseMove(form->Label15->parentWidget(), {0, 30});
   EXPECT_EQ(Status(), "Síndrome provocado");
   platform::SendMouseMove(form->Label15);
   EXPECT_EQ(Status(), "Síndrome provocado por el calor");

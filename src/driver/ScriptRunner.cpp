@@ -1,11 +1,9 @@
 #include "driver/ScriptRunner.h"
 
-#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -19,6 +17,7 @@
 
 #include "app/Unidadpresentacion.h"
 #include "driver/Readout.h"
+#include "driver/WindowInput.h"
 #include "platform/Edit.h"
 #include "platform/Host.h"
 #include "platform/Input.h"
@@ -154,30 +153,15 @@ void ScriptRunner::FocusAsClick(QWidget* control) {
       control->isAncestorOf(QApplication::focusWidget()))
     return;
   if (qobject_cast<QLineEdit*>(control)) {
-    platform::SendMouseClick(control);  // also places the caret where the click is
+    ClickOn(control);  // also places the caret where the click is
   } else {
     control->setFocus(Qt::MouseFocusReason);
   }
 }
 
-void ScriptRunner::ClickAt(QWidget* control, QPoint at) {
-  // A list or a grid takes its clicks in its viewport.
-  if (auto* area = qobject_cast<QAbstractScrollArea*>(control)) {
-    const QPoint local = at.isNull() ? control->rect().center() : at;
-    QWidget* viewport = area->viewport();
-    const QPoint inside = viewport->mapFrom(control, local);
-    if (viewport->rect().contains(inside)) {
-      platform::SendMouseClick(viewport, inside);
-      return;
-    }
-    // A grid's title row that stays in view is a widget of its own.
-    QWidget* child = control->childAt(local);
-    if (child && child != viewport) {
-      platform::SendMouseClick(child, child->mapFrom(control, local));
-      return;
-    }
-  }
-  platform::SendMouseClick(control, at);
+QWidget* ScriptRunner::KeyWindow() const {
+  if (QWidget* popup = QApplication::activePopupWidget()) return popup;
+  return ActiveWindow();
 }
 
 void ScriptRunner::Execute(const QString& line) {
@@ -208,8 +192,7 @@ void ScriptRunner::Execute(const QString& line) {
     QWidget* control = Control(name);
     FocusAsClick(control);
     for (const QChar c : text) {
-      QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : control;
-      platform::SendKeyStroke(target, platform::keys::Character(c));
+      StrokeInto(KeyWindow(), platform::keys::Character(c));
       Settle();
     }
   } else if (command == QLatin1String("key")) {
@@ -217,8 +200,7 @@ void ScriptRunner::Execute(const QString& line) {
     platform::KeyStroke stroke;
     if (!ParseKey(text, &stroke)) Fail(QStringLiteral("unknown key '%1'").arg(text));
     FocusAsClick(control);
-    platform::SendKeyStroke(QApplication::focusWidget() ? QApplication::focusWidget() : control,
-                            stroke);
+    StrokeInto(KeyWindow(), stroke);
   } else if (command == QLatin1String("paste")) {
     auto* edit = qobject_cast<QLineEdit*>(Control(name));
     if (!edit) Fail(QStringLiteral("'%1' is not an edit").arg(name));
@@ -235,23 +217,17 @@ void ScriptRunner::Execute(const QString& line) {
   } else if (command == QLatin1String("focus")) {
     FocusAsClick(Control(rest));
   } else if (command == QLatin1String("click")) {
-    ClickAt(Control(rest), QPoint());
+    ClickOn(Control(rest));
   } else if (command == QLatin1String("clickat")) {
     const auto [x, y] = Split(text);
     bool okX = false, okY = false;
     const QPoint at(x.toInt(&okX), y.toInt(&okY));
     if (!okX || !okY) Fail(QStringLiteral("clickat takes a control and two numbers"));
-    ClickAt(Control(name), at);
+    ClickOn(Control(name), at);
   } else if (command == QLatin1String("rightclick")) {
-    QWidget* control = Control(rest);
-    if (!control->hasFocus() && (control->focusPolicy() & Qt::ClickFocus)) {
-      control->setFocus(Qt::OtherFocusReason);
-    }
-    const QPoint at = control->rect().center();
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at, control->mapToGlobal(at));
-    QCoreApplication::sendEvent(control, &event);
+    ClickOn(Control(rest), QPoint(), Qt::RightButton);
   } else if (command == QLatin1String("hover")) {
-    platform::SendMouseMove(Control(rest));
+    MoveOver(Control(rest));
   } else if (command == QLatin1String("menu")) {
     auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     if (!popup) Fail(QStringLiteral("no pop-up menu is open"));
@@ -269,8 +245,7 @@ void ScriptRunner::Execute(const QString& line) {
     }
     if (!chosen->isEnabled()) Fail(QStringLiteral("'%1' is disabled").arg(rest));
     popup->setActiveAction(chosen);
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-    QCoreApplication::sendEvent(popup, &press);
+    StrokeInto(popup, platform::keys::Character(u'\r'));
   } else if (command == QLatin1String("tab")) {
     // A tab in view first; else one on a page of another tab control, whose tabs are then
     // chosen from the outermost in, as a user reaches it.
@@ -320,7 +295,7 @@ void ScriptRunner::Execute(const QString& line) {
       }
       if (!index.isValid()) Fail(QStringLiteral("no item '%1'").arg(text));
       view->scrollTo(index);
-      platform::SendMouseClick(view->viewport(), view->visualRect(index).center());
+      ClickOn(view->viewport(), view->visualRect(index).center());
     } else {
       Fail(QStringLiteral("'%1' is not a list").arg(name));
     }
@@ -336,12 +311,12 @@ void ScriptRunner::Execute(const QString& line) {
     const QModelIndex index = grid->model()->index(row, col);
     if (!index.isValid()) Fail(QStringLiteral("no cell %1,%2").arg(col).arg(row));
     grid->scrollTo(index);
-    platform::SendMouseClick(grid->viewport(), grid->visualRect(index).center());
+    ClickOn(grid->viewport(), grid->visualRect(index).center());
     grid->edit(index);
     Settle();
     if (auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget())) editor->selectAll();
     for (const QChar c : typed) {
-      platform::SendKeyStroke(QApplication::focusWidget(), platform::keys::Character(c));
+      StrokeInto(KeyWindow(), platform::keys::Character(c));
       Settle();
     }
   } else if (command == QLatin1String("answer")) {

@@ -3,7 +3,6 @@
 // after the program has become idle: pending events, timers and simulated keys processed.
 
 #include <QObject>
-#include <QPoint>
 #include <QStringList>
 #include <functional>
 #include <vector>
@@ -37,7 +36,8 @@ class ScriptRunner : public QObject {
   void Execute(const QString& line);
   QWidget* Control(const QString& name) const;
   void FocusAsClick(QWidget* control);
-  void ClickAt(QWidget* control, QPoint at);
+  // The window that the keyboard reaches: an open pop-up menu, else the active window.
+  QWidget* KeyWindow() const;
 
   QStringList lines_;
   int index_ = 0;

@@ -14,6 +14,8 @@ TLabel::TLabel(QWidget* parent, const QString& name, const QString& caption)
     : QLabel(caption, parent) {
   setObjectName(name);
   setTextFormat(Qt::PlainText);
+  // The mouse moving over a label is an event even with no button down.
+  setMouseTracking(true);
 }
 
 void TLabel::SetFontColor(const QColor& color) {

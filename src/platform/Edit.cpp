@@ -34,6 +34,8 @@ TEdit::TEdit(QWidget* parent, const QString& name, const QString& initialText) :
   setCursorPosition(0);
   setAcceptDrops(false);
   setDragEnabled(false);
+  // The mouse moving over an edit is an event even with no button down.
+  setMouseTracking(true);
   // Every path of ours holds Qt's signals back; this only sees changes made elsewhere
   // (accessibility tools, for example) and reports them like the user's.
   connect(this, &QLineEdit::textChanged, this,

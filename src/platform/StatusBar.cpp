@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QMouseEvent>
 #include <QVariant>
 
 #include "platform/Controls.h"
@@ -21,6 +22,12 @@ class HintWatcher : public QObject {
     auto* widget = static_cast<QWidget*>(receiver);
     auto* bar = widget->window()->findChild<TStatusBar*>();
     if (!bar || !bar->AutoHint) return false;
+    // A move that a control does not take goes on to its parents: the hint is the one of the
+    // control under the pointer, whichever of them this is.
+    QWidget* top = widget->window();
+    const QPoint at = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+    QWidget* under = top->childAt(top->mapFromGlobal(at));
+    if (under && widget->isAncestorOf(under)) widget = under;
     QString hint;
     for (const QWidget* w = widget; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
       hint = platform::Hint(w);

@@ -171,13 +171,13 @@ TEST_F(ShellMain, CalculatorHiddenWithoutOneRaisedWhenRunningStartedOtherwise) {
   window->RunCalculator();
   EXPECT_TRUE(host.programs.empty());
 
-  host.programsOnPath = {{QStringLiteral("kcalc"), QStringLiteral("/opt/kde/bin/kcalc")}};
+  host.programsOnPath = {{QStringLiteral("kcalc"), QStringLiteral("/usr/local/bin/kcalc")}};
   Open();
   EXPECT_TRUE(window->MenuItem(QStringLiteral("Calculadora1"))->isVisible());
   EXPECT_TRUE(
       window->PopupMenu()->findChild<QAction*>(QStringLiteral("Calculadora2"))->isVisible());
   window->MenuItem(QStringLiteral("Calculadora1"))->trigger();
-  EXPECT_EQ(host.programs, std::vector<QString>{QStringLiteral("/opt/kde/bin/kcalc")});
+  EXPECT_EQ(host.programs, std::vector<QString>{QStringLiteral("/usr/local/bin/kcalc")});
 
   host.windowTitles = {QStringLiteral("Calculadora - 2"), QStringLiteral("Calculadora")};
   window->PopupMenu()->findChild<QAction*>(QStringLiteral("Calculadora2"))->trigger();

@@ -15,7 +15,7 @@ machine='(^|[^[:alnum:]_.$~/-])/(home|root|tmp|work|mnt|media|srv|opt|var/tmp|ru
 found=$(
   while IFS= read -r file; do
     [ -f "$file" ] || continue
-    grep -nHE -- "$machine" "$file" | grep -vE ':[0-9]+:.*/tmp/\.X(11-unix|[0-9$])'
+    grep -nHE -- "$machine" "$file" | grep -vE ':[0-9]+:.*[/]tmp[/][.]X(11-unix|[0-9$])'
     grep -nHF -- "$here" "$file"
   done <<<"$files" | sort -u
 )

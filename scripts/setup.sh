@@ -1,19 +1,37 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that Tarvel needs to build, test and run, but only those
-# that are missing: when everything is there it costs one dpkg-query call.
-#   setup.sh           what building, testing and running need
+# Installs the Debian packages that Tarvel needs, but only those that are missing: when
+# everything is there it costs one dpkg-query call.
+#   setup.sh run       what building and running the program need (make run)
+#   setup.sh test      and what the tests need: GoogleTest, the benchmark library, the
+#                      compilers of the sanitizer and fuzz builds, Xvfb with a window manager
+#                      and xdotool for the desktop checks, the compiler cache (make test)
 #   setup.sh package   and what building and checking the Debian package needs
+# With no argument: test.
 set -euo pipefail
+
+part=${1:-test}
+case "$part" in
+  run | test | package) ;;
+  *)
+    echo "usage: setup.sh [run|test|package]" >&2
+    exit 2
+    ;;
+esac
 
 packages=(
   g++ make cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools
   libqt6webenginecore6-bin qt6-qpa-plugins qt6-translations-l10n libgl-dev libxcb1-dev
-  libgtest-dev libgmock-dev googletest libbenchmark-dev
-  clang libclang-rt-14-dev
-  xvfb xauth x11-utils libxcb-damage0-dev fonts-liberation fonts-liberation2
+  fonts-liberation fonts-liberation2
 )
-if [ "${1:-}" = package ]; then
+if [ "$part" != run ]; then
+  packages+=(
+    libgtest-dev libgmock-dev googletest libbenchmark-dev ccache
+    clang libclang-rt-14-dev
+    xvfb xauth x11-utils x11-apps netpbm openbox xdotool libxcb-damage0-dev
+  )
+fi
+if [ "$part" = package ]; then
   packages+=(dpkg-dev file lintian desktop-file-utils appstream)
 fi
 

@@ -33,9 +33,9 @@ std::string Below1000(int n) {
   };
   auto twoDigits = [&](int m) -> std::string {
     if (m < 16) return kLearnt[m];
-    if (m < 20) return "dieci" + stressed(m - 10);
+    if (m < 20) return std::string("dieci").append(stressed(m - 10));
     if (m == 20) return "veinte";
-    if (m < 30) return "veinti" + stressed(m - 20);
+    if (m < 30) return std::string("veinti").append(stressed(m - 20));
     if (m % 10 == 0) return kTens[m / 10];
     return std::string(kTens[m / 10]) + " y " + kLearnt[m % 10];
   };
@@ -64,7 +64,10 @@ std::string Spanish(int n) {
   std::string words;
   if (thousands == 1) words = "mil";
   if (thousands > 1) words = BeforeThousand(Below1000(thousands)) + " mil";
-  if (rest != 0) words += (words.empty() ? "" : " ") + Below1000(rest);
+  if (rest != 0) {
+    if (!words.empty()) words += ' ';
+    words += Below1000(rest);
+  }
   return words;
 }
 

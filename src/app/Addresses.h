@@ -17,5 +17,5 @@ inline constexpr const char* kSampleEmailHint = "ventas@su-empresa.com";
 // The about box's credit for the old Andalusian measures, and where and when they were put
 // together.
 inline constexpr const char* kAndalusianCredit =
-    "Medidas antiguas de Andalucía: equivalencias tal como las publica su fuente.";
+    "Medidas antiguas de Andalucía: equivalencias según las publica su fuente.";
 inline constexpr const char* kAndalusianCreditPlace = "Sevilla, noviembre de 2002";

@@ -188,7 +188,7 @@ TEST_F(ShellFixture, AboutBoxLinksAndColours) {
   EXPECT_EQ(about.findChild<TLabel*>(QStringLiteral("Label8"))->text(),
             QStringLiteral("Versión 2.5"));
   EXPECT_EQ(about.findChild<TLabel*>(QStringLiteral("Label10"))->text(),
-            QStringLiteral("(lugar y fecha por confirmar)"));
+            QStringLiteral("Sevilla, noviembre de 2002"));
   auto* maker = about.findChild<TLabel*>(QStringLiteral("Label6"));
   EXPECT_EQ(maker->FontColor(), QColor(0, 0, 255));
   EXPECT_FALSE(maker->font().underline());

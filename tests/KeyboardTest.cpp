@@ -119,6 +119,7 @@ TEST_F(Keyboard, CtrlTabLeavesACellBeingEdited) {
   FocusByTab(grid);
   Press(Qt::Key_5);
   ASSERT_TRUE(grid->InplaceEditor());
+  EXPECT_FALSE(grid->InplaceEditor()->accessibleName().isEmpty());
   Press(Qt::Key_Tab, Qt::ControlModifier);
   QWidget* focus = QApplication::focusWidget();
   ASSERT_TRUE(focus);

@@ -47,6 +47,12 @@ class GridDelegate : public QStyledItemDelegate {
     editor->OnChange = [grid, col, row](TEdit* sender) {
       grid->EditorChanged(col, row, sender->Text());
     };
+    // A screen reader reads the cell being edited by the headings of its column and row.
+    QStringList headings;
+    if (grid->FixedRows() > 0) headings << grid->Cell(col, 0).simplified();
+    if (col > 0) headings << grid->Cell(0, row).simplified();
+    headings.removeAll(QString());
+    editor->setAccessibleName(headings.join(QStringLiteral(", ")));
     grid->EditorOpened(editor, col, row);
     return editor;
   }

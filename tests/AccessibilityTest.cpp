@@ -3,13 +3,11 @@
 // window shows an icon.
 #include <QAbstractButton>
 #include <QAbstractItemView>
-#include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <memory>
@@ -21,9 +19,6 @@
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 #include "platform/Form.h"
-#include "platform/Grid.h"
-#include "platform/Input.h"
-#include "platform/Panels.h"
 
 namespace {
 
@@ -158,6 +153,30 @@ TEST_F(Accessibility, TheControlWithTheFocusLooksFocused) {
     ASSERT_TRUE(control->hasFocus()) << name;
     EXPECT_NE(control->grab().toImage(), unfocused) << name << " shows no focus";
   }
+}
+
+TEST_F(Accessibility, ACellOfPanelsIsReadWithItsHeadingsAndShowsTheFocus) {
+  QWidget owner;
+  std::unique_ptr<TForm> form(FindMenuRow(QStringLiteral("Zapatos2"))->opens(&owner));
+  user::Show(form.get());
+  auto* cell = form->Find<QWidget>(QStringLiteral("Panel11"));
+  ASSERT_TRUE(cell);
+  EXPECT_EQ(AccessibleName(cell), QStringLiteral("5 1/2, De Mujeres, 36"));
+  const QImage unfocused = cell->grab().toImage();
+  TabInto(cell);
+  ASSERT_TRUE(cell->hasFocus());
+  EXPECT_NE(cell->grab().toImage(), unfocused) << "the cell shows no focus";
+}
+
+TEST_F(Accessibility, ADropDownIsReadByItsLabelAndItsChoice) {
+  QWidget owner;
+  std::unique_ptr<TForm> form(FindMenuRow(QStringLiteral("Basedenumeracin2"))->opens(&owner));
+  user::Show(form.get());
+  QAccessibleInterface* face =
+      QAccessible::queryAccessibleInterface(form->Find<QComboBox>(QStringLiteral("ComboBox2")));
+  ASSERT_TRUE(face);
+  EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Equivale a: Base:"));
+  EXPECT_EQ(face->text(QAccessible::Value), QStringLiteral("10"));
 }
 
 }  // namespace

@@ -4,7 +4,8 @@
 #   setup.sh run       what building and running the program need (make run)
 #   setup.sh test      and what the tests need: GoogleTest, the benchmark library, the
 #                      compilers of the sanitizer and fuzz builds, Xvfb with a window manager
-#                      and xdotool for the desktop checks, the compiler cache (make test)
+#                      and xdotool for the desktop checks, the accessibility bus, the
+#                      compiler cache (make test)
 #   setup.sh package   and what building and checking the Debian package needs
 # With no argument: test.
 set -euo pipefail
@@ -29,6 +30,8 @@ if [ "$part" != run ]; then
     libgtest-dev libgmock-dev googletest libbenchmark-dev ccache
     clang libclang-rt-14-dev
     xvfb xauth x11-utils x11-apps netpbm openbox xdotool libxcb-damage0-dev
+    # the accessibility bus: a D-Bus session, the AT-SPI registry and its Python client
+    dbus-bin at-spi2-core python3-pyatspi
   )
 fi
 if [ "$part" = package ]; then

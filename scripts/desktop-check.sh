@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 build=$(realpath "${1:-build}")
 program=$build/tarvel
 [ -x "$program" ] || { echo "desktop-check: missing $program: build first" >&2; exit 2; }
-for tool in Xvfb openbox xdotool xwd xwdtopnm pnmtopng; do
+for tool in Xvfb openbox xprop xdotool xwd xwdtopnm pnmtopng; do
   command -v "$tool" >/dev/null || { echo "desktop-check: $tool is missing (scripts/setup.sh test)" >&2; exit 2; }
 done
 
@@ -41,6 +41,11 @@ unset WAYLAND_DISPLAY QT_QPA_PLATFORMTHEME
 
 openbox >"$work/openbox.log" 2>&1 &
 pids+=($!)
+# The program starts once the window manager manages the screen.
+for _ in $(seq 300); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.1
+done
 "$program" >"$work/tarvel.log" 2>&1 &
 pids+=($!)
 
@@ -53,13 +58,15 @@ window() {
     if [ "$want" = gone ] && [ -z "$id" ]; then return 0; fi
     sleep 0.2
   done
-  echo "desktop-check: the window '$title' is not $want" >&2
+  echo "desktop-check: the window '$title' is not $want; the program said:" >&2
+  cat "$work/tarvel.log" >&2
   return 1
 }
 keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
 
 main=$(window " - Tarvel - Unidades de pesas y medidas")
-xdotool windowactivate --sync "$main"
+# The window manager may not take the request while it is still placing the window.
+for _ in $(seq 20); do xdotool windowactivate --sync "$main" 2>/dev/null && break; sleep 0.3; done
 sleep 0.3
 # Archivo (Alt+A), on to "Unidades de medida", into "Numeración", down to "A letras".
 keys alt+a Right Right Down Down Down Return

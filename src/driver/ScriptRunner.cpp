@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPainter>
+#include <QPixmap>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -410,8 +412,14 @@ void ScriptRunner::Execute(const QString& line) {
   } else if (command == QLatin1String("echo")) {
     Print(rest);
   } else if (command == QLatin1String("snapshot")) {
-    if (!ActiveWindow()->grab().save(rest, "PNG"))
-      Fail(QStringLiteral("cannot write %1").arg(rest));
+    QWidget* window = ActiveWindow();
+    QPixmap picture = window->grab();
+    // An open pop-up menu is drawn over the window, where it stands.
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+      QPainter painter(&picture);
+      painter.drawPixmap(popup->geometry().topLeft() - window->geometry().topLeft(), popup->grab());
+    }
+    if (!picture.save(rest, "PNG")) Fail(QStringLiteral("cannot write %1").arg(rest));
   } else {
     Fail(QStringLiteral("unknown command '%1'").arg(command));
   }

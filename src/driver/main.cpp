@@ -32,7 +32,8 @@
 //   status                   prints "status = TEXT", the status bar's panels
 //   focused                  prints the name of the widget that has the focus
 //   echo TEXT                prints TEXT
-//   snapshot FILE            saves a picture of the active window (PNG)
+//   snapshot FILE            saves a picture of the active window (PNG), with the open
+//                            pop-up menu drawn over it
 //
 // Message boxes print as "box CAPTION | TEXT | ICON | BUTTONS -> ANSWER", the shell's open as
 // "shell TARGET", the program's clipboard writes as "clipboard TEXT". An unknown command or

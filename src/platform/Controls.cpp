@@ -118,6 +118,17 @@ std::vector<TLabel*> AttachLabelPieces(QWidget* edit, const std::vector<LabelPie
                        edit->height());
     right -= label->width();
   }
+  // The caption as it reads, a raised piece as raised characters ("metro cúbico [m³]"): the
+  // edit's name for assistive technology and for whatever copies it.
+  static const QString kRaised = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
+  QString reading;
+  for (const LabelPiece& piece : pieces) {
+    for (const QChar c : piece.caption) {
+      const bool raise = piece.rise > 0 && c >= u'0' && c <= u'9';
+      reading += raise ? kRaised[c.unicode() - u'0'] : c;
+    }
+  }
+  edit->setAccessibleName(platform::PlainCaption(reading));
   return labels;
 }
 

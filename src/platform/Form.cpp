@@ -7,6 +7,7 @@
 #include <QScreen>
 
 #include "platform/Accessibility.h"
+#include "platform/CopyAll.h"
 #include "platform/Edit.h"
 #include "platform/Input.h"
 #include "platform/Messages.h"
@@ -71,6 +72,7 @@ TForm::TForm(QWidget* owner, const QString& name) : QDialog(owner) {
   setModal(true);
   SetBorder(Border::Single);
   InstallKeyPreview();
+  platform::EnableCopyAllKey();
 }
 
 int TForm::ShowModal() { return exec(); }

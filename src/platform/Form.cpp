@@ -10,6 +10,7 @@
 #include "platform/Edit.h"
 #include "platform/Input.h"
 #include "platform/Messages.h"
+#include "platform/Readable.h"
 
 namespace {
 
@@ -71,6 +72,7 @@ TForm::TForm(QWidget* owner, const QString& name) : QDialog(owner) {
   setModal(true);
   SetBorder(Border::Single);
   InstallKeyPreview();
+  platform::KeepReadable(this);
 }
 
 int TForm::ShowModal() { return exec(); }

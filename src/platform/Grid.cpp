@@ -7,10 +7,12 @@
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 
 #include "platform/Edit.h"
 #include "platform/Input.h"
 #include "platform/Messages.h"
+#include "platform/Readable.h"
 
 // The grid's cells: fixed ones painted in the fixed colour, editable ones edited in a TEdit
 // whose keys and changes go to the grid.
@@ -73,7 +75,8 @@ class GridDelegate : public QStyledItemDelegate {
     painter->save();
     painter->fillRect(option.rect, grid_->FixedColor());
     painter->setFont(fitted.font);
-    painter->setPen(grid_->palette().color(QPalette::Active, QPalette::WindowText));
+    painter->setPen(platform::TextColor(
+        grid_, grid_->palette().color(QPalette::Active, QPalette::WindowText), grid_->FixedColor()));
     painter->drawText(option.rect.adjusted(3, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
     painter->restore();
   }
@@ -98,7 +101,8 @@ class FixedRowHeader : public QHeaderView {
     if (grid_->DrawCell(painter, col, 0, rect, TStringGrid::Fixed)) return;
     painter->save();
     painter->fillRect(rect, grid_->FixedColor());
-    painter->setPen(grid_->palette().color(QPalette::Active, QPalette::WindowText));
+    painter->setPen(platform::TextColor(
+        grid_, grid_->palette().color(QPalette::Active, QPalette::WindowText), grid_->FixedColor()));
     painter->drawText(rect.adjusted(3, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,
                       grid_->Cell(col, 0));
     painter->restore();
@@ -328,6 +332,21 @@ bool TStringGrid::eventFilter(QObject* watched, QEvent* event) {
   if (watched == viewport() &&
       (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)) {
     Mouse(viewport(), event);
+  }
+  // A cell whose text may not show whole (a window may draw it bold or italic) shows it as
+  // its tool tip.
+  if (watched == viewport() && event->type() == QEvent::ToolTip) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex index = indexAt(help->pos());
+    const QString text = index.isValid() ? Cell(index.column(), index.row()) : QString();
+    QFont widest = font();
+    widest.setBold(true);
+    widest.setItalic(true);
+    const QRect cell = visualRect(index);
+    if (!text.isEmpty() && QFontMetrics(widest).horizontalAdvance(text) > cell.width() - 6) {
+      QToolTip::showText(help->globalPos(), text, viewport(), cell);
+      return true;
+    }
   }
   return QTableWidget::eventFilter(watched, event);
 }

@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "platform/Messages.h"
+#include "platform/Readable.h"
 
 TPanel::TPanel(QWidget* parent, const QString& name, const QString& caption)
     : QFrame(parent), caption_(caption) {
@@ -37,6 +38,7 @@ void TPanel::SetColor(const QColor& color) {
   QPalette p = palette();
   p.setColor(QPalette::Window, color);
   setPalette(p);
+  platform::FitColors(this);
 }
 
 QColor TPanel::FontColor() const { return palette().color(QPalette::WindowText); }
@@ -45,6 +47,7 @@ void TPanel::SetFontColor(const QColor& color) {
   QPalette p = palette();
   p.setColor(QPalette::WindowText, color);
   setPalette(p);
+  platform::FitColors(this);
 }
 
 void TPanel::SetBold(bool bold) {

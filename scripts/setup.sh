@@ -12,6 +12,9 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth x11-utils libxcb-damage0-dev fonts-liberation fonts-liberation2
+  # Tests only: a headless Wayland compositor, and Qt's Wayland plugin, which the package
+  # recommends.
+  weston qt6-wayland
 )
 if [ "${1:-}" = package ]; then
   packages+=(dpkg-dev file lintian desktop-file-utils appstream)

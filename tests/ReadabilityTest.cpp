@@ -16,6 +16,8 @@
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolTip>
+#include <QHelpEvent>
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -399,6 +401,61 @@ TEST_F(Readability, ADesktopFontSetAfterStartLeavesTheLayoutsWhole) {
     check(form.get());
   }
   EXPECT_GT(labels, 300);
+}
+
+// Sunken and raised frames are closed on every side: their edges stand out from the
+// window colour beside them, the light edges included.
+TEST_F(Readability, FrameEdgesShowOnTheWindowColour) {
+  QWidget owner;
+  int frames = 0;
+  for (int i = 0; i < kMenuRowCount; ++i) {
+    if (!kMenu[i].opens) continue;
+    std::unique_ptr<TForm> form(kMenu[i].opens(&owner));
+    user::Show(form.get());
+    const QImage image = form->grab().toImage();
+    for (QFrame* frame : form->findChildren<QFrame*>()) {
+      if (!frame->isVisibleTo(form.get()) || frame->frameShadow() == QFrame::Plain ||
+          (frame->frameShape() != QFrame::Panel && frame->frameShape() != QFrame::Box))
+        continue;
+      ++frames;
+      const QRect r(frame->mapTo(form.get(), QPoint()), frame->size());
+      const QColor beside = platform::BackgroundBehind(frame->parentWidget());
+      for (const QPoint& edge : {QPoint(r.center().x(), r.top()), QPoint(r.left(), r.center().y()),
+                                 QPoint(r.center().x(), r.bottom()), QPoint(r.right(), r.center().y())}) {
+        EXPECT_GE(platform::Contrast(image.pixelColor(edge), beside), 1.2)
+            << form->objectName().toStdString() << "/" << frame->objectName().toStdString()
+            << " edge at " << edge.x() << "," << edge.y();
+      }
+    }
+  }
+  EXPECT_GT(frames, 100);
+}
+
+// The name of the selected analyte, too wide for its cell in bold italic, is drawn in the
+// narrow face, and the cell shows it whole as its tool tip.
+TEST_F(Readability, ALongCellTextShowsWholeAsToolTip) {
+  QWidget owner;
+  std::unique_ptr<TForm> form(FindMenuRow(QStringLiteral("Cnicas1"))->opens(&owner));
+  user::Show(form.get());
+  auto* grid = form->findChild<TStringGrid*>(QStringLiteral("StringGrid1"));
+  ASSERT_NE(grid, nullptr);
+  int row = 1;
+  while (row < grid->RowCount() && !grid->Cell(1, row).startsWith(QLatin1String("High-density")))
+    ++row;
+  ASSERT_LT(row, grid->RowCount());
+  grid->SetRow(row);
+  user::Settle();
+  const QString whole = grid->Cell(1, row);
+  const QRect cell = grid->visualRect(grid->model()->index(row, 1));
+  QHelpEvent help(QEvent::ToolTip, cell.center(), grid->viewport()->mapToGlobal(cell.center()));
+  QApplication::sendEvent(grid->viewport(), &help);
+  EXPECT_EQ(QToolTip::text(), whole);
+  // A short one has none of its own.
+  QToolTip::hideText();
+  const QRect shortCell = grid->visualRect(grid->model()->index(1, 0));
+  QHelpEvent other(QEvent::ToolTip, shortCell.center(), grid->viewport()->mapToGlobal(shortCell.center()));
+  QApplication::sendEvent(grid->viewport(), &other);
+  EXPECT_NE(QToolTip::text(), grid->Cell(0, 1));
 }
 
 TEST(ReadableTone, SameHueReachingTheContrastOnlyWhereNeeded) {

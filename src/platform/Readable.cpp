@@ -118,8 +118,7 @@ void FitText(QWidget* widget) {
 bool HasBevel(const QWidget* widget) {
   if (qobject_cast<const QGroupBox*>(widget)) return true;
   auto* frame = qobject_cast<const QFrame*>(widget);
-  if (!frame || qobject_cast<const QAbstractItemView*>(widget) || qobject_cast<const QLabel*>(widget))
-    return false;
+  if (!frame || qobject_cast<const QAbstractItemView*>(widget)) return false;
   return frame->frameShape() != QFrame::NoFrame && frame->frameShadow() != QFrame::Plain;
 }
 

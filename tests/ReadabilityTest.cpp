@@ -273,6 +273,24 @@ std::vector<Figure> MeasureWindow(QWidget* window) {
   return measure.figures;
 }
 
+// A window of the catalogue, shown.
+std::unique_ptr<TForm> Open(const MenuRow& row, QWidget* owner) {
+  std::unique_ptr<TForm> form(row.opens(owner));
+  user::Show(form.get());
+  return form;
+}
+std::unique_ptr<TForm> Open(const char* item, QWidget* owner) {
+  return Open(*FindMenuRow(QLatin1String(item)), owner);
+}
+
+// Every window of the catalogue in turn, shown.
+void ForEachWindow(const std::function<void(TForm*)>& visit) {
+  QWidget owner;
+  for (int i = 0; i < kMenuRowCount; ++i) {
+    if (kMenu[i].opens) visit(Open(kMenu[i], &owner).get());
+  }
+}
+
 struct Survey {
   int texts = 0;
   Figure lowest{QString(), 99};
@@ -299,13 +317,7 @@ Survey SurveyAll(const char* palette) {
     user::Show(&main);
     add(main.objectName(), MeasureWindow(&main));
   }
-  QWidget owner;
-  for (int i = 0; i < kMenuRowCount; ++i) {
-    if (!kMenu[i].opens) continue;
-    std::unique_ptr<TForm> form(kMenu[i].opens(&owner));
-    user::Show(form.get());
-    add(form->objectName(), MeasureWindow(form.get()));
-  }
+  ForEachWindow([&](TForm* form) { add(form->objectName(), MeasureWindow(form)); });
   std::cout << "[" << palette << "] " << survey.texts << " texts; lowest "
             << QString::number(survey.lowest.contrast, 'f', 2).toStdString() << ":1 ("
             << survey.lowest.name.toStdString() << "); " << survey.below.size()
@@ -346,8 +358,7 @@ TEST_F(Readability, FiguresOnTheLightPalette) {
 // A window already open when the palette turns dark follows it, and back.
 TEST_F(Readability, AnOpenWindowFollowsAChangeOfPalette) {
   QWidget owner;
-  std::unique_ptr<TForm> form(FindMenuRow(QStringLiteral("Volumenycapacidad1"))->opens(&owner));
-  user::Show(form.get());
+  std::unique_ptr<TForm> form = Open("Volumenycapacidad1", &owner);
   auto* label = form->findChild<QLabel*>(QStringLiteral("Label1"));
   ASSERT_NE(label, nullptr);
   const QColor designed = label->palette().color(QPalette::Active, QPalette::WindowText);
@@ -367,15 +378,10 @@ TEST_F(Readability, ADesktopFontSetAfterStartLeavesTheLayoutsWhole) {
   auto fontOf = [](QWidget* window) {
     return window->font().family() + QStringLiteral(" %1").arg(window->font().pixelSize());
   };
-  QWidget owner;
   std::map<QString, QString> designed;
-  for (int i = 0; i < kMenuRowCount; ++i) {
-    if (!kMenu[i].opens) continue;
-    std::unique_ptr<TForm> form(kMenu[i].opens(&owner));
-    designed[form->objectName()] = fontOf(form.get());
-  }
-  std::unique_ptr<TForm> open(FindMenuRow(QStringLiteral("Volumenycapacidad1"))->opens(&owner));
-  user::Show(open.get());
+  ForEachWindow([&](TForm* form) { designed[form->objectName()] = fontOf(form); });
+  QWidget owner;
+  std::unique_ptr<TForm> open = Open("Volumenycapacidad1", &owner);
 
   QFont desktop(QStringLiteral("DejaVu Serif"));
   desktop.setPointSize(13);
@@ -394,31 +400,22 @@ TEST_F(Readability, ADesktopFontSetAfterStartLeavesTheLayoutsWhole) {
     }
   };
   check(open.get());
-  for (int i = 0; i < kMenuRowCount; ++i) {
-    if (!kMenu[i].opens) continue;
-    std::unique_ptr<TForm> form(kMenu[i].opens(&owner));
-    user::Show(form.get());
-    check(form.get());
-  }
+  ForEachWindow(check);
   EXPECT_GT(labels, 300);
 }
 
 // Sunken and raised frames are closed on every side: their edges stand out from the
 // window colour beside them, the light edges included.
 TEST_F(Readability, FrameEdgesShowOnTheWindowColour) {
-  QWidget owner;
   int frames = 0;
-  for (int i = 0; i < kMenuRowCount; ++i) {
-    if (!kMenu[i].opens) continue;
-    std::unique_ptr<TForm> form(kMenu[i].opens(&owner));
-    user::Show(form.get());
+  ForEachWindow([&](TForm* form) {
     const QImage image = form->grab().toImage();
     for (QFrame* frame : form->findChildren<QFrame*>()) {
-      if (!frame->isVisibleTo(form.get()) || frame->frameShadow() == QFrame::Plain ||
+      if (!frame->isVisibleTo(form) || frame->frameShadow() == QFrame::Plain ||
           (frame->frameShape() != QFrame::Panel && frame->frameShape() != QFrame::Box))
         continue;
       ++frames;
-      const QRect r(frame->mapTo(form.get(), QPoint()), frame->size());
+      const QRect r(frame->mapTo(form, QPoint()), frame->size());
       const QColor beside = platform::BackgroundBehind(frame->parentWidget());
       for (const QPoint& edge : {QPoint(r.center().x(), r.top()), QPoint(r.left(), r.center().y()),
                                  QPoint(r.center().x(), r.bottom()), QPoint(r.right(), r.center().y())}) {
@@ -427,7 +424,7 @@ TEST_F(Readability, FrameEdgesShowOnTheWindowColour) {
             << " edge at " << edge.x() << "," << edge.y();
       }
     }
-  }
+  });
   EXPECT_GT(frames, 100);
 }
 
@@ -435,8 +432,7 @@ TEST_F(Readability, FrameEdgesShowOnTheWindowColour) {
 // narrow face, and the cell shows it whole as its tool tip.
 TEST_F(Readability, ALongCellTextShowsWholeAsToolTip) {
   QWidget owner;
-  std::unique_ptr<TForm> form(FindMenuRow(QStringLiteral("Cnicas1"))->opens(&owner));
-  user::Show(form.get());
+  std::unique_ptr<TForm> form = Open("Cnicas1", &owner);
   auto* grid = form->findChild<TStringGrid*>(QStringLiteral("StringGrid1"));
   ASSERT_NE(grid, nullptr);
   int row = 1;

@@ -64,10 +64,8 @@ class GridDelegate : public QStyledItemDelegate {
     // A text too wide for its cell is shown in the narrow face of the font.
     QStyleOptionViewItem fitted(option);
     const QString text = index.data().toString();
-    if (option.fontMetrics.horizontalAdvance(text) > option.rect.width() - 6) {
-      fitted.font.setFamily(QStringLiteral("Liberation Sans Narrow"));
-      fitted.fontMetrics = QFontMetrics(fitted.font);
-    }
+    fitted.font = platform::FittingFont(option.font, text, option.rect.width() - 6);
+    fitted.fontMetrics = QFontMetrics(fitted.font);
     if (!grid_->IsFixed(index.column(), index.row())) {
       QStyledItemDelegate::paint(painter, fitted, index);
       return;

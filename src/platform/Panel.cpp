@@ -73,11 +73,7 @@ void TPanel::paintEvent(QPaintEvent* event) {
   const int margin = (alignment_ & Qt::AlignHCenter) ? 0 : 4;
   const QRect room = contentsRect().adjusted(margin + 1, 0, -margin - 1, 0);
   // A caption too wide for the panel is drawn in the narrow face of the font.
-  if (QFontMetrics(font()).horizontalAdvance(caption_) > room.width()) {
-    QFont narrow = font();
-    narrow.setFamily(QStringLiteral("Liberation Sans Narrow"));
-    painter.setFont(narrow);
-  }
+  painter.setFont(platform::FittingFont(font(), caption_, room.width()));
   painter.drawText(room, alignment_ | Qt::AlignVCenter, caption_);
 }
 

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QImage>
@@ -270,6 +271,13 @@ void SetDesignedFont(const QFont& font) {
   whole.setResolveMask(QFont::AllPropertiesResolved);
   Designed() = whole;
   QApplication::setFont(whole);
+}
+
+QFont FittingFont(const QFont& font, const QString& text, int width) {
+  if (QFontMetrics(font).horizontalAdvance(text) <= width) return font;
+  QFont narrow = font;
+  narrow.setFamily(QStringLiteral("Liberation Sans Narrow"));
+  return narrow;
 }
 
 QFont DesignedFont() { return Designed() ? *Designed() : QApplication::font(); }

@@ -17,6 +17,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QString>
 
 class QPalette;
 class QWidget;
@@ -51,6 +52,10 @@ void FitColors(QWidget* widget);
 // Keeps a window's texts readable, its frames visible and its font the designed one: now,
 // when it is shown and whenever the palette changes.
 void KeepReadable(QWidget* window);
+
+// The font in which a text is drawn whole in a width: the font itself, or its narrow face
+// when the text is too wide for it.
+QFont FittingFont(const QFont& font, const QString& text, int width);
 
 // The font the windows are laid out for: set as the application's font, and given to every
 // window that KeepReadable watches.

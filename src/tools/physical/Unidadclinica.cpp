@@ -211,14 +211,9 @@ void Frame3D(QPainter& canvas, QRect& rect, const QColor& topLeft, const QColor&
 // still too wide (the grid shows it whole as the cell's tool tip).
 void CellText(QPainter& canvas, const QRect& rect, const QString& text) {
   const QRect room = rect.adjusted(2, 2, -2, 0);
-  QString shown = text;
-  if (canvas.fontMetrics().horizontalAdvance(text) > room.width()) {
-    QFont narrow = canvas.font();
-    narrow.setFamily(QStringLiteral("Liberation Sans Narrow"));
-    canvas.setFont(narrow);
-    shown = canvas.fontMetrics().elidedText(text, Qt::ElideRight, room.width());
-  }
-  canvas.drawText(room, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
+  canvas.setFont(platform::FittingFont(canvas.font(), text, room.width()));
+  canvas.drawText(room, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                  canvas.fontMetrics().elidedText(text, Qt::ElideRight, room.width()));
 }
 
 }  // namespace

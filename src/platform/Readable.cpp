@@ -35,6 +35,8 @@ constexpr const char* kDesigned = "tarvelDesignedText";
 constexpr const char* kShown = "tarvelShownText";
 constexpr const char* kEdge = "tarvelFrameEdge";
 constexpr const char* kKept = "tarvelKeptReadable";
+constexpr const char* kPane = "tarvelPaneColor";
+constexpr const char* kPaneKey = "tarvelPanePalette";
 // An edge shows when it stands out this much from the colour beside it.
 constexpr double kEdgeContrast = 1.3;
 
@@ -76,6 +78,9 @@ QColor Behind(const QWidget* widget, QPalette::ColorRole role) {
 // A tab's page lies on the tab control's pane, which the style paints in a colour of its
 // own (often a tone of the button colour): the middle of a pane drawn by the style.
 QColor PaneColor(const QTabWidget* tabs) {
+  // Drawn once per palette of the tab control: every text on its pages asks for it.
+  const qint64 key = tabs->palette().cacheKey();
+  if (tabs->property(kPaneKey).toLongLong() == key) return tabs->property(kPane).value<QColor>();
   QStyleOptionTabWidgetFrame option;
   option.initFrom(tabs);
   option.rect = QRect(0, 0, 48, 48);
@@ -84,7 +89,11 @@ QColor PaneColor(const QTabWidget* tabs) {
   QPainter painter(&image);
   tabs->style()->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &painter, tabs);
   painter.end();
-  return image.pixelColor(24, 24);
+  const QColor pane = image.pixelColor(24, 24);
+  auto* cache = const_cast<QTabWidget*>(tabs);
+  cache->setProperty(kPaneKey, key);
+  cache->setProperty(kPane, pane);
+  return pane;
 }
 
 QPalette Inherited(const QWidget* widget) {

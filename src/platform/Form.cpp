@@ -79,6 +79,7 @@ TForm::TForm(QWidget* owner, const QString& name) : QDialog(owner) {
   setModal(true);
   SetBorder(Border::Single);
   InstallKeyPreview();
+  platform::InstallAccessibleFaces();
   platform::KeepReadable(this);
 }
 
@@ -130,6 +131,15 @@ void TForm::keyPressEvent(QKeyEvent* event) {
   // Only the form's own buttons close it; QDialog would close on Escape by itself.
   if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
     if (DialogKey(event->key())) return;
+  }
+  // Ctrl+Tab and Ctrl+Shift+Tab move as Tab and Shift+Tab do, also where a control keeps Tab
+  // for itself: the way out of a table and back into it.
+  const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+  if ((event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) &&
+      (mods & Qt::ControlModifier) && !(mods & Qt::AltModifier)) {
+    const bool forward = event->key() == Qt::Key_Tab && !(mods & Qt::ShiftModifier);
+    focusNextPrevChild(forward);
+    return;
   }
   event->ignore();
 }

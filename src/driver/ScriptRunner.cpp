@@ -99,9 +99,13 @@ void ScriptRunner::Settle() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     if (platform::PendingSimulatedKeys() == 0) break;
   }
-  // A window that closed leaves the one under it active, as a desktop would.
-  if (!QApplication::activeWindow() && !QApplication::activePopupWidget()) {
-    QWidget* top = QApplication::activeModalWidget();
+  // A window that closed leaves the one under it active, as a desktop would; a window that
+  // opened is the active one, as the user who opened it sees it, even where the window
+  // system will not let a program activate its own windows (Wayland).
+  QWidget* modal = QApplication::activeModalWidget();
+  const bool opened = modal && QApplication::activeWindow() != modal;
+  if ((opened || !QApplication::activeWindow()) && !QApplication::activePopupWidget()) {
+    QWidget* top = modal;
     if (!top && main_->isVisible()) top = main_;
     if (top) {
       top->activateWindow();

@@ -134,6 +134,9 @@ int main(int argc, char** argv) {
     return 2;
   }
 
+  // The driver types its keys itself: no input method stands between them and the window
+  // (and a Wayland compositor without a seat offers none that works).
+  qputenv("QT_IM_MODULE", "none");
   driver::InstallQuietMessages();
   TApplication app(argc, argv);
   PrepareApplication();

@@ -9,6 +9,7 @@
 #include "platform/Edit.h"
 #include "platform/Form.h"
 #include "platform/Messages.h"
+#include "platform/Readable.h"
 
 TLabel::TLabel(QWidget* parent, const QString& name, const QString& caption)
     : QLabel(caption, parent) {
@@ -20,6 +21,7 @@ void TLabel::SetFontColor(const QColor& color) {
   QPalette p = palette();
   p.setColor(QPalette::WindowText, color);
   setPalette(p);
+  platform::FitColors(this);
 }
 
 QColor TLabel::FontColor() const { return palette().color(QPalette::WindowText); }

@@ -12,6 +12,7 @@
 #include "platform/Edit.h"
 #include "platform/Input.h"
 #include "platform/Messages.h"
+#include "platform/Readable.h"
 
 namespace {
 
@@ -80,6 +81,7 @@ TForm::TForm(QWidget* owner, const QString& name) : QDialog(owner) {
   SetBorder(Border::Single);
   InstallKeyPreview();
   platform::InstallAccessibleFaces();
+  platform::KeepReadable(this);
   platform::EnableCopyAllKey();
 }
 

@@ -1,13 +1,13 @@
 #pragma once
-// The one way in which the converter windows accept, read, round and show numbers, and the
-// shape they share: the change-handler prologue, the clearing of every edit, the overflow
-// reset, the simulated keys and the invalid-number box.
+// The conventions of the converter windows, built on the numbers of Value.h: the key filter,
+// the write of a value into an edit, the change-handler prologue, the clearing of every edit,
+// the overflow reset, the simulated keys and the invalid-number and too-large boxes.
 
 #include <QString>
 #include <functional>
 #include <vector>
 
-#include "numeric/FloatErrors.h"
+#include "numeric/Value.h"
 #include "platform/Host.h"
 #include "platform/Input.h"
 
@@ -18,33 +18,6 @@ class TForm;
 char16_t FilterNumericKey(char16_t key, TEdit* edit);
 // The same on an edit's state: its text, the caret (selection start) and selection length.
 char16_t FilterNumericKey(char16_t key, const QString& text, int selStart, int selLength);
-
-// Reads a number: spaces, an optional sign, digits with the decimal separator, an optional
-// exponent, spaces. Raises EConvertError ("'%s' is not a valid floating point value").
-Extended ParseValue(const QString& text);
-// The same without raising a conversion error; false when the text does not read.
-bool TryParseValue(const QString& text, Extended& value);
-
-// 15 significant digits in general format with the decimal separator.
-QString FormatValue(double value);
-// An extended result is stored into a double first (the error convention applies).
-QString FormatValue(Extended value);
-
-// floor(x * 10^k + 0.5) * 10^-k, halves upwards also for negative numbers. k is 0 to 18.
-Extended RoundTo(Extended x, int k);
-
-// A conversion factor given as a product of up to four factors, formed left to right in
-// extended precision; unused factors are 0.
-struct Factors {
-  Extended f[4] = {};
-  Extended Apply(Extended x) const {
-    for (Extended factor : f) {
-      if (factor == 0) break;
-      x *= factor;
-    }
-    return x;
-  }
-};
 
 // No rounding for WriteValue.
 inline constexpr int kNoRounding = -1;

@@ -58,6 +58,16 @@ bool ChangePrologue(TEdit* edit, int editBound) {
   return true;
 }
 
+bool HubPassStarts(bool& updating, TEdit* hub, int editBound) {
+  if (updating) return false;
+  updating = true;
+  return ChangePrologue(hub, editBound);
+}
+
+void ReadIfFocused(TEdit* edit, double& field) {
+  if (edit->Focused()) field = Store(ParseValue(edit->Text()));
+}
+
 void ClearAllEdits(TForm* form, int bound) {
   for (int n = 1; n <= bound; ++n) {
     if (auto* edit = form->Find<TEdit>(QStringLiteral("Edit%1").arg(n))) edit->SetText(QString());

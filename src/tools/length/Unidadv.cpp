@@ -119,20 +119,9 @@ void TForm3::WireEvents() {
       {Edit19, &TForm3::Edit19Change}};
   for (const auto& [edit, handler] : handlers) {
     edit->OnChange = [this, handler = handler](TEdit*) { (this->*handler)(); };
-    edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
-    edit->OnKeyDown = [this](TEdit* sender, int& key, Qt::KeyboardModifiers shift) {
-      Edit15KeyDown(sender, key, shift);
-    };
+    WireKeyHandlers(this, {edit}, &TForm3::Edit15KeyDown, &TForm3::Edit1KeyPress);
   }
 }
-
-void TForm3::Edit15KeyDown(TEdit* sender, int&, Qt::KeyboardModifiers) {
-  MaPass = HmPass = DamPass = DmPass = CmPass = MmPass = false;
-  MilPass = FathomPass = AuPass = LyPass = PcPass = false;
-  if (sender) ActiveEdit = sender;
-}
-
-void TForm3::Edit1KeyPress(TEdit* sender, char16_t& key) { key = FilterNumericKey(key, sender); }
 
 bool TForm3::Parse(TEdit* edit, double& value) {
   Extended read = 0;
@@ -345,10 +334,7 @@ void TForm3::RestartFromCentimetres() {
   restart.activeEdit = &ActiveEdit;
   // The failed chain left the centimetre pass set; without clearing it, emptying the edit
   // would not clear the window.
-  restart.resetGuards = [this] {
-    int key = 0;
-    Edit15KeyDown(nullptr, key, Qt::NoModifier);
-  };
+  restart.resetGuards = [this] { Bookkeeping.ClearGuards(); };
   restart.keys = {{100, platform::keys::Numpad(1)},
                   {100, platform::keys::Numpad(0)},
                   {100, platform::keys::Numpad(0)}};

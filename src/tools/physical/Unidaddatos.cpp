@@ -86,10 +86,6 @@ TFormDatos::TFormDatos(QWidget* owner) : TForm(owner, QStringLiteral("FormDatos"
       edit->setGeometry(column.x, kTop + row * kPitch, 121, 21);
       AttachLabel(edit, QStringLiteral("Label%1").arg(unit.edit), QString::fromUtf8(unit.caption),
                   kNavy, true);
-      edit->OnKeyDown = [this](TEdit* sender, int& key, Qt::KeyboardModifiers) {
-        Edit9KeyDown(sender, key);
-      };
-      edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit9KeyPress(sender, key); };
       if (unit.edit == kHub) {
         edit->OnChange = [this](TEdit*) { Edit9Change(); };
       } else {
@@ -100,6 +96,7 @@ TFormDatos::TFormDatos(QWidget* owner) : TForm(owner, QStringLiteral("FormDatos"
     }
   }
   si->raise();
+  WireKeyHandlers(this, Edits, &TFormDatos::Edit9KeyDown, &TFormDatos::Edit9KeyPress);
 
   // Both the default and the Cancel button: Enter and Escape close the window.
   BitBtn1 =
@@ -111,25 +108,11 @@ TFormDatos::TFormDatos(QWidget* owner) : TForm(owner, QStringLiteral("FormDatos"
   ActiveEdit = Edits[1];
 }
 
-void TFormDatos::Edit9KeyDown(TEdit* sender, int key) {
-  if (key != Qt::Key_Delete) return;
-  Updating = false;
-  ActiveEdit = sender;
-}
-
-void TFormDatos::Edit9KeyPress(TEdit* sender, char16_t& key) {
-  Updating = false;
-  ActiveEdit = sender;
-  key = FilterNumericKey(key, sender);
-}
-
 void TFormDatos::Edit9Change() {
-  if (Updating) return;
-  Updating = true;
   TEdit* hub = Edits[kHub];
-  if (!ChangePrologue(hub, kEditBound)) return;
+  if (!HubPassStarts(Updating, hub, kEditBound)) return;
   try {
-    if (hub->Focused()) Value[kHub] = Store(ParseValue(hub->Text()));
+    ReadIfFocused(hub, Value[kHub]);
     // The pass goes on from 0 after the reset; the key it queued brings one bit later.
     if (Value[kHub] > kHubLimit) ResetTooManyBits();
     const Extended bits = Value[kHub];

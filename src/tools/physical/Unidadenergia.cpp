@@ -121,6 +121,7 @@ TFormEnergia::TFormEnergia(QWidget* owner) : TForm(owner, QStringLiteral("FormEn
     }
   }
 
+  WireKeyHandlers(this, Edits, &TFormEnergia::Edit1KeyDown, &TFormEnergia::Edit1KeyPress);
   for (int n = 1; n <= kEditBound; ++n) {
     TEdit* edit = Edits[n];
     const EnergyUnit* unit = n == kHub ? nullptr : &UnitOf(n);
@@ -128,10 +129,6 @@ TFormEnergia::TFormEnergia(QWidget* owner) : TForm(owner, QStringLiteral("FormEn
                                 unit ? QString::fromUtf8(unit->caption) : QStringLiteral("Joule"),
                                 ColorOf(unit ? unit->kind : Kind::Plain), true);
     if (unit && unit->hint) label->setToolTip(QString::fromUtf8(unit->hint));
-    edit->OnKeyDown = [this](TEdit* sender, int& key, Qt::KeyboardModifiers) {
-      Edit1KeyDown(sender, key);
-    };
-    edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
     if (n == kHub) {
       edit->OnChange = [this](TEdit*) { Edit1Change(); };
     } else {
@@ -167,37 +164,21 @@ TFormEnergia::TFormEnergia(QWidget* owner) : TForm(owner, QStringLiteral("FormEn
   ActiveEdit = Edits[1];
 }
 
-void TFormEnergia::Edit1KeyDown(TEdit* sender, int key) {
-  // Other keys are left to the key-press handler.
-  if (key != Qt::Key_Delete) return;
-  Updating = false;
-  ActiveEdit = sender;
-}
-
-void TFormEnergia::Edit1KeyPress(TEdit* sender, char16_t& key) {
-  Updating = false;
-  ActiveEdit = sender;
-  key = FilterNumericKey(key, sender);
-}
-
 void TFormEnergia::UnitChange(int n) {
   TEdit* edit = Edits[n];
   if (!ChangePrologue(edit, kEditBound)) return;
   // Unless the user is typing here, the hub has just stored this edit's value.
-  if (edit->Focused()) Value[n] = Store(ParseValue(edit->Text()));
+  ReadIfFocused(edit, Value[n]);
   if (n == kElectronVolt && Value[n] > kLimit) ResetElectronVolts();  // Edit1 the source then
   if (ActiveEdit == Edits[kHub] || Updating) return;
   WriteValue(Edits[kHub], Value[kHub], UnitOf(n).joules.Apply(Value[n]));
 }
 
 void TFormEnergia::Edit1Change() {
-  if (Updating) return;
-  // Set for the whole pass and after it, until the next key stroke in an edit.
-  Updating = true;
   TEdit* hub = Edits[kHub];
-  if (!ChangePrologue(hub, kEditBound)) return;
+  if (!HubPassStarts(Updating, hub, kEditBound)) return;
   // A value typed elsewhere comes as the unit handler's joules, never through the text.
-  if (hub->Focused()) Value[kHub] = Store(ParseValue(hub->Text()));
+  ReadIfFocused(hub, Value[kHub]);
   const Extended base = Value[kHub];
   for (const EnergyUnit& unit : kUnits) {
     TEdit* edit = Edits[unit.edit];

@@ -78,10 +78,6 @@ TFIlum::TFIlum(QWidget* owner) : TForm(owner, QStringLiteral("FIlum")) {
     edit->setGeometry(unit.x, unit.y, 121, 21);
     AttachLabel(edit, QStringLiteral("Label%1").arg(unit.edit), QString::fromUtf8(unit.caption),
                 kNavy, true);
-    edit->OnKeyDown = [this](TEdit* sender, int& key, Qt::KeyboardModifiers) {
-      Edit1KeyDown(sender, key);
-    };
-    edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
     if (unit.edit == kHub) {
       edit->OnChange = [this](TEdit*) { Edit1Change(); };
     } else {
@@ -90,6 +86,8 @@ TFIlum::TFIlum(QWidget* owner) : TForm(owner, QStringLiteral("FIlum")) {
     if (previous) setTabOrder(previous, edit);
     previous = edit;
   }
+
+  WireKeyHandlers(this, Edits, &TFIlum::Edit1KeyDown, &TFIlum::Edit1KeyPress);
 
   // Both the default and the Cancel button: Enter and Escape close the window.
   BitBtn1 =
@@ -101,25 +99,11 @@ TFIlum::TFIlum(QWidget* owner) : TForm(owner, QStringLiteral("FIlum")) {
   ActiveEdit = Edits[kHub];
 }
 
-void TFIlum::Edit1KeyDown(TEdit* sender, int key) {
-  if (key != Qt::Key_Delete) return;
-  Updating = false;
-  ActiveEdit = sender;
-}
-
-void TFIlum::Edit1KeyPress(TEdit* sender, char16_t& key) {
-  Updating = false;
-  ActiveEdit = sender;
-  key = FilterNumericKey(key, sender);
-}
-
 void TFIlum::Edit1Change() {
-  if (Updating) return;
-  Updating = true;
   TEdit* hub = Edits[kHub];
-  if (!ChangePrologue(hub, kEditBound)) return;
+  if (!HubPassStarts(Updating, hub, kEditBound)) return;
   try {
-    if (hub->Focused()) BaseValue = Store(ParseValue(hub->Text()));
+    ReadIfFocused(hub, BaseValue);
     const Extended lux = BaseValue;
     for (int n = 2; n <= 10; ++n) {
       if (Edits[n] == ActiveEdit) continue;

@@ -127,14 +127,14 @@ TFormMasa::TFormMasa(QWidget* owner) : TForm(owner, QStringLiteral("FormMasa")) 
     TEdit* edit = Edits[unit.edit];
     AttachLabel(edit, QStringLiteral("Label%1").arg(unit.edit), QString::fromUtf8(unit.caption),
                 ColorOf(unit.kind), true);
-    edit->OnKeyDown = [this](TEdit* sender, int&, Qt::KeyboardModifiers) { Edit1KeyDown(sender); };
-    edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
     if (unit.edit == kHub) {
       edit->OnChange = [this](TEdit*) { Edit2Change(); };
     } else {
       edit->OnChange = [this, row](TEdit*) { UnitChange(row); };
     }
   }
+
+  WireKeyHandlers(this, Edits, &TFormMasa::Edit1KeyDown, &TFormMasa::Edit1KeyPress);
 
   BitBtn1 =
       new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
@@ -156,35 +156,21 @@ TFormMasa::TFormMasa(QWidget* owner) : TForm(owner, QStringLiteral("FormMasa")) 
   ActiveEdit = Edits[1];
 }
 
-void TFormMasa::Edit1KeyDown(TEdit* sender) {
-  Updating = false;
-  ActiveEdit = sender;
-}
-
-void TFormMasa::Edit1KeyPress(TEdit* sender, char16_t& key) {
-  Updating = false;
-  ActiveEdit = sender;
-  key = FilterNumericKey(key, sender);
-}
-
 void TFormMasa::UnitChange(int row) {
   const MassUnit& unit = kUnits[row];
   TEdit* edit = Edits[unit.edit];
   if (!ChangePrologue(edit, kEditBound)) return;
   // Unless the user is typing here, the hub has just stored this edit's value.
-  if (edit->Focused()) Value[unit.edit] = Store(ParseValue(edit->Text()));
+  ReadIfFocused(edit, Value[unit.edit]);
   if (ActiveEdit == Edits[kHub] || Updating) return;
   WriteValue(Edits[kHub], Value[kHub], static_cast<Extended>(Value[unit.edit]) * unit.toKg);
 }
 
 void TFormMasa::Edit2Change() {
-  if (Updating) return;
-  // Set for the whole pass and after it, until the next key stroke in an edit.
-  Updating = true;
   TEdit* hub = Edits[kHub];
-  if (!ChangePrologue(hub, kEditBound)) return;
+  if (!HubPassStarts(Updating, hub, kEditBound)) return;
   // A value typed elsewhere comes as the unit handler's kilograms, never through the text.
-  if (hub->Focused()) Value[kHub] = Store(ParseValue(hub->Text()));
+  ReadIfFocused(hub, Value[kHub]);
   const Extended base = Value[kHub];
   for (int row = 1; row < kRows; ++row) {
     const MassUnit& unit = kUnits[row];

@@ -151,8 +151,6 @@ TFormPresion::TFormPresion(QWidget* owner) : TForm(owner, QStringLiteral("FormPr
     edit->setGeometry(unit.x, unit.y, 121, 21);
     AttachLabel(edit, QStringLiteral("Label%1").arg(unit.edit), QString::fromUtf8(unit.caption),
                 unit.teal ? kTeal : kNavy, true);
-    edit->OnKeyDown = [this](TEdit* sender, int&, Qt::KeyboardModifiers) { Edit1KeyDown(sender); };
-    edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
     const int n = unit.edit;
     if (n == kAtm) {
       edit->OnChange = [this](TEdit*) { Edit1Change(); };
@@ -164,6 +162,8 @@ TFormPresion::TFormPresion(QWidget* owner) : TForm(owner, QStringLiteral("FormPr
       edit->OnChange = [this, n](TEdit*) { UnitChange(n); };
     }
   }
+
+  WireKeyHandlers(this, Edits, &TFormPresion::Edit1KeyDown, &TFormPresion::Edit1KeyPress);
 
   // Default and Cancel button: Enter or Escape closes the window with the OK result.
   BitBtn1 =
@@ -177,19 +177,6 @@ TFormPresion::TFormPresion(QWidget* owner) : TForm(owner, QStringLiteral("FormPr
   SetTabChain(chain << BitBtn1);
 
   ActiveEdit = Edits[kAtm];
-}
-
-void TFormPresion::Edit1KeyDown(TEdit* sender) {
-  Updating = false;
-  UpdatingPascal = false;
-  ActiveEdit = sender;
-}
-
-void TFormPresion::Edit1KeyPress(TEdit* sender, char16_t& key) {
-  Updating = false;
-  UpdatingPascal = false;
-  ActiveEdit = sender;
-  key = FilterNumericKey(key, sender);
 }
 
 // An emptied edit never writes a value: the program's clearing would otherwise bring a stale
@@ -207,7 +194,7 @@ void TFormPresion::UnitChange(int n) {
   TEdit* edit = Edits[n];
   if (!Proceed(edit)) return;
   // Unless the user is typing here, the hub has just stored this edit's value.
-  if (edit->Focused()) Value[n] = Store(ParseValue(edit->Text()));
+  ReadIfFocused(edit, Value[n]);
   if (ActiveEdit == Edits[kAtm] || Updating) return;
   WriteValue(Edits[kAtm], Value[kAtm], UnitOf(n).into.Of(Value[n]), kHandOver);
 }
@@ -215,7 +202,7 @@ void TFormPresion::UnitChange(int n) {
 void TFormPresion::PascalUnitChange(int n) {
   TEdit* edit = Edits[n];
   if (!Proceed(edit)) return;
-  if (edit->Focused()) Value[n] = Store(ParseValue(edit->Text()));
+  ReadIfFocused(edit, Value[n]);
   if (ActiveEdit == Edits[kPascal] || UpdatingPascal) return;
   const PressureUnit& unit = UnitOf(n);
   WriteValue(Edits[kPascal], Value[kPascal], unit.into.Of(Value[n]), unit.decimals);
@@ -227,7 +214,7 @@ void TFormPresion::Edit4Change() {
   if (UpdatingPascal) return;
   TEdit* pascal = Edits[kPascal];
   if (!Proceed(pascal)) return;
-  if (pascal->Focused()) Value[kPascal] = Store(ParseValue(pascal->Text()));
+  ReadIfFocused(pascal, Value[kPascal]);
   if (ActiveEdit != Edits[kAtm] && !Updating) {
     WriteValue(Edits[kAtm], Value[kAtm], static_cast<Extended>(Value[kPascal]) * kAtmPerPascal,
                kHandOver);
@@ -259,7 +246,7 @@ void TFormPresion::Pass() {
   Updating = true;
   TEdit* hub = Edits[kAtm];
   if (!Proceed(hub)) return;
-  if (hub->Focused()) Value[kAtm] = Store(ParseValue(hub->Text()));
+  ReadIfFocused(hub, Value[kAtm]);
   // The pascals as they were before this pass: typed or handed in, or of the last pass.
   if (Value[kPascal] > kLimit) ResetPascal();
   for (int row = 1; row < kHubWrites; ++row) {

@@ -94,14 +94,12 @@ TFormSup::TFormSup(QWidget* owner) : TForm(owner, QStringLiteral("FormSup")) {
     edit->setGeometry(unit.x, unit.y, 121, 21);
     AttachLabel(edit, QStringLiteral("Label%1").arg(unit.edit), QString::fromUtf8(unit.caption),
                 kNavy, true);
-    edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
-    edit->OnKeyDown = [this](TEdit* sender, int& key, Qt::KeyboardModifiers) {
-      Edit1KeyDown(sender, key);
-    };
     edit->OnChange = [this, n = unit.edit](TEdit*) { EditChange(n); };
     if (previous) setTabOrder(previous, edit);
     previous = edit;
   }
+
+  WireKeyHandlers(this, Edits, &TFormSup::Edit1KeyDown, &TFormSup::Edit1KeyPress);
 
   BitBtn1 =
       new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
@@ -109,18 +107,6 @@ TFormSup::TFormSup(QWidget* owner) : TForm(owner, QStringLiteral("FormSup")) {
   setTabOrder(previous, BitBtn1);
 
   ActiveEdit = Edits[1];
-}
-
-void TFormSup::Edit1KeyPress(TEdit* sender, char16_t& key) {
-  UpdatingKm2 = UpdatingHa = UpdatingM2 = UpdatingCm2 = UpdatingSqIn = false;
-  ActiveEdit = sender;
-  key = FilterNumericKey(key, sender);
-}
-
-void TFormSup::Edit1KeyDown(TEdit* sender, int key) {
-  if (key != Qt::Key_Delete) return;
-  UpdatingKm2 = UpdatingHa = UpdatingM2 = UpdatingCm2 = UpdatingSqIn = false;
-  ActiveEdit = sender;
 }
 
 bool* TFormSup::BusyFlag(int n) {

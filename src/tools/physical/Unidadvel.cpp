@@ -76,14 +76,14 @@ TFormVel::TFormVel(QWidget* owner) : TForm(owner, QStringLiteral("FormVel")) {
     edit->setGeometry(unit.x, unit.y, 121, 21);
     AttachLabel(edit, QStringLiteral("Label%1").arg(unit.edit), QString::fromUtf8(unit.caption),
                 kNavy, true);
-    edit->OnKeyDown = [this](TEdit* sender, int&, Qt::KeyboardModifiers) { Edit1KeyDown(sender); };
-    edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
     if (unit.edit == kHub) {
       edit->OnChange = [this](TEdit*) { Edit1Change(); };
     } else {
       edit->OnChange = [this, n = unit.edit](TEdit*) { UnitChange(n); };
     }
   }
+
+  WireKeyHandlers(this, Edits, &TFormVel::Edit1KeyDown, &TFormVel::Edit1KeyPress);
 
   BitBtn1 =
       new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
@@ -100,30 +100,20 @@ TFormVel::TFormVel(QWidget* owner) : TForm(owner, QStringLiteral("FormVel")) {
   ActiveEdit = Edits[1];
 }
 
-void TFormVel::Edit1KeyDown(TEdit* sender) {
-  Updating = false;
-  ActiveEdit = sender;
-}
-
-void TFormVel::Edit1KeyPress(TEdit* sender, char16_t& key) { key = FilterNumericKey(key, sender); }
-
 void TFormVel::UnitChange(int n) {
   const SpeedUnit& unit = kUnits[n - 1];
   TEdit* edit = Edits[n];
   if (!ChangePrologue(edit, kEditBound)) return;
-  if (edit->Focused()) Value[n] = Store(ParseValue(edit->Text()));
+  ReadIfFocused(edit, Value[n]);
   if (ActiveEdit == Edits[kHub] || Updating) return;
   // The speed of light writes km/h unrounded; every other unit rounds it.
   WriteValue(Edits[kHub], Value[kHub], unit.intoBase.Apply(Value[n]), unit.decimals);
 }
 
 void TFormVel::Edit1Change() {
-  if (Updating) return;
-  // Set for the whole pass and after it, until the next key-down in an edit.
-  Updating = true;
   TEdit* hub = Edits[kHub];
-  if (!ChangePrologue(hub, kEditBound)) return;
-  if (hub->Focused()) Value[kHub] = Store(ParseValue(hub->Text()));
+  if (!HubPassStarts(Updating, hub, kEditBound)) return;
+  ReadIfFocused(hub, Value[kHub]);
   // The pass goes on from base 0 after the reset; the keys it queued bring 100 km/h later.
   if (Value[kHub] > kLimit) ResetSpeed();
   for (const SpeedUnit& unit : kUnits) {

@@ -180,15 +180,12 @@ TFormVol::TFormVol(QWidget* owner) : TForm(owner, QStringLiteral("FormVol")) {
       } else {
         AttachLabel(edit, label, caption, ColorOf(unit.kind), true);
       }
-      edit->OnKeyDown = [this](TEdit* sender, int&, Qt::KeyboardModifiers) {
-        Edit1KeyDown(sender);
-      };
-      edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
       edit->OnChange = [this, n = unit.edit](TEdit*) { EditChange(n); };
       if (previous) setTabOrder(previous, edit);
       previous = edit;
     }
   }
+  WireKeyHandlers(this, Edits, &TFormVol::Edit1KeyDown, &TFormVol::Edit1KeyPress);
   FindComponent(QStringLiteral("Label3"))->setToolTip(QStringLiteral("equival. anterior a 1964"));
   Edits[3]->setToolTip(QStringLiteral("litro de agua a 4 ºC"));
   Edits[12]->setToolTip(QStringLiteral("register ton"));
@@ -201,13 +198,6 @@ TFormVol::TFormVol(QWidget* owner) : TForm(owner, QStringLiteral("FormVol")) {
 
   ActiveEdit = Edits[1];
 }
-
-void TFormVol::Edit1KeyDown(TEdit* sender) {
-  UpdatingCm3 = UpdatingWaterLitre = UpdatingCuIn = UpdatingGallon = UpdatingCuFt = false;
-  ActiveEdit = sender;
-}
-
-void TFormVol::Edit1KeyPress(TEdit* sender, char16_t& key) { key = FilterNumericKey(key, sender); }
 
 bool* TFormVol::BusyFlag(int n) {
   switch (n) {

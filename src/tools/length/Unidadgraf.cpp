@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "numeric/Numeric.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 #include "platform/Locale.h"
@@ -49,7 +50,6 @@ bool GoOn(const QString& text) {
          text != QLatin1String("-");
 }
 
-const QColor kNavy(0x00, 0x00, 0x80);
 constexpr int kEditWidth = 121;
 constexpr int kEditHeight = 21;
 constexpr int kPitch = 32;

@@ -94,15 +94,8 @@ void TForm3::BuildControls() {
       new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
   BitBtn1->setGeometry(b + kEditWidth - 100, RowY(11) - 2, 100, 25);
 
-  TEdit* const order[] = {Edit15, Edit1,  Edit12, Edit13, Edit2, Edit14, Edit3,
-                          Edit11, Edit18, Edit4,  Edit5,  Edit6, Edit7,  Edit8,
-                          Edit9,  Edit10, Edit16, Edit17, Edit19};
-  QWidget* previous = nullptr;
-  for (TEdit* edit : order) {
-    if (previous) setTabOrder(previous, edit);
-    previous = edit;
-  }
-  setTabOrder(previous, BitBtn1);
+  SetTabChain({Edit15, Edit1, Edit12, Edit13, Edit2, Edit14, Edit3,  Edit11, Edit18, Edit4,
+               Edit5,  Edit6, Edit7,  Edit8,  Edit9, Edit10, Edit16, Edit17, Edit19, BitBtn1});
 }
 
 void TForm3::WireEvents() {
@@ -123,12 +116,7 @@ void TForm3::WireEvents() {
   }
 }
 
-bool TForm3::Parse(TEdit* edit, double& value) {
-  Extended read = 0;
-  if (!TryParseValue(edit->Text(), read)) return false;
-  value = Store(read);  // a number beyond the double range is an overflow, not a bad text
-  return true;
-}
+bool TForm3::Parse(TEdit* edit, double& value) { return TryParseValue(edit->Text(), value); }
 
 bool TForm3::ParseIfFocused(TEdit* edit, double& value) {
   return !edit->Focused() || Parse(edit, value);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Panel.h"
 
@@ -41,7 +42,6 @@ constexpr int kGap = 2;
 constexpr int kHeight = 25;
 constexpr int kPitch = 27;       // from one row to the next
 constexpr int kBlockPitch = 31;  // from the first block's last row to the second's first
-const QColor kNavy(0x00, 0x00, 0x80);
 
 }  // namespace
 
@@ -57,7 +57,7 @@ TFZapatos::TFZapatos(QWidget* owner) : TForm(owner, QStringLiteral("FZapatos")) 
   frame->setGeometry(8, 8, 654, 197);
 
   const QPalette system;
-  QWidget* previous = nullptr;
+  QList<QWidget*> chain;
   int number = 0;
   int y = kTop;
   auto addRow = [&](const Row& row) {
@@ -81,8 +81,7 @@ TFZapatos::TFZapatos(QWidget* owner) : TForm(owner, QStringLiteral("FZapatos")) 
         cell->setGeometry(x, y, kValueWidth, kHeight);
       }
       cell->SetTabStop(true);
-      if (previous) setTabOrder(previous, cell);
-      previous = cell;
+      chain << cell;
     }
   };
   for (const Row& row : kFirstBlock) {
@@ -98,5 +97,5 @@ TFZapatos::TFZapatos(QWidget* owner) : TForm(owner, QStringLiteral("FZapatos")) 
   BitBtn1 =
       new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
   BitBtn1->setGeometry(579, 222, 83, 27);
-  setTabOrder(previous, BitBtn1);
+  SetTabChain(chain << BitBtn1);
 }

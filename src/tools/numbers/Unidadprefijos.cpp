@@ -1,6 +1,7 @@
 #include "tools/numbers/Unidadprefijos.h"
 
 #include "numeric/Numeric.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 #include "platform/Messages.h"
@@ -37,8 +38,6 @@ constexpr int kTop = 16;
 constexpr int kLeftX = 112;   // of the left column's edits
 constexpr int kRightX = 360;  // of the right column's edits
 
-const QColor kNavy(0x00, 0x00, 0x80);
-
 }  // namespace
 
 TFormPrefijos::TFormPrefijos(QWidget* owner) : TForm(owner, QStringLiteral("FormPrefijos")) {
@@ -74,13 +73,8 @@ TFormPrefijos::TFormPrefijos(QWidget* owner) : TForm(owner, QStringLiteral("Form
   BitBtn1->setGeometry(kRightX + 38, Edits[kHub]->y() - 3, 83, 27);
 
   // Edit1 to Edit20, the button, and "unidad" last.
-  QWidget* previous = Edits[1];
-  for (int n = 2; n <= kPrefixes; ++n) {
-    setTabOrder(previous, Edits[n]);
-    previous = Edits[n];
-  }
-  setTabOrder(previous, BitBtn1);
-  setTabOrder(BitBtn1, Edits[kHub]);
+  QList<QWidget*> chain(std::begin(Edits) + 1, std::begin(Edits) + kPrefixes + 1);
+  SetTabChain(chain << BitBtn1 << Edits[kHub]);
 
   ActiveEdit = Edits[kHub];
 }

@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include "numeric/Numeric.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 #include "platform/Messages.h"
@@ -66,8 +67,6 @@ constexpr int kRight[] = {9, 10, 11, 12, 0, 13, 14, 15, 16, 0, 17, 18, 19, 20};
 constexpr int kTop = 16;
 constexpr int kPitch = 27;  // from one row of edits to the next
 constexpr int kBlockGap = 14;
-
-const QColor kNavy(0x00, 0x00, 0x80);
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "numeric/Numeric.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 #include "platform/Locale.h"
@@ -48,7 +49,6 @@ constexpr RowEdit kRow[] = {
     {8, 312, 57, "°", "grados"}, {9, 384, 25, "'", "minutos"}, {10, 420, 33, "''", "segundos"}};
 constexpr int kRowY = 136;
 
-const QColor kNavy(0x00, 0x00, 0x80);
 const QColor kDesktop(0x3a, 0x6e, 0xa5);
 
 // An empty text, or one ending in the decimal separator (or a dash alone, where the

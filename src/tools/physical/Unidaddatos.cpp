@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include "numeric/Numeric.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 
@@ -58,8 +59,6 @@ constexpr Column kColumns[] = {{150, 0, 6}, {376, 6, 8}, {620, 14, 8}};
 constexpr int kTop = 24;
 constexpr int kPitch = 32;
 
-const QColor kNavy(0x00, 0x00, 0x80);
-
 }  // namespace
 
 TFormDatos::TFormDatos(QWidget* owner) : TForm(owner, QStringLiteral("FormDatos")) {
@@ -76,7 +75,7 @@ TFormDatos::TFormDatos(QWidget* owner) : TForm(owner, QStringLiteral("FormDatos"
   si->setAutoFillBackground(true);
   si->setToolTip(QStringLiteral("Sistema Internacional"));
 
-  QWidget* previous = nullptr;
+  QList<QWidget*> chain;
   for (const Column& column : kColumns) {
     for (int row = 0; row < column.count; ++row) {
       const int position = column.first + row;
@@ -91,8 +90,7 @@ TFormDatos::TFormDatos(QWidget* owner) : TForm(owner, QStringLiteral("FormDatos"
       } else {
         edit->OnChange = [this, position](TEdit* sender) { Edit10Change(sender, position); };
       }
-      if (previous) setTabOrder(previous, edit);
-      previous = edit;
+      chain << edit;
     }
   }
   si->raise();
@@ -103,7 +101,7 @@ TFormDatos::TFormDatos(QWidget* owner) : TForm(owner, QStringLiteral("FormDatos"
       new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
   BitBtn1->setGeometry(660, 312, 83, 27);
   SetCancelButton(BitBtn1);
-  setTabOrder(previous, BitBtn1);
+  SetTabChain(chain << BitBtn1);
 
   ActiveEdit = Edits[1];
 }

@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include "numeric/Numeric.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 
@@ -57,8 +58,6 @@ constexpr DensityUnit kUnits[] = {
      176},
 };
 constexpr int kRows = sizeof kUnits / sizeof kUnits[0];
-
-const QColor kNavy(0x00, 0x00, 0x80);
 
 }  // namespace
 

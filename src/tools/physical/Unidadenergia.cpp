@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include "numeric/Numeric.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 
@@ -91,7 +92,7 @@ QColor ColorOf(Kind kind) {
     case Kind::Mass: return QColor(0x00, 0x80, 0x00);
     case Kind::Plain: break;
   }
-  return QColor(0x00, 0x00, 0x80);
+  return kNavy;
 }
 
 // Three columns, top to bottom; a 0 leaves a gap. The tab order runs the same way.
@@ -113,11 +114,11 @@ TFormEnergia::TFormEnergia(QWidget* owner) : TForm(owner, QStringLiteral("FormEn
   PlaceEditColumn(this, kLeft, 105, kTop, kPitch, kGap, Edits);
   PlaceEditColumn(this, kMiddle, 350, kTop, kPitch, kGap, Edits);
   PlaceEditColumn(this, kRight, 595, kTop, kPitch, kGap, Edits);
-  std::vector<QWidget*> tabOrder;
+  QList<QWidget*> tabOrder;
   for (std::span<const int> column :
        {std::span<const int>(kLeft), std::span<const int>(kMiddle), std::span<const int>(kRight)}) {
     for (int n : column) {
-      if (n != 0) tabOrder.push_back(Edits[n]);
+      if (n != 0) tabOrder << Edits[n];
     }
   }
 
@@ -158,8 +159,7 @@ TFormEnergia::TFormEnergia(QWidget* owner) : TForm(owner, QStringLiteral("FormEn
   BitBtn1 =
       new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
   BitBtn1->setGeometry(633, 300, 83, 27);
-  tabOrder.push_back(BitBtn1);
-  for (size_t i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
+  SetTabChain(tabOrder << BitBtn1);
 
   ActiveEdit = Edits[1];
 }

@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include "numeric/Numeric.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 
@@ -60,8 +61,6 @@ bool ToLux(int position, Extended x, Extended& lux) {
   }
 }
 
-const QColor kNavy(0x00, 0x00, 0x80);
-
 }  // namespace
 
 TFIlum::TFIlum(QWidget* owner) : TForm(owner, QStringLiteral("FIlum")) {
@@ -70,7 +69,7 @@ TFIlum::TFIlum(QWidget* owner) : TForm(owner, QStringLiteral("FIlum")) {
   SetClientSize(496, 247);
   SetPosition(Position::ScreenCenter);
 
-  QWidget* previous = nullptr;
+  QList<QWidget*> chain;
   for (int position = 0; position < kUnitCount; ++position) {
     const LightUnit& unit = kUnits[position];
     auto* edit = new TEdit(this, QStringLiteral("Edit%1").arg(unit.edit));
@@ -83,8 +82,7 @@ TFIlum::TFIlum(QWidget* owner) : TForm(owner, QStringLiteral("FIlum")) {
     } else {
       edit->OnChange = [this, position](TEdit* sender) { Edit2Change(sender, position); };
     }
-    if (previous) setTabOrder(previous, edit);
-    previous = edit;
+    chain << edit;
   }
 
   WireKeyHandlers(this, Edits, &TFIlum::Edit1KeyDown, &TFIlum::Edit1KeyPress);
@@ -94,7 +92,7 @@ TFIlum::TFIlum(QWidget* owner) : TForm(owner, QStringLiteral("FIlum")) {
       new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
   BitBtn1->setGeometry(390, 190, 83, 27);
   SetCancelButton(BitBtn1);
-  setTabOrder(previous, BitBtn1);
+  SetTabChain(chain << BitBtn1);
 
   ActiveEdit = Edits[kHub];
 }

@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include "numeric/Numeric.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 
@@ -64,7 +65,7 @@ QColor ColorOf(Kind kind) {
     case Kind::Old: return QColor(0x00, 0x80, 0x80);
     case Kind::Metric: break;
   }
-  return QColor(0x00, 0x00, 0x80);
+  return kNavy;
 }
 
 // Where the edits stand. The labels end a few pixels left of their edits, so each column
@@ -141,17 +142,12 @@ TFormMasa::TFormMasa(QWidget* owner) : TForm(owner, QStringLiteral("FormMasa")) 
   BitBtn1->setGeometry(630, 345, 83, 27);
 
   // Edit1 to Edit24, Edit28 to Edit30, the button, and Edit25 last.
-  QWidget* previous = Edits[1];
-  auto chain = [&previous](QWidget* next) {
-    setTabOrder(previous, next);
-    previous = next;
-  };
-  for (int n : {2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14,
+  QList<QWidget*> chain;
+  for (int n : {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14,
                 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 28, 29, 30}) {
-    chain(Edits[n]);
+    chain << Edits[n];
   }
-  chain(BitBtn1);
-  chain(Edits[25]);
+  SetTabChain(chain << BitBtn1 << Edits[25]);
 
   ActiveEdit = Edits[1];
 }

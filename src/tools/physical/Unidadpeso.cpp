@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "numeric/Numeric.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 #include "platform/Messages.h"
@@ -80,7 +81,6 @@ constexpr FramedUnits kFrames[] = {
 constexpr int kPitch = 28;
 
 const QColor kBlue(0x00, 0x00, 0xFF);
-const QColor kNavy(0x00, 0x00, 0x80);
 
 }  // namespace
 
@@ -125,8 +125,7 @@ TFormPeso::TFormPeso(QWidget* owner) : TForm(owner, QStringLiteral("FormPeso")) 
       new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
   SetCancelButton(BitBtn1);
   BitBtn1->setGeometry(517, 310, 83, 27);
-  tabOrder << BitBtn1;
-  for (int i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
+  SetTabChain(tabOrder << BitBtn1);
 
   ActiveEdit = Edits[kTonne];
 }

@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include "numeric/Numeric.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 #include "platform/Messages.h"
@@ -86,8 +87,6 @@ constexpr int kRight[] = {18, 19, 20, 0, 21, 22, 23, 0, 24, 25, 26};
 constexpr int kTop = 16;
 constexpr int kPitch = 28;
 constexpr int kGap = 12;
-
-const QColor kNavy(0x00, 0x00, 0x80);
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include "numeric/Numeric.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 #include "platform/Messages.h"
@@ -22,18 +23,12 @@ constexpr int kHandOver = 5;  // decimals of a value written into the hub
 constexpr Extended kLimit = 1e300L;
 constexpr Extended kAtmPerPascal = 9.869232667160129e-6L;
 
-// A product of three factors, formed left to right; unused factors are 1.
-struct Product {
-  Extended a, b = 1.0L, c = 1.0L;
-  Extended Of(Extended x) const { return x * a * b * c; }
-};
-
 struct PressureUnit {
   int edit;
   const char* caption;  // UTF-8
-  Product into;         // into atmospheres, or for hPa and kPa into pascals
+  Factors into;         // into atmospheres, or for hPa and kPa into pascals
   int source;           // the edit whose value the hub (or sub-hub) converts from
-  Product from;
+  Factors from;
   int decimals;
   int x, y;  // where the edit stands
   bool teal;
@@ -134,7 +129,6 @@ const PressureUnit& UnitOf(int edit) {
   return kUnits[0];
 }
 
-const QColor kNavy(0x00, 0x00, 0x80);
 const QColor kTeal(0x00, 0x80, 0x80);
 
 }  // namespace
@@ -196,7 +190,7 @@ void TFormPresion::UnitChange(int n) {
   // Unless the user is typing here, the hub has just stored this edit's value.
   ReadIfFocused(edit, Value[n]);
   if (ActiveEdit == Edits[kAtm] || Updating) return;
-  WriteValue(Edits[kAtm], Value[kAtm], UnitOf(n).into.Of(Value[n]), kHandOver);
+  WriteValue(Edits[kAtm], Value[kAtm], UnitOf(n).into.Apply(Value[n]), kHandOver);
 }
 
 void TFormPresion::PascalUnitChange(int n) {
@@ -205,7 +199,7 @@ void TFormPresion::PascalUnitChange(int n) {
   ReadIfFocused(edit, Value[n]);
   if (ActiveEdit == Edits[kPascal] || UpdatingPascal) return;
   const PressureUnit& unit = UnitOf(n);
-  WriteValue(Edits[kPascal], Value[kPascal], unit.into.Of(Value[n]), unit.decimals);
+  WriteValue(Edits[kPascal], Value[kPascal], unit.into.Apply(Value[n]), unit.decimals);
 }
 
 void TFormPresion::Edit4Change() {
@@ -222,7 +216,7 @@ void TFormPresion::Edit4Change() {
   for (int n : {kHectopascal, kKilopascal}) {
     if (ActiveEdit == Edits[n] || UpdatingPascal) continue;
     const PressureUnit& unit = UnitOf(n);
-    WriteValue(Edits[n], Value[n], unit.from.Of(Value[kPascal]), unit.decimals);
+    WriteValue(Edits[n], Value[n], unit.from.Apply(Value[kPascal]), unit.decimals);
   }
   UpdatingPascal = true;
 }
@@ -253,7 +247,8 @@ void TFormPresion::Pass() {
     const PressureUnit& unit = kUnits[row];
     if (Edits[unit.edit] == ActiveEdit) continue;
     // A source that is ActiveEdit holds the value typed there.
-    WriteValue(Edits[unit.edit], Value[unit.edit], unit.from.Of(Value[unit.source]), unit.decimals);
+    WriteValue(Edits[unit.edit], Value[unit.edit], unit.from.Apply(Value[unit.source]),
+               unit.decimals);
   }
 }
 

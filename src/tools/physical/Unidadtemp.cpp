@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include "numeric/Numeric.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 
@@ -21,7 +22,6 @@ constexpr Extended kTen = 10.0L;
 constexpr Extended kEighth = 0.125L;
 constexpr Extended kEighteenth = 1.0L / 18.0L;
 
-const QColor kNavy(0x00, 0x00, 0x80);
 const QColor kTeal(0x00, 0x80, 0x80);
 const QColor kRed(0xFF, 0x00, 0x00);
 
@@ -69,11 +69,7 @@ TFormTemp::TFormTemp(QWidget* owner) : TForm(owner, QStringLiteral("FormTemp")) 
       new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
   BitBtn1->setGeometry(246, y + 8, 83, 27);
 
-  setTabOrder(Edit1, Edit2);
-  setTabOrder(Edit2, Edit3);
-  setTabOrder(Edit3, Edit4);
-  setTabOrder(Edit4, BitBtn1);
-  setTabOrder(BitBtn1, Edit5);
+  SetTabChain({Edit1, Edit2, Edit3, Edit4, BitBtn1, Edit5});
 
   ActiveEdit = Edit1;
 }

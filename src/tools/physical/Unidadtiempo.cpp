@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include "numeric/Numeric.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 
@@ -61,8 +62,6 @@ constexpr int kRight[] = {18, 19, 20, 0, 21, 22, 23, 24, 25};
 constexpr int kTop = 16;
 constexpr int kPitch = 30;
 constexpr int kGap = 14;
-
-const QColor kNavy(0x00, 0x00, 0x80);
 
 }  // namespace
 

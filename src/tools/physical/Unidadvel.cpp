@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "numeric/Numeric.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 
@@ -60,8 +61,6 @@ constexpr SpeedUnit kUnits[] = {
      56},
 };
 
-const QColor kNavy(0x00, 0x00, 0x80);
-
 }  // namespace
 
 TFormVel::TFormVel(QWidget* owner) : TForm(owner, QStringLiteral("FormVel")) {
@@ -89,13 +88,8 @@ TFormVel::TFormVel(QWidget* owner) : TForm(owner, QStringLiteral("FormVel")) {
       new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
   BitBtn1->setGeometry(466, 181, 83, 27);
 
-  QWidget* previous = Edits[1];
-  for (QWidget* next :
-       std::initializer_list<QWidget*>{Edits[2], Edits[3], Edits[4], Edits[5], Edits[6], Edits[9],
-                                       Edits[7], Edits[8], BitBtn1}) {
-    setTabOrder(previous, next);
-    previous = next;
-  }
+  SetTabChain({Edits[1], Edits[2], Edits[3], Edits[4], Edits[5], Edits[6], Edits[9], Edits[7],
+               Edits[8], BitBtn1});
 
   ActiveEdit = Edits[1];
 }

@@ -314,7 +314,7 @@ void TFormAndalucia::BuildGroup(int group, QWidget* page, int gridX, const int* 
   };
   StringGrid[group] = grid;
 
-  QWidget* previous = nullptr;
+  QList<QWidget*> chain;
   for (int i = 0; i < 3 && kMetricEdits[group][i].edit != 0; ++i) {
     const MetricEditRow& entry = kMetricEdits[group][i];
     auto* edit = new TEdit(page, QStringLiteral("Edit%1").arg(entry.edit), Utf8(entry.text));
@@ -324,11 +324,10 @@ void TFormAndalucia::BuildGroup(int group, QWidget* page, int gridX, const int* 
     if (group != 1) {
       edit->OnKeyPress = [this, group](TEdit*, char16_t& key) { StringGridKeyPress(group, key); };
     }
-    if (previous) setTabOrder(previous, edit);
-    previous = edit;
+    chain << edit;
     Edit[entry.edit] = edit;
   }
-  setTabOrder(previous, grid);
+  SetTabChain(chain << grid);
 }
 
 TEdit* TFormAndalucia::MetricEdit(int group) const { return Edit[kMetricEdits[group][0].edit]; }

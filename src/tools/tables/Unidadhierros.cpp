@@ -76,11 +76,7 @@ TFormHierros::TFormHierros(QWidget* owner) : TForm(owner, QStringLiteral("FormHi
   MakeCell(this, QStringLiteral("Panel5"), QStringLiteral("Sección en cm² según número de barras"),
            QRect(sectionsLeft, headerTop, 10 * kWide, kHeight));
 
-  QWidget* previous = nullptr;
-  auto chain = [&previous](QWidget* next) {
-    if (previous) setTabOrder(previous, next);
-    previous = next;
-  };
+  QList<QWidget*> chain;
   for (int bars = 1; bars <= 10; ++bars) {
     const QString name =
         bars == 1 ? QStringLiteral("Panel4") : QStringLiteral("Panel%1").arg(45 + bars);
@@ -88,7 +84,7 @@ TFormHierros::TFormHierros(QWidget* owner) : TForm(owner, QStringLiteral("FormHi
         MakeCell(this, name, QString::number(bars),
                  QRect(sectionsLeft + (bars - 1) * kWide, headerTop + kHeight, kWide, kHeight));
     WireCell(Headers[bars - 1]);
-    chain(Headers[bars - 1]);
+    chain << Headers[bars - 1];
   }
   const int rowsTop = headerTop + 2 * kHeight;
   for (int row = 0; row < kRows; ++row) {
@@ -108,14 +104,14 @@ TFormHierros::TFormHierros(QWidget* owner) : TForm(owner, QStringLiteral("FormHi
                    QRect(x, rowsTop + row * kHeight, col == 0 ? kNarrow : kWide, kHeight));
       Cells[row][col] = cell;
       WireCell(cell);
-      chain(cell);
+      chain << cell;
     }
   }
 
   BitBtn1 =
       new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
   BitBtn1->setGeometry(556, 368, 83, 27);
-  chain(BitBtn1);
+  SetTabChain(chain << BitBtn1);
   // The window opens with no cell highlighted: the focus starts on the button.
   BitBtn1->setFocus();
 

@@ -13,6 +13,9 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth x11-utils libxcb-damage0-dev fonts-liberation fonts-liberation2
 )
+# Only the tests need these: the accessibility bus (a D-Bus session, the AT-SPI registry and
+# its Python client) and a window manager for the X server.
+packages+=(dbus-bin at-spi2-core python3-pyatspi openbox)
 if [ "${1:-}" = package ]; then
   packages+=(dpkg-dev file lintian desktop-file-utils appstream)
 fi

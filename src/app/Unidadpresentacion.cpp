@@ -21,6 +21,7 @@
 #include "app/Unidad2.h"
 #include "app/Unidadpersonalizar.h"
 #include "app/Unit4.h"
+#include "platform/Accessibility.h"
 #include "platform/Controls.h"
 #include "platform/Folders.h"
 #include "platform/Form.h"
@@ -156,6 +157,14 @@ void TFormPrincipal::BuildWelcomeScreen() {
   BitBtn1->setIcon(pictures::Exit());
   BitBtn1->setGeometry(546 - 56 - 10, 363 - 25 - 8, 56, 25);
   BitBtn1->OnClick = [this] { BitBtn1Click(); };
+
+  // The labels that look like links are reached by Tab after "Salir", top to bottom.
+  QWidget* previous = BitBtn1;
+  for (TLabel* link : {Label4, Label3, Label7}) {
+    platform::MakeLink(link);
+    setTabOrder(previous, link);
+    previous = link;
+  }
 }
 
 void TFormPrincipal::BuildMenu() {

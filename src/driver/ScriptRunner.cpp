@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "app/Catalogue.h"
 #include "app/Unidadpresentacion.h"
 #include "driver/Readout.h"
 #include "platform/Edit.h"
@@ -44,6 +45,27 @@ QString WithoutMnemonic(QString caption) {
   caption.remove(QRegularExpression(QStringLiteral("&(?!&)")));
   const int tab = caption.indexOf(u'\t');
   return tab < 0 ? caption : caption.left(tab);
+}
+
+// The tab controls whose nearest page (or the window) is root, each tab followed by the tabs
+// on its own page: the order in which "tab" shows every one of them.
+void ListTabs(QWidget* window, QWidget* root, QStringList& captions) {
+  for (QTabWidget* tabs : root->findChildren<QTabWidget*>()) {
+    QWidget* page = window;
+    for (QWidget* w = tabs->parentWidget(); w && w != window; w = w->parentWidget()) {
+      auto* owner = w->parentWidget() ? qobject_cast<QTabWidget*>(w->parentWidget()->parentWidget())
+                                      : nullptr;
+      if (owner && owner->indexOf(w) >= 0) {
+        page = w;
+        break;
+      }
+    }
+    if (page != root) continue;
+    for (int i = 0; i < tabs->count(); ++i) {
+      captions << WithoutMnemonic(tabs->tabText(i));
+      ListTabs(window, tabs->widget(i), captions);
+    }
+  }
 }
 
 }  // namespace
@@ -407,6 +429,16 @@ void ScriptRunner::Execute(const QString& line) {
     while (w && (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_"))))
       w = w->parentWidget();
     Print(w ? w->objectName() : QStringLiteral("none"));
+  } else if (command == QLatin1String("catalogue")) {
+    QStringList items;
+    for (int i = 0; i < kMenuRowCount; ++i) {
+      if (kMenu[i].opens) items << QString::fromUtf8(kMenu[i].item);
+    }
+    Print(QStringLiteral("catalogue = ") + items.join(u' '));
+  } else if (command == QLatin1String("tabs")) {
+    QStringList captions;
+    ListTabs(ActiveWindow(), ActiveWindow(), captions);
+    Print((QStringLiteral("tabs = ") + captions.join(QStringLiteral(" | "))).trimmed());
   } else if (command == QLatin1String("echo")) {
     Print(rest);
   } else if (command == QLatin1String("snapshot")) {

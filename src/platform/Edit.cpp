@@ -134,6 +134,11 @@ void TEdit::keyPressEvent(QKeyEvent* event) {
   event->accept();
   const int key = event->key();
   const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+  // Ctrl+Tab moves the focus as Tab does: the window decides where.
+  if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && (mods & Qt::ControlModifier)) {
+    event->ignore();
+    return;
+  }
   TForm* form = Form();
   if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) &&
       mods == Qt::NoModifier && form && form->DialogKey(key)) {
@@ -164,6 +169,10 @@ void TEdit::KeyDownAction(int key, QKeyEvent* event) {
     case Qt::Key_Insert:
       if (mods & Qt::ShiftModifier) PasteText(QGuiApplication::clipboard()->text());
       if (mods & Qt::ControlModifier) copy();
+      return;
+    case Qt::Key_A:
+      // Ctrl+A selects the whole text, whatever the key handlers make of its character.
+      if (mods == Qt::ControlModifier) selectAll();
       return;
     case Qt::Key_Left:
     case Qt::Key_Right:

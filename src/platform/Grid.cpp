@@ -12,6 +12,22 @@
 #include "platform/Input.h"
 #include "platform/Messages.h"
 
+namespace {
+
+// Ctrl+Tab and Ctrl+Shift+Tab: the keys that leave a grid which keeps Tab for its cells.
+// Returns 1 forwards, -1 backwards, 0 for any other key.
+int LeavingKey(const QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return 0;
+  const auto* key = static_cast<const QKeyEvent*>(event);
+  const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+  if (!(mods & Qt::ControlModifier) || (mods & Qt::AltModifier)) return 0;
+  if (key->key() == Qt::Key_Backtab) return -1;
+  if (key->key() == Qt::Key_Tab) return (mods & Qt::ShiftModifier) ? -1 : 1;
+  return 0;
+}
+
+}  // namespace
+
 // The grid's cells: fixed ones painted in the fixed colour, editable ones edited in a TEdit
 // whose keys and changes go to the grid.
 class GridDelegate : public QStyledItemDelegate {
@@ -31,6 +47,12 @@ class GridDelegate : public QStyledItemDelegate {
     editor->OnChange = [grid, col, row](TEdit* sender) {
       grid->EditorChanged(col, row, sender->Text());
     };
+    // A screen reader reads the cell being edited by the headings of its column and row.
+    QStringList headings;
+    if (grid->FixedRows() > 0) headings << grid->Cell(col, 0).simplified();
+    if (col > 0) headings << grid->Cell(0, row).simplified();
+    headings.removeAll(QString());
+    editor->setAccessibleName(headings.join(QStringLiteral(", ")));
     grid->EditorOpened(editor, col, row);
     return editor;
   }
@@ -48,6 +70,20 @@ class GridDelegate : public QStyledItemDelegate {
     if (edit->text() == text) return;
     const QSignalBlocker block(edit);
     edit->setText(text);
+  }
+
+  // Ctrl+Tab in a cell being edited ends the editing and leaves the grid, where plain Tab
+  // would go on to the next cell.
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* editor = qobject_cast<QWidget*>(watched);
+    if (editor && LeavingKey(event) != 0) {
+      const auto* key = static_cast<const QKeyEvent*>(event);
+      QKeyEvent again(QEvent::KeyPress, key->key(), key->modifiers());
+      emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+      QCoreApplication::sendEvent(grid_, &again);
+      return true;
+    }
+    return QStyledItemDelegate::eventFilter(watched, event);
   }
 
   // The cell follows the editor at every change already.
@@ -196,6 +232,12 @@ void TStringGrid::SetEditable(bool on) {
 }
 
 void TStringGrid::keyPressEvent(QKeyEvent* event) {
+  // Tab moves between the cells; Ctrl+Tab and Ctrl+Shift+Tab move on to the window's next or
+  // previous control, as in every view that keeps Tab for itself.
+  if (const int leaving = LeavingKey(event)) {
+    QWidget::focusNextPrevChild(leaving > 0);
+    return;
+  }
   const char16_t c = platform::CharacterOf(event);
   const QModelIndex index = currentIndex();
   const bool typing = c == 8 || (c >= 0x20 && !(event->modifiers() & Qt::ControlModifier));

@@ -64,8 +64,18 @@ void TPanel::SetFocus() { setFocus(Qt::OtherFocusReason); }
 
 void TPanel::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);
-  if (caption_.isEmpty()) return;
   QPainter painter(this);
+  // A panel reached by Tab shows it, as a focused cell does.
+  if (hasFocus()) {
+    QPen pen(palette().color(QPalette::Highlight));
+    pen.setWidthF(1.5);
+    pen.setStyle(Qt::DotLine);
+    painter.save();
+    painter.setPen(pen);
+    painter.drawRect(QRectF(contentsRect()).adjusted(1.5, 1.5, -1.5, -1.5));
+    painter.restore();
+  }
+  if (caption_.isEmpty()) return;
   painter.setPen(palette().color(QPalette::WindowText));
   const int margin = (alignment_ & Qt::AlignHCenter) ? 0 : 4;
   const QRect room = contentsRect().adjusted(margin + 1, 0, -margin - 1, 0);
@@ -98,11 +108,13 @@ void TPanel::contextMenuEvent(QContextMenuEvent* event) {
 
 void TPanel::focusInEvent(QFocusEvent* event) {
   QFrame::focusInEvent(event);
+  update();
   if (!entry_.In()) return;
   if (OnEnter) platform::Guard([this] { OnEnter(); });
 }
 
 void TPanel::focusOutEvent(QFocusEvent* event) {
   QFrame::focusOutEvent(event);
+  update();
   entry_.Out(event);
 }

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <cmath>
 
+#include "platform/Accessibility.h"
 #include "platform/Controls.h"
 #include "platform/Host.h"
 #include "platform/Locale.h"
@@ -13,10 +14,10 @@
 namespace {
 
 constexpr int kDiameters[TFormHierros::kRows] = {3, 4, 5, 6, 8, 10, 12, 14, 16, 20, 25, 32, 40};
-// Weight per metre, kg: a list of its own, not computed from the diameter.
-const char* const kWeights[TFormHierros::kRows] = {"0,05", "0,10", "0,15", "0,22", "0,40",
+// Nominal mass per metre, kg: π d² / 4 of steel at 7850 kg/m³, to two decimals.
+const char* const kWeights[TFormHierros::kRows] = {"0,06", "0,10", "0,15", "0,22", "0,40",
                                                    "0,62", "0,89", "1,21", "1,58", "2,47",
-                                                   "3,85", "6,32", "9,86"};
+                                                   "3,85", "6,31", "9,86"};
 constexpr long double kPi = 3.141592653589793238L;
 
 // The section of n bars of d mm, n π d² / 400 cm², to three decimals rounded half up, with a
@@ -83,6 +84,8 @@ TFormHierros::TFormHierros(QWidget* owner) : TForm(owner, QStringLiteral("FormHi
     Headers[bars - 1] =
         MakeCell(this, name, QString::number(bars),
                  QRect(sectionsLeft + (bars - 1) * kWide, headerTop + kHeight, kWide, kHeight));
+    platform::SetCellHeadings(Headers[bars - 1], QString(),
+                              QStringLiteral("Sección en cm² según número de barras"));
     WireCell(Headers[bars - 1]);
     chain << Headers[bars - 1];
   }
@@ -103,6 +106,18 @@ TFormHierros::TFormHierros(QWidget* owner) : TForm(owner, QStringLiteral("FormHi
           MakeCell(this, QStringLiteral("Panel%1").arg(100 + kCols * row + col), caption,
                    QRect(x, rowsTop + row * kHeight, col == 0 ? kNarrow : kWide, kHeight));
       Cells[row][col] = cell;
+      // Read with the bar's diameter and the column's heading.
+      if (col == 0) {
+        platform::SetCellHeadings(cell, QString(), QStringLiteral("φ"));
+      } else {
+        const int bars = col - 1;
+        platform::SetCellHeadings(
+            cell, QStringLiteral("φ %1").arg(d),
+            col == 1 ? QStringLiteral("Peso kg/m")
+                     : QStringLiteral("Sección en cm² de %1 %2")
+                           .arg(bars)
+                           .arg(bars == 1 ? QStringLiteral("barra") : QStringLiteral("barras")));
+      }
       WireCell(cell);
       chain << cell;
     }

@@ -14,8 +14,9 @@ packages=(
   xvfb xauth x11-utils libxcb-damage0-dev fonts-liberation fonts-liberation2
 )
 # Only the tests need these: the accessibility bus (a D-Bus session, the AT-SPI registry and
-# its Python client) and a window manager for the X server.
-packages+=(dbus-bin at-spi2-core python3-pyatspi openbox)
+# its Python client), a window manager for the X server, a headless Wayland compositor and
+# Qt's Wayland plugin (which the package recommends).
+packages+=(dbus-bin at-spi2-core python3-pyatspi openbox weston qt6-wayland)
 if [ "${1:-}" = package ]; then
   packages+=(dpkg-dev file lintian desktop-file-utils appstream)
 fi

@@ -26,6 +26,7 @@
 #include "platform/Folders.h"
 #include "platform/Form.h"
 #include "platform/Messages.h"
+#include "platform/Readable.h"
 
 namespace {
 
@@ -61,6 +62,7 @@ TLabel* Label(QWidget* parent, const char* name, const QString& caption, int x, 
 
 TFormPrincipal::TFormPrincipal(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("FormPrincipal"));
+  platform::KeepReadable(this);
   setWindowTitle(QStringLiteral(" - Tarvel - Unidades de pesas y medidas"));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPainter>
+#include <QPixmap>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -97,9 +99,13 @@ void ScriptRunner::Settle() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     if (platform::PendingSimulatedKeys() == 0) break;
   }
-  // A window that closed leaves the one under it active, as a desktop would.
-  if (!QApplication::activeWindow() && !QApplication::activePopupWidget()) {
-    QWidget* top = QApplication::activeModalWidget();
+  // A window that closed leaves the one under it active, as a desktop would; a window that
+  // opened is the active one, as the user who opened it sees it, even where the window
+  // system will not let a program activate its own windows (Wayland).
+  QWidget* modal = QApplication::activeModalWidget();
+  const bool opened = modal && QApplication::activeWindow() != modal;
+  if ((opened || !QApplication::activeWindow()) && !QApplication::activePopupWidget()) {
+    QWidget* top = modal;
     if (!top && main_->isVisible()) top = main_;
     if (top) {
       top->activateWindow();
@@ -442,8 +448,14 @@ void ScriptRunner::Execute(const QString& line) {
   } else if (command == QLatin1String("echo")) {
     Print(rest);
   } else if (command == QLatin1String("snapshot")) {
-    if (!ActiveWindow()->grab().save(rest, "PNG"))
-      Fail(QStringLiteral("cannot write %1").arg(rest));
+    QWidget* window = ActiveWindow();
+    QPixmap picture = window->grab();
+    // An open pop-up menu is drawn over the window, where it stands.
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+      QPainter painter(&picture);
+      painter.drawPixmap(popup->geometry().topLeft() - window->geometry().topLeft(), popup->grab());
+    }
+    if (!picture.save(rest, "PNG")) Fail(QStringLiteral("cannot write %1").arg(rest));
   } else {
     Fail(QStringLiteral("unknown command '%1'").arg(command));
   }

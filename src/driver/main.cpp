@@ -36,7 +36,8 @@
 //   tabs                     prints "tabs = CAPTION | ...", every tab of the active window,
 //                            each followed by the tabs on its page: "tab" shows them in turn
 //   echo TEXT                prints TEXT
-//   snapshot FILE            saves a picture of the active window (PNG)
+//   snapshot FILE            saves a picture of the active window (PNG), with the open
+//                            pop-up menu drawn over it
 //
 // With --interactive instead of a file, the commands are read from standard input one at a
 // time, each once the one before is done; meanwhile the program keeps serving its events (and
@@ -133,6 +134,9 @@ int main(int argc, char** argv) {
     return 2;
   }
 
+  // The driver types its keys itself: no input method stands between them and the window
+  // (and a Wayland compositor without a seat offers none that works).
+  qputenv("QT_IM_MODULE", "none");
   driver::InstallQuietMessages();
   TApplication app(argc, argv);
   PrepareApplication();

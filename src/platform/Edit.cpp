@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+#include "platform/CopyAll.h"
 #include "platform/Form.h"
 #include "platform/Input.h"
 #include "platform/Messages.h"
@@ -223,6 +224,7 @@ void TEdit::contextMenuEvent(QContextMenuEvent* event) {
     connect(action, &QAction::triggered, this,
             [this] { InsertPasted(QGuiApplication::clipboard()->text()); });
   }
+  platform::AddCopyAllItem(menu, this);
   QPointer<TEdit> self(this);
   platform::Guard([&] { UserEdit([&] { menu->exec(event->globalPos()); }); });
   delete menu;

@@ -8,9 +8,11 @@
 #include <QScreen>
 
 #include "platform/Accessibility.h"
+#include "platform/CopyAll.h"
 #include "platform/Edit.h"
 #include "platform/Input.h"
 #include "platform/Messages.h"
+#include "platform/Readable.h"
 
 namespace {
 
@@ -79,6 +81,8 @@ TForm::TForm(QWidget* owner, const QString& name) : QDialog(owner) {
   SetBorder(Border::Single);
   InstallKeyPreview();
   platform::InstallAccessibleFaces();
+  platform::KeepReadable(this);
+  platform::EnableCopyAllKey();
 }
 
 int TForm::ShowModal() { return exec(); }

@@ -7,10 +7,12 @@
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 
 #include "platform/Edit.h"
 #include "platform/Input.h"
 #include "platform/Messages.h"
+#include "platform/Readable.h"
 
 namespace {
 
@@ -98,10 +100,8 @@ class GridDelegate : public QStyledItemDelegate {
     // A text too wide for its cell is shown in the narrow face of the font.
     QStyleOptionViewItem fitted(option);
     const QString text = index.data().toString();
-    if (option.fontMetrics.horizontalAdvance(text) > option.rect.width() - 6) {
-      fitted.font.setFamily(QStringLiteral("Liberation Sans Narrow"));
-      fitted.fontMetrics = QFontMetrics(fitted.font);
-    }
+    fitted.font = platform::FittingFont(option.font, text, option.rect.width() - 6);
+    fitted.fontMetrics = QFontMetrics(fitted.font);
     if (!grid_->IsFixed(index.column(), index.row())) {
       QStyledItemDelegate::paint(painter, fitted, index);
       return;
@@ -109,7 +109,8 @@ class GridDelegate : public QStyledItemDelegate {
     painter->save();
     painter->fillRect(option.rect, grid_->FixedColor());
     painter->setFont(fitted.font);
-    painter->setPen(grid_->palette().color(QPalette::Active, QPalette::WindowText));
+    painter->setPen(platform::TextColor(
+        grid_, grid_->palette().color(QPalette::Active, QPalette::WindowText), grid_->FixedColor()));
     painter->drawText(option.rect.adjusted(3, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
     painter->restore();
   }
@@ -134,7 +135,8 @@ class FixedRowHeader : public QHeaderView {
     if (grid_->DrawCell(painter, col, 0, rect, TStringGrid::Fixed)) return;
     painter->save();
     painter->fillRect(rect, grid_->FixedColor());
-    painter->setPen(grid_->palette().color(QPalette::Active, QPalette::WindowText));
+    painter->setPen(platform::TextColor(
+        grid_, grid_->palette().color(QPalette::Active, QPalette::WindowText), grid_->FixedColor()));
     painter->drawText(rect.adjusted(3, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,
                       grid_->Cell(col, 0));
     painter->restore();
@@ -370,6 +372,21 @@ bool TStringGrid::eventFilter(QObject* watched, QEvent* event) {
   if (watched == viewport() &&
       (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)) {
     Mouse(viewport(), event);
+  }
+  // A cell whose text may not show whole (a window may draw it bold or italic) shows it as
+  // its tool tip.
+  if (watched == viewport() && event->type() == QEvent::ToolTip) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex index = indexAt(help->pos());
+    const QString text = index.isValid() ? Cell(index.column(), index.row()) : QString();
+    QFont widest = font();
+    widest.setBold(true);
+    widest.setItalic(true);
+    const QRect cell = visualRect(index);
+    if (!text.isEmpty() && QFontMetrics(widest).horizontalAdvance(text) > cell.width() - 6) {
+      QToolTip::showText(help->globalPos(), text, viewport(), cell);
+      return true;
+    }
   }
   return QTableWidget::eventFilter(watched, event);
 }

@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "platform/Messages.h"
+#include "platform/Readable.h"
 
 TPanel::TPanel(QWidget* parent, const QString& name, const QString& caption)
     : QFrame(parent), caption_(caption) {
@@ -37,6 +38,7 @@ void TPanel::SetColor(const QColor& color) {
   QPalette p = palette();
   p.setColor(QPalette::Window, color);
   setPalette(p);
+  platform::FitColors(this);
 }
 
 QColor TPanel::FontColor() const { return palette().color(QPalette::WindowText); }
@@ -45,6 +47,7 @@ void TPanel::SetFontColor(const QColor& color) {
   QPalette p = palette();
   p.setColor(QPalette::WindowText, color);
   setPalette(p);
+  platform::FitColors(this);
 }
 
 void TPanel::SetBold(bool bold) {
@@ -80,11 +83,7 @@ void TPanel::paintEvent(QPaintEvent* event) {
   const int margin = (alignment_ & Qt::AlignHCenter) ? 0 : 4;
   const QRect room = contentsRect().adjusted(margin + 1, 0, -margin - 1, 0);
   // A caption too wide for the panel is drawn in the narrow face of the font.
-  if (QFontMetrics(font()).horizontalAdvance(caption_) > room.width()) {
-    QFont narrow = font();
-    narrow.setFamily(QStringLiteral("Liberation Sans Narrow"));
-    painter.setFont(narrow);
-  }
+  painter.setFont(platform::FittingFont(font(), caption_, room.width()));
   painter.drawText(room, alignment_ | Qt::AlignVCenter, caption_);
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/Messages.h"
+#include "platform/Readable.h"
 
 TGroupBox::TGroupBox(QWidget* parent, const QString& name, const QString& caption)
     : QGroupBox(caption, parent) {
@@ -100,6 +101,7 @@ void SetColor(QWidget* control, const QColor& color) {
     p.setColor(group, control->backgroundRole(), color);
   }
   control->setPalette(p);
+  FitColors(control);
 }
 
 namespace {

@@ -70,8 +70,10 @@ TFZapatos::TFZapatos(QWidget* owner) : TForm(owner, QStringLiteral("FZapatos")) 
       cell->SetBevelOuter(TPanel::Bevel::Lowered);
       cell->SetColor(system.color(QPalette::Base));
       cell->SetFontColor(row.metric ? kNavy : system.color(QPalette::Text));
-      // MS Sans Serif's metrics are Arial's rather than those of its stand-in here.
-      QFont font(QStringLiteral("Arial"));
+      // MS Sans Serif's metrics are Arial's rather than those of its stand-in here. Some
+      // sizes ("10 - 10 1/2") are too wide for a cell in Arial: every size is drawn in its
+      // narrow face, so that the whole table reads in one font.
+      QFont font(header ? QStringLiteral("Arial") : QStringLiteral("Arial Narrow"));
       font.setPixelSize(13);
       font.setBold(header || row.metric);
       cell->setFont(font);

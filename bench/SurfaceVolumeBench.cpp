@@ -7,18 +7,6 @@
 
 namespace {
 
-// Creating and showing the window as the menu command does, then destroying it.
-template <class Form>
-void MeasureOpening(benchmark::State& state) {
-  platform::RecordingHost host;
-  platform::SetHost(&host);
-  for (auto _ : state) {
-    auto form = std::make_unique<Form>(nullptr);
-    form->show();
-    QCoreApplication::processEvents();
-  }
-  platform::SetHost(nullptr);
-}
 BENCHMARK(MeasureOpening<TFormSup>)->Name("BM_SurfaceOpening")->Unit(benchmark::kMicrosecond);
 BENCHMARK(MeasureOpening<TFormVol>)->Name("BM_VolumeOpening")->Unit(benchmark::kMicrosecond);
 

@@ -1,13 +1,13 @@
 #pragma once
-// The one way in which the converter windows accept, read, round and show numbers, and the
-// shape they share: the change-handler prologue, the clearing of every edit, the overflow
-// reset, the simulated keys and the invalid-number box.
+// The conventions of the converter windows, built on the numbers of Value.h: the key filter,
+// the write of a value into an edit, the change-handler prologue, the clearing of every edit,
+// the overflow reset, the simulated keys and the invalid-number and too-large boxes.
 
 #include <QString>
 #include <functional>
 #include <vector>
 
-#include "numeric/FloatErrors.h"
+#include "numeric/Value.h"
 #include "platform/Host.h"
 #include "platform/Input.h"
 
@@ -19,33 +19,6 @@ char16_t FilterNumericKey(char16_t key, TEdit* edit);
 // The same on an edit's state: its text, the caret (selection start) and selection length.
 char16_t FilterNumericKey(char16_t key, const QString& text, int selStart, int selLength);
 
-// Reads a number: spaces, an optional sign, digits with the decimal separator, an optional
-// exponent, spaces. Raises EConvertError ("'%s' is not a valid floating point value").
-Extended ParseValue(const QString& text);
-// The same without raising a conversion error; false when the text does not read.
-bool TryParseValue(const QString& text, Extended& value);
-
-// 15 significant digits in general format with the decimal separator.
-QString FormatValue(double value);
-// An extended result is stored into a double first (the error convention applies).
-QString FormatValue(Extended value);
-
-// floor(x * 10^k + 0.5) * 10^-k, halves upwards also for negative numbers. k is 0 to 18.
-Extended RoundTo(Extended x, int k);
-
-// A conversion factor given as a product of up to four factors, formed left to right in
-// extended precision; unused factors are 0.
-struct Factors {
-  Extended f[4] = {};
-  Extended Apply(Extended x) const {
-    for (Extended factor : f) {
-      if (factor == 0) break;
-      x *= factor;
-    }
-    return x;
-  }
-};
-
 // No rounding for WriteValue.
 inline constexpr int kNoRounding = -1;
 // "write E <- v": stores v in E's value field, then shows it (rounded to k decimals when
@@ -55,6 +28,14 @@ void WriteValue(TEdit* edit, double& field, Extended value, int k = kNoRounding)
 // The start of every change handler of a numeric edit. An empty text clears the form's
 // edits; "-" or a trailing decimal separator waits for more input. True: go on.
 bool ChangePrologue(TEdit* edit, int editBound);
+
+// The start of a hub's pass: none while its guard is set, that is during the pass and after
+// it until the next key stroke; otherwise the guard is set and the prologue decides.
+bool HubPassStarts(bool& updating, TEdit* hub, int editBound);
+
+// The value of an edit that the user is typing in, read from its text. An edit without the
+// focus keeps the value that the handler writing it stored just before, at full precision.
+void ReadIfFocused(TEdit* edit, double& field);
 
 // Empties the form's edits "Edit1" to "Edit<bound>"; missing numbers are skipped.
 void ClearAllEdits(TForm* form, int bound);

@@ -1,18 +1,15 @@
 #pragma once
-// What the fuzz targets share: a recorder in place of the desktop (no box may block), the
-// decimal separator taken from the input's first byte, and a failure that libFuzzer reports.
+// What the fuzz targets share: the decimal separator taken from the input's first byte, and a
+// failure that libFuzzer reports. The key filter's target also installs a recorder in place
+// of the desktop (FuzzHost.h), so that no box may block.
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/Host.h"
 #include "platform/Locale.h"
 
 inline void FuzzSetUp(uint8_t first) {
-  static platform::RecordingHost host;
-  platform::SetHost(&host);
-  host.boxes.clear();
   platform::SetDecimalSeparator((first & 1) ? u',' : u'.');
 }
 

@@ -1,12 +1,14 @@
 // FilterNumericKey on any edit state and key, then as keys typed one by one at the end of
 // an edit: the filter only ever returns 0 or the (translated) key, and a text built from
 // accepted keys is always a number still being typed ("-", or a text that reads).
+#include "FuzzHost.h"
 #include "FuzzSupport.h"
 #include "numeric/Numeric.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 4) return 0;
   FuzzSetUp(data[0]);
+  FuzzSetUpHost();
   const char16_t separator = platform::DecimalSeparator();
 
   // One key on an arbitrary state.

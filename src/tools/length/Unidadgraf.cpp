@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "numeric/Numeric.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 #include "platform/Locale.h"
@@ -49,7 +50,6 @@ bool GoOn(const QString& text) {
          text != QLatin1String("-");
 }
 
-const QColor kNavy(0x00, 0x00, 0x80);
 constexpr int kEditWidth = 121;
 constexpr int kEditHeight = 21;
 constexpr int kPitch = 32;
@@ -77,10 +77,6 @@ TFormGraf::TFormGraf(QWidget* owner) : TForm(owner, QStringLiteral("FormGraf")) 
     const QString caption =
         place.edit == kHub ? QStringLiteral("twip") : QString::fromUtf8(UnitOf(place.edit).caption);
     AttachLabel(edit, QStringLiteral("Label%1").arg(place.edit), caption, kNavy, true);
-    edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
-    edit->OnKeyDown = [this](TEdit* sender, int& key, Qt::KeyboardModifiers) {
-      Edit1KeyDown(sender, key);
-    };
     const int n = place.edit;
     edit->OnEnter = [this, n](TEdit*) { EditEnter(n); };
     if (n == kHub) {
@@ -89,6 +85,8 @@ TFormGraf::TFormGraf(QWidget* owner) : TForm(owner, QStringLiteral("FormGraf")) 
       edit->OnChange = [this, n](TEdit*) { UnitChange(n); };
     }
   }
+
+  WireKeyHandlers(this, Edits, &TFormGraf::Edit1KeyDown, &TFormGraf::Edit1KeyPress);
 
   // The pixel ruler below the right-hand edits: the slider, and the green bar across it.
   Panel2 = new TPanel(this, QStringLiteral("Panel2"), QStringLiteral("Panel2"));
@@ -119,8 +117,7 @@ TFormGraf::TFormGraf(QWidget* owner) : TForm(owner, QStringLiteral("FormGraf")) 
 }
 
 void TFormGraf::Edit1KeyPress(TEdit* sender, char16_t& key) {
-  Updating = false;
-  ResetSlider();
+  Bookkeeping.KeyPress(sender, key);
   TEdit* edit = ActiveEdit ? ActiveEdit : sender;
   const QString text = edit->Text();
   const char16_t separator = platform::DecimalSeparator();
@@ -142,11 +139,9 @@ void TFormGraf::Edit1KeyPress(TEdit* sender, char16_t& key) {
   key = 0;
 }
 
-void TFormGraf::Edit1KeyDown(TEdit* sender, int key) {
-  if (key != Qt::Key_Delete) return;
-  Updating = false;
-  ResetSlider();
-  ActiveEdit = sender;
+void TFormGraf::Edit1KeyDown(TEdit* sender, int& key) {
+  Bookkeeping.KeyDown(sender, key);
+  if (key == Qt::Key_Delete) ActiveEdit = sender;
 }
 
 void TFormGraf::EditEnter(int n) {
@@ -167,7 +162,7 @@ void TFormGraf::Edit1Change() {
   Updating = true;
   TEdit* hub = Edits[kHub];
   if (!GoOn(hub->Text())) return;
-  if (hub->Focused()) Value[kHub] = Store(ParseValue(hub->Text()));
+  ReadIfFocused(hub, Value[kHub]);
   const Extended base = Value[kHub];
   for (const GraphicUnit& unit : kUnits) {
     TEdit* edit = Edits[unit.edit];

@@ -3,6 +3,7 @@
 // twip edit is the hub and always shows whole twips; the other edits convert only to and
 // from it. A slider draws a green bar on the screen and gives its length in pixels.
 
+#include "numeric/KeyStrokes.h"
 #include "platform/Form.h"
 
 class TBitBtn;
@@ -23,10 +24,10 @@ class TFormGraf : public TForm {
   TPanel* Panel2;  // the slider's frame
   TBitBtn* BitBtn1;
 
-  // The window's own key filter, on every edit.
+  // The window's own key filter, on every edit, after the bookkeeping.
   void Edit1KeyPress(TEdit* sender, char16_t& key);
   // Delete: the edit becomes the source and the slider goes back to 0.
-  void Edit1KeyDown(TEdit* sender, int key);
+  void Edit1KeyDown(TEdit* sender, int& key);
   // Edit1Enter ... Edit7Enter.
   void EditEnter(int n);
   void TrackBar1Enter();
@@ -52,5 +53,13 @@ class TFormGraf : public TForm {
   TEdit* ActiveEdit = nullptr;
   bool Updating = false;
   bool SliderResetting = false;
+  // A character or Delete clears the guard and puts the slider back to 0; the source is the
+  // edit last entered, and Delete makes it so again (Edit1KeyDown).
+  KeyBookkeeping Bookkeeping{SourceKeys::PressAndDelete, nullptr,
+                             [this] {
+                               Updating = false;
+                               ResetSlider();
+                             },
+                             false};
   double Value[8] = {};  // by edit number; Value[1] is the base value
 };

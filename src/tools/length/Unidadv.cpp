@@ -94,15 +94,8 @@ void TForm3::BuildControls() {
       new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
   BitBtn1->setGeometry(b + kEditWidth - 100, RowY(11) - 2, 100, 25);
 
-  TEdit* const order[] = {Edit15, Edit1,  Edit12, Edit13, Edit2, Edit14, Edit3,
-                          Edit11, Edit18, Edit4,  Edit5,  Edit6, Edit7,  Edit8,
-                          Edit9,  Edit10, Edit16, Edit17, Edit19};
-  QWidget* previous = nullptr;
-  for (TEdit* edit : order) {
-    if (previous) setTabOrder(previous, edit);
-    previous = edit;
-  }
-  setTabOrder(previous, BitBtn1);
+  SetTabChain({Edit15, Edit1, Edit12, Edit13, Edit2, Edit14, Edit3,  Edit11, Edit18, Edit4,
+               Edit5,  Edit6, Edit7,  Edit8,  Edit9, Edit10, Edit16, Edit17, Edit19, BitBtn1});
 }
 
 void TForm3::WireEvents() {
@@ -119,27 +112,11 @@ void TForm3::WireEvents() {
       {Edit19, &TForm3::Edit19Change}};
   for (const auto& [edit, handler] : handlers) {
     edit->OnChange = [this, handler = handler](TEdit*) { (this->*handler)(); };
-    edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
-    edit->OnKeyDown = [this](TEdit* sender, int& key, Qt::KeyboardModifiers shift) {
-      Edit15KeyDown(sender, key, shift);
-    };
+    WireKeyHandlers(this, {edit}, &TForm3::Edit15KeyDown, &TForm3::Edit1KeyPress);
   }
 }
 
-void TForm3::Edit15KeyDown(TEdit* sender, int&, Qt::KeyboardModifiers) {
-  MaPass = HmPass = DamPass = DmPass = CmPass = MmPass = false;
-  MilPass = FathomPass = AuPass = LyPass = PcPass = false;
-  if (sender) ActiveEdit = sender;
-}
-
-void TForm3::Edit1KeyPress(TEdit* sender, char16_t& key) { key = FilterNumericKey(key, sender); }
-
-bool TForm3::Parse(TEdit* edit, double& value) {
-  Extended read = 0;
-  if (!TryParseValue(edit->Text(), read)) return false;
-  value = Store(read);  // a number beyond the double range is an overflow, not a bad text
-  return true;
-}
+bool TForm3::Parse(TEdit* edit, double& value) { return TryParseValue(edit->Text(), value); }
 
 bool TForm3::ParseIfFocused(TEdit* edit, double& value) {
   return !edit->Focused() || Parse(edit, value);
@@ -345,10 +322,7 @@ void TForm3::RestartFromCentimetres() {
   restart.activeEdit = &ActiveEdit;
   // The failed chain left the centimetre pass set; without clearing it, emptying the edit
   // would not clear the window.
-  restart.resetGuards = [this] {
-    int key = 0;
-    Edit15KeyDown(nullptr, key, Qt::NoModifier);
-  };
+  restart.resetGuards = [this] { Bookkeeping.ClearGuards(); };
   restart.keys = {{100, platform::keys::Numpad(1)},
                   {100, platform::keys::Numpad(0)},
                   {100, platform::keys::Numpad(0)}};

@@ -6,6 +6,7 @@
 
 #include <Qt>
 
+#include "numeric/KeyStrokes.h"
 #include "platform/Form.h"
 
 class TEdit;
@@ -25,8 +26,8 @@ class TForm3 : public TForm {
                  bool rightAligned);
 
   // Key-stroke bookkeeping and the key filter, shared by every edit.
-  void Edit15KeyDown(TEdit* sender, int& key, Qt::KeyboardModifiers shift);
-  void Edit1KeyPress(TEdit* sender, char16_t& key);
+  void Edit15KeyDown(TEdit* sender, int& key) { Bookkeeping.KeyDown(sender, key); }
+  void Edit1KeyPress(TEdit* sender, char16_t& key) { Bookkeeping.KeyPress(sender, key); }
 
   // Metric side.
   void Edit15Change();
@@ -118,4 +119,8 @@ class TForm3 : public TForm {
   bool AuPass = false;
   bool LyPass = false;
   bool PcPass = false;
+  KeyBookkeeping Bookkeeping{SourceKeys::KeyDown, &ActiveEdit, [this] {
+                               MaPass = HmPass = DamPass = DmPass = CmPass = MmPass = false;
+                               MilPass = FathomPass = AuPass = LyPass = PcPass = false;
+                             }};
 };

@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "platform/Accessibility.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Panel.h"
 
@@ -42,7 +43,6 @@ constexpr int kGap = 2;
 constexpr int kHeight = 25;
 constexpr int kPitch = 27;       // from one row to the next
 constexpr int kBlockPitch = 31;  // from the first block's last row to the second's first
-const QColor kNavy(0x00, 0x00, 0x80);
 
 }  // namespace
 
@@ -58,7 +58,7 @@ TFZapatos::TFZapatos(QWidget* owner) : TForm(owner, QStringLiteral("FZapatos")) 
   frame->setGeometry(8, 8, 654, 197);
 
   const QPalette system;
-  QWidget* previous = nullptr;
+  QList<QWidget*> chain;
   int number = 0;
   int y = kTop;
   // A screen reader reads each size with its row's heading and its European size.
@@ -96,8 +96,7 @@ TFZapatos::TFZapatos(QWidget* owner) : TForm(owner, QStringLiteral("FZapatos")) 
                                   QString::fromUtf8(european.values[col - 1]));
       }
       cell->SetTabStop(true);
-      if (previous) setTabOrder(previous, cell);
-      previous = cell;
+      chain << cell;
     }
   };
   for (const Row& row : kFirstBlock) {
@@ -113,5 +112,5 @@ TFZapatos::TFZapatos(QWidget* owner) : TForm(owner, QStringLiteral("FZapatos")) 
   BitBtn1 =
       new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
   BitBtn1->setGeometry(579, 222, 83, 27);
-  setTabOrder(previous, BitBtn1);
+  SetTabChain(chain << BitBtn1);
 }

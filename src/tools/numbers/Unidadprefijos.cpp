@@ -1,6 +1,7 @@
 #include "tools/numbers/Unidadprefijos.h"
 
 #include "numeric/Numeric.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 #include "platform/Messages.h"
@@ -37,8 +38,6 @@ constexpr int kTop = 16;
 constexpr int kLeftX = 112;   // of the left column's edits
 constexpr int kRightX = 360;  // of the right column's edits
 
-const QColor kNavy(0x00, 0x00, 0x80);
-
 }  // namespace
 
 TFormPrefijos::TFormPrefijos(QWidget* owner) : TForm(owner, QStringLiteral("FormPrefijos")) {
@@ -60,8 +59,6 @@ TFormPrefijos::TFormPrefijos(QWidget* owner) : TForm(owner, QStringLiteral("Form
         n == kHub ? QStringLiteral("unidad") : QString::fromUtf8(kPrefixTable[n - 1].caption);
     TLabel* label = AttachLabel(edit, QStringLiteral("Label%1").arg(n), caption, kNavy, true);
     if (n == 1) label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    edit->OnKeyDown = [this](TEdit* sender, int&, Qt::KeyboardModifiers) { Edit1KeyDown(sender); };
-    edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit21KeyPress(sender, key); };
     if (n == kHub) {
       edit->OnChange = [this](TEdit*) { Edit21Change(); };
     } else {
@@ -69,49 +66,32 @@ TFormPrefijos::TFormPrefijos(QWidget* owner) : TForm(owner, QStringLiteral("Form
     }
   }
 
+  WireKeyHandlers(this, Edits, &TFormPrefijos::Edit1KeyDown, &TFormPrefijos::Edit21KeyPress);
+
   BitBtn1 =
       new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
   BitBtn1->setGeometry(kRightX + 38, Edits[kHub]->y() - 3, 83, 27);
 
   // Edit1 to Edit20, the button, and "unidad" last.
-  QWidget* previous = Edits[1];
-  for (int n = 2; n <= kPrefixes; ++n) {
-    setTabOrder(previous, Edits[n]);
-    previous = Edits[n];
-  }
-  setTabOrder(previous, BitBtn1);
-  setTabOrder(BitBtn1, Edits[kHub]);
+  QList<QWidget*> chain(std::begin(Edits) + 1, std::begin(Edits) + kPrefixes + 1);
+  SetTabChain(chain << BitBtn1 << Edits[kHub]);
 
   ActiveEdit = Edits[kHub];
-}
-
-void TFormPrefijos::Edit1KeyDown(TEdit* sender) {
-  Updating = false;
-  ActiveEdit = sender;
-}
-
-void TFormPrefijos::Edit21KeyPress(TEdit* sender, char16_t& key) {
-  Updating = false;
-  ActiveEdit = sender;
-  key = FilterNumericKey(key, sender);
 }
 
 void TFormPrefijos::PrefixChange(int n) {
   TEdit* edit = Edits[n];
   if (!ChangePrologue(edit, kEditBound)) return;
   // A text that does not read (only a paste brings one) ends in the default error box.
-  if (edit->Focused()) Value[n] = Store(ParseValue(edit->Text()));
+  ReadIfFocused(edit, Value[n]);
   if (ActiveEdit == Edits[kHub] || Updating) return;
   WriteValue(Edits[kHub], Value[kHub],
              static_cast<Extended>(Value[n]) * kPrefixTable[n - 1].toBase);
 }
 
 void TFormPrefijos::Edit21Change() {
-  if (Updating) return;
-  // Set until the next key stroke in an edit, or until one of the recoveries below.
-  Updating = true;
   TEdit* hub = Edits[kHub];
-  if (!ChangePrologue(hub, kEditBound)) return;
+  if (!HubPassStarts(Updating, hub, kEditBound)) return;
   if (hub->Focused()) {
     try {
       Value[kHub] = Store(ParseValue(hub->Text()));

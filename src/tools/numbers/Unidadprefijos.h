@@ -4,6 +4,7 @@
 // and from the bare unit, and the hub writes all the others.
 
 #include "numeric/FloatErrors.h"
+#include "numeric/KeyStrokes.h"
 #include "platform/Form.h"
 
 class TBitBtn;
@@ -20,8 +21,8 @@ class TFormPrefijos : public TForm {
 
   // Every edit's key-down and key press: the edit becomes the source and the guard is
   // cleared; the key press also filters the key.
-  void Edit1KeyDown(TEdit* sender);
-  void Edit21KeyPress(TEdit* sender, char16_t& key);
+  void Edit1KeyDown(TEdit* sender, int& key) { Bookkeeping.KeyDown(sender, key); }
+  void Edit21KeyPress(TEdit* sender, char16_t& key) { Bookkeeping.KeyPress(sender, key); }
   // The hub, the bare unit's change handler.
   void Edit21Change();
   // The change handler of prefix edit n (Edit1Change ... Edit20Change).
@@ -37,5 +38,7 @@ class TFormPrefijos : public TForm {
   TEdit* Edits[22] = {};  // by number
   TEdit* ActiveEdit = nullptr;
   bool Updating = false;
+  KeyBookkeeping Bookkeeping{SourceKeys::KeyDownAndPress, &ActiveEdit,
+                             [this] { Updating = false; }};
   double Value[22] = {};  // by edit number; Value[21] is the base value
 };

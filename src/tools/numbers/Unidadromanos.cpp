@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "numeric/Integers.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 #include "platform/Hints.h"
@@ -40,7 +41,6 @@ constexpr Reading kReadings[] = {{'M', 1000},
                                  {'X', 10, 'C', 90, 'L', 40},
                                  {'I', 1, 'X', 9, 'V', 4}};
 
-const QColor kNavy(0x00, 0x00, 0x80);
 const QColor kPurple(0x80, 0x00, 0x80);
 const QColor kBlue(0x00, 0x00, 0xFF);
 const QColor kConventionHintColor(193, 193, 255);

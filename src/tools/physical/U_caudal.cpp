@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include "numeric/Numeric.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 #include "platform/Messages.h"
@@ -67,8 +68,6 @@ constexpr int kTop = 16;
 constexpr int kPitch = 27;  // from one row of edits to the next
 constexpr int kBlockGap = 14;
 
-const QColor kNavy(0x00, 0x00, 0x80);
-
 }  // namespace
 
 TFormCaudal::TFormCaudal(QWidget* owner) : TForm(owner, QStringLiteral("FormCaudal")) {
@@ -79,6 +78,7 @@ TFormCaudal::TFormCaudal(QWidget* owner) : TForm(owner, QStringLiteral("FormCaud
 
   PlaceEditColumn(this, kLeft, 150, kTop, kPitch, kBlockGap, Edits);
   PlaceEditColumn(this, kRight, 470, kTop, kPitch, kBlockGap, Edits);
+  WireKeyHandlers(this, Edits, &TFormCaudal::Edit1KeyDown, &TFormCaudal::Edit1KeyPress);
   for (int n = 1; n <= kEditBound; ++n) {
     TEdit* edit = Edits[n];
     edit->SetMaxLength(kMaxLength);
@@ -86,10 +86,6 @@ TFormCaudal::TFormCaudal(QWidget* owner) : TForm(owner, QStringLiteral("FormCaud
     AttachLabel(edit, QStringLiteral("Label%1").arg(n),
                 unit ? QString::fromUtf8(unit->caption) : QStringLiteral("litro/segundo"), kNavy,
                 true);
-    edit->OnKeyDown = [this](TEdit* sender, int& key, Qt::KeyboardModifiers) {
-      Edit1KeyDown(sender, key);
-    };
-    edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
     if (n == kHub) {
       edit->OnChange = [this](TEdit*) { Edit1Change(); };
     } else {
@@ -107,19 +103,6 @@ TFormCaudal::TFormCaudal(QWidget* owner) : TForm(owner, QStringLiteral("FormCaud
   SetTabChain(chain << BitBtn1);
 
   ActiveEdit = Edits[1];
-}
-
-void TFormCaudal::Edit1KeyDown(TEdit* sender, int key) {
-  // Other keys without a character leave the source and the guard alone.
-  if (key != Qt::Key_Delete) return;
-  Updating = false;
-  ActiveEdit = sender;
-}
-
-void TFormCaudal::Edit1KeyPress(TEdit* sender, char16_t& key) {
-  Updating = false;
-  ActiveEdit = sender;
-  key = FilterNumericKey(key, sender);
 }
 
 void TFormCaudal::Edit2Change(TEdit* sender) {
@@ -142,13 +125,10 @@ void TFormCaudal::Edit2Change(TEdit* sender) {
 }
 
 void TFormCaudal::Edit1Change() {
-  if (Updating) return;
-  // Set for the whole pass and after it, until the next key stroke in an edit.
-  Updating = true;
   TEdit* hub = Edits[kHub];
-  if (!ChangePrologue(hub, kEditBound)) return;
+  if (!HubPassStarts(Updating, hub, kEditBound)) return;
   try {
-    if (hub->Focused()) Value[kHub] = Store(ParseValue(hub->Text()));
+    ReadIfFocused(hub, Value[kHub]);
     if (Value[kHub] > kLimit) {
       ResetFlow();
       return;

@@ -3,6 +3,7 @@
 // second. The litre-per-second edit is the hub; the 23 other edits share one change handler,
 // which converts whichever of them has the focus and writes the hub.
 
+#include "numeric/KeyStrokes.h"
 #include "platform/Form.h"
 
 class TBitBtn;
@@ -19,8 +20,8 @@ class TFormCaudal : public TForm {
 
   // Every edit's key handlers: Delete going down, or any character, makes the edit the
   // source and clears the guard.
-  void Edit1KeyDown(TEdit* sender, int key);
-  void Edit1KeyPress(TEdit* sender, char16_t& key);
+  void Edit1KeyDown(TEdit* sender, int& key) { Bookkeeping.KeyDown(sender, key); }
+  void Edit1KeyPress(TEdit* sender, char16_t& key) { Bookkeeping.KeyPress(sender, key); }
   // The hub, the litre-per-second edit's change handler.
   void Edit1Change();
   // The change handler of Edit2 to Edit24.
@@ -35,5 +36,6 @@ class TFormCaudal : public TForm {
   TEdit* Edits[25] = {};  // by number
   TEdit* ActiveEdit = nullptr;
   bool Updating = false;
+  KeyBookkeeping Bookkeeping{SourceKeys::PressAndDelete, &ActiveEdit, [this] { Updating = false; }};
   double Value[25] = {};  // by edit number; Value[1] is the base value
 };

@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "numeric/Numeric.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 #include "platform/Locale.h"
@@ -48,7 +49,6 @@ constexpr RowEdit kRow[] = {
     {8, 312, 57, "°", "grados"}, {9, 384, 25, "'", "minutos"}, {10, 420, 33, "''", "segundos"}};
 constexpr int kRowY = 136;
 
-const QColor kNavy(0x00, 0x00, 0x80);
 const QColor kDesktop(0x3a, 0x6e, 0xa5);
 
 // An empty text, or one ending in the decimal separator (or a dash alone, where the
@@ -102,16 +102,10 @@ TFormAngulo::TFormAngulo(QWidget* owner) : TForm(owner, QStringLiteral("FormAngu
     symbol->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   }
 
-  for (int n = 1; n <= 10; ++n) {
-    TEdit* edit = Edits[n];
-    edit->OnEnter = [this](TEdit* sender) { EditEnter(sender); };
-    edit->OnKeyDown = [this](TEdit*, int& key, Qt::KeyboardModifiers) { Edit1KeyDown(key); };
-    if (n == kRowDegrees || n == kRowMinutes) {
-      edit->OnKeyPress = [this](TEdit*, char16_t& key) { Edit8KeyPress(key); };
-    } else {
-      edit->OnKeyPress = [this](TEdit*, char16_t& key) { Edit1KeyPress(key); };
-    }
-  }
+  for (int n = 1; n <= 10; ++n) Edits[n]->OnEnter = [this](TEdit* sender) { EditEnter(sender); };
+  WireKeyHandlers(this, Edits, &TFormAngulo::Edit1KeyDown, &TFormAngulo::Edit1KeyPress);
+  WireKeyHandlers(this, {Edits[kRowDegrees], Edits[kRowMinutes]}, &TFormAngulo::Edit1KeyDown,
+                  &TFormAngulo::Edit8KeyPress);
   Edits[kRadian]->OnChange = [this](TEdit*) { Edit1Change(); };
   Edits[kDegree]->OnChange = [this](TEdit*) { Edit2Change(); };
   for (int n = 3; n <= 7; ++n) Edits[n]->OnChange = [this, n](TEdit*) { RelayChange(n); };
@@ -139,12 +133,8 @@ void TFormAngulo::ClearGuards() {
   DegreeCarry = 0;
 }
 
-void TFormAngulo::Edit1KeyDown(int key) {
-  if (key == Qt::Key_Delete) ClearGuards();
-}
-
-void TFormAngulo::Edit1KeyPress(char16_t& key) {
-  ClearGuards();
+void TFormAngulo::Edit1KeyPress(TEdit* sender, char16_t& key) {
+  Bookkeeping.KeyPress(sender, key);
   const char16_t separator = platform::DecimalSeparator();
   if (key == u'.' || key == u',') {
     key = ActiveEdit->Text().contains(QChar(separator)) ? 0 : separator;
@@ -153,8 +143,8 @@ void TFormAngulo::Edit1KeyPress(char16_t& key) {
   }
 }
 
-void TFormAngulo::Edit8KeyPress(char16_t& key) {
-  ClearGuards();
+void TFormAngulo::Edit8KeyPress(TEdit* sender, char16_t& key) {
+  Bookkeeping.KeyPress(sender, key);
   if (!IsDigit(key) && key != 8) key = 0;
 }
 
@@ -175,7 +165,7 @@ void TFormAngulo::Edit1Change() {
   try {
     TEdit* edit = Edits[kRadian];
     if (!Classify(edit, true)) return;
-    if (edit->Focused()) Radians = Store(ParseValue(edit->Text()));
+    ReadIfFocused(edit, Radians);
     if (ActiveEdit != Edits[kDegree]) {
       WriteValue(Edits[kDegree], Degrees, Radians * 180 * kInvPi);
     }
@@ -221,7 +211,7 @@ void TFormAngulo::Edit2Change() {
   TEdit* edit = Edits[kDegree];
   if (!Classify(edit)) return;
   if (Edits[kRowSeconds]->Text().isEmpty()) WriteRow(Edits[kRowSeconds], QStringLiteral("0"));
-  if (edit->Focused()) Degrees = Store(ParseValue(edit->Text()));
+  ReadIfFocused(edit, Degrees);
   if (ActiveEdit != Edits[kRadian] && !RadianUpdating) {
     WriteValue(Edits[kRadian], Radians, Degrees * kPi * kInv180);
   }
@@ -261,7 +251,7 @@ void TFormAngulo::RelayChange(int n) {
   double* own[] = {nullptr,  nullptr, nullptr,      &Minutes,
                    &Seconds, &Grads,  &Revolutions, &RightAngles};
   double& value = *own[n];
-  if (edit->Focused()) value = Store(ParseValue(edit->Text()));
+  ReadIfFocused(edit, value);
   if (n == kMinute || n == kSecond) {
     if (ActiveEdit == Edits[kDegree] || DegreeUpdating) return;
     const Extended degrees = n == kMinute ? value * kInv60 : value * kInv3600;
@@ -282,7 +272,7 @@ void TFormAngulo::Edit8Change() {
   if (RowHeld) return;
   TEdit* edit = Edits[kRowDegrees];
   if (!Classify(edit)) return;
-  if (edit->Focused()) DmsDegrees = Store(ParseValue(edit->Text()));
+  ReadIfFocused(edit, DmsDegrees);
   if (Edits[kRowSeconds]->Text().isEmpty()) WriteRow(Edits[kRowSeconds], QStringLiteral("0"));
   if (ActiveEdit == Edits[kDegree] || DegreeUpdating) return;
   const Extended minutes = IntegerIn(Edits[kRowMinutes]);

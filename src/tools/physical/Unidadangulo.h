@@ -5,6 +5,7 @@
 // the part of a full turn. The source of a conversion is the edit that last got the focus.
 
 #include "numeric/FloatErrors.h"
+#include "numeric/KeyStrokes.h"
 #include "platform/Form.h"
 
 class TBitBtn;
@@ -24,10 +25,10 @@ class TFormAngulo : public TForm {
   // Every edit's OnEnter: the edit becomes the source.
   void EditEnter(TEdit* sender);
   // The key filters: decimal (Edit1 to Edit7, Edit10) and whole numbers (Edit8, Edit9).
-  void Edit1KeyPress(char16_t& key);
-  void Edit8KeyPress(char16_t& key);
+  void Edit1KeyPress(TEdit* sender, char16_t& key);
+  void Edit8KeyPress(TEdit* sender, char16_t& key);
   // Every edit's key-down: the Delete key clears the guards and the carries.
-  void Edit1KeyDown(int key);
+  void Edit1KeyDown(TEdit* sender, int& key) { Bookkeeping.KeyDown(sender, key); }
   // The radian hub and the degree hub.
   void Edit1Change();
   void Edit2Change();
@@ -55,6 +56,8 @@ class TFormAngulo : public TForm {
   bool RowHeld = false;  // set while WriteRow writes
   int MinuteCarry = 0;
   int DegreeCarry = 0;
+  // A character or Delete clears the guards and the carries; the source is the edit entered.
+  KeyBookkeeping Bookkeeping{SourceKeys::PressAndDelete, nullptr, [this] { ClearGuards(); }, false};
   double Radians = 0, Degrees = 0, Minutes = 0, Seconds = 0, Grads = 0, Revolutions = 0,
          RightAngles = 0;
   double DmsDegrees = 0, DmsMinutes = 0, DmsSeconds = 0;

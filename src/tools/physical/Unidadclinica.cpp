@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "numeric/Numeric.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 #include "platform/Grid.h"
@@ -180,7 +181,6 @@ constexpr int kDecimals = 5;
 constexpr int kButtonWidth = 18;  // the ordering button at the right end of a title cell
 constexpr int kButtonHit = 22;    // a press this close to the cell's right end hits it
 
-const QColor kNavy(0x00, 0x00, 0x80);
 const QColor kSelectedFill(128, 128, 192);
 const QColor kSelectedDark(98, 98, 162);
 const QColor kSelectedLight(158, 158, 222);
@@ -314,9 +314,7 @@ TFormClinic::TFormClinic(QWidget* owner) : TForm(owner, QStringLiteral("FormClin
   }
   Edit1->OnChange = [this](TEdit*) { Edit1Change(); };
   Edit2->OnChange = [this](TEdit*) { Edit2Change(); };
-  setTabOrder(StringGrid1, Edit1);
-  setTabOrder(Edit1, Edit2);
-  setTabOrder(Edit2, BitBtn1);
+  SetTabChain({StringGrid1, Edit1, Edit2, BitBtn1});
 
   // Creation.
   SavedHintHidePause = platform::HintHidePause();

@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include "numeric/Numeric.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 
@@ -58,8 +59,6 @@ constexpr Column kColumns[] = {{150, 0, 6}, {376, 6, 8}, {620, 14, 8}};
 constexpr int kTop = 24;
 constexpr int kPitch = 32;
 
-const QColor kNavy(0x00, 0x00, 0x80);
-
 }  // namespace
 
 TFormDatos::TFormDatos(QWidget* owner) : TForm(owner, QStringLiteral("FormDatos")) {
@@ -76,7 +75,7 @@ TFormDatos::TFormDatos(QWidget* owner) : TForm(owner, QStringLiteral("FormDatos"
   si->setAutoFillBackground(true);
   si->setToolTip(QStringLiteral("Sistema Internacional"));
 
-  QWidget* previous = nullptr;
+  QList<QWidget*> chain;
   for (const Column& column : kColumns) {
     for (int row = 0; row < column.count; ++row) {
       const int position = column.first + row;
@@ -86,50 +85,32 @@ TFormDatos::TFormDatos(QWidget* owner) : TForm(owner, QStringLiteral("FormDatos"
       edit->setGeometry(column.x, kTop + row * kPitch, 121, 21);
       AttachLabel(edit, QStringLiteral("Label%1").arg(unit.edit), QString::fromUtf8(unit.caption),
                   kNavy, true);
-      edit->OnKeyDown = [this](TEdit* sender, int& key, Qt::KeyboardModifiers) {
-        Edit9KeyDown(sender, key);
-      };
-      edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit9KeyPress(sender, key); };
       if (unit.edit == kHub) {
         edit->OnChange = [this](TEdit*) { Edit9Change(); };
       } else {
         edit->OnChange = [this, position](TEdit* sender) { Edit10Change(sender, position); };
       }
-      if (previous) setTabOrder(previous, edit);
-      previous = edit;
+      chain << edit;
     }
   }
   si->raise();
+  WireKeyHandlers(this, Edits, &TFormDatos::Edit9KeyDown, &TFormDatos::Edit9KeyPress);
 
   // Both the default and the Cancel button: Enter and Escape close the window.
   BitBtn1 =
       new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
   BitBtn1->setGeometry(660, 312, 83, 27);
   SetCancelButton(BitBtn1);
-  setTabOrder(previous, BitBtn1);
+  SetTabChain(chain << BitBtn1);
 
   ActiveEdit = Edits[1];
 }
 
-void TFormDatos::Edit9KeyDown(TEdit* sender, int key) {
-  if (key != Qt::Key_Delete) return;
-  Updating = false;
-  ActiveEdit = sender;
-}
-
-void TFormDatos::Edit9KeyPress(TEdit* sender, char16_t& key) {
-  Updating = false;
-  ActiveEdit = sender;
-  key = FilterNumericKey(key, sender);
-}
-
 void TFormDatos::Edit9Change() {
-  if (Updating) return;
-  Updating = true;
   TEdit* hub = Edits[kHub];
-  if (!ChangePrologue(hub, kEditBound)) return;
+  if (!HubPassStarts(Updating, hub, kEditBound)) return;
   try {
-    if (hub->Focused()) Value[kHub] = Store(ParseValue(hub->Text()));
+    ReadIfFocused(hub, Value[kHub]);
     // The pass goes on from 0 after the reset; the key it queued brings one bit later.
     if (Value[kHub] > kHubLimit) ResetTooManyBits();
     const Extended bits = Value[kHub];

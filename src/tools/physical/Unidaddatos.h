@@ -4,6 +4,7 @@
 // picks its factor by the tab position of the edit.
 
 #include "numeric/FloatErrors.h"
+#include "numeric/KeyStrokes.h"
 #include "platform/Form.h"
 
 class TBitBtn;
@@ -21,8 +22,8 @@ class TFormDatos : public TForm {
 
   // Every edit's key-down (for Delete) and key press: the edit becomes the source and the
   // guard is cleared; the key press also filters the key.
-  void Edit9KeyDown(TEdit* sender, int key);
-  void Edit9KeyPress(TEdit* sender, char16_t& key);
+  void Edit9KeyDown(TEdit* sender, int& key) { Bookkeeping.KeyDown(sender, key); }
+  void Edit9KeyPress(TEdit* sender, char16_t& key) { Bookkeeping.KeyPress(sender, key); }
   // The hub, the bit edit's change handler.
   void Edit9Change();
   // The change handler shared by the other 21 edits, given the tab position of the edit.
@@ -37,5 +38,6 @@ class TFormDatos : public TForm {
   TEdit* Edits[23] = {};  // by number
   TEdit* ActiveEdit = nullptr;
   bool Updating = false;
+  KeyBookkeeping Bookkeeping{SourceKeys::PressAndDelete, &ActiveEdit, [this] { Updating = false; }};
   double Value[23] = {};  // by edit number; Value[9] is the base value
 };

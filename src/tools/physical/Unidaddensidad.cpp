@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include "numeric/Numeric.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 
@@ -58,8 +59,6 @@ constexpr DensityUnit kUnits[] = {
 };
 constexpr int kRows = sizeof kUnits / sizeof kUnits[0];
 
-const QColor kNavy(0x00, 0x00, 0x80);
-
 }  // namespace
 
 TFormDensidad::TFormDensidad(QWidget* owner) : TForm(owner, QStringLiteral("FormDensidad")) {
@@ -83,16 +82,14 @@ TFormDensidad::TFormDensidad(QWidget* owner) : TForm(owner, QStringLiteral("Form
                      edit->y() + (edit->height() - exponent->height()) / 2 - 3);
       label->move(exponent->x() - label->width(), label->y());
     }
-    edit->OnKeyDown = [this](TEdit* sender, int& key, Qt::KeyboardModifiers) {
-      Edit1KeyDown(sender, key);
-    };
-    edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
     if (unit.edit == kHub) {
       edit->OnChange = [this](TEdit*) { Edit1Change(); };
     } else {
       edit->OnChange = [this, row](TEdit*) { UnitChange(row); };
     }
   }
+
+  WireKeyHandlers(this, Edits, &TFormDensidad::Edit1KeyDown, &TFormDensidad::Edit1KeyPress);
 
   BitBtn1 =
       new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
@@ -105,38 +102,22 @@ TFormDensidad::TFormDensidad(QWidget* owner) : TForm(owner, QStringLiteral("Form
   ActiveEdit = Edits[1];
 }
 
-void TFormDensidad::Edit1KeyDown(TEdit* sender, int key) {
-  // Arrows, Home or End leave the guard as it is; Delete has no character to clear it.
-  if (key != Qt::Key_Delete) return;
-  Updating = false;
-  ActiveEdit = sender;
-}
-
-void TFormDensidad::Edit1KeyPress(TEdit* sender, char16_t& key) {
-  Updating = false;
-  ActiveEdit = sender;
-  key = FilterNumericKey(key, sender);
-}
-
 void TFormDensidad::UnitChange(int row) {
   const DensityUnit& unit = kUnits[row];
   TEdit* edit = Edits[unit.edit];
   if (!ChangePrologue(edit, kEditBound)) return;
   // Unless the user is typing here, the hub has just stored this edit's value.
-  if (edit->Focused()) Value[unit.edit] = Store(ParseValue(edit->Text()));
+  ReadIfFocused(edit, Value[unit.edit]);
   if (ActiveEdit == Edits[kHub] || Updating) return;
   WriteValue(Edits[kHub], Value[kHub], static_cast<Extended>(Value[unit.edit]) * unit.toBase,
              kDecimals);
 }
 
 void TFormDensidad::Edit1Change() {
-  if (Updating) return;
-  // Set for the whole pass and after it, until the next key press or Delete in an edit.
-  Updating = true;
   TEdit* hub = Edits[kHub];
-  if (!ChangePrologue(hub, kEditBound)) return;
+  if (!HubPassStarts(Updating, hub, kEditBound)) return;
   // A value typed elsewhere comes unrounded from the unit handler, never through the text.
-  if (hub->Focused()) Value[kHub] = Store(ParseValue(hub->Text()));
+  ReadIfFocused(hub, Value[kHub]);
   const Extended base = Value[kHub];
   for (int row = 1; row < kRows; ++row) {
     const DensityUnit& unit = kUnits[row];

@@ -3,6 +3,7 @@
 // every other edit converts only to and from it, and the hub writes all the others. Every
 // value shown is rounded to 7 decimals.
 
+#include "numeric/KeyStrokes.h"
 #include "platform/Form.h"
 
 class TBitBtn;
@@ -19,10 +20,10 @@ class TFormDensidad : public TForm {
   TBitBtn* BitBtn1;
 
   // Every edit's key-down: only Delete makes the edit the source and clears the guard.
-  void Edit1KeyDown(TEdit* sender, int key);
+  void Edit1KeyDown(TEdit* sender, int& key) { Bookkeeping.KeyDown(sender, key); }
   // Every edit's key press: the edit becomes the source, the guard is cleared, the key
   // filtered.
-  void Edit1KeyPress(TEdit* sender, char16_t& key);
+  void Edit1KeyPress(TEdit* sender, char16_t& key) { Bookkeeping.KeyPress(sender, key); }
   // The hub, the kg/m³ edit's change handler.
   void Edit1Change();
   // The change handler of Edit2 to Edit15 (Edit2Change ... Edit15Change): reads the edit's
@@ -38,5 +39,6 @@ class TFormDensidad : public TForm {
   TEdit* Edits[16] = {};  // by number
   TEdit* ActiveEdit = nullptr;
   bool Updating = false;
+  KeyBookkeeping Bookkeeping{SourceKeys::PressAndDelete, &ActiveEdit, [this] { Updating = false; }};
   double Value[16] = {};  // by edit number; Value[1] is the base value
 };

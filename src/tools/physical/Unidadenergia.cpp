@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include "numeric/Numeric.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 
@@ -91,7 +92,7 @@ QColor ColorOf(Kind kind) {
     case Kind::Mass: return QColor(0x00, 0x80, 0x00);
     case Kind::Plain: break;
   }
-  return QColor(0x00, 0x00, 0x80);
+  return kNavy;
 }
 
 // Three columns, top to bottom; a 0 leaves a gap. The tab order runs the same way.
@@ -113,14 +114,15 @@ TFormEnergia::TFormEnergia(QWidget* owner) : TForm(owner, QStringLiteral("FormEn
   PlaceEditColumn(this, kLeft, 105, kTop, kPitch, kGap, Edits);
   PlaceEditColumn(this, kMiddle, 350, kTop, kPitch, kGap, Edits);
   PlaceEditColumn(this, kRight, 595, kTop, kPitch, kGap, Edits);
-  std::vector<QWidget*> tabOrder;
+  QList<QWidget*> tabOrder;
   for (std::span<const int> column :
        {std::span<const int>(kLeft), std::span<const int>(kMiddle), std::span<const int>(kRight)}) {
     for (int n : column) {
-      if (n != 0) tabOrder.push_back(Edits[n]);
+      if (n != 0) tabOrder << Edits[n];
     }
   }
 
+  WireKeyHandlers(this, Edits, &TFormEnergia::Edit1KeyDown, &TFormEnergia::Edit1KeyPress);
   for (int n = 1; n <= kEditBound; ++n) {
     TEdit* edit = Edits[n];
     const EnergyUnit* unit = n == kHub ? nullptr : &UnitOf(n);
@@ -128,10 +130,6 @@ TFormEnergia::TFormEnergia(QWidget* owner) : TForm(owner, QStringLiteral("FormEn
                                 unit ? QString::fromUtf8(unit->caption) : QStringLiteral("Joule"),
                                 ColorOf(unit ? unit->kind : Kind::Plain), true);
     if (unit && unit->hint) label->setToolTip(QString::fromUtf8(unit->hint));
-    edit->OnKeyDown = [this](TEdit* sender, int& key, Qt::KeyboardModifiers) {
-      Edit1KeyDown(sender, key);
-    };
-    edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
     if (n == kHub) {
       edit->OnChange = [this](TEdit*) { Edit1Change(); };
     } else {
@@ -161,43 +159,26 @@ TFormEnergia::TFormEnergia(QWidget* owner) : TForm(owner, QStringLiteral("FormEn
   BitBtn1 =
       new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
   BitBtn1->setGeometry(633, 300, 83, 27);
-  tabOrder.push_back(BitBtn1);
-  for (size_t i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
+  SetTabChain(tabOrder << BitBtn1);
 
   ActiveEdit = Edits[1];
-}
-
-void TFormEnergia::Edit1KeyDown(TEdit* sender, int key) {
-  // Other keys are left to the key-press handler.
-  if (key != Qt::Key_Delete) return;
-  Updating = false;
-  ActiveEdit = sender;
-}
-
-void TFormEnergia::Edit1KeyPress(TEdit* sender, char16_t& key) {
-  Updating = false;
-  ActiveEdit = sender;
-  key = FilterNumericKey(key, sender);
 }
 
 void TFormEnergia::UnitChange(int n) {
   TEdit* edit = Edits[n];
   if (!ChangePrologue(edit, kEditBound)) return;
   // Unless the user is typing here, the hub has just stored this edit's value.
-  if (edit->Focused()) Value[n] = Store(ParseValue(edit->Text()));
+  ReadIfFocused(edit, Value[n]);
   if (n == kElectronVolt && Value[n] > kLimit) ResetElectronVolts();  // Edit1 the source then
   if (ActiveEdit == Edits[kHub] || Updating) return;
   WriteValue(Edits[kHub], Value[kHub], UnitOf(n).joules.Apply(Value[n]));
 }
 
 void TFormEnergia::Edit1Change() {
-  if (Updating) return;
-  // Set for the whole pass and after it, until the next key stroke in an edit.
-  Updating = true;
   TEdit* hub = Edits[kHub];
-  if (!ChangePrologue(hub, kEditBound)) return;
+  if (!HubPassStarts(Updating, hub, kEditBound)) return;
   // A value typed elsewhere comes as the unit handler's joules, never through the text.
-  if (hub->Focused()) Value[kHub] = Store(ParseValue(hub->Text()));
+  ReadIfFocused(hub, Value[kHub]);
   const Extended base = Value[kHub];
   for (const EnergyUnit& unit : kUnits) {
     TEdit* edit = Edits[unit.edit];

@@ -2,6 +2,7 @@
 // The energy, work and heat window: 29 units around the joule. The joule edit is the hub:
 // every other edit converts only to and from joules, and the hub writes all the others.
 
+#include "numeric/KeyStrokes.h"
 #include "platform/Form.h"
 
 class TBitBtn;
@@ -19,8 +20,8 @@ class TFormEnergia : public TForm {
 
   // Every edit's key handlers: Delete going down, or any character, makes the edit the
   // source and clears the guard.
-  void Edit1KeyDown(TEdit* sender, int key);
-  void Edit1KeyPress(TEdit* sender, char16_t& key);
+  void Edit1KeyDown(TEdit* sender, int& key) { Bookkeeping.KeyDown(sender, key); }
+  void Edit1KeyPress(TEdit* sender, char16_t& key) { Bookkeeping.KeyPress(sender, key); }
   // The hub, the joule edit's change handler.
   void Edit1Change();
   // The change handler of every other edit (Edit2Change ... Edit29Change): reads the edit's
@@ -36,5 +37,6 @@ class TFormEnergia : public TForm {
   TEdit* Edits[30] = {};  // by number
   TEdit* ActiveEdit = nullptr;
   bool Updating = false;
+  KeyBookkeeping Bookkeeping{SourceKeys::PressAndDelete, &ActiveEdit, [this] { Updating = false; }};
   double Value[30] = {};  // by edit number; Value[1] is the base value
 };

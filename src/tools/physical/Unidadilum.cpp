@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include "numeric/Numeric.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 
@@ -60,8 +61,6 @@ bool ToLux(int position, Extended x, Extended& lux) {
   }
 }
 
-const QColor kNavy(0x00, 0x00, 0x80);
-
 }  // namespace
 
 TFIlum::TFIlum(QWidget* owner) : TForm(owner, QStringLiteral("FIlum")) {
@@ -70,7 +69,7 @@ TFIlum::TFIlum(QWidget* owner) : TForm(owner, QStringLiteral("FIlum")) {
   SetClientSize(496, 247);
   SetPosition(Position::ScreenCenter);
 
-  QWidget* previous = nullptr;
+  QList<QWidget*> chain;
   for (int position = 0; position < kUnitCount; ++position) {
     const LightUnit& unit = kUnits[position];
     auto* edit = new TEdit(this, QStringLiteral("Edit%1").arg(unit.edit));
@@ -78,48 +77,31 @@ TFIlum::TFIlum(QWidget* owner) : TForm(owner, QStringLiteral("FIlum")) {
     edit->setGeometry(unit.x, unit.y, 121, 21);
     AttachLabel(edit, QStringLiteral("Label%1").arg(unit.edit), QString::fromUtf8(unit.caption),
                 kNavy, true);
-    edit->OnKeyDown = [this](TEdit* sender, int& key, Qt::KeyboardModifiers) {
-      Edit1KeyDown(sender, key);
-    };
-    edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
     if (unit.edit == kHub) {
       edit->OnChange = [this](TEdit*) { Edit1Change(); };
     } else {
       edit->OnChange = [this, position](TEdit* sender) { Edit2Change(sender, position); };
     }
-    if (previous) setTabOrder(previous, edit);
-    previous = edit;
+    chain << edit;
   }
+
+  WireKeyHandlers(this, Edits, &TFIlum::Edit1KeyDown, &TFIlum::Edit1KeyPress);
 
   // Both the default and the Cancel button: Enter and Escape close the window.
   BitBtn1 =
       new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
   BitBtn1->setGeometry(390, 190, 83, 27);
   SetCancelButton(BitBtn1);
-  setTabOrder(previous, BitBtn1);
+  SetTabChain(chain << BitBtn1);
 
   ActiveEdit = Edits[kHub];
 }
 
-void TFIlum::Edit1KeyDown(TEdit* sender, int key) {
-  if (key != Qt::Key_Delete) return;
-  Updating = false;
-  ActiveEdit = sender;
-}
-
-void TFIlum::Edit1KeyPress(TEdit* sender, char16_t& key) {
-  Updating = false;
-  ActiveEdit = sender;
-  key = FilterNumericKey(key, sender);
-}
-
 void TFIlum::Edit1Change() {
-  if (Updating) return;
-  Updating = true;
   TEdit* hub = Edits[kHub];
-  if (!ChangePrologue(hub, kEditBound)) return;
+  if (!HubPassStarts(Updating, hub, kEditBound)) return;
   try {
-    if (hub->Focused()) BaseValue = Store(ParseValue(hub->Text()));
+    ReadIfFocused(hub, BaseValue);
     const Extended lux = BaseValue;
     for (int n = 2; n <= 10; ++n) {
       if (Edits[n] == ActiveEdit) continue;

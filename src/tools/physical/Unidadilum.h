@@ -4,6 +4,7 @@
 // picks its factor by the tab position of the edit.
 
 #include "numeric/FloatErrors.h"
+#include "numeric/KeyStrokes.h"
 #include "platform/Form.h"
 
 class TBitBtn;
@@ -20,8 +21,8 @@ class TFIlum : public TForm {
 
   // Every edit's key-down (for Delete) and key press: the edit becomes the source and the
   // guard is cleared; the key press also filters the key.
-  void Edit1KeyDown(TEdit* sender, int key);
-  void Edit1KeyPress(TEdit* sender, char16_t& key);
+  void Edit1KeyDown(TEdit* sender, int& key) { Bookkeeping.KeyDown(sender, key); }
+  void Edit1KeyPress(TEdit* sender, char16_t& key) { Bookkeeping.KeyPress(sender, key); }
   // The hub, the "lumen/m²" edit's change handler.
   void Edit1Change();
   // The change handler shared by Edit2 to Edit10, given the tab position of the edit.
@@ -34,5 +35,6 @@ class TFIlum : public TForm {
   TEdit* Edits[11] = {};  // by number
   TEdit* ActiveEdit = nullptr;
   bool Updating = false;
+  KeyBookkeeping Bookkeeping{SourceKeys::PressAndDelete, &ActiveEdit, [this] { Updating = false; }};
   double BaseValue = 0;
 };

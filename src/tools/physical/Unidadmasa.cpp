@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include "numeric/Numeric.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 
@@ -64,7 +65,7 @@ QColor ColorOf(Kind kind) {
     case Kind::Old: return QColor(0x00, 0x80, 0x80);
     case Kind::Metric: break;
   }
-  return QColor(0x00, 0x00, 0x80);
+  return kNavy;
 }
 
 // Where the edits stand. The labels end a few pixels left of their edits, so each column
@@ -127,8 +128,6 @@ TFormMasa::TFormMasa(QWidget* owner) : TForm(owner, QStringLiteral("FormMasa")) 
     TEdit* edit = Edits[unit.edit];
     AttachLabel(edit, QStringLiteral("Label%1").arg(unit.edit), QString::fromUtf8(unit.caption),
                 ColorOf(unit.kind), true);
-    edit->OnKeyDown = [this](TEdit* sender, int&, Qt::KeyboardModifiers) { Edit1KeyDown(sender); };
-    edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
     if (unit.edit == kHub) {
       edit->OnChange = [this](TEdit*) { Edit2Change(); };
     } else {
@@ -136,35 +135,21 @@ TFormMasa::TFormMasa(QWidget* owner) : TForm(owner, QStringLiteral("FormMasa")) 
     }
   }
 
+  WireKeyHandlers(this, Edits, &TFormMasa::Edit1KeyDown, &TFormMasa::Edit1KeyPress);
+
   BitBtn1 =
       new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
   BitBtn1->setGeometry(630, 345, 83, 27);
 
   // Edit1 to Edit24, Edit28 to Edit30, the button, and Edit25 last.
-  QWidget* previous = Edits[1];
-  auto chain = [&previous](QWidget* next) {
-    setTabOrder(previous, next);
-    previous = next;
-  };
-  for (int n : {2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14,
+  QList<QWidget*> chain;
+  for (int n : {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14,
                 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 28, 29, 30}) {
-    chain(Edits[n]);
+    chain << Edits[n];
   }
-  chain(BitBtn1);
-  chain(Edits[25]);
+  SetTabChain(chain << BitBtn1 << Edits[25]);
 
   ActiveEdit = Edits[1];
-}
-
-void TFormMasa::Edit1KeyDown(TEdit* sender) {
-  Updating = false;
-  ActiveEdit = sender;
-}
-
-void TFormMasa::Edit1KeyPress(TEdit* sender, char16_t& key) {
-  Updating = false;
-  ActiveEdit = sender;
-  key = FilterNumericKey(key, sender);
 }
 
 void TFormMasa::UnitChange(int row) {
@@ -172,19 +157,16 @@ void TFormMasa::UnitChange(int row) {
   TEdit* edit = Edits[unit.edit];
   if (!ChangePrologue(edit, kEditBound)) return;
   // Unless the user is typing here, the hub has just stored this edit's value.
-  if (edit->Focused()) Value[unit.edit] = Store(ParseValue(edit->Text()));
+  ReadIfFocused(edit, Value[unit.edit]);
   if (ActiveEdit == Edits[kHub] || Updating) return;
   WriteValue(Edits[kHub], Value[kHub], static_cast<Extended>(Value[unit.edit]) * unit.toKg);
 }
 
 void TFormMasa::Edit2Change() {
-  if (Updating) return;
-  // Set for the whole pass and after it, until the next key stroke in an edit.
-  Updating = true;
   TEdit* hub = Edits[kHub];
-  if (!ChangePrologue(hub, kEditBound)) return;
+  if (!HubPassStarts(Updating, hub, kEditBound)) return;
   // A value typed elsewhere comes as the unit handler's kilograms, never through the text.
-  if (hub->Focused()) Value[kHub] = Store(ParseValue(hub->Text()));
+  ReadIfFocused(hub, Value[kHub]);
   const Extended base = Value[kHub];
   for (int row = 1; row < kRows; ++row) {
     const MassUnit& unit = kUnits[row];

@@ -3,6 +3,7 @@
 // edit converts only to and from kilograms, and the hub writes all the others.
 
 #include "numeric/FloatErrors.h"
+#include "numeric/KeyStrokes.h"
 #include "platform/Form.h"
 
 class TBitBtn;
@@ -19,8 +20,8 @@ class TFormMasa : public TForm {
   TBitBtn* BitBtn1;
 
   // Every edit's key handlers: the edit becomes the source and the guard is cleared.
-  void Edit1KeyDown(TEdit* sender);
-  void Edit1KeyPress(TEdit* sender, char16_t& key);
+  void Edit1KeyDown(TEdit* sender, int& key) { Bookkeeping.KeyDown(sender, key); }
+  void Edit1KeyPress(TEdit* sender, char16_t& key) { Bookkeeping.KeyPress(sender, key); }
   // The hub, the kilogram edit's change handler.
   void Edit2Change();
   // The change handler of every other edit (Edit1Change, Edit3Change ... Edit30Change):
@@ -36,5 +37,7 @@ class TFormMasa : public TForm {
   TEdit* Edits[31] = {};  // by number
   TEdit* ActiveEdit = nullptr;
   bool Updating = false;
+  KeyBookkeeping Bookkeeping{SourceKeys::KeyDownAndPress, &ActiveEdit,
+                             [this] { Updating = false; }};
   double Value[31] = {};  // by edit number; Value[2] is the base value
 };

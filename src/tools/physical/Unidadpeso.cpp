@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "numeric/Numeric.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 #include "platform/Messages.h"
@@ -80,7 +81,6 @@ constexpr FramedUnits kFrames[] = {
 constexpr int kPitch = 28;
 
 const QColor kBlue(0x00, 0x00, 0xFF);
-const QColor kNavy(0x00, 0x00, 0x80);
 
 }  // namespace
 
@@ -105,10 +105,6 @@ TFormPeso::TFormPeso(QWidget* owner) : TForm(owner, QStringLiteral("FormPeso")) 
       edit->setGeometry(group.x + group.width - 129, group.y + 12 + i * kPitch, 121, 21);
       AttachLabel(edit, QStringLiteral("Label%1").arg(unit.edit), QString::fromUtf8(unit.caption),
                   unit.force ? kBlue : kNavy, true);
-      edit->OnKeyDown = [this](TEdit* sender, int&, Qt::KeyboardModifiers) {
-        Edit14KeyDown(sender);
-      };
-      edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
       if (unit.edit == kGram) {
         edit->OnChange = [this](TEdit*) { Edit3Change(); };
       } else if (unit.edit == kPound) {
@@ -122,28 +118,16 @@ TFormPeso::TFormPeso(QWidget* owner) : TForm(owner, QStringLiteral("FormPeso")) 
     }
   }
 
+  WireKeyHandlers(this, Edits, &TFormPeso::Edit14KeyDown, &TFormPeso::Edit1KeyPress);
+
   // Default and Cancel button: Enter or Escape closes the window with the OK result.
   BitBtn1 =
       new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
   SetCancelButton(BitBtn1);
   BitBtn1->setGeometry(517, 310, 83, 27);
-  tabOrder << BitBtn1;
-  for (int i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
+  SetTabChain(tabOrder << BitBtn1);
 
   ActiveEdit = Edits[kTonne];
-}
-
-void TFormPeso::Edit14KeyDown(TEdit* sender) {
-  ActiveEdit = sender;
-  UpdatingGrams = false;
-  UpdatingPounds = false;
-}
-
-void TFormPeso::Edit1KeyPress(TEdit* sender, char16_t& key) {
-  ActiveEdit = sender;
-  key = FilterNumericKey(key, sender);
-  UpdatingGrams = false;
-  UpdatingPounds = false;
 }
 
 void TFormPeso::Edit1Change(TEdit* sender) {
@@ -194,7 +178,7 @@ void TFormPeso::Edit3Change() {
   UpdatingGrams = true;
   TEdit* hub = Edits[kGram];
   if (!ChangePrologue(hub, kEditBound)) return;
-  if (hub->Focused()) Value[kGram] = Store(ParseValue(hub->Text()));
+  ReadIfFocused(hub, Value[kGram]);
   for (int row = 0; row < kGramWrites; ++row) {
     const WeightUnit& unit = kUnits[row];
     // The pound hub, once it has run, is not written back; a skipped kilogram or newton
@@ -210,7 +194,7 @@ void TFormPeso::Edit8Change() {
   UpdatingPounds = true;
   TEdit* hub = Edits[kPound];
   if (!ChangePrologue(hub, kEditBound)) return;
-  if (hub->Focused()) Value[kPound] = Store(ParseValue(hub->Text()));
+  ReadIfFocused(hub, Value[kPound]);
   const Extended pounds = Value[kPound];
   for (int row = kGramWrites; row < kGramWrites + kPoundWrites; ++row) {
     const WeightUnit& unit = kUnits[row];

@@ -4,6 +4,7 @@
 // and ton units, and each hub hands its value to the other. 1 kg weighs 9.80665 N.
 
 #include "numeric/FloatErrors.h"
+#include "numeric/KeyStrokes.h"
 #include "platform/Form.h"
 
 class TBitBtn;
@@ -20,8 +21,8 @@ class TFormPeso : public TForm {
   TBitBtn* BitBtn1;
 
   // Every edit's key handlers: the edit becomes the source and both hubs' flags are cleared.
-  void Edit14KeyDown(TEdit* sender);
-  void Edit1KeyPress(TEdit* sender, char16_t& key);
+  void Edit14KeyDown(TEdit* sender, int& key) { Bookkeeping.KeyDown(sender, key); }
+  void Edit1KeyPress(TEdit* sender, char16_t& key) { Bookkeeping.KeyPress(sender, key); }
   // The gram hub and the pound hub.
   void Edit3Change();
   void Edit8Change();
@@ -43,5 +44,7 @@ class TFormPeso : public TForm {
   TEdit* ActiveEdit = nullptr;
   bool UpdatingGrams = false;
   bool UpdatingPounds = false;
+  KeyBookkeeping Bookkeeping{SourceKeys::KeyDownAndPress, &ActiveEdit,
+                             [this] { UpdatingGrams = UpdatingPounds = false; }};
   double Value[19] = {};  // by edit number
 };

@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include "numeric/Numeric.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 #include "platform/Messages.h"
@@ -87,8 +88,6 @@ constexpr int kTop = 16;
 constexpr int kPitch = 28;
 constexpr int kGap = 12;
 
-const QColor kNavy(0x00, 0x00, 0x80);
-
 }  // namespace
 
 TFormPotencia::TFormPotencia(QWidget* owner) : TForm(owner, QStringLiteral("FormPotencia")) {
@@ -101,13 +100,12 @@ TFormPotencia::TFormPotencia(QWidget* owner) : TForm(owner, QStringLiteral("Form
   PlaceEditColumn(this, kMiddleTop, 345, kTop, kPitch, kGap, Edits);
   PlaceEditColumn(this, kMiddle, 345, kTop + 3 * kPitch + kGap, kPitch, kGap, Edits);
   PlaceEditColumn(this, kRight, 590, kTop, kPitch, kGap, Edits);
+  WireKeyHandlers(this, Edits, &TFormPotencia::Edit1KeyDown, &TFormPotencia::Edit1KeyPress);
   for (int n = 1; n <= kEditBound; ++n) {
     TEdit* edit = Edits[n];
     AttachLabel(edit, QStringLiteral("Label%1").arg(n),
                 n == kHub ? QStringLiteral("watt") : QString::fromUtf8(UnitOf(n).caption), kNavy,
                 true);
-    edit->OnKeyDown = [this](TEdit* sender, int&, Qt::KeyboardModifiers) { Edit1KeyDown(sender); };
-    edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
     if (n == kHub) {
       edit->OnChange = [this](TEdit*) { Edit1Change(); };
     } else {
@@ -123,17 +121,6 @@ TFormPotencia::TFormPotencia(QWidget* owner) : TForm(owner, QStringLiteral("Form
   SetTabChain(chain << BitBtn1);
 
   ActiveEdit = Edits[1];
-}
-
-void TFormPotencia::Edit1KeyDown(TEdit* sender) {
-  Updating = false;
-  ActiveEdit = sender;
-}
-
-void TFormPotencia::Edit1KeyPress(TEdit* sender, char16_t& key) {
-  Updating = false;
-  ActiveEdit = sender;
-  key = FilterNumericKey(key, sender);
 }
 
 void TFormPotencia::Edit2Change(TEdit* sender) {
@@ -155,13 +142,10 @@ void TFormPotencia::Edit2Change(TEdit* sender) {
 }
 
 void TFormPotencia::Edit1Change() {
-  if (Updating) return;
-  // Set for the whole pass and after it, until the next key stroke in an edit.
-  Updating = true;
   TEdit* hub = Edits[kHub];
-  if (!ChangePrologue(hub, kEditBound)) return;
+  if (!HubPassStarts(Updating, hub, kEditBound)) return;
   try {
-    if (hub->Focused()) Value[kHub] = Store(ParseValue(hub->Text()));
+    ReadIfFocused(hub, Value[kHub]);
     const Extended base = Value[kHub];
     for (const PowerUnit& unit : kUnits) {
       TEdit* edit = Edits[unit.edit];

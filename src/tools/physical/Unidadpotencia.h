@@ -3,6 +3,7 @@
 // share one change handler, which converts whichever of them has the focus and writes the
 // hub. Several of the hub's results come from others (per hour, then minute, then second).
 
+#include "numeric/KeyStrokes.h"
 #include "platform/Form.h"
 
 class TBitBtn;
@@ -19,8 +20,8 @@ class TFormPotencia : public TForm {
 
   // Every edit's key handlers, on every key going down and every character: the edit becomes
   // the source and the guard is cleared.
-  void Edit1KeyDown(TEdit* sender);
-  void Edit1KeyPress(TEdit* sender, char16_t& key);
+  void Edit1KeyDown(TEdit* sender, int& key) { Bookkeeping.KeyDown(sender, key); }
+  void Edit1KeyPress(TEdit* sender, char16_t& key) { Bookkeeping.KeyPress(sender, key); }
   // The hub, the watt edit's change handler.
   void Edit1Change();
   // The change handler of Edit2 to Edit26.
@@ -33,5 +34,7 @@ class TFormPotencia : public TForm {
   TEdit* Edits[27] = {};  // by number
   TEdit* ActiveEdit = nullptr;
   bool Updating = false;
+  KeyBookkeeping Bookkeeping{SourceKeys::KeyDownAndPress, &ActiveEdit,
+                             [this] { Updating = false; }};
   double Value[27] = {};  // by edit number; Value[1] is the base value
 };

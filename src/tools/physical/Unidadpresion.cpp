@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include "numeric/Numeric.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 #include "platform/Messages.h"
@@ -22,18 +23,12 @@ constexpr int kHandOver = 5;  // decimals of a value written into the hub
 constexpr Extended kLimit = 1e300L;
 constexpr Extended kAtmPerPascal = 9.869232667160129e-6L;
 
-// A product of three factors, formed left to right; unused factors are 1.
-struct Product {
-  Extended a, b = 1.0L, c = 1.0L;
-  Extended Of(Extended x) const { return x * a * b * c; }
-};
-
 struct PressureUnit {
   int edit;
   const char* caption;  // UTF-8
-  Product into;         // into atmospheres, or for hPa and kPa into pascals
+  Factors into;         // into atmospheres, or for hPa and kPa into pascals
   int source;           // the edit whose value the hub (or sub-hub) converts from
-  Product from;
+  Factors from;
   int decimals;
   int x, y;  // where the edit stands
   bool teal;
@@ -134,7 +129,6 @@ const PressureUnit& UnitOf(int edit) {
   return kUnits[0];
 }
 
-const QColor kNavy(0x00, 0x00, 0x80);
 const QColor kTeal(0x00, 0x80, 0x80);
 
 }  // namespace
@@ -151,8 +145,6 @@ TFormPresion::TFormPresion(QWidget* owner) : TForm(owner, QStringLiteral("FormPr
     edit->setGeometry(unit.x, unit.y, 121, 21);
     AttachLabel(edit, QStringLiteral("Label%1").arg(unit.edit), QString::fromUtf8(unit.caption),
                 unit.teal ? kTeal : kNavy, true);
-    edit->OnKeyDown = [this](TEdit* sender, int&, Qt::KeyboardModifiers) { Edit1KeyDown(sender); };
-    edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
     const int n = unit.edit;
     if (n == kAtm) {
       edit->OnChange = [this](TEdit*) { Edit1Change(); };
@@ -164,6 +156,8 @@ TFormPresion::TFormPresion(QWidget* owner) : TForm(owner, QStringLiteral("FormPr
       edit->OnChange = [this, n](TEdit*) { UnitChange(n); };
     }
   }
+
+  WireKeyHandlers(this, Edits, &TFormPresion::Edit1KeyDown, &TFormPresion::Edit1KeyPress);
 
   // Default and Cancel button: Enter or Escape closes the window with the OK result.
   BitBtn1 =
@@ -177,19 +171,6 @@ TFormPresion::TFormPresion(QWidget* owner) : TForm(owner, QStringLiteral("FormPr
   SetTabChain(chain << BitBtn1);
 
   ActiveEdit = Edits[kAtm];
-}
-
-void TFormPresion::Edit1KeyDown(TEdit* sender) {
-  Updating = false;
-  UpdatingPascal = false;
-  ActiveEdit = sender;
-}
-
-void TFormPresion::Edit1KeyPress(TEdit* sender, char16_t& key) {
-  Updating = false;
-  UpdatingPascal = false;
-  ActiveEdit = sender;
-  key = FilterNumericKey(key, sender);
 }
 
 // An emptied edit never writes a value: the program's clearing would otherwise bring a stale
@@ -207,18 +188,18 @@ void TFormPresion::UnitChange(int n) {
   TEdit* edit = Edits[n];
   if (!Proceed(edit)) return;
   // Unless the user is typing here, the hub has just stored this edit's value.
-  if (edit->Focused()) Value[n] = Store(ParseValue(edit->Text()));
+  ReadIfFocused(edit, Value[n]);
   if (ActiveEdit == Edits[kAtm] || Updating) return;
-  WriteValue(Edits[kAtm], Value[kAtm], UnitOf(n).into.Of(Value[n]), kHandOver);
+  WriteValue(Edits[kAtm], Value[kAtm], UnitOf(n).into.Apply(Value[n]), kHandOver);
 }
 
 void TFormPresion::PascalUnitChange(int n) {
   TEdit* edit = Edits[n];
   if (!Proceed(edit)) return;
-  if (edit->Focused()) Value[n] = Store(ParseValue(edit->Text()));
+  ReadIfFocused(edit, Value[n]);
   if (ActiveEdit == Edits[kPascal] || UpdatingPascal) return;
   const PressureUnit& unit = UnitOf(n);
-  WriteValue(Edits[kPascal], Value[kPascal], unit.into.Of(Value[n]), unit.decimals);
+  WriteValue(Edits[kPascal], Value[kPascal], unit.into.Apply(Value[n]), unit.decimals);
 }
 
 void TFormPresion::Edit4Change() {
@@ -227,7 +208,7 @@ void TFormPresion::Edit4Change() {
   if (UpdatingPascal) return;
   TEdit* pascal = Edits[kPascal];
   if (!Proceed(pascal)) return;
-  if (pascal->Focused()) Value[kPascal] = Store(ParseValue(pascal->Text()));
+  ReadIfFocused(pascal, Value[kPascal]);
   if (ActiveEdit != Edits[kAtm] && !Updating) {
     WriteValue(Edits[kAtm], Value[kAtm], static_cast<Extended>(Value[kPascal]) * kAtmPerPascal,
                kHandOver);
@@ -235,7 +216,7 @@ void TFormPresion::Edit4Change() {
   for (int n : {kHectopascal, kKilopascal}) {
     if (ActiveEdit == Edits[n] || UpdatingPascal) continue;
     const PressureUnit& unit = UnitOf(n);
-    WriteValue(Edits[n], Value[n], unit.from.Of(Value[kPascal]), unit.decimals);
+    WriteValue(Edits[n], Value[n], unit.from.Apply(Value[kPascal]), unit.decimals);
   }
   UpdatingPascal = true;
 }
@@ -259,14 +240,15 @@ void TFormPresion::Pass() {
   Updating = true;
   TEdit* hub = Edits[kAtm];
   if (!Proceed(hub)) return;
-  if (hub->Focused()) Value[kAtm] = Store(ParseValue(hub->Text()));
+  ReadIfFocused(hub, Value[kAtm]);
   // The pascals as they were before this pass: typed or handed in, or of the last pass.
   if (Value[kPascal] > kLimit) ResetPascal();
   for (int row = 1; row < kHubWrites; ++row) {
     const PressureUnit& unit = kUnits[row];
     if (Edits[unit.edit] == ActiveEdit) continue;
     // A source that is ActiveEdit holds the value typed there.
-    WriteValue(Edits[unit.edit], Value[unit.edit], unit.from.Of(Value[unit.source]), unit.decimals);
+    WriteValue(Edits[unit.edit], Value[unit.edit], unit.from.Apply(Value[unit.source]),
+               unit.decimals);
   }
 }
 

@@ -3,6 +3,7 @@
 // hub; the pascal edit is a sub-hub that alone serves the hectopascal and kilopascal edits.
 
 #include "numeric/FloatErrors.h"
+#include "numeric/KeyStrokes.h"
 #include "platform/Form.h"
 
 class TBitBtn;
@@ -18,8 +19,8 @@ class TFormPresion : public TForm {
   TBitBtn* BitBtn1;
 
   // Every edit's key handlers: the edit becomes the source and both flags are cleared.
-  void Edit1KeyDown(TEdit* sender);
-  void Edit1KeyPress(TEdit* sender, char16_t& key);
+  void Edit1KeyDown(TEdit* sender, int& key) { Bookkeeping.KeyDown(sender, key); }
+  void Edit1KeyPress(TEdit* sender, char16_t& key) { Bookkeeping.KeyPress(sender, key); }
   // The atmosphere hub.
   void Edit1Change();
   // The pascal sub-hub.
@@ -43,5 +44,7 @@ class TFormPresion : public TForm {
   TEdit* ActiveEdit = nullptr;
   bool Updating = false;
   bool UpdatingPascal = false;
+  KeyBookkeeping Bookkeeping{SourceKeys::KeyDownAndPress, &ActiveEdit,
+                             [this] { Updating = UpdatingPascal = false; }};
   double Value[16] = {};  // by edit number
 };

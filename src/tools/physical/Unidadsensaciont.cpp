@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "numeric/Numeric.h"
+#include "platform/Colors.h"
 #include "platform/ComboBox.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
@@ -84,7 +85,6 @@ constexpr int kWindCorrection[kWindClasses][kTemperatures] = {
 constexpr int kWinterTemperatures = 61;  // 10 down to -50 °C
 constexpr int kWinterWinds = 17;         // 0 to 64 km/h in steps of 4
 
-const QColor kNavy(0x00, 0x00, 0x80);
 const QColor kAqua(0x00, 0xff, 0xff);
 const QColor kLime(0x00, 0xff, 0x00);
 const QColor kYellow(0xff, 0xff, 0x00);

@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include "numeric/Numeric.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 #include "platform/Messages.h"
@@ -77,8 +78,6 @@ const AreaUnit& UnitOf(int n) {
 
 bool IsHub(int n) { return n <= kLastHub; }
 
-const QColor kNavy(0x00, 0x00, 0x80);
-
 }  // namespace
 
 TFormSup::TFormSup(QWidget* owner) : TForm(owner, QStringLiteral("FormSup")) {
@@ -87,40 +86,25 @@ TFormSup::TFormSup(QWidget* owner) : TForm(owner, QStringLiteral("FormSup")) {
   SetClientSize(666, 274);
   SetPosition(Position::ScreenCenter);
 
-  QWidget* previous = nullptr;
+  QList<QWidget*> chain;
   for (const AreaUnit& unit : kUnits) {
     auto* edit = new TEdit(this, QStringLiteral("Edit%1").arg(unit.edit));
     Edits[unit.edit] = edit;
     edit->setGeometry(unit.x, unit.y, 121, 21);
     AttachLabel(edit, QStringLiteral("Label%1").arg(unit.edit), QString::fromUtf8(unit.caption),
                 kNavy, true);
-    edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
-    edit->OnKeyDown = [this](TEdit* sender, int& key, Qt::KeyboardModifiers) {
-      Edit1KeyDown(sender, key);
-    };
     edit->OnChange = [this, n = unit.edit](TEdit*) { EditChange(n); };
-    if (previous) setTabOrder(previous, edit);
-    previous = edit;
+    chain << edit;
   }
+
+  WireKeyHandlers(this, Edits, &TFormSup::Edit1KeyDown, &TFormSup::Edit1KeyPress);
 
   BitBtn1 =
       new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
   BitBtn1->setGeometry(kRight + 121 - 88, kTop + 5 * kPitch - 2, 88, 25);
-  setTabOrder(previous, BitBtn1);
+  SetTabChain(chain << BitBtn1);
 
   ActiveEdit = Edits[1];
-}
-
-void TFormSup::Edit1KeyPress(TEdit* sender, char16_t& key) {
-  UpdatingKm2 = UpdatingHa = UpdatingM2 = UpdatingCm2 = UpdatingSqIn = false;
-  ActiveEdit = sender;
-  key = FilterNumericKey(key, sender);
-}
-
-void TFormSup::Edit1KeyDown(TEdit* sender, int key) {
-  if (key != Qt::Key_Delete) return;
-  UpdatingKm2 = UpdatingHa = UpdatingM2 = UpdatingCm2 = UpdatingSqIn = false;
-  ActiveEdit = sender;
 }
 
 bool* TFormSup::BusyFlag(int n) {
@@ -162,11 +146,8 @@ void TFormSup::LeafChange(int n) {
 
 bool TFormSup::Parse(int n) {
   TEdit* edit = Edits[n];
-  Extended read = 0;
-  if (TryParseValue(edit->Text(), read)) {
-    Value[n] = Store(read);  // beyond the double range: an overflow, not a bad text
-    return true;
-  }
+  // Beyond the double range a number is an overflow, not a bad text.
+  if (TryParseValue(edit->Text(), Value[n])) return true;
   // The text that failed is named, even when it came with no key stroke into an edit other
   // than the last one typed in.
   platform::MessageBox(this, edit->Text() + QStringLiteral(" no es un número válido."),

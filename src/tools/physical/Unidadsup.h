@@ -5,6 +5,7 @@
 // next key stroke, so a value typed anywhere reaches every edit once.
 
 #include "numeric/FloatErrors.h"
+#include "numeric/KeyStrokes.h"
 #include "platform/Form.h"
 
 class TBitBtn;
@@ -20,9 +21,9 @@ class TFormSup : public TForm {
   TBitBtn* BitBtn1;
 
   // Every edit's key press: the key-stroke bookkeeping, then the numeric filter.
-  void Edit1KeyPress(TEdit* sender, char16_t& key);
+  void Edit1KeyPress(TEdit* sender, char16_t& key) { Bookkeeping.KeyPress(sender, key); }
   // Every edit's key-down: the same bookkeeping for Delete, which types no character.
-  void Edit1KeyDown(TEdit* sender, int key);
+  void Edit1KeyDown(TEdit* sender, int& key) { Bookkeeping.KeyDown(sender, key); }
   // The change handler of edit n (Edit1Change ... Edit12Change): hubs and leaves.
   void EditChange(int n);
 
@@ -48,5 +49,8 @@ class TFormSup : public TForm {
   bool UpdatingM2 = false;
   bool UpdatingCm2 = false;
   bool UpdatingSqIn = false;
+  KeyBookkeeping Bookkeeping{
+      SourceKeys::PressAndDelete, &ActiveEdit,
+      [this] { UpdatingKm2 = UpdatingHa = UpdatingM2 = UpdatingCm2 = UpdatingSqIn = false; }};
   double Value[13] = {};  // by edit number
 };

@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include "numeric/Numeric.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 
@@ -21,7 +22,6 @@ constexpr Extended kTen = 10.0L;
 constexpr Extended kEighth = 0.125L;
 constexpr Extended kEighteenth = 1.0L / 18.0L;
 
-const QColor kNavy(0x00, 0x00, 0x80);
 const QColor kTeal(0x00, 0x80, 0x80);
 const QColor kRed(0xFF, 0x00, 0x00);
 
@@ -55,10 +55,10 @@ TFormTemp::TFormTemp(QWidget* owner) : TForm(owner, QStringLiteral("FormTemp")) 
     TLabel* label = AttachLabel(edit, QStringLiteral("Label%1").arg(row.n),
                                 QString::fromUtf8(row.caption), row.color, true);
     if (row.n == 4) Label4 = label;
-    edit->OnKeyDown = [this](TEdit* sender, int&, Qt::KeyboardModifiers) { Edit1KeyDown(sender); };
-    edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
     y += 32;
   }
+  WireKeyHandlers(this, {Edit1, Edit2, Edit3, Edit4, Edit5}, &TFormTemp::Edit1KeyDown,
+                  &TFormTemp::Edit1KeyPress);
   Edit1->OnChange = [this](TEdit*) { Edit1Change(); };
   Edit2->OnChange = [this](TEdit*) { Edit2Change(); };
   Edit3->OnChange = [this](TEdit*) { Edit3Change(); };
@@ -69,33 +69,15 @@ TFormTemp::TFormTemp(QWidget* owner) : TForm(owner, QStringLiteral("FormTemp")) 
       new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
   BitBtn1->setGeometry(246, y + 8, 83, 27);
 
-  setTabOrder(Edit1, Edit2);
-  setTabOrder(Edit2, Edit3);
-  setTabOrder(Edit3, Edit4);
-  setTabOrder(Edit4, BitBtn1);
-  setTabOrder(BitBtn1, Edit5);
+  SetTabChain({Edit1, Edit2, Edit3, Edit4, BitBtn1, Edit5});
 
   ActiveEdit = Edit1;
 }
 
-void TFormTemp::Edit1KeyDown(TEdit* sender) {
-  Updating = false;
-  ActiveEdit = sender;
-}
-
-void TFormTemp::Edit1KeyPress(TEdit* sender, char16_t& key) {
-  Updating = false;
-  ActiveEdit = sender;
-  key = FilterNumericKey(key, sender);
-}
-
 void TFormTemp::Edit1Change() {
-  if (Updating) return;
-  // Set until the next key event in any edit.
-  Updating = true;
-  if (!ChangePrologue(Edit1, kEditBound)) return;
+  if (!HubPassStarts(Updating, Edit1, kEditBound)) return;
   // A relayed value comes unrounded in the field, never through Edit1's rounded text.
-  if (Edit1->Focused()) Celsius = Store(ParseValue(Edit1->Text()));
+  ReadIfFocused(Edit1, Celsius);
   const Extended c = Celsius;
   if (ActiveEdit != Edit2)
     WriteValue(Edit2, Fahrenheit, c * kFahrenheitPerDegree + kFreezing, kDecimals);
@@ -114,7 +96,7 @@ template <class ToCelsius>
 bool TFormTemp::Relay(TEdit* edit, double& field, ToCelsius toCelsius) {
   if (!ChangePrologue(edit, kEditBound)) return false;
   // Unless the user is typing here, the Celsius pass has just stored this edit's value.
-  if (edit->Focused()) field = Store(ParseValue(edit->Text()));
+  ReadIfFocused(edit, field);
   if (ActiveEdit == Edit1 || Updating) return false;
   // The pass this write starts skips this edit, the source, and fills the three others.
   WriteValue(Edit1, Celsius, toCelsius(static_cast<Extended>(field)), kDecimals);

@@ -3,6 +3,7 @@
 // none converts to another directly: every scale relays to the Celsius edit, and the Celsius
 // pass fills the others.
 
+#include "numeric/KeyStrokes.h"
 #include "platform/Form.h"
 
 class TBitBtn;
@@ -24,8 +25,8 @@ class TFormTemp : public TForm {
   TBitBtn* BitBtn1;
 
   // Every edit's key handlers: the edit becomes the source and the guard is cleared.
-  void Edit1KeyDown(TEdit* sender);
-  void Edit1KeyPress(TEdit* sender, char16_t& key);
+  void Edit1KeyDown(TEdit* sender, int& key) { Bookkeeping.KeyDown(sender, key); }
+  void Edit1KeyPress(TEdit* sender, char16_t& key) { Bookkeeping.KeyPress(sender, key); }
   // The Celsius pass.
   void Edit1Change();
   // The relays to Celsius.
@@ -43,6 +44,8 @@ class TFormTemp : public TForm {
 
   TEdit* ActiveEdit = nullptr;
   bool Updating = false;
+  KeyBookkeeping Bookkeeping{SourceKeys::KeyDownAndPress, &ActiveEdit,
+                             [this] { Updating = false; }};
   double Celsius = 0;
   double Fahrenheit = 0;
   double Reaumur = 0;

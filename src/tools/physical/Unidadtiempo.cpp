@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include "numeric/Numeric.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 
@@ -62,8 +63,6 @@ constexpr int kTop = 16;
 constexpr int kPitch = 30;
 constexpr int kGap = 14;
 
-const QColor kNavy(0x00, 0x00, 0x80);
-
 }  // namespace
 
 TFormTiempo::TFormTiempo(QWidget* owner) : TForm(owner, QStringLiteral("FormTiempo")) {
@@ -80,14 +79,14 @@ TFormTiempo::TFormTiempo(QWidget* owner) : TForm(owner, QStringLiteral("FormTiem
     TEdit* edit = Edits[n];
     AttachLabel(edit, QStringLiteral("Label%1").arg(n), QString::fromUtf8(kUnits[n - 1].caption),
                 kNavy, true);
-    edit->OnKeyDown = [this](TEdit* sender, int&, Qt::KeyboardModifiers) { Edit1KeyDown(sender); };
-    edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
     if (n == kHub) {
       edit->OnChange = [this](TEdit*) { Edit1Change(); };
     } else {
       edit->OnChange = [this, n](TEdit*) { UnitChange(n); };
     }
   }
+
+  WireKeyHandlers(this, Edits, &TFormTiempo::Edit1KeyDown, &TFormTiempo::Edit1KeyPress);
 
   BitBtn1 =
       new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
@@ -99,36 +98,22 @@ TFormTiempo::TFormTiempo(QWidget* owner) : TForm(owner, QStringLiteral("FormTiem
   ActiveEdit = Edits[1];
 }
 
-void TFormTiempo::Edit1KeyDown(TEdit* sender) {
-  Updating = false;
-  ActiveEdit = sender;
-}
-
-void TFormTiempo::Edit1KeyPress(TEdit* sender, char16_t& key) {
-  Updating = false;
-  ActiveEdit = sender;
-  key = FilterNumericKey(key, sender);
-}
-
 void TFormTiempo::UnitChange(int n) {
   TEdit* edit = Edits[n];
   // An emptied month waits like a lone dash: the other edits keep their values.
   if (n == kMonth && edit->Text().isEmpty()) return;
   if (!ChangePrologue(edit, kEditBound)) return;
   // Unless the user is typing here, the hub has just stored this edit's value.
-  if (edit->Focused()) Value[n] = Store(ParseValue(edit->Text()));
+  ReadIfFocused(edit, Value[n]);
   if (n == kElemental && Value[n] > kLimit) ResetElemental();  // Edit1 is the source after it
   if (ActiveEdit == Edits[kHub] || Updating) return;
   WriteValue(Edits[kHub], Value[kHub], static_cast<Extended>(Value[n]) * kUnits[n - 1].intoBase);
 }
 
 void TFormTiempo::Edit1Change() {
-  if (Updating) return;
-  // Set for the whole pass and after it, until the next key stroke in an edit.
-  Updating = true;
   TEdit* hub = Edits[kHub];
-  if (!ChangePrologue(hub, kEditBound)) return;
-  if (hub->Focused()) Value[kHub] = Store(ParseValue(hub->Text()));
+  if (!HubPassStarts(Updating, hub, kEditBound)) return;
+  ReadIfFocused(hub, Value[kHub]);
   const Extended base = Value[kHub];
   auto write = [&](int n) {
     if (Edits[n] != ActiveEdit) WriteValue(Edits[n], Value[n], base * kUnits[n - 1].fromBase);

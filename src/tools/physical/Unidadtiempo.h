@@ -2,6 +2,7 @@
 // The time window: 25 units of duration around the second. The second edit is the hub: every
 // other edit converts only to and from seconds, and the hub writes all the others.
 
+#include "numeric/KeyStrokes.h"
 #include "platform/Form.h"
 
 class TBitBtn;
@@ -18,8 +19,8 @@ class TFormTiempo : public TForm {
 
   // Every edit's key handlers, on every key going down and every character: the edit becomes
   // the source and the guard is cleared.
-  void Edit1KeyDown(TEdit* sender);
-  void Edit1KeyPress(TEdit* sender, char16_t& key);
+  void Edit1KeyDown(TEdit* sender, int& key) { Bookkeeping.KeyDown(sender, key); }
+  void Edit1KeyPress(TEdit* sender, char16_t& key) { Bookkeeping.KeyPress(sender, key); }
   // The hub, the second edit's change handler.
   void Edit1Change();
   // The change handler of Edit2 to Edit25: reads the edit's own value and writes the seconds
@@ -36,5 +37,7 @@ class TFormTiempo : public TForm {
   TEdit* Edits[26] = {};  // by number
   TEdit* ActiveEdit = nullptr;
   bool Updating = false;
+  KeyBookkeeping Bookkeeping{SourceKeys::KeyDownAndPress, &ActiveEdit,
+                             [this] { Updating = false; }};
   double Value[26] = {};  // by edit number; Value[1] is the base value
 };

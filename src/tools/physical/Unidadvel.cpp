@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "numeric/Numeric.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 
@@ -60,8 +61,6 @@ constexpr SpeedUnit kUnits[] = {
      56},
 };
 
-const QColor kNavy(0x00, 0x00, 0x80);
-
 }  // namespace
 
 TFormVel::TFormVel(QWidget* owner) : TForm(owner, QStringLiteral("FormVel")) {
@@ -76,8 +75,6 @@ TFormVel::TFormVel(QWidget* owner) : TForm(owner, QStringLiteral("FormVel")) {
     edit->setGeometry(unit.x, unit.y, 121, 21);
     AttachLabel(edit, QStringLiteral("Label%1").arg(unit.edit), QString::fromUtf8(unit.caption),
                 kNavy, true);
-    edit->OnKeyDown = [this](TEdit* sender, int&, Qt::KeyboardModifiers) { Edit1KeyDown(sender); };
-    edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
     if (unit.edit == kHub) {
       edit->OnChange = [this](TEdit*) { Edit1Change(); };
     } else {
@@ -85,45 +82,32 @@ TFormVel::TFormVel(QWidget* owner) : TForm(owner, QStringLiteral("FormVel")) {
     }
   }
 
+  WireKeyHandlers(this, Edits, &TFormVel::Edit1KeyDown, &TFormVel::Edit1KeyPress);
+
   BitBtn1 =
       new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
   BitBtn1->setGeometry(466, 181, 83, 27);
 
-  QWidget* previous = Edits[1];
-  for (QWidget* next :
-       std::initializer_list<QWidget*>{Edits[2], Edits[3], Edits[4], Edits[5], Edits[6], Edits[9],
-                                       Edits[7], Edits[8], BitBtn1}) {
-    setTabOrder(previous, next);
-    previous = next;
-  }
+  SetTabChain({Edits[1], Edits[2], Edits[3], Edits[4], Edits[5], Edits[6], Edits[9], Edits[7],
+               Edits[8], BitBtn1});
 
   ActiveEdit = Edits[1];
 }
-
-void TFormVel::Edit1KeyDown(TEdit* sender) {
-  Updating = false;
-  ActiveEdit = sender;
-}
-
-void TFormVel::Edit1KeyPress(TEdit* sender, char16_t& key) { key = FilterNumericKey(key, sender); }
 
 void TFormVel::UnitChange(int n) {
   const SpeedUnit& unit = kUnits[n - 1];
   TEdit* edit = Edits[n];
   if (!ChangePrologue(edit, kEditBound)) return;
-  if (edit->Focused()) Value[n] = Store(ParseValue(edit->Text()));
+  ReadIfFocused(edit, Value[n]);
   if (ActiveEdit == Edits[kHub] || Updating) return;
   // The speed of light writes km/h unrounded; every other unit rounds it.
   WriteValue(Edits[kHub], Value[kHub], unit.intoBase.Apply(Value[n]), unit.decimals);
 }
 
 void TFormVel::Edit1Change() {
-  if (Updating) return;
-  // Set for the whole pass and after it, until the next key-down in an edit.
-  Updating = true;
   TEdit* hub = Edits[kHub];
-  if (!ChangePrologue(hub, kEditBound)) return;
-  if (hub->Focused()) Value[kHub] = Store(ParseValue(hub->Text()));
+  if (!HubPassStarts(Updating, hub, kEditBound)) return;
+  ReadIfFocused(hub, Value[kHub]);
   // The pass goes on from base 0 after the reset; the keys it queued bring 100 km/h later.
   if (Value[kHub] > kLimit) ResetSpeed();
   for (const SpeedUnit& unit : kUnits) {

@@ -3,6 +3,7 @@
 // km/s and miles per hour feed the units derived from them.
 
 #include "numeric/FloatErrors.h"
+#include "numeric/KeyStrokes.h"
 #include "platform/Form.h"
 
 class TBitBtn;
@@ -18,9 +19,9 @@ class TFormVel : public TForm {
   TBitBtn* BitBtn1;
 
   // Every edit's key-down: the edit becomes the source and the guard is cleared.
-  void Edit1KeyDown(TEdit* sender);
+  void Edit1KeyDown(TEdit* sender, int& key) { Bookkeeping.KeyDown(sender, key); }
   // Every edit's key press: only the numeric filter.
-  void Edit1KeyPress(TEdit* sender, char16_t& key);
+  void Edit1KeyPress(TEdit* sender, char16_t& key) { Bookkeeping.KeyPress(sender, key); }
   // The hub, the km/h edit's change handler.
   void Edit1Change();
   // The change handler of Edit2 to Edit9 (Edit2Change ... Edit9Change): reads the edit's own
@@ -36,5 +37,6 @@ class TFormVel : public TForm {
   TEdit* Edits[10] = {};  // by number
   TEdit* ActiveEdit = nullptr;
   bool Updating = false;
+  KeyBookkeeping Bookkeeping{SourceKeys::KeyDown, &ActiveEdit, [this] { Updating = false; }};
   double Value[10] = {};  // by edit number; Value[1] is the base value
 };

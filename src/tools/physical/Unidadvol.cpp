@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include "numeric/Numeric.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 
@@ -125,7 +126,7 @@ QColor ColorOf(Kind kind) {
     case Kind::Bottom: return QColor(0x00, 0x80, 0x80);
     case Kind::Cubic: break;
   }
-  return QColor(0x00, 0x00, 0x80);
+  return kNavy;
 }
 
 // Five raised frames, in tab order: three on the left, two headed ones on the right. A row of
@@ -155,7 +156,7 @@ TFormVol::TFormVol(QWidget* owner) : TForm(owner, QStringLiteral("FormVol")) {
   SetPosition(Position::ScreenCenter);
 
   int bevel = 0;
-  QWidget* previous = nullptr;
+  QList<QWidget*> chain;
   for (const Frame& frame : kFrames) {
     auto* box = new TBevel(this, QStringLiteral("Bevel%1").arg(++bevel), TBevel::Shape::Box, true);
     box->setGeometry(frame.x, frame.y, frame.width, frame.height);
@@ -180,15 +181,11 @@ TFormVol::TFormVol(QWidget* owner) : TForm(owner, QStringLiteral("FormVol")) {
       } else {
         AttachLabel(edit, label, caption, ColorOf(unit.kind), true);
       }
-      edit->OnKeyDown = [this](TEdit* sender, int&, Qt::KeyboardModifiers) {
-        Edit1KeyDown(sender);
-      };
-      edit->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
       edit->OnChange = [this, n = unit.edit](TEdit*) { EditChange(n); };
-      if (previous) setTabOrder(previous, edit);
-      previous = edit;
+      chain << edit;
     }
   }
+  WireKeyHandlers(this, Edits, &TFormVol::Edit1KeyDown, &TFormVol::Edit1KeyPress);
   FindComponent(QStringLiteral("Label3"))->setToolTip(QStringLiteral("equival. anterior a 1964"));
   Edits[3]->setToolTip(QStringLiteral("litro de agua a 4 ºC"));
   Edits[12]->setToolTip(QStringLiteral("register ton"));
@@ -197,17 +194,10 @@ TFormVol::TFormVol(QWidget* owner) : TForm(owner, QStringLiteral("FormVol")) {
   BitBtn1 =
       new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
   BitBtn1->setGeometry(567, 452, 90, 27);
-  setTabOrder(previous, BitBtn1);
+  SetTabChain(chain << BitBtn1);
 
   ActiveEdit = Edits[1];
 }
-
-void TFormVol::Edit1KeyDown(TEdit* sender) {
-  UpdatingCm3 = UpdatingWaterLitre = UpdatingCuIn = UpdatingGallon = UpdatingCuFt = false;
-  ActiveEdit = sender;
-}
-
-void TFormVol::Edit1KeyPress(TEdit* sender, char16_t& key) { key = FilterNumericKey(key, sender); }
 
 bool* TFormVol::BusyFlag(int n) {
   switch (n) {
@@ -228,16 +218,6 @@ void TFormVol::EditChange(int n) {
   }
 }
 
-namespace {
-// Reads the edit's text into its value; false, silently, when it does not read.
-bool Parse(TEdit* edit, double& value) {
-  Extended read = 0;
-  if (!TryParseValue(edit->Text(), read)) return false;
-  value = Store(read);  // beyond the double range: an overflow, not a bad text
-  return true;
-}
-}  // namespace
-
 void TFormVol::HubChange(int n) {
   bool& busy = *BusyFlag(n);
   if (busy) return;
@@ -245,7 +225,7 @@ void TFormVol::HubChange(int n) {
   TEdit* edit = Edits[n];
   if (!ChangePrologue(edit, kEditBound)) return;
   // Written by a neighbour, the hub's value is already the neighbour's unrounded product.
-  if (edit->Focused() && !Parse(edit, Value[n])) return;
+  if (edit->Focused() && !TryParseValue(edit->Text(), Value[n])) return;
   if (n == kCubicCentimetres && Value[n] > kLimit) {
     EraseTypedText();
     return;
@@ -258,7 +238,7 @@ void TFormVol::LeafChange(int n) {
   if (n == kCubicMetres && !edit->Focused()) return;
   // Emptied by the clearing, a leaf clears too, focused or not.
   if (!ChangePrologue(edit, kEditBound)) return;
-  if (edit->Focused() && !Parse(edit, Value[n])) return;
+  if (edit->Focused() && !TryParseValue(edit->Text(), Value[n])) return;
   WriteTargets(n);
 }
 

@@ -6,6 +6,7 @@
 // handler is then blocked, but its value and text take the leaf's back-conversion (an echo).
 
 #include "numeric/FloatErrors.h"
+#include "numeric/KeyStrokes.h"
 #include "platform/Form.h"
 
 class TBitBtn;
@@ -23,9 +24,9 @@ class TFormVol : public TForm {
   TBitBtn* BitBtn1;
 
   // Every edit's key-down, whatever the key: the key-stroke bookkeeping.
-  void Edit1KeyDown(TEdit* sender);
+  void Edit1KeyDown(TEdit* sender, int& key) { Bookkeeping.KeyDown(sender, key); }
   // Every edit's key press: only the numeric filter.
-  void Edit1KeyPress(TEdit* sender, char16_t& key);
+  void Edit1KeyPress(TEdit* sender, char16_t& key) { Bookkeeping.KeyPress(sender, key); }
   // The change handler of edit n (Edit1Change ... Edit26Change): hubs and leaves.
   void EditChange(int n);
 
@@ -50,5 +51,9 @@ class TFormVol : public TForm {
   bool UpdatingCuIn = false;
   bool UpdatingGallon = false;
   bool UpdatingCuFt = false;
+  KeyBookkeeping Bookkeeping{SourceKeys::KeyDown, &ActiveEdit, [this] {
+                               UpdatingCm3 = UpdatingWaterLitre = UpdatingCuIn = UpdatingGallon =
+                                   UpdatingCuFt = false;
+                             }};
   double Value[27] = {};  // by edit number
 };

@@ -15,6 +15,28 @@
 
 namespace {
 
+// The groups, by the number of their table (StringGrid<n>), and what sets each apart.
+enum GroupNumber : int {
+  // "Longitud - Peso - Capacidad" and "Superficie - Volumen": the small tables of factors.
+  // A cell writes their metric edit in scientific form above 1e8 only.
+  kVaraGroup = 1,   // varas and leguas of a metre. The metre edit is guarded by MetreTyped,
+                    // not by a busy flag; its cells show pictures (FormatFixed), and the edit
+                    // a cell writes converts from the field, not the text.
+  kLibraGroup = 2,  // libras of a kilogram; beyond the limit, like the varas, the picture of 0
+  kCapacityGroup = 3,
+  kSurfaceGroup = 4,  // the tahulla is defined for Almería alone: its own box
+  kVolumeGroup = 5,
+  // A tab each, units from their own tables; a cell writes the metric edit in scientific
+  // form also below 0.0001.
+  kLengthGroup = 6,  // three metric edits: metre, centimetre, millimetre
+  kWeightGroup = 7,  // two metric edits: kilogram and gram
+  kWineGroup = 8,    // from here on the metric edit, written, shows its value again; this
+                     // group's units undefined in a province have their own box
+  kDryGroup = 9,     // from here on a value beyond the limit shows the "Oh!" box
+  kOilGroup = 10,
+  kFarmGroup = 11,
+};
+
 constexpr int kProvinces = 8;
 const char* const kProvinceNames[kProvinces] = {"Almería", "Cádiz", "Córdoba", "Granada",
                                                 "Huelva",  "Jaén",  "Málaga",  "Sevilla"};
@@ -245,18 +267,19 @@ TFormAndalucia::TFormAndalucia(QWidget* owner) : TForm(owner, QStringLiteral("Fo
 
   // Where each group's table and metric edits stand on its page.
   static const int kEdits1[] = {52}, kEdits2[] = {290}, kEdits3[] = {456};
-  BuildGroup(1, TabSheet[9], 10, kEdits1);
-  BuildGroup(2, TabSheet[9], 290, kEdits2);
-  BuildGroup(3, TabSheet[9], 420, kEdits3);
+  BuildGroup(kVaraGroup, TabSheet[9], 10, kEdits1);
+  BuildGroup(kLibraGroup, TabSheet[9], 290, kEdits2);
+  BuildGroup(kCapacityGroup, TabSheet[9], 420, kEdits3);
   static const int kEdits4[] = {92}, kEdits5[] = {390};
-  BuildGroup(4, TabSheet[8], 10, kEdits4);
-  BuildGroup(5, TabSheet[8], 390, kEdits5);
+  BuildGroup(kSurfaceGroup, TabSheet[8], 10, kEdits4);
+  BuildGroup(kVolumeGroup, TabSheet[8], 390, kEdits5);
   static const int kEdits6[] = {50, 232, 414}, kEdits7[] = {72, 262};
   static const int kEditsLitre[] = {42}, kEdits14[] = {92};
-  BuildGroup(6, TabSheet[2], 10, kEdits6);
-  BuildGroup(7, TabSheet[3], 10, kEdits7);
-  for (int g = 8; g <= 10; ++g) BuildGroup(g, TabSheet[kGroupTable[g].sheet], 10, kEditsLitre);
-  BuildGroup(11, TabSheet[7], 10, kEdits14);
+  BuildGroup(kLengthGroup, TabSheet[2], 10, kEdits6);
+  BuildGroup(kWeightGroup, TabSheet[3], 10, kEdits7);
+  for (int g = kWineGroup; g <= kOilGroup; ++g)
+    BuildGroup(g, TabSheet[kGroupTable[g].sheet], 10, kEditsLitre);
+  BuildGroup(kFarmGroup, TabSheet[7], 10, kEdits14);
 
   const int footY = kGridY + StringGrid[1]->height() + 6;
   PlaceLabel(TabSheet[9], QStringLiteral("Label15"), QStringLiteral("(1) También llamada Arroba"),
@@ -314,21 +337,20 @@ void TFormAndalucia::BuildGroup(int group, QWidget* page, int gridX, const int* 
   };
   StringGrid[group] = grid;
 
-  QWidget* previous = nullptr;
+  QList<QWidget*> chain;
   for (int i = 0; i < 3 && kMetricEdits[group][i].edit != 0; ++i) {
     const MetricEditRow& entry = kMetricEdits[group][i];
     auto* edit = new TEdit(page, QStringLiteral("Edit%1").arg(entry.edit), Utf8(entry.text));
     edit->setGeometry(editX[i], kEditY, kEditWidth, kEditHeight);
     AttachLabel(edit, QStringLiteral("Label%1").arg(entry.edit), Utf8(entry.label));
     edit->OnChange = [this, group](TEdit* sender) { EditChange(group, sender); };
-    if (group != 1) {
+    if (group != kVaraGroup) {
       edit->OnKeyPress = [this, group](TEdit*, char16_t& key) { StringGridKeyPress(group, key); };
     }
-    if (previous) setTabOrder(previous, edit);
-    previous = edit;
+    chain << edit;
     Edit[entry.edit] = edit;
   }
-  setTabOrder(previous, grid);
+  SetTabChain(chain << grid);
 }
 
 TEdit* TFormAndalucia::MetricEdit(int group) const { return Edit[kMetricEdits[group][0].edit]; }
@@ -344,22 +366,22 @@ void TFormAndalucia::SetFactors(int group) {
     const double vara = reciprocal(kVara[p]);
     const double vara2 = Store(1.0L / (static_cast<Extended>(kVara[p]) * kVara[p]));
     switch (group) {
-      case 1:
+      case kVaraGroup:
         f[1][row] = vara;
         f[2][row] = reciprocal(kLegua[p]);
         break;
-      case 2: f[0][row] = reciprocal(kLibra[p]); break;
-      case 3:
+      case kLibraGroup: f[0][row] = reciprocal(kLibra[p]); break;
+      case kCapacityGroup:
         f[0][row] = reciprocal(kCantara[p]);
         f[1][row] = reciprocal(kArrobaAceite[p]);
         f[2][row] = reciprocal(kMediaFanega[p]);
         break;
-      case 4:
+      case kSurfaceGroup:
         f[1][row] = reciprocal(kFanegaTierra[p]);
         f[2][row] = kTahulla[p] > 0 ? reciprocal(kTahulla[p]) : -1.0;
         f[3][row] = vara2;
         break;
-      case 5: f[0][row] = Store(static_cast<Extended>(vara2) * vara); break;
+      case kVolumeGroup: f[0][row] = Store(static_cast<Extended>(vara2) * vara); break;
       default:
         for (int c = 0; c < kGroupTable[group].columns; ++c) {
           const Derived& unit = kGroupTable[group].units[c];
@@ -391,7 +413,7 @@ void TFormAndalucia::Fill(int group) {
       QString text;
       if (factor <= 0) {
         // a unit the province does not use
-      } else if (group == 1) {
+      } else if (group == kVaraGroup) {
         // The metre table shows pictures: five decimals for the vara of Almería.
         text = FormatFixed(factor, c == 0 && row == kAlmeria + 1 ? 5 : 6);
       } else {
@@ -422,19 +444,19 @@ void TFormAndalucia::TabSheetShow(int sheet) {
 }
 
 void TFormAndalucia::EditChange(int group, TEdit* sender) {
-  if (group != 1) {
+  if (group != kVaraGroup) {
     // Set until the next key in the group: the rewrites below run this again and stop here.
     if (TabBusy[group]) return;
     TabBusy[group] = true;
   }
   const QString text = sender->Text();
-  if (text.isEmpty() || (group == 1 && text == QLatin1String("-"))) return;
+  if (text.isEmpty() || (group == kVaraGroup && text == QLatin1String("-"))) return;
   // The metre edit written by a cell brings the metres that the cell has just set.
-  Extended value = group != 1 || MetreTyped ? Store(ParseValue(text)) : Metric[1];
+  Extended value = group != kVaraGroup || MetreTyped ? Store(ParseValue(text)) : Metric[kVaraGroup];
   if (value > kLimit) {
-    if (group == 1) {
+    if (group == kVaraGroup) {
       // Written again, the edit reads the zero and refills the table for it.
-      Metric[1] = 0;
+      Metric[kVaraGroup] = 0;
       sender->SetText(FormatFixed(0, 6));
       return;
     }
@@ -443,14 +465,14 @@ void TFormAndalucia::EditChange(int group, TEdit* sender) {
     value = 0;
   }
   auto shown = [](Extended v) { return CellText(v, 6); };
-  if (group == 6) {
+  if (group == kLengthGroup) {
     const int n = sender == Edit[7] ? 7 : sender == Edit[8] ? 8 : 6;
     const Extended metres = n == 7 ? value * 0.01L : n == 8 ? value * 0.001L : value;
     Metric[6] = Store(metres);
     if (n != 6) Edit[6]->SetText(shown(Metric[6]));
     if (n != 7) Edit[7]->SetText(shown(Metric[6] * 100.0L));
     if (n != 8) Edit[8]->SetText(shown(Metric[6] * 1000.0L));
-  } else if (group == 7) {
+  } else if (group == kWeightGroup) {
     if (sender == Edit[9]) {
       Metric[7] = Store(value);
       Edit[10]->SetText(shown(Metric[7] * 1000.0L));
@@ -460,24 +482,24 @@ void TFormAndalucia::EditChange(int group, TEdit* sender) {
     }
   } else {
     Metric[group] = Store(value);
-    if (group >= 8 && !sender->Focused()) sender->SetText(shown(value));
+    if (group >= kWineGroup && !sender->Focused()) sender->SetText(shown(value));
   }
   Refill(group);
 }
 
 void TFormAndalucia::StringGridSetEditText(int group, int col, int row, const QString& value) {
   if (value.isEmpty()) return;
-  if (group == 1 && (MetreTyped || value == QLatin1String("-"))) return;
+  if (group == kVaraGroup && (MetreTyped || value == QLatin1String("-"))) return;
   TStringGrid* grid = StringGrid[group];
   const int province = row - 1;
-  if (group == 4 && Factor[4][col][row] <= 0) {
+  if (group == kSurfaceGroup && Factor[kSurfaceGroup][col][row] <= 0) {
     platform::MessageBox(this,
                          QStringLiteral("Esta unidad de regadío sólo se ha definido para Almería."),
                          QStringLiteral("Tahulla"), platform::Icon::Information);
     grid->SetCell(col, row, QString());
     return;
   }
-  if (group == 8 && Factor[8][col][row] <= 0) {
+  if (group == kWineGroup && Factor[kWineGroup][col][row] <= 0) {
     platform::MessageBox(
         this,
         QStringLiteral("No se ha definido esta unidad para ") + Utf8(kProvinceNames[province]),
@@ -485,12 +507,12 @@ void TFormAndalucia::StringGridSetEditText(int group, int col, int row, const QS
     grid->SetCell(col, row, QString());
     return;
   }
-  if (group != 1 && TabBusy[group]) return;
+  if (group != kVaraGroup && TabBusy[group]) return;
   const Extended typed = ParseValue(value);
   Extended metric;
-  if (group == 1) {
+  if (group == kVaraGroup) {
     metric = typed * (col == 1 ? kVara[province] : kLegua[province]);
-  } else if (group == 2) {
+  } else if (group == kLibraGroup) {
     metric = typed * kLibra[province];
   } else {
     metric = Divide(typed, Factor[group][col][row]);
@@ -499,7 +521,7 @@ void TFormAndalucia::StringGridSetEditText(int group, int col, int row, const QS
   TEdit* edit = MetricEdit(group);
   const double v = Metric[group];
   if (v > kLimit) {
-    if (group >= 9) {
+    if (group >= kDryGroup) {
       platform::MessageBox(this,
                            QStringLiteral("Este es el máximo número admisible... \nSi necesita "
                                           "operar con magnitudes mayores que 10E300 comuníquese "
@@ -508,24 +530,24 @@ void TFormAndalucia::StringGridSetEditText(int group, int col, int row, const QS
       grid->SetCell(col, row, QStringLiteral("0"));
       edit->SetFocus();
       edit->SetText(QStringLiteral("0"));
-    } else if (group <= 2) {
+    } else if (group <= kLibraGroup) {
       // The metre edit, written by a cell, takes its value from the field, not the text.
-      if (group == 1) Metric[1] = 0;
+      if (group == kVaraGroup) Metric[kVaraGroup] = 0;
       edit->SetText(FormatFixed(0, 6));
     } else {
       edit->SetText(QStringLiteral("0"));
     }
-  } else if (group <= 5) {
+  } else if (group <= kVolumeGroup) {
     edit->SetText(v > 100000000.0 ? FormatScientific(v, 6) : FormatValue(v));
   } else {
     edit->SetText(v == 0 || (v > 0.0001 && v <= 100000000.0) ? FormatValue(v)
                                                              : FormatScientific(v, 6));
   }
-  EditedCell = group == 1 ? col * 10 + row : 0;
+  EditedCell = group == kVaraGroup ? col * 10 + row : 0;
 }
 
 void TFormAndalucia::StringGridKeyPress(int group, char16_t& key) {
-  if (group == 1) {
+  if (group == kVaraGroup) {
     MetreTyped = false;
   } else {
     TabBusy[group] = false;
@@ -534,7 +556,7 @@ void TFormAndalucia::StringGridKeyPress(int group, char16_t& key) {
   QString reference;
   bool inEdit = false;
   for (const MetricEditRow& entry : kMetricEdits[group]) {
-    if (group != 1 && entry.edit != 0 && Edit[entry.edit]->Focused()) {
+    if (group != kVaraGroup && entry.edit != 0 && Edit[entry.edit]->Focused()) {
       reference = Edit[entry.edit]->Text();
       inEdit = true;
     }

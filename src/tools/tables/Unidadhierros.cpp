@@ -77,11 +77,7 @@ TFormHierros::TFormHierros(QWidget* owner) : TForm(owner, QStringLiteral("FormHi
   MakeCell(this, QStringLiteral("Panel5"), QStringLiteral("Sección en cm² según número de barras"),
            QRect(sectionsLeft, headerTop, 10 * kWide, kHeight));
 
-  QWidget* previous = nullptr;
-  auto chain = [&previous](QWidget* next) {
-    if (previous) setTabOrder(previous, next);
-    previous = next;
-  };
+  QList<QWidget*> chain;
   for (int bars = 1; bars <= 10; ++bars) {
     const QString name =
         bars == 1 ? QStringLiteral("Panel4") : QStringLiteral("Panel%1").arg(45 + bars);
@@ -91,7 +87,7 @@ TFormHierros::TFormHierros(QWidget* owner) : TForm(owner, QStringLiteral("FormHi
     platform::SetCellHeadings(Headers[bars - 1], QString(),
                               QStringLiteral("Sección en cm² según número de barras"));
     WireCell(Headers[bars - 1]);
-    chain(Headers[bars - 1]);
+    chain << Headers[bars - 1];
   }
   const int rowsTop = headerTop + 2 * kHeight;
   for (int row = 0; row < kRows; ++row) {
@@ -123,14 +119,14 @@ TFormHierros::TFormHierros(QWidget* owner) : TForm(owner, QStringLiteral("FormHi
                            .arg(bars == 1 ? QStringLiteral("barra") : QStringLiteral("barras")));
       }
       WireCell(cell);
-      chain(cell);
+      chain << cell;
     }
   }
 
   BitBtn1 =
       new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
   BitBtn1->setGeometry(556, 368, 83, 27);
-  chain(BitBtn1);
+  SetTabChain(chain << BitBtn1);
   // The window opens with no cell highlighted: the focus starts on the button.
   BitBtn1->setFocus();
 

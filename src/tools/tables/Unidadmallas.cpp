@@ -132,12 +132,7 @@ TFormMallas::TFormMallas(QWidget* owner) : TForm(owner, QStringLiteral("FormMall
 
   for (TListBox* list : {ListBox1, ListBox2, ListBox3}) list->OnClick = [this] { ListBox1Click(); };
 
-  setTabOrder(ListBox1, Edit1);
-  setTabOrder(Edit1, ListBox2);
-  setTabOrder(ListBox2, Edit2);
-  setTabOrder(Edit2, ListBox3);
-  setTabOrder(ListBox3, Edit3);
-  setTabOrder(Edit3, BitBtn1);
+  SetTabChain({ListBox1, Edit1, ListBox2, Edit2, ListBox3, Edit3, BitBtn1});
 }
 
 void TFormMallas::showEvent(QShowEvent* event) {

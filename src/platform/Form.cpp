@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 
@@ -19,13 +20,18 @@ namespace {
 class KeyPreviewFilter : public QObject {
  public:
   bool eventFilter(QObject* receiver, QEvent* event) override {
-    // A key event that a widget does not take travels on to its parents: only its first
-    // receiver counts. A key's release ends it.
     if (event->type() == QEvent::KeyRelease) last_ = nullptr;
-    if (event->type() != QEvent::KeyPress || sending_ || event == last_) return false;
-    last_ = event;
+    if (event->type() != QEvent::KeyPress || sending_) return false;
+    // A key from the window system reaches the window's QWindow first, which is no widget,
+    // and then, as the same event, the focus widget; one that a widget does not take travels
+    // on to its parents. Only its first widget counts. The next key may come in an event at
+    // the same address, but not to a parent of the widget that had the last one.
     auto* widget = qobject_cast<QWidget*>(receiver);
-    if (!widget || qobject_cast<TEdit*>(widget)) return false;
+    if (!widget) return false;
+    if (event == last_ && first_ && widget != first_ && widget->isAncestorOf(first_)) return false;
+    last_ = event;
+    first_ = widget;
+    if (qobject_cast<TEdit*>(widget)) return false;
     auto* form = qobject_cast<TForm*>(widget->window());
     if (!form || !form->KeyPreview || (!form->OnKeyDown && !form->OnKeyPress)) return false;
     auto* key = static_cast<QKeyEvent*>(event);
@@ -55,6 +61,7 @@ class KeyPreviewFilter : public QObject {
  private:
   bool sending_ = false;
   const QEvent* last_ = nullptr;
+  QPointer<QWidget> first_;
 };
 
 void InstallKeyPreview() {

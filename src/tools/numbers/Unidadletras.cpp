@@ -80,9 +80,9 @@ void AppendGroup(QString& out, int n, WordMode mode) {
   }
 }
 
-// The words of a non-zero value; length is that of the text it was read from, which decides
-// between "billón" and "billones".
-QString Spell(uint64_t value, qsizetype length) {
+// The words of a non-zero value. Whether a group of one is singular ("un millón", "un billón")
+// follows from the value alone, never from how it was typed.
+QString Spell(uint64_t value) {
   QString words;
   words.reserve(160);
   const uint64_t start = value;
@@ -110,11 +110,12 @@ QString Spell(uint64_t value, qsizetype length) {
       const WordMode mode = q % 10 == 1 && g >= kThousand ? WordMode::Apocope : WordMode::Plain;
       AppendGroup(words, static_cast<int>(q), mode);
       if (g == kMillion * kBillion) {
-        words += QLatin1String(" trillones ");
+        words += QString::fromUtf8(q == 1 ? " trillón " : " trillones ");
       } else if (g == kThousand * kBillion) {
         words += value / kBillion != 0 ? QLatin1String(" mil ") : QLatin1String(" mil billones ");
       } else if (g == kBillion) {
-        const bool one = mode == WordMode::Apocope && q == 1 && length <= 13;
+        // "un billón" only when no thousands of billions stand above it ("mil un billones").
+        const bool one = mode == WordMode::Apocope && (start / kBillion) % kMillion == 1;
         words += QString::fromUtf8(one ? " billón " : " billones ");
       } else if (g == kThousand * kMillion) {
         words += value / kMillion != 0 ? QLatin1String(" mil ") : QLatin1String(" mil millones ");
@@ -165,11 +166,9 @@ QString NumberWords(const QString& text) {
   if (text.isEmpty()) return QString();
   const int64_t value = ReadInt64(text);
   if (value == 0) return QStringLiteral("cero");
-  if (value > 0) return Spell(static_cast<uint64_t>(value), text.size());
-  // A signed text can only come from a paste: the words of its size after "menos", as
-  // though the digits had been typed alone.
-  const qsizetype sign = text.indexOf(u'-');
-  return QStringLiteral("menos ") + Spell(0 - static_cast<uint64_t>(value), text.size() - sign - 1);
+  if (value > 0) return Spell(static_cast<uint64_t>(value));
+  // A signed text can only come from a paste: the words of its size after "menos".
+  return QStringLiteral("menos ") + Spell(0 - static_cast<uint64_t>(value));
 }
 
 TFormLetras::TFormLetras(QWidget* owner) : TForm(owner, QStringLiteral("FormLetras")) {

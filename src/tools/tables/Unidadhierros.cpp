@@ -13,10 +13,10 @@
 namespace {
 
 constexpr int kDiameters[TFormHierros::kRows] = {3, 4, 5, 6, 8, 10, 12, 14, 16, 20, 25, 32, 40};
-// Weight per metre, kg: a list of its own, not computed from the diameter.
-const char* const kWeights[TFormHierros::kRows] = {"0,05", "0,10", "0,15", "0,22", "0,40",
+// Nominal mass per metre, kg: π d² / 4 of steel at 7850 kg/m³, to two decimals.
+const char* const kWeights[TFormHierros::kRows] = {"0,06", "0,10", "0,15", "0,22", "0,40",
                                                    "0,62", "0,89", "1,21", "1,58", "2,47",
-                                                   "3,85", "6,32", "9,86"};
+                                                   "3,85", "6,31", "9,86"};
 constexpr long double kPi = 3.141592653589793238L;
 
 // The section of n bars of d mm, n π d² / 400 cm², to three decimals rounded half up, with a

@@ -9,6 +9,7 @@
 #include "ShellSupport.h"
 #include "app/Catalogue.h"
 #include "app/SearchText.h"
+#include "app/UnitAnswers.h"
 #include "app/Unidadbuscar.h"
 #include "app/Unidadpresentacion.h"
 #include "app/UnitIndex.h"
@@ -182,6 +183,35 @@ TEST_F(UnitIndexTest, EscapeClosesTheSearchAndEnterWithoutAnswersKeepsItOpen) {
   user::Key(search.Edit1, Qt::Key_Escape);
   EXPECT_FALSE(search.isVisible());
   EXPECT_EQ(search.Chosen(), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(UnitIndexTest, AnswersAQuantityWithTheFiguresItsWindowShows) {
+  const std::vector<UnitAnswer> feet = AnswerSearch(Index(), main.get(), QStringLiteral("5 pies"));
+  ASSERT_FALSE(feet.empty());
+  EXPECT_LE(feet.size(), 5u);
+  EXPECT_EQ(feet[0].title, QStringLiteral("5 pies = 1,524 m"));
+  EXPECT_TRUE(feet[0].description.contains(QStringLiteral("152,4 cm"))) << feet[0].description.toStdString();
+  EXPECT_TRUE(feet[0].description.endsWith(QStringLiteral(" — Unidades de longitud")));
+  EXPECT_EQ(feet[0].number, QStringLiteral("5"));
+
+  const std::vector<UnitAnswer> speed = AnswerSearch(Index(), main.get(), QStringLiteral("100 km/h"));
+  ASSERT_FALSE(speed.empty());
+  EXPECT_TRUE(speed[0].title.startsWith(QStringLiteral("100 km/h = "))) << speed[0].title.toStdString();
+  EXPECT_TRUE(speed[0].description.contains(QStringLiteral("27,7778 m/seg")));
+  const std::vector<UnitAnswer> pressure = AnswerSearch(Index(), main.get(), QStringLiteral("1E3 psi"));
+  ASSERT_FALSE(pressure.empty());
+  EXPECT_EQ(pressure[0].title, QStringLiteral("1E3 psi = 68,04596 atm"));
+
+  const std::vector<UnitAnswer> name = AnswerSearch(Index(), main.get(), QStringLiteral("onza troy"));
+  ASSERT_EQ(name.size(), 1u);
+  EXPECT_EQ(name[0].title, QStringLiteral("onza troy"));
+  EXPECT_EQ(name[0].description, QStringLiteral("Unidades de Peso"));
+  EXPECT_TRUE(AnswerSearch(Index(), main.get(), QStringLiteral("5 xyzzy")).empty());
+  EXPECT_TRUE(host.boxes.empty());
 }
 
 }  // namespace

@@ -204,6 +204,14 @@ void Go(TForm* form, const UnitEntry& entry) {
   if (!target) return;
 }
 
+// The move to the unit, then the number's keys queued behind it.
+void MoveAndType(TForm* form, const UnitEntry& entry, const QString& number) {
+  platform::Guard([&] { Go(form, entry); });
+  std::vector<platform::KeyStroke> strokes;
+  for (const QChar c : number) strokes.push_back(platform::keys::Character(c));
+  platform::SimulateKeys(strokes);
+}
+
 // Runs once, when the window is first activated: the window handles its activation first,
 // then the move to the unit is made, and the number's keys are queued behind it, so that
 // they reach the unit's edit, key by key, through the window's key path, as the user's own.
@@ -217,10 +225,7 @@ class WhenActive : public QObject {
     if (watched != form_ || event->type() != QEvent::WindowActivate) return false;
     form_->removeEventFilter(this);
     QCoreApplication::sendEvent(form_, event);
-    platform::Guard([this] { Go(form_, entry_); });
-    std::vector<platform::KeyStroke> strokes;
-    for (const QChar c : number_) strokes.push_back(platform::keys::Character(c));
-    platform::SimulateKeys(strokes);
+    MoveAndType(form_, entry_, number_);
     deleteLater();
     return true;
   }
@@ -235,4 +240,8 @@ class WhenActive : public QObject {
 
 void GoToUnit(TForm* form, const UnitEntry& entry, const QString& number) {
   new WhenActive(form, entry, number);
+}
+
+void GoToUnitNow(TForm* form, const UnitEntry& entry, const QString& number) {
+  MoveAndType(form, entry, number);
 }

@@ -49,3 +49,5 @@ class UnitIndex {
 // Runs when the window, opened after this call, is first active, so that the edit really has
 // the focus.
 void GoToUnit(TForm* form, const UnitEntry& entry, const QString& number);
+// The same in a window that is already shown and active.
+void GoToUnitNow(TForm* form, const UnitEntry& entry, const QString& number);

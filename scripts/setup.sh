@@ -12,7 +12,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth x11-utils libxcb-damage0-dev fonts-liberation fonts-liberation2
-  dbus libglib2.0-bin
+  dbus libglib2.0-bin xdotool
 )
 if [ "${1:-}" = package ]; then
   packages+=(dpkg-dev file lintian desktop-file-utils appstream)

@@ -1,10 +1,14 @@
 #include "provider/Provider.h"
 
 #include <QCoreApplication>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
 #include <QDBusMetaType>
+#include <QDBusServiceWatcher>
 #include <QProcess>
 #include <QWidget>
 
+#include "app/TarvelBus.h"
 #include "app/UnitIndex.h"
 
 Provider::Provider(QWidget* owner, int idleMilliseconds) : owner_(owner) {
@@ -37,8 +41,42 @@ const UnitAnswer* Provider::Answer(const QString& id) const {
   return it == answers_.constEnd() ? nullptr : &it.value();
 }
 
-void Provider::OpenTarvel() {
+void Provider::Activate(const QString& id) {
+  bool ok = false;
+  const int position = id.section(u'|', 0, 0).toInt(&ok);
+  if (ok && answers_.contains(id)) {
+    CallTarvel(QStringLiteral("OpenUnit"), {position, id.section(u'|', 1)});
+  } else {
+    CallTarvel(QStringLiteral("Raise"), {});
+  }
+}
+
+void Provider::LaunchSearch(const QString& terms) {
+  CallTarvel(QStringLiteral("Search"), {terms});
+}
+
+void Provider::CallTarvel(const QString& method, const QVariantList& arguments) {
   Used();
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  auto send = [bus, method, arguments]() mutable {
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QLatin1String(kTarvelService), QLatin1String(kTarvelPath),
+        QLatin1String(kTarvelInterface), method);
+    call.setArguments(arguments);
+    bus.asyncCall(call);
+  };
+  if (bus.interface()->isServiceRegistered(QLatin1String(kTarvelService))) {
+    send();
+    return;
+  }
+  // Tarvel is started, and asked as soon as it is on the bus.
+  auto* watcher = new QDBusServiceWatcher(QLatin1String(kTarvelService), bus,
+                                          QDBusServiceWatcher::WatchForRegistration, this);
+  connect(watcher, &QDBusServiceWatcher::serviceRegistered, this, [watcher, send]() mutable {
+    send();
+    watcher->deleteLater();
+  });
+  QTimer::singleShot(30000, watcher, &QObject::deleteLater);
   QProcess::startDetached(QStringLiteral("tarvel"), {});
 }
 
@@ -67,11 +105,13 @@ QList<QVariantMap> GnomeSearchAdaptor::GetResultMetas(const QStringList& ids) {
   return metas;
 }
 
-void GnomeSearchAdaptor::ActivateResult(const QString&, const QStringList&, uint) {
-  provider_->OpenTarvel();
+void GnomeSearchAdaptor::ActivateResult(const QString& id, const QStringList&, uint) {
+  provider_->Activate(id);
 }
 
-void GnomeSearchAdaptor::LaunchSearch(const QStringList&, uint) { provider_->OpenTarvel(); }
+void GnomeSearchAdaptor::LaunchSearch(const QStringList& terms, uint) {
+  provider_->LaunchSearch(terms.join(u' '));
+}
 
 QDBusArgument& operator<<(QDBusArgument& argument, const RemoteMatch& match) {
   argument.beginStructure();
@@ -126,7 +166,7 @@ QList<RemoteMatch> KRunnerAdaptor::Match(const QString& query) {
   return matches;
 }
 
-void KRunnerAdaptor::Run(const QString&, const QString&) { provider_->OpenTarvel(); }
+void KRunnerAdaptor::Run(const QString& matchId, const QString&) { provider_->Activate(matchId); }
 
 void RegisterProviderTypes() {
   qDBusRegisterMetaType<QList<QVariantMap>>();

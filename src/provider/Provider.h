@@ -31,8 +31,11 @@ class Provider : public QObject {
   // A search: the ids of at most five answers.
   QStringList Search(const QString& text);
   const UnitAnswer* Answer(const QString& id) const;
-  // Opens Tarvel, as a second start of it does.
-  void OpenTarvel();
+  // Hands a chosen answer to the running Tarvel (started first when none runs): its unit,
+  // with the number typed. An unknown id opens Tarvel only.
+  void Activate(const QString& id);
+  // Tarvel's own search window with the terms.
+  void LaunchSearch(const QString& terms);
   // Every call counts as use: the idle timer starts again.
   void Used();
 
@@ -41,6 +44,8 @@ class Provider : public QObject {
   std::unique_ptr<UnitIndex> index_;
   QHash<QString, UnitAnswer> answers_;
   QTimer idle_;
+
+  void CallTarvel(const QString& method, const QVariantList& arguments);
 };
 
 // org.gnome.Shell.SearchProvider2

@@ -6,15 +6,22 @@
 #include <QDBusError>
 #include <QWidget>
 #include <cstdio>
+#include <vector>
 
 #include "platform/Host.h"
 #include "platform/Locale.h"
 #include "provider/Provider.h"
 
 int main(int argc, char** argv) {
-  // Headless: the windows that convert are never shown.
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
+  // Headless: the windows that convert are never shown. Asked for on Qt's own command line,
+  // not through the environment, which the Tarvel it may start inherits.
+  std::vector<char*> arguments(argv, argv + argc);
+  char platform[] = "-platform";
+  char offscreen[] = "offscreen";
+  arguments.insert(arguments.begin() + 1, {platform, offscreen});
+  int count = static_cast<int>(arguments.size());
+  arguments.push_back(nullptr);
+  QApplication app(count, arguments.data());
   // Nobody is there to answer a message box: every one is logged and passes.
   platform::RecordingHost host;
   platform::SetHost(&host);

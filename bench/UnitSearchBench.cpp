@@ -1,9 +1,12 @@
-// The unit search: the first search, which reads every window into the index, and one
-// keystroke's filtering in the search window afterwards.
+// The unit search: the first search, which reads every window into the index, one
+// keystroke's filtering in the search window afterwards, and the answers to a desktop's
+// search box.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QWidget>
 
+#include "app/UnitAnswers.h"
 #include "app/Unidadbuscar.h"
 #include "app/Unidadpresentacion.h"
 #include "app/UnitIndex.h"
@@ -62,5 +65,23 @@ void BM_UnitSearchKeystroke(benchmark::State& state) {
   platform::SetHost(nullptr);
 }
 BENCHMARK(BM_UnitSearchKeystroke)->Unit(benchmark::kMicrosecond);
+
+// A desktop search box's query once the provider runs: a quantity converted in its unit's
+// window, headless, and a unit's name.
+void BM_UnitSearchAnswer(benchmark::State& state, const char* text) {
+  platform::RecordingHost host;
+  platform::SetHost(&host);
+  platform::SetDecimalSeparator(u',');
+  {
+    QWidget owner;
+    const UnitIndex index(&owner);
+    const QString query = QString::fromUtf8(text);
+    for (auto _ : state) benchmark::DoNotOptimize(AnswerSearch(index, &owner, query));
+    if (!host.boxes.empty()) state.SkipWithError("a message box appeared");
+  }
+  platform::SetHost(nullptr);
+}
+BENCHMARK_CAPTURE(BM_UnitSearchAnswer, quantity, "5 pies")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_UnitSearchAnswer, name, "pul")->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDBusConnection>
+#include <QFileInfo>
 #include <QTimer>
 
 #include "app/Unidadpresentacion.h"
@@ -44,6 +45,12 @@ void TarvelBusAdaptor::Raise() {
 }
 
 void OfferTarvelOnTheBus(TFormPrincipal* main) {
+  // Only on the desktop's own bus: without one, asking for "the" session bus would start a
+  // bus of our own (and a helper program to do it), which nobody else could reach.
+  const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+  if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS") &&
+      (runtime.isEmpty() || !QFileInfo::exists(QString::fromLocal8Bit(runtime) + QStringLiteral("/bus"))))
+    return;
   QDBusConnection bus = QDBusConnection::sessionBus();
   if (!bus.isConnected()) return;
   auto* adaptor = new TarvelBusAdaptor(main);

@@ -31,5 +31,6 @@ class TarvelBusAdaptor : public QDBusAbstractAdaptor {
   TFormPrincipal* main_;
 };
 
-// Offers the interface on the session bus, when there is one and no other Tarvel has it.
+// Offers the interface on the desktop's session bus, when there is one and no other Tarvel
+// has it.
 void OfferTarvelOnTheBus(TFormPrincipal* main);

@@ -14,6 +14,10 @@ packages=(
   xvfb xauth x11-utils libxcb-damage0-dev fonts-liberation fonts-liberation2
   dbus libglib2.0-bin xdotool
 )
+# Only the tests need these: the accessibility bus (a D-Bus session, the AT-SPI registry and
+# its Python client), a window manager for the X server, a headless Wayland compositor and
+# Qt's Wayland plugin (which the package recommends).
+packages+=(dbus-bin at-spi2-core python3-pyatspi openbox weston qt6-wayland)
 if [ "${1:-}" = package ]; then
   packages+=(dpkg-dev file lintian desktop-file-utils appstream)
 fi

@@ -2,11 +2,14 @@
 // that a window shows has an accessible name, and the control with the focus looks so. Every
 // window shows an icon.
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
+#include <QScrollBar>
+#include <QTabWidget>
 #include <memory>
 
 #include "TestSupport.h"
@@ -26,18 +29,15 @@ QString AccessibleName(QWidget* widget) {
   return face ? face->text(QAccessible::Name) : QString();
 }
 
-// The edits, lists and buttons that a user of the window meets, by their accessible names;
-// each unnamed one is reported.
+// The controls in view that a keyboard user meets, by their accessible names; each unnamed
+// one is reported.
 int ExpectEveryControlNamed(QWidget* window, const QString& where) {
   int controls = 0;
   for (QWidget* widget : window->findChildren<QWidget*>()) {
     if (widget->isHidden() || !widget->isVisibleTo(window)) continue;
-    const bool field = qobject_cast<QLineEdit*>(widget) || qobject_cast<QComboBox*>(widget) ||
-                       qobject_cast<QAbstractSpinBox*>(widget);
-    const bool button = qobject_cast<QAbstractButton*>(widget) != nullptr;
-    if (!field && !button) continue;
-    QWidget* parent = widget->parentWidget();
-    if (qobject_cast<QComboBox*>(parent) || qobject_cast<QAbstractSpinBox*>(parent)) continue;
+    if (!(widget->focusPolicy() & Qt::TabFocus) || qobject_cast<QScrollBar*>(widget)) continue;
+    if (widget->focusProxy()) continue;  // its proxy is met instead
+    if (qobject_cast<QAbstractItemView*>(widget->parentWidget())) continue;  // a cell editor
     ++controls;
     EXPECT_FALSE(AccessibleName(widget).isEmpty())
         << where.toStdString() << ": " << widget->metaObject()->className() << " "
@@ -46,7 +46,20 @@ int ExpectEveryControlNamed(QWidget* window, const QString& where) {
   return controls;
 }
 
-TEST_F(Accessibility, EveryEnabledWindowNamesItsEditsAndButtons) {
+// Shows the tab, choosing first the tabs of the pages that hold it, as a user reaches it.
+void ShowTab(QWidget* window, QTabWidget* tabs, int index) {
+  std::vector<std::pair<QTabWidget*, QWidget*>> outer;
+  for (QWidget* w = tabs; w && w != window; w = w->parentWidget()) {
+    QWidget* stack = w->parentWidget();
+    auto* owner = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
+    if (owner && owner->indexOf(w) >= 0) outer.emplace_back(owner, w);
+  }
+  for (auto it = outer.rbegin(); it != outer.rend(); ++it) it->first->setCurrentWidget(it->second);
+  tabs->setCurrentIndex(index);
+  user::Settle();
+}
+
+TEST_F(Accessibility, EveryEnabledWindowNamesEveryControlOnEveryTab) {
   QWidget owner;
   int windows = 0;
   for (int i = 0; i < kMenuRowCount; ++i) {
@@ -58,6 +71,12 @@ TEST_F(Accessibility, EveryEnabledWindowNamesItsEditsAndButtons) {
     EXPECT_EQ(AccessibleName(form.get()), form->Caption()) << where.toStdString();
     EXPECT_FALSE(form->windowIcon().isNull()) << where.toStdString() << " has no icon";
     EXPECT_GT(ExpectEveryControlNamed(form.get(), where), 0) << where.toStdString();
+    for (QTabWidget* tabs : form->findChildren<QTabWidget*>()) {
+      for (int t = 0; t < tabs->count(); ++t) {
+        ShowTab(form.get(), tabs, t);
+        ExpectEveryControlNamed(form.get(), where + QStringLiteral(" / ") + tabs->tabText(t));
+      }
+    }
     form->close();
     ++windows;
   }
@@ -134,6 +153,30 @@ TEST_F(Accessibility, TheControlWithTheFocusLooksFocused) {
     ASSERT_TRUE(control->hasFocus()) << name;
     EXPECT_NE(control->grab().toImage(), unfocused) << name << " shows no focus";
   }
+}
+
+TEST_F(Accessibility, ACellOfPanelsIsReadWithItsHeadingsAndShowsTheFocus) {
+  QWidget owner;
+  std::unique_ptr<TForm> form(FindMenuRow(QStringLiteral("Zapatos2"))->opens(&owner));
+  user::Show(form.get());
+  auto* cell = form->Find<QWidget>(QStringLiteral("Panel11"));
+  ASSERT_TRUE(cell);
+  EXPECT_EQ(AccessibleName(cell), QStringLiteral("5 1/2, De Mujeres, 36"));
+  const QImage unfocused = cell->grab().toImage();
+  TabInto(cell);
+  ASSERT_TRUE(cell->hasFocus());
+  EXPECT_NE(cell->grab().toImage(), unfocused) << "the cell shows no focus";
+}
+
+TEST_F(Accessibility, ADropDownIsReadByItsLabelAndItsChoice) {
+  QWidget owner;
+  std::unique_ptr<TForm> form(FindMenuRow(QStringLiteral("Basedenumeracin2"))->opens(&owner));
+  user::Show(form.get());
+  QAccessibleInterface* face =
+      QAccessible::queryAccessibleInterface(form->Find<QComboBox>(QStringLiteral("ComboBox2")));
+  ASSERT_TRUE(face);
+  EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Equivale a: Base:"));
+  EXPECT_EQ(face->text(QAccessible::Value), QStringLiteral("10"));
 }
 
 }  // namespace

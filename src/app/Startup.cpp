@@ -14,6 +14,7 @@
 #include "platform/FocusStyle.h"
 #include "platform/Locale.h"
 #include "platform/Messages.h"
+#include "platform/Readable.h"
 
 const char* const kApplicationTitle = "Tarvel - conversor de unidades";
 
@@ -41,7 +42,7 @@ void PrepareApplication() {
   // search at its first use, a good part of the start-up.
   QFont font(QFont::substitute(QStringLiteral("MS Sans Serif")));
   font.setPixelSize(11);
-  QApplication::setFont(font);
+  platform::SetDesignedFont(font);
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/tarvel/tarvel.png")));
   platform::InstallFocusStyle();
 }

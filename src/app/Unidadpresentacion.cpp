@@ -23,10 +23,12 @@
 #include "app/Unidadbuscar.h"
 #include "app/Unidadpersonalizar.h"
 #include "app/Unit4.h"
+#include "platform/Accessibility.h"
 #include "platform/Controls.h"
 #include "platform/Folders.h"
 #include "platform/Form.h"
 #include "platform/Messages.h"
+#include "platform/Readable.h"
 
 namespace {
 
@@ -62,6 +64,7 @@ TLabel* Label(QWidget* parent, const char* name, const QString& caption, int x, 
 
 TFormPrincipal::TFormPrincipal(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("FormPrincipal"));
+  platform::KeepReadable(this);
   setWindowTitle(QStringLiteral(" - Tarvel - Unidades de pesas y medidas"));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -158,6 +161,14 @@ void TFormPrincipal::BuildWelcomeScreen() {
   BitBtn1->setIcon(pictures::Exit());
   BitBtn1->setGeometry(546 - 56 - 10, 363 - 25 - 8, 56, 25);
   BitBtn1->OnClick = [this] { BitBtn1Click(); };
+
+  // The labels that look like links are reached by Tab after "Salir", top to bottom.
+  QWidget* previous = BitBtn1;
+  for (TLabel* link : {Label4, Label3, Label7}) {
+    platform::MakeLink(link);
+    setTabOrder(previous, link);
+    previous = link;
+  }
 }
 
 void TFormPrincipal::BuildMenu() {

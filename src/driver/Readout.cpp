@@ -40,7 +40,10 @@ QList<QWidget*> ControlsInTabOrder(QWidget* window) {
   QList<QWidget*> controls;
   for (QWidget* w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
     if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_"))) continue;
-    if (!window->isAncestorOf(w) || !(w->focusPolicy() & Qt::TabFocus)) continue;
+    if (!window->isAncestorOf(w)) continue;
+    // A group of radio buttons is one stop of Tab, its checked button; the arrows reach the
+    // others, which belong to the order as well.
+    if (!(w->focusPolicy() & Qt::TabFocus) && !qobject_cast<QRadioButton*>(w)) continue;
     if (!controls.contains(w)) controls.append(w);
   }
   return controls;

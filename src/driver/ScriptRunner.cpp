@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPainter>
+#include <QPixmap>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -17,6 +19,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "app/Catalogue.h"
 #include "app/Unidadpresentacion.h"
 #include "driver/Readout.h"
 #include "platform/Edit.h"
@@ -44,6 +47,27 @@ QString WithoutMnemonic(QString caption) {
   caption.remove(QRegularExpression(QStringLiteral("&(?!&)")));
   const int tab = caption.indexOf(u'\t');
   return tab < 0 ? caption : caption.left(tab);
+}
+
+// The tab controls whose nearest page (or the window) is root, each tab followed by the tabs
+// on its own page: the order in which "tab" shows every one of them.
+void ListTabs(QWidget* window, QWidget* root, QStringList& captions) {
+  for (QTabWidget* tabs : root->findChildren<QTabWidget*>()) {
+    QWidget* page = window;
+    for (QWidget* w = tabs->parentWidget(); w && w != window; w = w->parentWidget()) {
+      auto* owner = w->parentWidget() ? qobject_cast<QTabWidget*>(w->parentWidget()->parentWidget())
+                                      : nullptr;
+      if (owner && owner->indexOf(w) >= 0) {
+        page = w;
+        break;
+      }
+    }
+    if (page != root) continue;
+    for (int i = 0; i < tabs->count(); ++i) {
+      captions << WithoutMnemonic(tabs->tabText(i));
+      ListTabs(window, tabs->widget(i), captions);
+    }
+  }
 }
 
 }  // namespace
@@ -75,9 +99,13 @@ void ScriptRunner::Settle() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     if (platform::PendingSimulatedKeys() == 0) break;
   }
-  // A window that closed leaves the one under it active, as a desktop would.
-  if (!QApplication::activeWindow() && !QApplication::activePopupWidget()) {
-    QWidget* top = QApplication::activeModalWidget();
+  // A window that closed leaves the one under it active, as a desktop would; a window that
+  // opened is the active one, as the user who opened it sees it, even where the window
+  // system will not let a program activate its own windows (Wayland).
+  QWidget* modal = QApplication::activeModalWidget();
+  const bool opened = modal && QApplication::activeWindow() != modal;
+  if ((opened || !QApplication::activeWindow()) && !QApplication::activePopupWidget()) {
+    QWidget* top = modal;
     if (!top && main_->isVisible()) top = main_;
     if (top) {
       top->activateWindow();
@@ -407,11 +435,27 @@ void ScriptRunner::Execute(const QString& line) {
     while (w && (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_"))))
       w = w->parentWidget();
     Print(w ? w->objectName() : QStringLiteral("none"));
+  } else if (command == QLatin1String("catalogue")) {
+    QStringList items;
+    for (int i = 0; i < kMenuRowCount; ++i) {
+      if (kMenu[i].opens) items << QString::fromUtf8(kMenu[i].item);
+    }
+    Print(QStringLiteral("catalogue = ") + items.join(u' '));
+  } else if (command == QLatin1String("tabs")) {
+    QStringList captions;
+    ListTabs(ActiveWindow(), ActiveWindow(), captions);
+    Print((QStringLiteral("tabs = ") + captions.join(QStringLiteral(" | "))).trimmed());
   } else if (command == QLatin1String("echo")) {
     Print(rest);
   } else if (command == QLatin1String("snapshot")) {
-    if (!ActiveWindow()->grab().save(rest, "PNG"))
-      Fail(QStringLiteral("cannot write %1").arg(rest));
+    QWidget* window = ActiveWindow();
+    QPixmap picture = window->grab();
+    // An open pop-up menu is drawn over the window, where it stands.
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+      QPainter painter(&picture);
+      painter.drawPixmap(popup->geometry().topLeft() - window->geometry().topLeft(), popup->grab());
+    }
+    if (!picture.save(rest, "PNG")) Fail(QStringLiteral("cannot write %1").arg(rest));
   } else {
     Fail(QStringLiteral("unknown command '%1'").arg(command));
   }

@@ -17,6 +17,12 @@ void QuietOffscreen(QtMsgType type, const QMessageLogContext& context, const QSt
 }  // namespace
 
 void PrivateFolders(const QTemporaryDir& scratch) {
+  // The Wayland compositor's socket is named relative to the user's runtime folder, which
+  // is about to be replaced: it is named by its whole path from now on.
+  const QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
+  const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+  if (!display.isEmpty() && !QDir::isAbsolutePath(display) && !runtime.isEmpty())
+    qputenv("WAYLAND_DISPLAY", QDir(runtime).absoluteFilePath(display).toLocal8Bit());
   const QString root = scratch.path();
   for (const char* folder : {"config", "runtime", "cache", "tmp"})
     QDir(root).mkdir(QLatin1String(folder));

@@ -31,8 +31,17 @@
 //                            order ("filled =" when every edit is empty)
 //   status                   prints "status = TEXT", the status bar's panels
 //   focused                  prints the name of the widget that has the focus
+//   catalogue                prints "catalogue = ITEM ...", the menu commands that open a
+//                            window
+//   tabs                     prints "tabs = CAPTION | ...", every tab of the active window,
+//                            each followed by the tabs on its page: "tab" shows them in turn
 //   echo TEXT                prints TEXT
-//   snapshot FILE            saves a picture of the active window (PNG)
+//   snapshot FILE            saves a picture of the active window (PNG), with the open
+//                            pop-up menu drawn over it
+//
+// With --interactive instead of a file, the commands are read from standard input one at a
+// time, each once the one before is done; meanwhile the program keeps serving its events (and
+// assistive technology), so that another program can drive it and look at it in turn.
 //
 // Message boxes print as "box CAPTION | TEXT | ICON | BUTTONS -> ANSWER", the shell's open as
 // "shell TARGET", the program's clipboard writes as "clipboard TEXT". An unknown command or
@@ -40,12 +49,16 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
+#include <QSocketNotifier>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdio>
 #include <iostream>
 #include <string>
+
+#include <unistd.h>
 
 #include "app/Startup.h"
 #include "app/Unidadpresentacion.h"
@@ -56,6 +69,34 @@
 #include "platform/Locale.h"
 
 namespace {
+
+// One line of standard input, the program's events served while it is awaited; empty at
+// the end of the input.
+QString ReadLineServing() {
+  static QByteArray pending;
+  static bool ended = false;
+  for (;;) {
+    const qsizetype end = pending.indexOf('\n');
+    if (end >= 0) {
+      const QString line = QString::fromUtf8(pending.left(end)).trimmed();
+      pending.remove(0, end + 1);
+      if (line.isEmpty()) continue;
+      return line;
+    }
+    if (ended) return {};
+    QEventLoop loop;
+    QSocketNotifier notifier(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&notifier, &QSocketNotifier::activated, &loop, &QEventLoop::quit);
+    loop.exec();
+    char buffer[4096];
+    const ssize_t got = ::read(STDIN_FILENO, buffer, sizeof buffer);
+    if (got <= 0) {
+      ended = true;
+    } else {
+      pending.append(buffer, got);
+    }
+  }
+}
 
 QStringList ReadScript(int argc, char** argv, bool* ok) {
   QStringList lines;
@@ -85,13 +126,17 @@ int main(int argc, char** argv) {
   }
   driver::PrivateFolders(scratch);
 
-  bool ok = false;
-  const QStringList lines = ReadScript(argc, argv, &ok);
+  bool ok = true;
+  const bool interactive = argc > 1 && qstrcmp(argv[1], "--interactive") == 0;
+  const QStringList lines = interactive ? QStringList() : ReadScript(argc, argv, &ok);
   if (!ok) {
     driver::Print(QStringLiteral("error: cannot read %1").arg(QString::fromLocal8Bit(argv[1])));
     return 2;
   }
 
+  // The driver types its keys itself: no input method stands between them and the window
+  // (and a Wayland compositor without a seat offers none that works).
+  qputenv("QT_IM_MODULE", "none");
   driver::InstallQuietMessages();
   TApplication app(argc, argv);
   PrepareApplication();
@@ -107,6 +152,7 @@ int main(int argc, char** argv) {
     FormPrincipal.activateWindow();
     QApplication::setActiveWindow(&FormPrincipal);
     driver::ScriptRunner runner(lines, &FormPrincipal, &host);
+    if (interactive) runner.SetSource(ReadLineServing);
     runner.Start();
     QApplication::exec();
     code = runner.ExitCode();

@@ -9,6 +9,7 @@
 #include "platform/Edit.h"
 #include "platform/Form.h"
 #include "platform/Messages.h"
+#include "platform/Readable.h"
 
 TLabel::TLabel(QWidget* parent, const QString& name, const QString& caption)
     : QLabel(caption, parent) {
@@ -20,6 +21,7 @@ void TLabel::SetFontColor(const QColor& color) {
   QPalette p = palette();
   p.setColor(QPalette::WindowText, color);
   setPalette(p);
+  platform::FitColors(this);
 }
 
 QColor TLabel::FontColor() const { return palette().color(QPalette::WindowText); }
@@ -118,6 +120,17 @@ std::vector<TLabel*> AttachLabelPieces(QWidget* edit, const std::vector<LabelPie
                        edit->height());
     right -= label->width();
   }
+  // The caption as it reads, a raised piece as raised characters ("metro cúbico [m³]"): the
+  // edit's name for assistive technology and for whatever copies it.
+  static const QString kRaised = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
+  QString reading;
+  for (const LabelPiece& piece : pieces) {
+    for (const QChar c : piece.caption) {
+      const bool raise = piece.rise > 0 && c >= u'0' && c <= u'9';
+      reading += raise ? kRaised[c.unicode() - u'0'] : c;
+    }
+  }
+  edit->setAccessibleName(platform::PlainCaption(reading));
   return labels;
 }
 

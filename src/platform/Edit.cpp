@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+#include "platform/CopyAll.h"
 #include "platform/Form.h"
 #include "platform/Input.h"
 #include "platform/Messages.h"
@@ -134,6 +135,11 @@ void TEdit::keyPressEvent(QKeyEvent* event) {
   event->accept();
   const int key = event->key();
   const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+  // Ctrl+Tab moves the focus as Tab does: the window decides where.
+  if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && (mods & Qt::ControlModifier)) {
+    event->ignore();
+    return;
+  }
   TForm* form = Form();
   if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) &&
       mods == Qt::NoModifier && form && form->DialogKey(key)) {
@@ -164,6 +170,10 @@ void TEdit::KeyDownAction(int key, QKeyEvent* event) {
     case Qt::Key_Insert:
       if (mods & Qt::ShiftModifier) PasteText(QGuiApplication::clipboard()->text());
       if (mods & Qt::ControlModifier) copy();
+      return;
+    case Qt::Key_A:
+      // Ctrl+A selects the whole text, whatever the key handlers make of its character.
+      if (mods == Qt::ControlModifier) selectAll();
       return;
     case Qt::Key_Left:
     case Qt::Key_Right:
@@ -214,6 +224,7 @@ void TEdit::contextMenuEvent(QContextMenuEvent* event) {
     connect(action, &QAction::triggered, this,
             [this] { InsertPasted(QGuiApplication::clipboard()->text()); });
   }
+  platform::AddCopyAllItem(menu, this);
   QPointer<TEdit> self(this);
   platform::Guard([&] { UserEdit([&] { menu->exec(event->globalPos()); }); });
   delete menu;

@@ -8,9 +8,11 @@
 #include <QScreen>
 
 #include "platform/Accessibility.h"
+#include "platform/CopyAll.h"
 #include "platform/Edit.h"
 #include "platform/Input.h"
 #include "platform/Messages.h"
+#include "platform/Readable.h"
 
 namespace {
 
@@ -78,6 +80,9 @@ TForm::TForm(QWidget* owner, const QString& name) : QDialog(owner) {
   setModal(true);
   SetBorder(Border::Single);
   InstallKeyPreview();
+  platform::InstallAccessibleFaces();
+  platform::KeepReadable(this);
+  platform::EnableCopyAllKey();
 }
 
 int TForm::ShowModal() { return exec(); }
@@ -128,6 +133,15 @@ void TForm::keyPressEvent(QKeyEvent* event) {
   // Only the form's own buttons close it; QDialog would close on Escape by itself.
   if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
     if (DialogKey(event->key())) return;
+  }
+  // Ctrl+Tab and Ctrl+Shift+Tab move as Tab and Shift+Tab do, also where a control keeps Tab
+  // for itself: the way out of a table and back into it.
+  const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+  if ((event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) &&
+      (mods & Qt::ControlModifier) && !(mods & Qt::AltModifier)) {
+    const bool forward = event->key() == Qt::Key_Tab && !(mods & Qt::ShiftModifier);
+    focusNextPrevChild(forward);
+    return;
   }
   event->ignore();
 }

@@ -7,10 +7,28 @@
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 
 #include "platform/Edit.h"
 #include "platform/Input.h"
 #include "platform/Messages.h"
+#include "platform/Readable.h"
+
+namespace {
+
+// Ctrl+Tab and Ctrl+Shift+Tab: the keys that leave a grid which keeps Tab for its cells.
+// Returns 1 forwards, -1 backwards, 0 for any other key.
+int LeavingKey(const QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return 0;
+  const auto* key = static_cast<const QKeyEvent*>(event);
+  const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+  if (!(mods & Qt::ControlModifier) || (mods & Qt::AltModifier)) return 0;
+  if (key->key() == Qt::Key_Backtab) return -1;
+  if (key->key() == Qt::Key_Tab) return (mods & Qt::ShiftModifier) ? -1 : 1;
+  return 0;
+}
+
+}  // namespace
 
 // The grid's cells: fixed ones painted in the fixed colour, editable ones edited in a TEdit
 // whose keys and changes go to the grid.
@@ -31,6 +49,12 @@ class GridDelegate : public QStyledItemDelegate {
     editor->OnChange = [grid, col, row](TEdit* sender) {
       grid->EditorChanged(col, row, sender->Text());
     };
+    // A screen reader reads the cell being edited by the headings of its column and row.
+    QStringList headings;
+    if (grid->FixedRows() > 0) headings << grid->Cell(col, 0).simplified();
+    if (col > 0) headings << grid->Cell(0, row).simplified();
+    headings.removeAll(QString());
+    editor->setAccessibleName(headings.join(QStringLiteral(", ")));
     grid->EditorOpened(editor, col, row);
     return editor;
   }
@@ -50,6 +74,20 @@ class GridDelegate : public QStyledItemDelegate {
     edit->setText(text);
   }
 
+  // Ctrl+Tab in a cell being edited ends the editing and leaves the grid, where plain Tab
+  // would go on to the next cell.
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* editor = qobject_cast<QWidget*>(watched);
+    if (editor && LeavingKey(event) != 0) {
+      const auto* key = static_cast<const QKeyEvent*>(event);
+      QKeyEvent again(QEvent::KeyPress, key->key(), key->modifiers());
+      emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+      QCoreApplication::sendEvent(grid_, &again);
+      return true;
+    }
+    return QStyledItemDelegate::eventFilter(watched, event);
+  }
+
   // The cell follows the editor at every change already.
   void setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const override {}
 
@@ -62,10 +100,8 @@ class GridDelegate : public QStyledItemDelegate {
     // A text too wide for its cell is shown in the narrow face of the font.
     QStyleOptionViewItem fitted(option);
     const QString text = index.data().toString();
-    if (option.fontMetrics.horizontalAdvance(text) > option.rect.width() - 6) {
-      fitted.font.setFamily(QStringLiteral("Liberation Sans Narrow"));
-      fitted.fontMetrics = QFontMetrics(fitted.font);
-    }
+    fitted.font = platform::FittingFont(option.font, text, option.rect.width() - 6);
+    fitted.fontMetrics = QFontMetrics(fitted.font);
     if (!grid_->IsFixed(index.column(), index.row())) {
       QStyledItemDelegate::paint(painter, fitted, index);
       return;
@@ -73,7 +109,8 @@ class GridDelegate : public QStyledItemDelegate {
     painter->save();
     painter->fillRect(option.rect, grid_->FixedColor());
     painter->setFont(fitted.font);
-    painter->setPen(grid_->palette().color(QPalette::Active, QPalette::WindowText));
+    painter->setPen(platform::TextColor(
+        grid_, grid_->palette().color(QPalette::Active, QPalette::WindowText), grid_->FixedColor()));
     painter->drawText(option.rect.adjusted(3, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
     painter->restore();
   }
@@ -98,7 +135,8 @@ class FixedRowHeader : public QHeaderView {
     if (grid_->DrawCell(painter, col, 0, rect, TStringGrid::Fixed)) return;
     painter->save();
     painter->fillRect(rect, grid_->FixedColor());
-    painter->setPen(grid_->palette().color(QPalette::Active, QPalette::WindowText));
+    painter->setPen(platform::TextColor(
+        grid_, grid_->palette().color(QPalette::Active, QPalette::WindowText), grid_->FixedColor()));
     painter->drawText(rect.adjusted(3, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,
                       grid_->Cell(col, 0));
     painter->restore();
@@ -196,6 +234,12 @@ void TStringGrid::SetEditable(bool on) {
 }
 
 void TStringGrid::keyPressEvent(QKeyEvent* event) {
+  // Tab moves between the cells; Ctrl+Tab and Ctrl+Shift+Tab move on to the window's next or
+  // previous control, as in every view that keeps Tab for itself.
+  if (const int leaving = LeavingKey(event)) {
+    QWidget::focusNextPrevChild(leaving > 0);
+    return;
+  }
   const char16_t c = platform::CharacterOf(event);
   const QModelIndex index = currentIndex();
   const bool typing = c == 8 || (c >= 0x20 && !(event->modifiers() & Qt::ControlModifier));
@@ -328,6 +372,21 @@ bool TStringGrid::eventFilter(QObject* watched, QEvent* event) {
   if (watched == viewport() &&
       (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)) {
     Mouse(viewport(), event);
+  }
+  // A cell whose text may not show whole (a window may draw it bold or italic) shows it as
+  // its tool tip.
+  if (watched == viewport() && event->type() == QEvent::ToolTip) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex index = indexAt(help->pos());
+    const QString text = index.isValid() ? Cell(index.column(), index.row()) : QString();
+    QFont widest = font();
+    widest.setBold(true);
+    widest.setItalic(true);
+    const QRect cell = visualRect(index);
+    if (!text.isEmpty() && QFontMetrics(widest).horizontalAdvance(text) > cell.width() - 6) {
+      QToolTip::showText(help->globalPos(), text, viewport(), cell);
+      return true;
+    }
   }
   return QTableWidget::eventFilter(watched, event);
 }

@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
@@ -71,6 +72,13 @@ bool Host::StartProgram(const QString& program) { return QProcess::startDetached
 
 void Host::SetClipboardText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
 
+void Host::SetClipboardData(const QString& text, const QString& html) {
+  auto* data = new QMimeData;
+  data->setText(text);
+  data->setHtml(html);
+  QGuiApplication::clipboard()->setMimeData(data);
+}
+
 QString Host::FindProgram(const QString& name) { return QStandardPaths::findExecutable(name); }
 
 bool Host::RaiseWindow(const QString& title) { return RaiseTopLevelWindow(title); }
@@ -108,9 +116,21 @@ bool RecordingHost::StartProgram(const QString& program) {
 
 void RecordingHost::SetClipboardText(const QString& text) {
   clipboardWrites.push_back(text);
+  clipboardHtml.emplace_back();
   if (QGuiApplication::instance()) QGuiApplication::clipboard()->setText(text);
   if (print)
     print(QStringLiteral("clipboard ") + QString(text).replace(u'\n', QStringLiteral("\\n")));
+}
+
+// Printed a line of the text at a time, tabs shown as "\t"; the HTML form is not printed.
+void RecordingHost::SetClipboardData(const QString& text, const QString& html) {
+  clipboardWrites.push_back(text);
+  clipboardHtml.push_back(html);
+  if (QGuiApplication::instance()) Host::SetClipboardData(text, html);
+  if (!print) return;
+  for (const QString& line : text.split(u'\n')) {
+    print(QStringLiteral("clipboard ") + QString(line).replace(u'\t', QStringLiteral("\\t")));
+  }
 }
 
 QString RecordingHost::FindProgram(const QString& name) {

@@ -39,6 +39,9 @@ class Host {
   // Starts a program detached; false when it could not be started.
   virtual bool StartProgram(const QString& program);
   virtual void SetClipboardText(const QString& text);
+  // The same text offered with an HTML form beside it (text/plain and text/html), so that a
+  // spreadsheet or a word processor pastes a table.
+  virtual void SetClipboardData(const QString& text, const QString& html);
   // The full path of an executable program found on the program search path, or empty.
   virtual QString FindProgram(const QString& name);
   // Finds a top-level window whose title is exactly this one and raises it (restoring it
@@ -67,6 +70,7 @@ class RecordingHost : public Host {
   void ShellOpen(const QString& target) override;
   bool StartProgram(const QString& program) override;
   void SetClipboardText(const QString& text) override;
+  void SetClipboardData(const QString& text, const QString& html) override;
   QString FindProgram(const QString& name) override;
   bool RaiseWindow(const QString& title) override;
   bool TrayAvailable() override { return trayAvailable; }
@@ -83,6 +87,8 @@ class RecordingHost : public Host {
   std::vector<QString> shellTargets;
   std::vector<QString> programs;
   std::vector<QString> clipboardWrites;
+  // The HTML form of each write, empty for a write of plain text only.
+  std::vector<QString> clipboardHtml;
   std::vector<QString> raisedWindows;
   // The programs found on the search path (name to full path); nothing else is.
   std::vector<std::pair<QString, QString>> programsOnPath;

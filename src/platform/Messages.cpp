@@ -9,7 +9,19 @@ QString& Title() {
   static QString title;
   return title;
 }
+int g_openBoxes = 0;
+
+// Every box goes through here, so that the kit knows when one is open.
+Answer Show(const Box& box) {
+  struct Open {
+    Open() { ++g_openBoxes; }
+    ~Open() { --g_openBoxes; }
+  } open;
+  return host().ShowBox(box);
+}
 }  // namespace
+
+bool BoxOpen() { return g_openBoxes > 0; }
 
 const QString& ApplicationTitle() { return Title(); }
 
@@ -19,19 +31,19 @@ void SetApplicationTitle(const QString& title) { Title() = title; }
 
 Answer MessageBox(QWidget* owner, const QString& text, const QString& caption, Icon icon,
                   Buttons buttons, bool systemModal) {
-  return host().ShowBox({owner, caption, text, icon, buttons, systemModal});
+  return Show({owner, caption, text, icon, buttons, systemModal});
 }
 
 void ShowMessage(const QString& text) {
   QWidget* owner = QCoreApplication::instance() ? QApplication::activeWindow() : nullptr;
-  host().ShowBox({owner, ApplicationTitle(), text, Icon::None, Buttons::Ok, false});
+  Show({owner, ApplicationTitle(), text, Icon::None, Buttons::Ok, false});
 }
 
 void ShowException(const QString& message) {
   QString text = message;
   if (!text.isEmpty() && text.back() > u'.') text += u'.';
   QWidget* owner = QCoreApplication::instance() ? QApplication::activeWindow() : nullptr;
-  host().ShowBox({owner, ApplicationTitle(), text, Icon::Error, Buttons::Ok, false});
+  Show({owner, ApplicationTitle(), text, Icon::Error, Buttons::Ok, false});
 }
 
 void ShowException(const std::exception& error) {

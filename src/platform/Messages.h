@@ -15,6 +15,9 @@ namespace platform {
 const QString& ApplicationTitle();
 void SetApplicationTitle(const QString& title);
 
+// Whether a message box of ours is open (shown and not yet answered).
+bool BoxOpen();
+
 Answer MessageBox(QWidget* owner, const QString& text, const QString& caption, Icon icon,
                   Buttons buttons = Buttons::Ok, bool systemModal = false);
 

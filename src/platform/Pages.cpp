@@ -3,6 +3,7 @@
 #include <QShowEvent>
 #include <QTabBar>
 
+#include "platform/Accessibility.h"
 #include "platform/Messages.h"
 
 namespace {
@@ -29,6 +30,8 @@ TTabSheet::TTabSheet(QWidget* parent, const QString& name) : QWidget(parent) {
 
 void TTabSheet::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  // The controls of a page are named for assistive technology when they come into view.
+  if (window()->isVisible()) platform::NameControlsForAccessibility(window());
   // The window system's own show events (a window restored) do not bring a page into view.
   if (event->spontaneous() || !OnShow) return;
   platform::Guard([this] { OnShow(); });

@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "platform/Messages.h"
+#include "platform/Readable.h"
 
 TPanel::TPanel(QWidget* parent, const QString& name, const QString& caption)
     : QFrame(parent), caption_(caption) {
@@ -37,6 +38,7 @@ void TPanel::SetColor(const QColor& color) {
   QPalette p = palette();
   p.setColor(QPalette::Window, color);
   setPalette(p);
+  platform::FitColors(this);
 }
 
 QColor TPanel::FontColor() const { return palette().color(QPalette::WindowText); }
@@ -45,6 +47,7 @@ void TPanel::SetFontColor(const QColor& color) {
   QPalette p = palette();
   p.setColor(QPalette::WindowText, color);
   setPalette(p);
+  platform::FitColors(this);
 }
 
 void TPanel::SetBold(bool bold) {
@@ -64,17 +67,23 @@ void TPanel::SetFocus() { setFocus(Qt::OtherFocusReason); }
 
 void TPanel::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);
-  if (caption_.isEmpty()) return;
   QPainter painter(this);
+  // A panel reached by Tab shows it, as a focused cell does.
+  if (hasFocus()) {
+    QPen pen(palette().color(QPalette::Highlight));
+    pen.setWidthF(1.5);
+    pen.setStyle(Qt::DotLine);
+    painter.save();
+    painter.setPen(pen);
+    painter.drawRect(QRectF(contentsRect()).adjusted(1.5, 1.5, -1.5, -1.5));
+    painter.restore();
+  }
+  if (caption_.isEmpty()) return;
   painter.setPen(palette().color(QPalette::WindowText));
   const int margin = (alignment_ & Qt::AlignHCenter) ? 0 : 4;
   const QRect room = contentsRect().adjusted(margin + 1, 0, -margin - 1, 0);
   // A caption too wide for the panel is drawn in the narrow face of the font.
-  if (QFontMetrics(font()).horizontalAdvance(caption_) > room.width()) {
-    QFont narrow = font();
-    narrow.setFamily(QStringLiteral("Liberation Sans Narrow"));
-    painter.setFont(narrow);
-  }
+  painter.setFont(platform::FittingFont(font(), caption_, room.width()));
   painter.drawText(room, alignment_ | Qt::AlignVCenter, caption_);
 }
 
@@ -98,11 +107,13 @@ void TPanel::contextMenuEvent(QContextMenuEvent* event) {
 
 void TPanel::focusInEvent(QFocusEvent* event) {
   QFrame::focusInEvent(event);
+  update();
   if (!entry_.In()) return;
   if (OnEnter) platform::Guard([this] { OnEnter(); });
 }
 
 void TPanel::focusOutEvent(QFocusEvent* event) {
   QFrame::focusOutEvent(event);
+  update();
   entry_.Out(event);
 }

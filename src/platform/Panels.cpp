@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QResizeEvent>
 #include <QStyle>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "platform/Messages.h"
+#include "platform/Readable.h"
 
 TGroupBox::TGroupBox(QWidget* parent, const QString& name, const QString& caption)
     : QGroupBox(caption, parent) {
@@ -20,6 +22,32 @@ void TGroupBox::SetBold(bool bold) {
   setStyleSheet(bold ? QStringLiteral("QGroupBox { font-weight: bold; }") : QString());
 }
 
+namespace {
+
+// The radio buttons of one group: those of the same parent, in the order of their creation.
+std::vector<TRadioButton*> GroupOf(const QWidget* button) {
+  std::vector<TRadioButton*> group;
+  if (!button->parentWidget()) return group;
+  for (QObject* child : button->parentWidget()->children()) {
+    if (auto* b = qobject_cast<TRadioButton*>(child); b && b->autoExclusive()) group.push_back(b);
+  }
+  return group;
+}
+
+// Only the checked button of a group takes the focus from Tab; a group with none checked
+// (or with its checked one disabled) is crossed button by button.
+void UpdateGroupTabStops(const QWidget* button) {
+  const std::vector<TRadioButton*> group = GroupOf(button);
+  const bool chosen = std::any_of(group.begin(), group.end(), [](const TRadioButton* b) {
+    return b->isChecked() && b->isEnabled();
+  });
+  for (TRadioButton* b : group) {
+    b->setFocusPolicy(!chosen || b->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+  }
+}
+
+}  // namespace
+
 TRadioButton::TRadioButton(QWidget* parent, const QString& name, const QString& caption,
                            bool checked)
     : QRadioButton(caption, parent) {
@@ -28,6 +56,35 @@ TRadioButton::TRadioButton(QWidget* parent, const QString& name, const QString& 
   connect(this, &QRadioButton::clicked, this, [this] {
     if (OnClick) platform::Guard([this] { OnClick(); });
   });
+  connect(this, &QRadioButton::toggled, this, [this] { UpdateGroupTabStops(this); });
+  UpdateGroupTabStops(this);
+}
+
+void TRadioButton::keyPressEvent(QKeyEvent* event) {
+  int step = 0;
+  switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Left: step = -1; break;
+    case Qt::Key_Down:
+    case Qt::Key_Right: step = 1; break;
+    default: break;
+  }
+  const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+  if (step == 0 || mods != Qt::NoModifier) {
+    QRadioButton::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+  std::vector<TRadioButton*> group;
+  for (TRadioButton* b : GroupOf(this)) {
+    if (b == this || (b->isEnabled() && b->isVisibleTo(window()))) group.push_back(b);
+  }
+  const auto at = std::find(group.begin(), group.end(), this) - group.begin();
+  const auto count = static_cast<std::ptrdiff_t>(group.size());
+  TRadioButton* next = group[static_cast<std::size_t>((at + step + count) % count)];
+  if (next == this) return;
+  next->setFocus(Qt::OtherFocusReason);
+  if (!next->isChecked()) next->click();
 }
 
 namespace platform {
@@ -44,6 +101,7 @@ void SetColor(QWidget* control, const QColor& color) {
     p.setColor(group, control->backgroundRole(), color);
   }
   control->setPalette(p);
+  FitColors(control);
 }
 
 namespace {

@@ -21,7 +21,9 @@ class TGroupBox : public QGroupBox {
 };
 
 // A radio button. The buttons with the same parent form one exclusive group. OnClick runs
-// when the user chooses it, by a click anywhere on the button or from the keyboard.
+// when the user chooses it, by a click anywhere on the button or from the keyboard. As on
+// every desktop, Tab comes into a group on its checked button (on each of them while none is
+// checked), and the arrow keys choose the previous or next button of the group.
 class TRadioButton : public QRadioButton {
   Q_OBJECT
 
@@ -32,6 +34,7 @@ class TRadioButton : public QRadioButton {
 
  protected:
   bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+  void keyPressEvent(QKeyEvent* event) override;
 };
 
 namespace platform {

@@ -103,6 +103,8 @@ TFormGraf::TFormGraf(QWidget* owner) : TForm(owner, QStringLiteral("FormGraf")) 
   Panel1->setAttribute(Qt::WA_TransparentForMouseEvents);
   Panel1->hide();
   TrackBar1->SetMax(Panel1->width());
+  // The ruler has no caption of its own: a screen reader reads it as what it sets.
+  TrackBar1->setAccessibleName(QStringLiteral("regla de píxeles"));
   TrackBar1->OnChange = [this] { TrackBar1Change(); };
   TrackBar1->OnEnter = [this] { TrackBar1Enter(); };
 

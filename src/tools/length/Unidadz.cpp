@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "platform/Accessibility.h"
 #include "platform/Controls.h"
 #include "platform/Panel.h"
 
@@ -60,7 +61,8 @@ TFZapatos::TFZapatos(QWidget* owner) : TForm(owner, QStringLiteral("FZapatos")) 
   QWidget* previous = nullptr;
   int number = 0;
   int y = kTop;
-  auto addRow = [&](const Row& row) {
+  // A screen reader reads each size with its row's heading and its European size.
+  auto addRow = [&](const Row& row, const Row& european) {
     for (int col = 0; col <= 8; ++col) {
       const bool header = col == 0;
       auto* cell = new TPanel(this, QStringLiteral("Panel%1").arg(++number),
@@ -68,8 +70,10 @@ TFZapatos::TFZapatos(QWidget* owner) : TForm(owner, QStringLiteral("FZapatos")) 
       cell->SetBevelOuter(TPanel::Bevel::Lowered);
       cell->SetColor(system.color(QPalette::Base));
       cell->SetFontColor(row.metric ? kNavy : system.color(QPalette::Text));
-      // MS Sans Serif's metrics are Arial's rather than those of its stand-in here.
-      QFont font(QStringLiteral("Arial"));
+      // MS Sans Serif's metrics are Arial's rather than those of its stand-in here. Some
+      // sizes ("10 - 10 1/2") are too wide for a cell in Arial: every size is drawn in its
+      // narrow face, so that the whole table reads in one font.
+      QFont font(header ? QStringLiteral("Arial") : QStringLiteral("Arial Narrow"));
       font.setPixelSize(13);
       font.setBold(header || row.metric);
       cell->setFont(font);
@@ -80,18 +84,29 @@ TFZapatos::TFZapatos(QWidget* owner) : TForm(owner, QStringLiteral("FZapatos")) 
         const int x = kLeft + kHeaderWidth + kGap + (col - 1) * (kValueWidth + kGap);
         cell->setGeometry(x, y, kValueWidth, kHeight);
       }
+      if (header) {
+        QString last;
+        for (const char* size : european.values) {
+          if (*size) last = QString::fromUtf8(size);
+        }
+        platform::SetCellHeadings(
+            cell, QString(), QString::fromUtf8(european.values[0]) + QStringLiteral(" a ") + last);
+      } else {
+        platform::SetCellHeadings(cell, QString::fromUtf8(row.header),
+                                  QString::fromUtf8(european.values[col - 1]));
+      }
       cell->SetTabStop(true);
       if (previous) setTabOrder(previous, cell);
       previous = cell;
     }
   };
   for (const Row& row : kFirstBlock) {
-    addRow(row);
+    addRow(row, kFirstBlock[0]);
     y += kPitch;
   }
   y += kBlockPitch - kPitch;
   for (const Row& row : kSecondBlock) {
-    addRow(row);
+    addRow(row, kSecondBlock[0]);
     y += kPitch;
   }
 

@@ -13,6 +13,7 @@
 #include "platform/Grid.h"
 #include "platform/Hints.h"
 #include "platform/Messages.h"
+#include "platform/Readable.h"
 
 namespace {
 
@@ -205,10 +206,14 @@ void Frame3D(QPainter& canvas, QRect& rect, const QColor& topLeft, const QColor&
   }
 }
 
-// One line, vertically centred, 2 pixels in from the left and the top.
+// One line, vertically centred, 2 pixels in from the left and the top. A text too wide for
+// the cell is drawn in the narrow face of the font, and cut short with an ellipsis if it is
+// still too wide (the grid shows it whole as the cell's tool tip).
 void CellText(QPainter& canvas, const QRect& rect, const QString& text) {
-  canvas.drawText(rect.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                  text);
+  const QRect room = rect.adjusted(2, 2, -2, 0);
+  canvas.setFont(platform::FittingFont(canvas.font(), text, room.width()));
+  canvas.drawText(room, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                  canvas.fontMetrics().elidedText(text, Qt::ElideRight, room.width()));
 }
 
 }  // namespace
@@ -459,7 +464,8 @@ void TFormClinic::StringGrid1DrawCell(int col, int row, QPainter& canvas, const 
     Frame3D(canvas, inner, colors.color(QPalette::Light), colors.color(QPalette::Dark), 1);
     font.setBold(true);
     canvas.setFont(font);
-    canvas.setPen(colors.color(QPalette::ButtonText));
+    canvas.setPen(platform::TextColor(StringGrid1, colors.color(QPalette::ButtonText),
+                                      QApplication::palette("QMenu").color(QPalette::Window)));
     CellText(canvas, rect.adjusted(0, 0, -kButtonWidth, 0), StringGrid1->Cell(col, row));
 
     QRect box(rect.right() - kButtonWidth + 1, rect.top(), kButtonWidth, rect.height());
@@ -475,7 +481,8 @@ void TFormClinic::StringGrid1DrawCell(int col, int row, QPainter& canvas, const 
       const int x = box.left() + box.width() / 2 - 4;
       const int y = rect.top() + rect.height() / 2 - 3 + (sunken ? 1 : 0);
       const QPoint corners[] = {{x, y}, {x + 8, y}, {x + 4, y + 4}};
-      const QColor color = sunken ? Qt::red : Qt::black;
+      const QColor color = platform::TextColor(StringGrid1, sunken ? Qt::red : Qt::black,
+                                               colors.color(QPalette::Button));
       canvas.setPen(color);
       canvas.setBrush(color);
       canvas.drawPolygon(corners, 3);
@@ -489,11 +496,12 @@ void TFormClinic::StringGrid1DrawCell(int col, int row, QPainter& canvas, const 
     font.setBold(true);
     font.setItalic(true);
     canvas.setFont(font);
-    canvas.setPen(Qt::white);
+    canvas.setPen(platform::TextColor(StringGrid1, Qt::white, kSelectedFill));
   } else {
-    canvas.fillRect(rect, QApplication::palette().color(QPalette::ToolTipBase));
+    const QColor fill = QApplication::palette().color(QPalette::ToolTipBase);
+    canvas.fillRect(rect, fill);
     canvas.setFont(font);
-    canvas.setPen(colors.color(QPalette::Text));
+    canvas.setPen(platform::TextColor(StringGrid1, colors.color(QPalette::Text), fill));
   }
   CellText(canvas, rect, StringGrid1->Cell(col, row));
 }

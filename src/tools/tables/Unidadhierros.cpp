@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <cmath>
 
+#include "platform/Accessibility.h"
 #include "platform/Controls.h"
 #include "platform/Host.h"
 #include "platform/Locale.h"
@@ -87,6 +88,8 @@ TFormHierros::TFormHierros(QWidget* owner) : TForm(owner, QStringLiteral("FormHi
     Headers[bars - 1] =
         MakeCell(this, name, QString::number(bars),
                  QRect(sectionsLeft + (bars - 1) * kWide, headerTop + kHeight, kWide, kHeight));
+    platform::SetCellHeadings(Headers[bars - 1], QString(),
+                              QStringLiteral("Sección en cm² según número de barras"));
     WireCell(Headers[bars - 1]);
     chain(Headers[bars - 1]);
   }
@@ -107,6 +110,18 @@ TFormHierros::TFormHierros(QWidget* owner) : TForm(owner, QStringLiteral("FormHi
           MakeCell(this, QStringLiteral("Panel%1").arg(100 + kCols * row + col), caption,
                    QRect(x, rowsTop + row * kHeight, col == 0 ? kNarrow : kWide, kHeight));
       Cells[row][col] = cell;
+      // Read with the bar's diameter and the column's heading.
+      if (col == 0) {
+        platform::SetCellHeadings(cell, QString(), QStringLiteral("φ"));
+      } else {
+        const int bars = col - 1;
+        platform::SetCellHeadings(
+            cell, QStringLiteral("φ %1").arg(d),
+            col == 1 ? QStringLiteral("Peso kg/m")
+                     : QStringLiteral("Sección en cm² de %1 %2")
+                           .arg(bars)
+                           .arg(bars == 1 ? QStringLiteral("barra") : QStringLiteral("barras")));
+      }
       WireCell(cell);
       chain(cell);
     }

@@ -32,6 +32,8 @@ if [ "$part" != run ]; then
     xvfb xauth x11-utils x11-apps netpbm openbox xdotool libxcb-damage0-dev
     # the accessibility bus: a D-Bus session, the AT-SPI registry and its Python client
     dbus-bin at-spi2-core python3-pyatspi
+    # the desktop search provider reached by D-Bus activation, asked with gdbus
+    dbus libglib2.0-bin
     # a headless Wayland compositor and Qt's Wayland plugin (which the package recommends)
     weston qt6-wayland
   )

@@ -4,9 +4,11 @@
 #include <QFont>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 #include <memory>
 
+#include "app/TarvelBus.h"
 #include "app/Unidadpresentacion.h"
 #include "platform/Application.h"
 #include "platform/FocusStyle.h"
@@ -55,6 +57,8 @@ int RunTarvel(int argc, char** argv) {
     QObject::connect(&FormPrincipal, &TFormPrincipal::Closed, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     FormPrincipal.show();
+    // Once the window is up, not on the way to it.
+    QTimer::singleShot(0, &FormPrincipal, [&FormPrincipal] { OfferTarvelOnTheBus(&FormPrincipal); });
     QApplication::exec();
   });
   return 0;

@@ -18,7 +18,9 @@
 #include "app/Catalogue.h"
 #include "app/HelpTexts.h"
 #include "app/Pictures.h"
+#include "app/UnitIndex.h"
 #include "app/Unidad2.h"
+#include "app/Unidadbuscar.h"
 #include "app/Unidadpersonalizar.h"
 #include "app/Unit4.h"
 #include "platform/Accessibility.h"
@@ -198,6 +200,7 @@ void TFormPrincipal::BuildMenu() {
   calculator->setToolTip(QStringLiteral("Calculadora de WIndows"));
   calculator->setStatusTip(calculator->toolTip());
   MenuItem(QStringLiteral("Salir1"))->setIcon(pictures::Exit());
+  MenuItem(QStringLiteral("Buscarunidad1"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
 }
 
 void TFormPrincipal::BuildTray() {
@@ -246,13 +249,14 @@ QAction* TFormPrincipal::MenuItem(const QString& name) const {
   return nullptr;
 }
 
-void TFormPrincipal::RunMenuRow(const MenuRow& row) {
+void TFormPrincipal::RunMenuRow(const MenuRow& row, const std::function<void(TForm*)>& prepare) {
   if (row.handler) {
     (this->*row.handler)();
     return;
   }
   if (!row.opens) return;
   const std::unique_ptr<TForm> form(row.opens(this));
+  if (prepare) prepare(form.get());
   if (QLatin1String(row.item) != QLatin1String("Superficie1")) {
     form->ShowModal();
     return;
@@ -321,6 +325,29 @@ void TFormPrincipal::AbrirelConversor1Click() {
   showNormal();
   raise();
   activateWindow();
+}
+
+const UnitIndex& TFormPrincipal::Units() {
+  if (!UnitsRead) UnitsRead = std::make_unique<UnitIndex>(this);
+  return *UnitsRead;
+}
+
+void TFormPrincipal::OpenSearch(const QString& typed) {
+  const UnitEntry* chosen = nullptr;
+  QString number;
+  {
+    TFormBuscar form(this, [this]() -> const UnitIndex& { return Units(); }, typed);
+    form.ShowModal();
+    chosen = form.Chosen();
+    number = form.ChosenNumber();
+  }
+  if (chosen) OpenUnit(*chosen, number);
+}
+
+void TFormPrincipal::OpenUnit(const UnitEntry& unit, const QString& number) {
+  const MenuRow* row = FindMenuRow(unit.item);
+  if (!row) return;
+  RunMenuRow(*row, [&](TForm* form) { GoToUnit(form, unit, number); });
 }
 
 void TFormPrincipal::Label7Click() { platform::host().ShellOpen(QString::fromUtf8(kProductPage)); }
@@ -398,6 +425,13 @@ void TFormPrincipal::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape &&
       (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier)) {
     BitBtn1->click();
+    return;
+  }
+  // A letter or a digit typed here begins a search for a unit.
+  const QString text = event->text();
+  const Qt::KeyboardModifiers mods = event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+  if (mods == Qt::NoModifier && text.size() == 1 && text[0].isLetterOrNumber() && isEnabled()) {
+    platform::Guard([&] { OpenSearch(text); });
     return;
   }
   QMainWindow::keyPressEvent(event);

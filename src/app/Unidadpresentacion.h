@@ -4,13 +4,18 @@
 
 #include <QMainWindow>
 #include <QSystemTrayIcon>
+#include <functional>
+#include <memory>
 #include <optional>
 
 class QAction;
 class QMenu;
 class TBitBtn;
+class TForm;
 class TLabel;
+class UnitIndex;
 struct MenuRow;
+struct UnitEntry;
 
 class TFormPrincipal : public QMainWindow {
   Q_OBJECT
@@ -36,6 +41,14 @@ class TFormPrincipal : public QMainWindow {
   void Lame1Click();
   void Acercade2Click();
   void AbrirelConversor1Click();
+  // The unit search, empty or with what the user began to type in this window.
+  void Buscarunidad1Click() { OpenSearch(QString()); }
+  void OpenSearch(const QString& typed);
+  // Opens the unit's window as its menu command does, there at the unit, with the number
+  // (if any) typed into its edit.
+  void OpenUnit(const UnitEntry& unit, const QString& number);
+  // Every unit of every window, read from the windows at the first search.
+  const UnitIndex& Units();
   void Label7Click();
   void Label4Click();
   void Label3Click();
@@ -67,7 +80,8 @@ class TFormPrincipal : public QMainWindow {
   void TrayIcon1Activated(QSystemTrayIcon::ActivationReason reason);
   // A command of the catalogue: opens its window (a new instance owned by this window,
   // modal, destroyed when it closes) or runs this window's handler.
-  void RunMenuRow(const MenuRow& row);
+  // A preparation, when given, runs on the new window before it is shown.
+  void RunMenuRow(const MenuRow& row, const std::function<void(TForm*)>& prepare = {});
 
   TLabel* Label7 = nullptr;
   TBitBtn* BitBtn1 = nullptr;
@@ -78,5 +92,6 @@ class TFormPrincipal : public QMainWindow {
   QString Calculator;
   // The customisation page while it is being written.
   std::optional<QByteArray> PageLines;
+  std::unique_ptr<UnitIndex> UnitsRead;
   bool placed_ = false;
 };

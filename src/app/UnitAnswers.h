@@ -1,0 +1,24 @@
+#pragma once
+// Answers to a search typed into a desktop's own search box. For a quantity the unit's real
+// window, never shown on screen, converts the number as if the user had typed it there, and
+// its other units are read back from it, so every figure is the one the window shows; for a
+// unit's name, the unit and its window.
+
+#include <QString>
+#include <vector>
+
+class QWidget;
+class UnitIndex;
+struct UnitEntry;
+
+struct UnitAnswer {
+  const UnitEntry* unit = nullptr;
+  QString number;       // the typed quantity's number, or empty
+  QString title;        // "5 pies = 1,524 m", or the unit's caption
+  QString description;  // "15,24 dm · 152,4 cm · 60 in — Unidades de longitud", or the window
+};
+
+// At most limit answers, the best first; none for a text that names no unit. The windows are
+// created with owner, one at a time, and destroyed after reading.
+std::vector<UnitAnswer> AnswerSearch(const UnitIndex& index, QWidget* owner, const QString& text,
+                                     int limit = 5);

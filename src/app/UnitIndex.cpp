@@ -1,0 +1,247 @@
+#include "app/UnitIndex.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QEvent>
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <set>
+
+#include "app/Catalogue.h"
+#include "platform/Accessibility.h"
+#include "platform/Messages.h"
+#include "platform/Edit.h"
+#include "platform/Form.h"
+#include "platform/Grid.h"
+#include "platform/Input.h"
+#include "platform/Pages.h"
+#include "tools/physical/Unidadclinica.h"
+
+namespace {
+
+// The tab sheets that hold the widget, outermost first.
+std::vector<TTabSheet*> SheetsHolding(QWidget* widget) {
+  std::vector<TTabSheet*> sheets;
+  for (QWidget* w = widget->parentWidget(); w && !w->isWindow(); w = w->parentWidget()) {
+    if (auto* sheet = qobject_cast<TTabSheet*>(w)) sheets.insert(sheets.begin(), sheet);
+  }
+  return sheets;
+}
+
+TPageControl* PageControlOf(TTabSheet* sheet) {
+  for (QWidget* w = sheet->parentWidget(); w; w = w->parentWidget()) {
+    if (auto* pages = qobject_cast<TPageControl*>(w)) return pages;
+  }
+  return nullptr;
+}
+
+QString TabCaption(TTabSheet* sheet) {
+  TPageControl* pages = PageControlOf(sheet);
+  return pages ? platform::PlainCaption(pages->tabText(pages->indexOf(sheet))) : QString();
+}
+
+bool InsideList(const QWidget* widget) {
+  for (const QWidget* w = widget->parentWidget(); w && !w->isWindow(); w = w->parentWidget()) {
+    if (qobject_cast<const QAbstractItemView*>(w)) return true;
+  }
+  return false;
+}
+
+// Brings every page of every tab control into view in turn, as the user choosing the tabs
+// would (each page fills itself the first time), and names the controls each one shows.
+void NameOnEveryPage(TForm* form) {
+  const QList<TPageControl*> controls = form->findChildren<TPageControl*>();
+  std::set<TTabSheet*> shown;
+  std::function<void(qsizetype)> visit = [&](qsizetype k) {
+    if (k == controls.size()) {
+      platform::NameControlsForAccessibility(form);
+      return;
+    }
+    TPageControl* pages = controls[k];
+    for (int i = 0; i < pages->count(); ++i) {
+      pages->setCurrentIndex(i);
+      auto* sheet = qobject_cast<TTabSheet*>(pages->widget(i));
+      if (sheet && sheet->OnShow && shown.insert(sheet).second) platform::Guard(sheet->OnShow);
+      visit(k + 1);
+    }
+  };
+  visit(0);
+}
+
+}  // namespace
+
+UnitIndex::UnitIndex(QWidget* owner) {
+  for (int i = 0; i < kMenuRowCount; ++i) {
+    const MenuRow& row = kMenu[i];
+    if (row.kind != MenuRow::Command || !row.opens) continue;
+    const std::unique_ptr<TForm> form(row.opens(owner));
+    form->setAttribute(Qt::WA_DontShowOnScreen);
+    ReadWindow(form.get(), QString::fromUtf8(row.item));
+  }
+  // The symbols that one-word names carry ("milímetro [mm]") also abbreviate the names made
+  // of those words ("milímetros de Hg" is "mmHg").
+  search::WordSymbols symbols;
+  for (const UnitEntry& entry : entries_) {
+    if (entry.kind != UnitEntry::Kind::Edit) continue;
+    const auto [word, symbol] = search::WordSymbolOf(entry.caption);
+    if (!word.isEmpty() && !symbols.contains(word)) symbols.insert(word, symbol);
+  }
+  for (UnitEntry& entry : entries_) entry.target = search::MakeTarget(entry.names, symbols);
+}
+
+void UnitIndex::ReadWindow(TForm* form, const QString& item) {
+  const QString title = platform::PlainCaption(form->Caption());
+  auto add = [&](UnitEntry entry, const QStringList& names) {
+    entry.item = item;
+    if (entry.window.isEmpty()) entry.window = title;
+    entry.names = names;
+    entries_.push_back(std::move(entry));
+  };
+
+  // The clinical list stands for its window: its two edits are labelled by the selected
+  // analyte's units.
+  if (auto* clinic = qobject_cast<TFormClinic*>(form)) {
+    const TStringGrid* grid = clinic->StringGrid1;
+    for (int row = grid->FixedRows(); row < grid->RowCount(); ++row) {
+      const QString spanish = grid->Cell(0, row).trimmed();
+      const QString english = grid->Cell(1, row).trimmed();
+      if (spanish.isEmpty()) continue;
+      UnitEntry entry;
+      entry.kind = UnitEntry::Kind::Analyte;
+      entry.caption = english.isEmpty() || english == spanish
+                          ? spanish
+                          : spanish + QStringLiteral(" (") + english + u')';
+      entry.control = clinic->Edit1->objectName();
+      entry.analyte = grid->Cell(0, row);
+      add(entry, {spanish, english});
+    }
+    return;
+  }
+
+  NameOnEveryPage(form);
+  for (TEdit* edit : form->findChildren<TEdit*>()) {
+    if (edit->isReadOnly() || InsideList(edit) || edit->accessibleName().isEmpty()) continue;
+    UnitEntry entry;
+    entry.caption = edit->accessibleName();
+    entry.control = edit->objectName();
+    add(entry, {entry.caption});
+  }
+  for (TStringGrid* grid : form->findChildren<TStringGrid*>()) {
+    if (!grid->Editable() || grid->FixedRows() < 1) continue;
+    const std::vector<TTabSheet*> sheets = SheetsHolding(grid);
+    for (int col = grid->FixedCols(); col < grid->ColCount(); ++col) {
+      const QString caption = platform::PlainCaption(grid->Cell(col, 0));
+      if (caption.isEmpty()) continue;
+      UnitEntry entry;
+      entry.kind = UnitEntry::Kind::Heading;
+      entry.caption = caption;
+      entry.control = grid->objectName();
+      entry.col = col;
+      for (TTabSheet* sheet : sheets) entry.tabs << sheet->objectName();
+      if (!sheets.empty()) entry.window = title + QStringLiteral(" (") + TabCaption(sheets.back()) + u')';
+      add(entry, {caption});
+    }
+  }
+}
+
+std::vector<const UnitEntry*> UnitIndex::Find(const QString& words) const {
+  const search::Words wanted = search::ReadWords(words);
+  std::vector<std::pair<int, const UnitEntry*>> found;
+  if (wanted.Empty()) return {};
+  for (const UnitEntry& entry : entries_) {
+    const int rank = search::MatchRank(entry.target, wanted);
+    if (rank != search::kNoMatch) found.emplace_back(rank, &entry);
+  }
+  std::stable_sort(found.begin(), found.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<const UnitEntry*> units;
+  units.reserve(found.size());
+  for (const auto& [rank, entry] : found) units.push_back(entry);
+  return units;
+}
+
+namespace {
+
+void Go(TForm* form, const UnitEntry& entry) {
+  QWidget* target = nullptr;
+  switch (entry.kind) {
+    case UnitEntry::Kind::Edit:
+      if (auto* edit = form->Find<TEdit>(entry.control)) {
+        edit->SetFocus();
+        edit->SelectAll();
+        target = edit;
+      }
+      break;
+    case UnitEntry::Kind::Heading: {
+      for (const QString& name : entry.tabs) {
+        auto* sheet = form->Find<TTabSheet>(name);
+        if (TPageControl* pages = sheet ? PageControlOf(sheet) : nullptr) pages->SetActivePage(sheet);
+      }
+      auto* grid = form->Find<TStringGrid>(entry.control);
+      if (!grid || grid->RowCount() <= grid->FixedRows()) break;
+      grid->setCurrentCell(grid->FixedRows(), entry.col);
+      grid->setFocus(Qt::OtherFocusReason);
+      target = grid;
+      break;
+    }
+    case UnitEntry::Kind::Analyte: {
+      auto* clinic = qobject_cast<TFormClinic*>(form);
+      if (!clinic) break;
+      TStringGrid* grid = clinic->StringGrid1;
+      for (int row = grid->FixedRows(); row < grid->RowCount(); ++row) {
+        if (grid->Cell(0, row) != entry.analyte) continue;
+        grid->setCurrentCell(row, 0);  // the list's own choice of an analyte
+        grid->scrollTo(grid->model()->index(row, 0));
+        break;
+      }
+      clinic->Edit1->SetFocus();
+      clinic->Edit1->SelectAll();
+      target = clinic->Edit1;
+      break;
+    }
+  }
+  if (!target) return;
+}
+
+// The move to the unit, then the number's keys queued behind it.
+void MoveAndType(TForm* form, const UnitEntry& entry, const QString& number) {
+  platform::Guard([&] { Go(form, entry); });
+  std::vector<platform::KeyStroke> strokes;
+  for (const QChar c : number) strokes.push_back(platform::keys::Character(c));
+  platform::SimulateKeys(strokes);
+}
+
+// Runs once, when the window is first activated: the window handles its activation first,
+// then the move to the unit is made, and the number's keys are queued behind it, so that
+// they reach the unit's edit, key by key, through the window's key path, as the user's own.
+class WhenActive : public QObject {
+ public:
+  WhenActive(TForm* form, UnitEntry entry, QString number)
+      : QObject(form), form_(form), entry_(std::move(entry)), number_(std::move(number)) {
+    form->installEventFilter(this);
+  }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched != form_ || event->type() != QEvent::WindowActivate) return false;
+    form_->removeEventFilter(this);
+    QCoreApplication::sendEvent(form_, event);
+    MoveAndType(form_, entry_, number_);
+    deleteLater();
+    return true;
+  }
+
+ private:
+  TForm* form_;
+  UnitEntry entry_;
+  QString number_;
+};
+
+}  // namespace
+
+void GoToUnit(TForm* form, const UnitEntry& entry, const QString& number) {
+  new WhenActive(form, entry, number);
+}
+
+void GoToUnitNow(TForm* form, const UnitEntry& entry, const QString& number) {
+  MoveAndType(form, entry, number);
+}

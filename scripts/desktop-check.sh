@@ -68,8 +68,9 @@ main=$(window " - Tarvel - Unidades de pesas y medidas")
 # The window manager may not take the request while it is still placing the window.
 for _ in $(seq 20); do xdotool windowactivate --sync "$main" 2>/dev/null && break; sleep 0.3; done
 sleep 0.3
-# Archivo (Alt+A), on to "Unidades de medida", into "Numeración", down to "A letras".
-keys alt+a Right Right Down Down Down Return
+# Archivo (Alt+A), on to "Unidades de medida", past "Buscar unidad..." down to "Numeración",
+# into it, down to "A letras".
+keys alt+a Right Down Right Down Down Down Return
 words=$(window " Tarvel - números y letras")
 echo "desktop-check: \"A letras\" open from the keyboard"
 xdotool type --delay 60 21

@@ -108,16 +108,30 @@ int PlaceEditColumn(QWidget* parent, std::span<const int> numbers, int x, int y,
 }
 
 std::vector<TLabel*> AttachLabelPieces(QWidget* edit, const std::vector<LabelPiece>& pieces,
-                                       const QColor& color, bool bold) {
+                                       const QColor& color, bool bold, int gap) {
   std::vector<TLabel*> labels;
   for (const LabelPiece& piece : pieces) {
-    labels.push_back(MakeLabel(edit->parentWidget(), piece.name, piece.caption, color, bold));
+    TLabel* label = MakeLabel(edit->parentWidget(), piece.name, piece.caption, color, bold);
+    if (piece.scale != 1) {
+      QFont font = label->font();
+      if (font.pixelSize() > 0) {
+        font.setPixelSize(static_cast<int>(font.pixelSize() * piece.scale));
+      } else {
+        font.setPointSizeF(font.pointSizeF() * piece.scale);
+      }
+      label->setFont(font);
+      label->adjustSize();
+    }
+    labels.push_back(label);
   }
   // From the edit leftwards, the last piece first.
-  int right = edit->x() - 6;
+  int right = edit->x() - gap;
   for (std::size_t i = labels.size(); i-- > 0;) {
     TLabel* label = labels[i];
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // A piece's text meets the next piece's; a raised piece that ends the caption has none
+    // after it and meets the letters before it.
+    const bool lastRaised = i > 0 && i + 1 == labels.size() && pieces[i].rise > 0;
+    label->setAlignment((lastRaised ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
     label->setGeometry(right - label->width(), edit->y() - pieces[i].rise, label->width(),
                        edit->height());
     right -= label->width();

@@ -49,15 +49,22 @@ int PlaceEditColumn(QWidget* parent, std::span<const int> numbers, int x, int y,
                     TEdit** edits, QSize size = QSize(121, 21));
 
 // A caption drawn in pieces beside an edit, such as a unit with a raised exponent
-// ("metro cúbico [m", "3" two pixels higher, "]"): one label per piece, each raised by its
-// rise in pixels, side by side and together ending where AttachLabel's caption ends.
+// ("metro cúbico [m", "3" two pixels higher, "]"): one label per piece, as high as the edit
+// with its text centred on the edit's line, raised by its rise in pixels and drawn at `scale`
+// times the caption's font size; side by side, together ending `gap` pixels before the edit
+// (where AttachLabel's caption ends unless told otherwise), each piece's text meeting the
+// next one's and an exponent that ends the caption meeting the letters before it. The edit
+// is named by the caption as it reads, the digits of a raised piece raised
+// ("metro cúbico [m³]").
 struct LabelPiece {
   QString name;
   QString caption;
   int rise = 0;
+  qreal scale = 1;
 };
 std::vector<TLabel*> AttachLabelPieces(QWidget* edit, const std::vector<LabelPiece>& pieces,
-                                       const QColor& color = QColor(), bool bold = false);
+                                       const QColor& color = QColor(), bool bold = false,
+                                       int gap = 6);
 
 class TButton : public QPushButton {
   Q_OBJECT

@@ -72,15 +72,16 @@ TFormDensidad::TFormDensidad(QWidget* owner) : TForm(owner, QStringLiteral("Form
     TEdit* edit = new TEdit(this, QStringLiteral("Edit%1").arg(unit.edit));
     Edits[unit.edit] = edit;
     edit->setGeometry(unit.x, unit.y, 121, 21);
-    TLabel* label = AttachLabel(edit, QStringLiteral("Label%1").arg(unit.edit),
-                                QString::fromUtf8(unit.caption), kNavy, true);
+    const QString label = QStringLiteral("Label%1").arg(unit.edit);
+    const QString caption = QString::fromUtf8(unit.caption);
     if (unit.cubed) {
       // The exponent stands between the caption and the edit, 3 pixels above the caption.
-      TLabel* exponent = PlaceLabel(this, QStringLiteral("Exponent%1").arg(unit.edit),
-                                    QStringLiteral("3"), 0, 0, kNavy, true);
-      exponent->move(edit->x() - 5 - exponent->width(),
-                     edit->y() + (edit->height() - exponent->height()) / 2 - 3);
-      label->move(exponent->x() - label->width(), label->y());
+      AttachLabelPieces(edit,
+                        {{label, caption},
+                         {QStringLiteral("Exponent%1").arg(unit.edit), QStringLiteral("3"), 3}},
+                        kNavy, true, 5);
+    } else {
+      AttachLabel(edit, label, caption, kNavy, true);
     }
     if (unit.edit == kHub) {
       edit->OnChange = [this](TEdit*) { Edit1Change(); };

@@ -86,6 +86,15 @@ const EnergyUnit& UnitOf(int edit) {
   return kUnits[0];
 }
 
+// The cubic centimetre and the cubic foot: the label of the raised "3" of their caption.
+int CubeLabelOf(int edit) {
+  switch (edit) {
+    case 14: return 30;
+    case 15: return 31;
+    default: return 0;
+  }
+}
+
 QColor ColorOf(Kind kind) {
   switch (kind) {
     case Kind::Equivalent: return QColor(0x00, 0x00, 0x00);
@@ -126,34 +135,25 @@ TFormEnergia::TFormEnergia(QWidget* owner) : TForm(owner, QStringLiteral("FormEn
   for (int n = 1; n <= kEditBound; ++n) {
     TEdit* edit = Edits[n];
     const EnergyUnit* unit = n == kHub ? nullptr : &UnitOf(n);
-    TLabel* label = AttachLabel(edit, QStringLiteral("Label%1").arg(n),
-                                unit ? QString::fromUtf8(unit->caption) : QStringLiteral("Joule"),
-                                ColorOf(unit ? unit->kind : Kind::Plain), true);
-    if (unit && unit->hint) label->setToolTip(QString::fromUtf8(unit->hint));
+    const QString label = QStringLiteral("Label%1").arg(n);
+    const QString caption = unit ? QString::fromUtf8(unit->caption) : QStringLiteral("Joule");
+    const QColor color = ColorOf(unit ? unit->kind : Kind::Plain);
+    const int exponent = CubeLabelOf(n);
+    // A cubic unit's caption ends in a small "3", slightly raised.
+    TLabel* attached =
+        exponent ? AttachLabelPieces(edit,
+                                     {{label, caption},
+                                      {QStringLiteral("Label%1").arg(exponent), QStringLiteral("3"),
+                                       7, 0.75}},
+                                     color, true, 4)
+                       .front()
+                 : AttachLabel(edit, label, caption, color, true);
+    if (unit && unit->hint) attached->setToolTip(QString::fromUtf8(unit->hint));
     if (n == kHub) {
       edit->OnChange = [this](TEdit*) { Edit1Change(); };
     } else {
       edit->OnChange = [this, n](TEdit*) { UnitChange(n); };
     }
-  }
-
-  // The cubic centimetre and the cubic foot: a small raised "3" at the end of the caption,
-  // which moves left to make room for it.
-  int exponent = 30;
-  for (int n : {14, 15}) {
-    auto* label = Find<TLabel>(QStringLiteral("Label%1").arg(n));
-    auto* cube = new TLabel(this, QStringLiteral("Label%1").arg(exponent++), QStringLiteral("3"));
-    QFont small = label->font();
-    if (small.pixelSize() > 0) {
-      small.setPixelSize(small.pixelSize() * 3 / 4);
-    } else {
-      small.setPointSizeF(small.pointSizeF() * 0.75);
-    }
-    cube->setFont(small);
-    cube->SetFontColor(label->FontColor());
-    cube->adjustSize();
-    label->move(label->x() - cube->width() + 2, label->y());
-    cube->move(label->geometry().right() + 1, Edits[n]->y() - 1);
   }
 
   BitBtn1 =

@@ -8,6 +8,8 @@
 #include "platform/Edit.h"
 #include "platform/Messages.h"
 #include "tools/length/Unidadv.h"
+#include "tools/physical/Unidaddensidad.h"
+#include "tools/physical/Unidadenergia.h"
 #include "tools/physical/Unidadvol.h"
 #include "tools/tables/Unidadhierros.h"
 
@@ -114,6 +116,26 @@ TEST_F(CopyAll, RaisedExponentsEmptyCellsAndNoCopyUnderABox) {
   }
   const Rows rows = ReadTable(host.clipboardHtml.back());
   EXPECT_EQ(rows.size(), static_cast<std::size_t>(lines.size()));
+}
+
+// The other windows that raise a "3" beside a caption read it raised too: a density per
+// metre or a pressure times centimetres would be other units.
+TEST_F(CopyAll, EveryRaisedThreeIsCopiedRaised) {
+  TFormDensidad density(nullptr);
+  user::Show(&density);
+  CopyByKey(density.Find<TEdit>(QStringLiteral("Edit1")));
+  TFormEnergia energy(nullptr);
+  user::Show(&energy);
+  CopyByKey(energy.Find<TEdit>(QStringLiteral("Edit1")));
+  ASSERT_EQ(host.clipboardWrites.size(), 2u);
+  const QStringList densities = host.clipboardWrites[0].split(u'\n');
+  EXPECT_TRUE(densities.contains(QStringLiteral("kilogramo/metro³\t0")))
+      << densities.join(u'\n').toStdString();
+  EXPECT_TRUE(densities.contains(QStringLiteral("kilogramo/litro\t0")));
+  const QStringList energies = host.clipboardWrites[1].split(u'\n');
+  EXPECT_TRUE(energies.contains(QStringLiteral("atm.cm³\t0")))
+      << energies.join(u'\n').toStdString();
+  EXPECT_TRUE(energies.contains(QStringLiteral("atm.pie³\t0")));
 }
 
 // The steel table as shown: the title across all twelve columns, the headings over the

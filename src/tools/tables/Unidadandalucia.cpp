@@ -15,24 +15,20 @@
 
 namespace {
 
-// The groups, by the number of their table (StringGrid<n>), and what sets each apart.
+// The groups, by the number of their table (StringGrid<n>). What each is and does is its row
+// of kGroupTable below.
 enum GroupNumber : int {
   // "Longitud - Peso - Capacidad" and "Superficie - Volumen": the small tables of factors.
-  // A cell writes their metric edit in scientific form above 1e8 only.
-  kVaraGroup = 1,   // varas and leguas of a metre. The metre edit is guarded by MetreTyped,
-                    // not by a busy flag; its cells show pictures (FormatFixed), and the edit
-                    // a cell writes converts from the field, not the text.
-  kLibraGroup = 2,  // libras of a kilogram; beyond the limit, like the varas, the picture of 0
+  kVaraGroup = 1,
+  kLibraGroup = 2,
   kCapacityGroup = 3,
-  kSurfaceGroup = 4,  // the tahulla is defined for Almería alone: its own box
+  kSurfaceGroup = 4,
   kVolumeGroup = 5,
-  // A tab each, units from their own tables; a cell writes the metric edit in scientific
-  // form also below 0.0001.
-  kLengthGroup = 6,  // three metric edits: metre, centimetre, millimetre
-  kWeightGroup = 7,  // two metric edits: kilogram and gram
-  kWineGroup = 8,    // from here on the metric edit, written, shows its value again; this
-                     // group's units undefined in a province have their own box
-  kDryGroup = 9,     // from here on a value beyond the limit shows the "Oh!" box
+  // A tab each, units from their own tables.
+  kLengthGroup = 6,
+  kWeightGroup = 7,
+  kWineGroup = 8,
+  kDryGroup = 9,
   kOilGroup = 10,
   kFarmGroup = 11,
 };
@@ -155,51 +151,173 @@ constexpr Derived kAgrarias[] = {
 
 constexpr Extended kLimit = 1e300L;
 
+// How a group's metric edit keeps a change from running the table again.
+enum class Guard {
+  // Its change sets TabBusy[group] until the next key in the group (a cell's or an edit's).
+  Busy,
+  // The metre edit has keys of its own, which set MetreTyped; a key in the table clears it.
+  // With no busy flag, the edit written by a cell converts again, from the metres the cell
+  // set (the field, not the text), and so does a value beyond the limit written back as 0;
+  // the table goes on skipping the cell typed in until the next key; a lone "-" waits.
+  MetreTyped,
+};
+
+// A cell of a unit that the province does not use, typed into: the cell is emptied after
+// a box.
+enum class Undefined {
+  Never,       // every province uses every unit
+  Irrigation,  // "Tahulla": the unit of irrigated land, defined for Almería alone
+  InProvince,  // the unit's heading: "No se ha definido esta unidad para <province>"
+};
+
+// An amount typed into a cell that gives a metric value beyond the limit.
+enum class Beyond {
+  Zero,           // the metric edit shows 0
+  PictureOfZero,  // the metric edit shows the picture of 0 with six decimals
+  OhBox,          // the "Oh!" box; the cell and the metric edit show 0, the edit has the focus
+};
+
 struct Group {
-  int sheet;                // the tab sheet that holds it
-  int columns;              // of units
-  bool provinces;           // the table has the province column
-  const char* captions[8];  // the first sub-tab's own; the others' come from their units
-  const Derived* units;
+  int sheet;                     // the tab sheet that holds it
+  int gridX;                     // where its table stands on the page
+  int columns;                   // of units
+  bool provinces = true;         // the table has the province column
+  const char* captions[8] = {};  // the first sub-tab's own; the others' come from their units
+  const Derived* units = nullptr;
   int filled[8];   // decimals of a cell when the table is filled
   int changed[8];  // and after a change of the metric value
+  Guard guard = Guard::Busy;
+  bool pictures = false;  // its cells, when filled, show pictures of fixed decimals
+  // Per column, the province's size of the unit: a cell's amount times it gives the metric
+  // value. Where none is given, the amount is divided by the cell's factor.
+  const double* sizes[3] = {};
+  Undefined undefined = Undefined::Never;
+  Beyond beyond = Beyond::Zero;
+  // The metric edit that a cell writes is in scientific form above 1e8, and also below
+  // 0.0001 when this is set.
+  bool smallInScientific = true;
+  bool reshown = false;  // the metric edit, written by a cell, shows its value again
 };
 
 // By group number, which is the number of its table.
 const Group kGroupTable[TFormAndalucia::kGroups + 1] = {
     {},
-    {9, 2, true, {"Vara", "Legua"}, nullptr, {6, 6}, {6, 6}},
-    {9, 1, false, {"Libra"}, nullptr, {6}, {6}},
-    {9, 3, false, {"Cántara (1)", "Arroba aceite", "1/2 Fanega"}, nullptr, {6, 6, 6}, {6, 6, 6}},
-    {8, 3, true, {"Fanega", "Tahulla (1)", "Vara²"}, nullptr, {6, 6, 6}, {6, 6, 6}},
-    {8, 1, false, {"Vara³"}, nullptr, {6}, {6}},
-    {2, 6, true, {}, kLongitud, {6, 6, 6, 6, 6, 5}, {6, 6, 6, 6, 6, 5}},
-    {3, 8, true, {}, kPeso, {6, 6, 6, 6, 6, 5, 5, 4}, {6, 6, 6, 6, 6, 5, 5, 5}},
-    {4, 6, true, {}, kVinosYLicores, {6, 6, 6, 6, 6, 5}, {6, 6, 6, 6, 6, 5}},
-    {5, 6, true, {}, kAridos, {6, 6, 6, 6, 6, 5}, {6, 6, 6, 6, 6, 5}},
-    {6, 4, true, {}, kAceite, {6, 6, 6, 4}, {6, 6, 6, 5}},
-    {7, 7, true, {}, kAgrarias, {6, 6, 6, 6, 6, 6, 5}, {6, 6, 6, 6, 6, 5, 5}},
+    {.sheet = 9,
+     .gridX = 10,
+     .columns = 2,
+     .captions = {"Vara", "Legua"},
+     .filled = {6, 6},
+     .changed = {6, 6},
+     .guard = Guard::MetreTyped,
+     .pictures = true,
+     .sizes = {nullptr, kVara, kLegua},
+     .beyond = Beyond::PictureOfZero,
+     .smallInScientific = false},
+    {.sheet = 9,
+     .gridX = 290,
+     .columns = 1,
+     .provinces = false,
+     .captions = {"Libra"},
+     .filled = {6},
+     .changed = {6},
+     .sizes = {kLibra},
+     .beyond = Beyond::PictureOfZero,
+     .smallInScientific = false},
+    {.sheet = 9,
+     .gridX = 420,
+     .columns = 3,
+     .provinces = false,
+     .captions = {"Cántara (1)", "Arroba aceite", "1/2 Fanega"},
+     .filled = {6, 6, 6},
+     .changed = {6, 6, 6},
+     .smallInScientific = false},
+    {.sheet = 8,
+     .gridX = 10,
+     .columns = 3,
+     .captions = {"Fanega", "Tahulla (1)", "Vara²"},
+     .filled = {6, 6, 6},
+     .changed = {6, 6, 6},
+     .undefined = Undefined::Irrigation,
+     .smallInScientific = false},
+    {.sheet = 8,
+     .gridX = 390,
+     .columns = 1,
+     .provinces = false,
+     .captions = {"Vara³"},
+     .filled = {6},
+     .changed = {6},
+     .smallInScientific = false},
+    {.sheet = 2,
+     .gridX = 10,
+     .columns = 6,
+     .units = kLongitud,
+     .filled = {6, 6, 6, 6, 6, 5},
+     .changed = {6, 6, 6, 6, 6, 5}},
+    {.sheet = 3,
+     .gridX = 10,
+     .columns = 8,
+     .units = kPeso,
+     .filled = {6, 6, 6, 6, 6, 5, 5, 4},
+     .changed = {6, 6, 6, 6, 6, 5, 5, 5}},
+    {.sheet = 4,
+     .gridX = 10,
+     .columns = 6,
+     .units = kVinosYLicores,
+     .filled = {6, 6, 6, 6, 6, 5},
+     .changed = {6, 6, 6, 6, 6, 5},
+     .undefined = Undefined::InProvince,
+     .reshown = true},
+    {.sheet = 5,
+     .gridX = 10,
+     .columns = 6,
+     .units = kAridos,
+     .filled = {6, 6, 6, 6, 6, 5},
+     .changed = {6, 6, 6, 6, 6, 5},
+     .beyond = Beyond::OhBox,
+     .reshown = true},
+    {.sheet = 6,
+     .gridX = 10,
+     .columns = 4,
+     .units = kAceite,
+     .filled = {6, 6, 6, 4},
+     .changed = {6, 6, 6, 5},
+     .beyond = Beyond::OhBox,
+     .reshown = true},
+    {.sheet = 7,
+     .gridX = 10,
+     .columns = 7,
+     .units = kAgrarias,
+     .filled = {6, 6, 6, 6, 6, 6, 5},
+     .changed = {6, 6, 6, 6, 6, 5, 5},
+     .beyond = Beyond::OhBox,
+     .reshown = true},
 };
 
-// The metric edits of each group: the first is the one a cell writes.
+// The metric edits of each group: the first is the one a cell writes, and the group's
+// metric value is in its unit.
 struct MetricEditRow {
   int edit;
   const char* label;
-  const char* text;  // the default text
+  const char* text;         // the default text
+  int x;                    // where it stands on the page
+  Extended toMetric = 1;    // a value of the edit times this is the metric value
+  Extended fromMetric = 1;  // and the metric value times this the edit's value
 };
 const MetricEditRow kMetricEdits[TFormAndalucia::kGroups + 1][3] = {
     {},
-    {{1, "metro:", "1"}},
-    {{2, "kilogramo:", "1"}},
-    {{3, "litro:", "1"}},
-    {{4, "metro cuadrado:", "1"}},
-    {{5, "metro cúbico:", "1"}},
-    {{6, "metro:", "1"}, {7, "centímetro:", "100"}, {8, "milímetro:", "1000"}},
-    {{9, "kilogramo:", "1"}, {10, "gramo:", "1000"}},
-    {{11, "litro:", "1"}},
-    {{12, "litro:", "1"}},
-    {{13, "litro:", "1"}},
-    {{14, "metro cuadrado:", "1"}},
+    {{1, "metro:", "1", 52}},
+    {{2, "kilogramo:", "1", 290}},
+    {{3, "litro:", "1", 456}},
+    {{4, "metro cuadrado:", "1", 92}},
+    {{5, "metro cúbico:", "1", 390}},
+    {{6, "metro:", "1", 50},
+     {7, "centímetro:", "100", 232, 0.01L, 100.0L},
+     {8, "milímetro:", "1000", 414, 0.001L, 1000.0L}},
+    {{9, "kilogramo:", "1", 72}, {10, "gramo:", "1000", 262, 0.001L, 1000.0L}},
+    {{11, "litro:", "1", 42}},
+    {{12, "litro:", "1", 42}},
+    {{13, "litro:", "1", 42}},
+    {{14, "metro cuadrado:", "1", 92}},
 };
 
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
@@ -265,21 +383,7 @@ TFormAndalucia::TFormAndalucia(QWidget* owner) : TForm(owner, QStringLiteral("Fo
   TabSheet[8] =
       PageControl2->AddSheet(QStringLiteral("TabSheet8"), QStringLiteral("Superficie - Volumen"));
 
-  // Where each group's table and metric edits stand on its page.
-  static const int kEdits1[] = {52}, kEdits2[] = {290}, kEdits3[] = {456};
-  BuildGroup(kVaraGroup, TabSheet[9], 10, kEdits1);
-  BuildGroup(kLibraGroup, TabSheet[9], 290, kEdits2);
-  BuildGroup(kCapacityGroup, TabSheet[9], 420, kEdits3);
-  static const int kEdits4[] = {92}, kEdits5[] = {390};
-  BuildGroup(kSurfaceGroup, TabSheet[8], 10, kEdits4);
-  BuildGroup(kVolumeGroup, TabSheet[8], 390, kEdits5);
-  static const int kEdits6[] = {50, 232, 414}, kEdits7[] = {72, 262};
-  static const int kEditsLitre[] = {42}, kEdits14[] = {92};
-  BuildGroup(kLengthGroup, TabSheet[2], 10, kEdits6);
-  BuildGroup(kWeightGroup, TabSheet[3], 10, kEdits7);
-  for (int g = kWineGroup; g <= kOilGroup; ++g)
-    BuildGroup(g, TabSheet[kGroupTable[g].sheet], 10, kEditsLitre);
-  BuildGroup(kFarmGroup, TabSheet[7], 10, kEdits14);
+  for (int group = 1; group <= kGroups; ++group) BuildGroup(group);
 
   const int footY = kGridY + StringGrid[1]->height() + 6;
   PlaceLabel(TabSheet[9], QStringLiteral("Label15"), QStringLiteral("(1) También llamada Arroba"),
@@ -322,15 +426,16 @@ TFormAndalucia::TFormAndalucia(QWidget* owner) : TForm(owner, QStringLiteral("Fo
   Edit[1]->setFocus();  // the window opens ready for a length
 }
 
-void TFormAndalucia::BuildGroup(int group, QWidget* page, int gridX, const int* editX) {
+void TFormAndalucia::BuildGroup(int group) {
   const Group& g = kGroupTable[group];
+  QWidget* page = TabSheet[g.sheet];
   const int fixedCols = g.provinces ? 1 : 0;
   auto* grid = new TStringGrid(page, QStringLiteral("StringGrid%1").arg(group),
                                g.columns + fixedCols, kProvinces + 1, fixedCols, 1);
   grid->SetCellSize(kPitch, kRowHeight);
   grid->SetFixedColor(palette().color(QPalette::ToolTipBase));
   grid->setTextElideMode(Qt::ElideNone);
-  grid->move(gridX, kGridY);
+  grid->move(g.gridX, kGridY);
   grid->OnKeyPress = [this, group](char16_t& key) { StringGridKeyPress(group, key); };
   grid->OnSetEditText = [this, group](int col, int row, const QString& value) {
     StringGridSetEditText(group, col, row, value);
@@ -341,10 +446,10 @@ void TFormAndalucia::BuildGroup(int group, QWidget* page, int gridX, const int* 
   for (int i = 0; i < 3 && kMetricEdits[group][i].edit != 0; ++i) {
     const MetricEditRow& entry = kMetricEdits[group][i];
     auto* edit = new TEdit(page, QStringLiteral("Edit%1").arg(entry.edit), Utf8(entry.text));
-    edit->setGeometry(editX[i], kEditY, kEditWidth, kEditHeight);
+    edit->setGeometry(entry.x, kEditY, kEditWidth, kEditHeight);
     AttachLabel(edit, QStringLiteral("Label%1").arg(entry.edit), Utf8(entry.label));
     edit->OnChange = [this, group](TEdit* sender) { EditChange(group, sender); };
-    if (group != kVaraGroup) {
+    if (g.guard == Guard::Busy) {
       edit->OnKeyPress = [this, group](TEdit*, char16_t& key) { StringGridKeyPress(group, key); };
     }
     chain << edit;
@@ -413,8 +518,8 @@ void TFormAndalucia::Fill(int group) {
       QString text;
       if (factor <= 0) {
         // a unit the province does not use
-      } else if (group == kVaraGroup) {
-        // The metre table shows pictures: five decimals for the vara of Almería.
+      } else if (g.pictures) {
+        // Five decimals for the first unit of Almería.
         text = FormatFixed(factor, c == 0 && row == kAlmeria + 1 ? 5 : 6);
       } else {
         text = CellText(factor, g.filled[c]);
@@ -444,19 +549,21 @@ void TFormAndalucia::TabSheetShow(int sheet) {
 }
 
 void TFormAndalucia::EditChange(int group, TEdit* sender) {
-  if (group != kVaraGroup) {
+  const Group& g = kGroupTable[group];
+  const bool busyGuard = g.guard == Guard::Busy;
+  if (busyGuard) {
     // Set until the next key in the group: the rewrites below run this again and stop here.
     if (TabBusy[group]) return;
     TabBusy[group] = true;
   }
   const QString text = sender->Text();
-  if (text.isEmpty() || (group == kVaraGroup && text == QLatin1String("-"))) return;
+  if (text.isEmpty() || (!busyGuard && text == QLatin1String("-"))) return;
   // The metre edit written by a cell brings the metres that the cell has just set.
-  Extended value = group != kVaraGroup || MetreTyped ? Store(ParseValue(text)) : Metric[kVaraGroup];
+  Extended value = busyGuard || MetreTyped ? Store(ParseValue(text)) : Metric[group];
   if (value > kLimit) {
-    if (group == kVaraGroup) {
+    if (!busyGuard) {
       // Written again, the edit reads the zero and refills the table for it.
-      Metric[kVaraGroup] = 0;
+      Metric[group] = 0;
       sender->SetText(FormatFixed(0, 6));
       return;
     }
@@ -465,98 +572,88 @@ void TFormAndalucia::EditChange(int group, TEdit* sender) {
     value = 0;
   }
   auto shown = [](Extended v) { return CellText(v, 6); };
-  if (group == kLengthGroup) {
-    const int n = sender == Edit[7] ? 7 : sender == Edit[8] ? 8 : 6;
-    const Extended metres = n == 7 ? value * 0.01L : n == 8 ? value * 0.001L : value;
-    Metric[6] = Store(metres);
-    if (n != 6) Edit[6]->SetText(shown(Metric[6]));
-    if (n != 7) Edit[7]->SetText(shown(Metric[6] * 100.0L));
-    if (n != 8) Edit[8]->SetText(shown(Metric[6] * 1000.0L));
-  } else if (group == kWeightGroup) {
-    if (sender == Edit[9]) {
-      Metric[7] = Store(value);
-      Edit[10]->SetText(shown(Metric[7] * 1000.0L));
-    } else {
-      Metric[7] = Store(value * 0.001L);
-      Edit[9]->SetText(shown(Metric[7]));
-    }
-  } else {
-    Metric[group] = Store(value);
-    if (group >= kWineGroup && !sender->Focused()) sender->SetText(shown(value));
+  const MetricEditRow* source = &kMetricEdits[group][0];
+  for (const MetricEditRow& entry : kMetricEdits[group]) {
+    if (entry.edit != 0 && Edit[entry.edit] == sender) source = &entry;
   }
+  Metric[group] = Store(value * source->toMetric);
+  for (const MetricEditRow& entry : kMetricEdits[group]) {
+    if (entry.edit != 0 && &entry != source) {
+      Edit[entry.edit]->SetText(shown(Metric[group] * entry.fromMetric));
+    }
+  }
+  if (g.reshown && !sender->Focused()) sender->SetText(shown(value));
   Refill(group);
 }
 
 void TFormAndalucia::StringGridSetEditText(int group, int col, int row, const QString& value) {
+  const Group& g = kGroupTable[group];
+  const bool busyGuard = g.guard == Guard::Busy;
   if (value.isEmpty()) return;
-  if (group == kVaraGroup && (MetreTyped || value == QLatin1String("-"))) return;
+  if (!busyGuard && (MetreTyped || value == QLatin1String("-"))) return;
   TStringGrid* grid = StringGrid[group];
   const int province = row - 1;
-  if (group == kSurfaceGroup && Factor[kSurfaceGroup][col][row] <= 0) {
-    platform::MessageBox(this,
-                         QStringLiteral("Esta unidad de regadío sólo se ha definido para Almería."),
-                         QStringLiteral("Tahulla"), platform::Icon::Information);
+  if (g.undefined != Undefined::Never && Factor[group][col][row] <= 0) {
+    if (g.undefined == Undefined::Irrigation) {
+      platform::MessageBox(
+          this, QStringLiteral("Esta unidad de regadío sólo se ha definido para Almería."),
+          QStringLiteral("Tahulla"), platform::Icon::Information);
+    } else {
+      platform::MessageBox(
+          this,
+          QStringLiteral("No se ha definido esta unidad para ") + Utf8(kProvinceNames[province]),
+          grid->Cell(col, 0), platform::Icon::None);
+    }
     grid->SetCell(col, row, QString());
     return;
   }
-  if (group == kWineGroup && Factor[kWineGroup][col][row] <= 0) {
-    platform::MessageBox(
-        this,
-        QStringLiteral("No se ha definido esta unidad para ") + Utf8(kProvinceNames[province]),
-        grid->Cell(col, 0), platform::Icon::None);
-    grid->SetCell(col, row, QString());
-    return;
-  }
-  if (group != kVaraGroup && TabBusy[group]) return;
+  if (busyGuard && TabBusy[group]) return;
   const Extended typed = ParseValue(value);
-  Extended metric;
-  if (group == kVaraGroup) {
-    metric = typed * (col == 1 ? kVara[province] : kLegua[province]);
-  } else if (group == kLibraGroup) {
-    metric = typed * kLibra[province];
-  } else {
-    metric = Divide(typed, Factor[group][col][row]);
-  }
+  const double* size = col < 3 ? g.sizes[col] : nullptr;
+  const Extended metric = size ? typed * size[province] : Divide(typed, Factor[group][col][row]);
   Metric[group] = Store(metric);
   TEdit* edit = MetricEdit(group);
   const double v = Metric[group];
   if (v > kLimit) {
-    if (group >= kDryGroup) {
-      platform::MessageBox(this,
-                           QStringLiteral("Este es el máximo número admisible... \nSi necesita "
-                                          "operar con magnitudes mayores que 10E300 comuníquese "
-                                          "con el autor..."),
-                           QStringLiteral("Oh!"), platform::Icon::None);
-      grid->SetCell(col, row, QStringLiteral("0"));
-      edit->SetFocus();
-      edit->SetText(QStringLiteral("0"));
-    } else if (group <= kLibraGroup) {
-      // The metre edit, written by a cell, takes its value from the field, not the text.
-      if (group == kVaraGroup) Metric[kVaraGroup] = 0;
-      edit->SetText(FormatFixed(0, 6));
-    } else {
-      edit->SetText(QStringLiteral("0"));
+    switch (g.beyond) {
+      case Beyond::OhBox:
+        platform::MessageBox(this,
+                             QStringLiteral("Este es el máximo número admisible... \nSi necesita "
+                                            "operar con magnitudes mayores que 10E300 "
+                                            "comuníquese con el autor..."),
+                             QStringLiteral("Oh!"), platform::Icon::None);
+        grid->SetCell(col, row, QStringLiteral("0"));
+        edit->SetFocus();
+        edit->SetText(QStringLiteral("0"));
+        break;
+      case Beyond::PictureOfZero:
+        // The metre edit, written by a cell, takes its value from the field, not the text.
+        if (!busyGuard) Metric[group] = 0;
+        edit->SetText(FormatFixed(0, 6));
+        break;
+      case Beyond::Zero: edit->SetText(QStringLiteral("0")); break;
     }
-  } else if (group <= kVolumeGroup) {
+  } else if (!g.smallInScientific) {
     edit->SetText(v > 100000000.0 ? FormatScientific(v, 6) : FormatValue(v));
   } else {
     edit->SetText(v == 0 || (v > 0.0001 && v <= 100000000.0) ? FormatValue(v)
                                                              : FormatScientific(v, 6));
   }
-  EditedCell = group == kVaraGroup ? col * 10 + row : 0;
+  EditedCell = busyGuard ? 0 : col * 10 + row;
 }
 
 void TFormAndalucia::StringGridKeyPress(int group, char16_t& key) {
-  if (group == kVaraGroup) {
-    MetreTyped = false;
-  } else {
+  const bool busyGuard = kGroupTable[group].guard == Guard::Busy;
+  if (busyGuard) {
     TabBusy[group] = false;
+  } else {
+    MetreTyped = false;
   }
   EditedCell = 0;
   QString reference;
   bool inEdit = false;
   for (const MetricEditRow& entry : kMetricEdits[group]) {
-    if (group != kVaraGroup && entry.edit != 0 && Edit[entry.edit]->Focused()) {
+    if (busyGuard && entry.edit != 0 && Edit[entry.edit]->Focused()) {
       reference = Edit[entry.edit]->Text();
       inEdit = true;
     }

@@ -53,7 +53,7 @@ class TFormAndalucia : public TForm {
   int EditedCellNumber() const { return EditedCell; }
 
  private:
-  void BuildGroup(int group, QWidget* page, int gridX, const int* editX);
+  void BuildGroup(int group);
   void Fill(int group);
   void SetFactors(int group);
   void Refill(int group);

@@ -39,13 +39,44 @@ QString UnitAfter(const QString& caption, long double value) {
   const QString name = caption.section(QRegularExpression(QStringLiteral("[\\[(]")), 0, 0).trimmed();
   // A one-word name ending in a vowel takes an s ("pulgadas", "yardas", "nudos"); any other
   // is written as the window writes it.
-  const bool plural = std::fabs(value) != 1 && name.size() > 4 && !name.back().isUpper() &&
+  const bool plural = std::fabs(value) != 1 && name.size() >= 3 && !name.back().isUpper() &&
                       std::all_of(name.begin(), name.end(), [](QChar c) { return c.isLetter(); }) &&
                       QStringLiteral("aeo").contains(name.back());
   return plural ? name + u's' : name;
 }
 
+// The unit each family is answered in first, as people of metric countries think of it: the SI
+// unit where it is an everyday one, else the everyday metric unit (the litre, the bar). A quantity
+// typed in that unit itself is answered in the most useful of the others.
+struct EverydayUnit {
+  const char* window;   // the window's title, UTF-8
+  const char* control;  // the unit's edit
+};
+constexpr EverydayUnit kEverydayUnits[] = {
+    {"Unidades de longitud", "Edit2"},             // metro
+    {"Unidades de superficie", "Edit3"},           // metro cuadrado
+    {"Unidades de volumen y capacidad", "Edit16"}, // litro
+    {"Unidades de masa", "Edit2"},                 // kilogramo
+    {"Unidades de Peso", "Edit2"},                 // kilogramo
+    {"Unidades de densidad", "Edit2"},             // kilogramo/litro
+    {"Unidades de presión", "Edit2"},              // bar
+    {"Unidades de temperatura", "Edit1"},          // Celsius
+    {"Unidades de Velocidad", "Edit3"},            // m/seg
+    {"Caudal", "Edit1"},                           // litro/segundo
+    {"Unidades de energía - trabajo - cant. de calor", "Edit1"},  // Joule
+    {"Unidades de potencia", "Edit1"},             // watt
+    {"Ángulos planos", "Edit2"},                   // grado sexagesimal
+    {"Tarvel - Iluminación", "Edit3"},             // lux
+};
+
+QString EverydayControl(const QString& window) {
+  for (const EverydayUnit& unit : kEverydayUnits)
+    if (window == QString::fromUtf8(unit.window)) return QString::fromLatin1(unit.control);
+  return {};
+}
+
 struct Reading {
+  QString control;
   QString caption;
   long double value;
   QString shown;  // the edit's text
@@ -72,14 +103,17 @@ UnitAnswer Convert(const UnitEntry& unit, QWidget* owner, const QString& number,
     if (edit->objectName() == unit.control || edit->accessibleName().isEmpty()) continue;
     Extended value = 0;
     if (!TryParseValue(edit->Text(), value) || value == 0) continue;
-    readings.push_back({edit->accessibleName(), value, edit->Text()});
+    readings.push_back({edit->objectName(), edit->accessibleName(), value, edit->Text()});
   }
-  // The most useful first: figures between 1 and 1000, short symbols before long names.
+  // The family's everyday unit first, then the most useful: figures between 1 and 1000, short
+  // symbols before long names.
+  const QString everyday = EverydayControl(unit.window);
   auto useful = [](const Reading& r) {
     const long double size = std::fabs(r.value);
     return size >= 1 && size < 1000;
   };
   std::stable_sort(readings.begin(), readings.end(), [&](const Reading& a, const Reading& b) {
+    if ((a.control == everyday) != (b.control == everyday)) return a.control == everyday;
     if (useful(a) != useful(b)) return useful(a);
     return UnitAfter(a.caption, a.value).size() < UnitAfter(b.caption, b.value).size();
   });

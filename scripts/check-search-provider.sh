@@ -49,6 +49,7 @@ env LANG=es_ES.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 READ_EDIT="$here/../test
   metas=$(call org.gnome.Shell.SearchProvider2.GetResultMetas "[$first]")
   echo "GetResultMetas [$first]: $metas"
   grep -q "5 pies = 1,524 m" <<<"$metas"
+  grep -q "152,4 cm . 60 pulgadas . 1,66667 yardas" <<<"$metas"
   none=$(call org.gnome.Shell.SearchProvider2.GetInitialResultSet "[\"xyzzy\"]")
   echo "GetInitialResultSet [xyzzy]: $none"
   [ "$none" = "(@as [],)" ]

@@ -194,8 +194,11 @@ TEST_F(UnitIndexTest, AnswersAQuantityWithTheFiguresItsWindowShows) {
   ASSERT_FALSE(feet.empty());
   EXPECT_LE(feet.size(), 5u);
   EXPECT_EQ(feet[0].title, QStringLiteral("5 pies = 1,524 m"));
-  EXPECT_TRUE(feet[0].description.contains(QStringLiteral("152,4 cm"))) << feet[0].description.toStdString();
-  EXPECT_TRUE(feet[0].description.endsWith(QStringLiteral(" — Unidades de longitud")));
+  EXPECT_EQ(feet[0].description,
+            QStringLiteral("152,4 cm · 60 pulgadas · 1,66667 yardas — Unidades de longitud"));
+  const std::vector<UnitAnswer> light = AnswerSearch(Index(), main.get(), QStringLiteral("1 año luz"));
+  ASSERT_FALSE(light.empty());
+  EXPECT_TRUE(light[0].description.contains(QStringLiteral("9,46055E12 km"))) << light[0].description.toStdString();
   EXPECT_EQ(feet[0].number, QStringLiteral("5"));
 
   const std::vector<UnitAnswer> speed = AnswerSearch(Index(), main.get(), QStringLiteral("100 km/h"));

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <tuple>
 
 #include "app/Catalogue.h"
 #include "app/SearchText.h"
@@ -18,22 +19,25 @@
 
 namespace {
 
-// A figure as a search box shows it: six significant digits, the user's separator.
+// A figure as a search box shows it: six significant digits, the user's separator, a power of
+// ten written as the windows write it ("9,46055E12").
 QString Figure(long double value) {
   QString text = QString::number(static_cast<double>(value), 'g', 6);
   text.replace(u'.', QChar(platform::DecimalSeparator()));
+  static const QRegularExpression power(QStringLiteral("e\\+?(-?)0*(\\d)"));
+  text.replace(power, QStringLiteral("E\\1\\2"));
   return text;
 }
 
-// How a unit is written after a figure: its symbol when it has a short one ("m", "cm"), else
-// its name, in the plural unless the figure is one.
+// How a unit is written after a figure: its symbol when the window gives it one alone ("m",
+// "cm", "km²"), else its name in Spanish ("pulgada [inch ("), in]" is written "pulgadas"), in
+// the plural unless the figure is one.
 QString UnitAfter(const QString& caption, long double value) {
   const qsizetype open = caption.indexOf(u'[');
   if (open >= 0) {
-    const QString inside = caption.mid(open + 1).section(u']', 0, 0);
-    const QString symbol = inside.section(u',', -1).trimmed();
-    if (!symbol.isEmpty() && symbol.size() <= 4 && !symbol.contains(u' ') &&
-        std::all_of(symbol.begin(), symbol.end(), [](QChar c) { return c.isLetter() || c == u'/'; }))
+    const QString symbol = caption.mid(open + 1).section(u']', 0, 0).trimmed();
+    if (!symbol.isEmpty() && symbol.size() <= 4 &&
+        std::all_of(symbol.begin(), symbol.end(), [](QChar c) { return c.isLetterOrNumber() || c == u'/'; }))
       return symbol;
   }
   const QString name = caption.section(QRegularExpression(QStringLiteral("[\\[(]")), 0, 0).trimmed();
@@ -45,33 +49,50 @@ QString UnitAfter(const QString& caption, long double value) {
   return plural ? name + u's' : name;
 }
 
-// The unit each family is answered in first, as people of metric countries think of it: the SI
-// unit where it is an everyday one, else the everyday metric unit (the litre, the bar). A quantity
-// typed in that unit itself is answered in the most useful of the others.
-struct EverydayUnit {
-  const char* window;   // the window's title, UTF-8
-  const char* control;  // the unit's edit
+// The units each family is answered in, as people of metric countries think of them: the first
+// (the SI unit where it is an everyday one, else the everyday metric unit: the litre, the bar)
+// for the answer itself, the rest for the figures beside it, in this order.
+struct EverydayUnits {
+  const char* window;    // the window's title, UTF-8
+  const char* controls;  // the units' edits
 };
-constexpr EverydayUnit kEverydayUnits[] = {
-    {"Unidades de longitud", "Edit2"},             // metro
-    {"Unidades de superficie", "Edit3"},           // metro cuadrado
-    {"Unidades de volumen y capacidad", "Edit16"}, // litro
-    {"Unidades de masa", "Edit2"},                 // kilogramo
-    {"Unidades de Peso", "Edit2"},                 // kilogramo
-    {"Unidades de densidad", "Edit2"},             // kilogramo/litro
-    {"Unidades de presión", "Edit2"},              // bar
-    {"Unidades de temperatura", "Edit1"},          // Celsius
-    {"Unidades de Velocidad", "Edit3"},            // m/seg
-    {"Caudal", "Edit1"},                           // litro/segundo
-    {"Unidades de energía - trabajo - cant. de calor", "Edit1"},  // Joule
-    {"Unidades de potencia", "Edit1"},             // watt
-    {"Ángulos planos", "Edit2"},                   // grado sexagesimal
-    {"Tarvel - Iluminación", "Edit3"},             // lux
+constexpr EverydayUnits kEverydayUnits[] = {
+    // metro, centímetro, pulgada, pie, yarda, kilómetro, milla, milímetro
+    {"Unidades de longitud", "Edit2 Edit3 Edit4 Edit5 Edit6 Edit1 Edit9 Edit11"},
+    // metro², hectárea, kilómetro², pie², acre
+    {"Unidades de superficie", "Edit3 Edit2 Edit1 Edit6 Edit8"},
+    // litro, metro³, galón (EE.UU.), galón imperial, pie³, centímetro³
+    {"Unidades de volumen y capacidad", "Edit16 Edit1 Edit11 Edit7 Edit5 Edit2"},
+    // kilogramo, gramo, libra, onza, tonelada
+    {"Unidades de masa", "Edit2 Edit3 Edit14 Edit17 Edit1"},
+    {"Unidades de Peso", "Edit2 Edit3 Edit8 Edit5 Edit1"},
+    // kilogramo/litro, gramo/litro
+    {"Unidades de densidad", "Edit2 Edit4"},
+    // bar, kilopascal, psi, atmósfera, mm de Hg
+    {"Unidades de presión", "Edit2 Edit15 Edit11 Edit1 Edit6"},
+    // Celsius, Fahrenheit, Kelvin
+    {"Unidades de temperatura", "Edit1 Edit2 Edit4"},
+    // m/seg, km/hora, milla/hora, nudo, pie/seg
+    {"Unidades de Velocidad", "Edit3 Edit1 Edit6 Edit8 Edit7"},
+    // litro/segundo, litro/minuto, metro³/hora, galón/minuto
+    {"Caudal", "Edit1 Edit2 Edit7 Edit14"},
+    // hora, minuto, segundo, día, semana
+    {"Unidades de tiempo", "Edit3 Edit2 Edit1 Edit4 Edit5"},
+    // Joule, kilovatio hora, kilocaloría, BTU
+    {"Unidades de energía - trabajo - cant. de calor", "Edit1 Edit4 Edit17 Edit18"},
+    // watt, kilowatt, HP, HP métrico
+    {"Unidades de potencia", "Edit1 Edit2 Edit10 Edit11"},
+    // grado sexagesimal, radián
+    {"Ángulos planos", "Edit2 Edit1"},
+    {"Tarvel - Iluminación", "Edit3"},  // lux
+    // megaByte, kiloByte, gigaByte, Byte
+    {"Datos", "Edit18 Edit16 Edit20 Edit11"},
 };
 
-QString EverydayControl(const QString& window) {
-  for (const EverydayUnit& unit : kEverydayUnits)
-    if (window == QString::fromUtf8(unit.window)) return QString::fromLatin1(unit.control);
+QStringList EverydayControls(const QString& window) {
+  for (const EverydayUnits& family : kEverydayUnits)
+    if (window == QString::fromUtf8(family.window))
+      return QString::fromLatin1(family.controls).split(u' ');
   return {};
 }
 
@@ -105,18 +126,30 @@ UnitAnswer Convert(const UnitEntry& unit, QWidget* owner, const QString& number,
     if (!TryParseValue(edit->Text(), value) || value == 0) continue;
     readings.push_back({edit->objectName(), edit->accessibleName(), value, edit->Text()});
   }
-  // The family's everyday unit first, then the most useful: figures between 1 and 1000, short
-  // symbols before long names.
-  const QString everyday = EverydayControl(unit.window);
-  auto useful = [](const Reading& r) {
-    const long double size = std::fabs(r.value);
-    return size >= 1 && size < 1000;
+  // The answer: the first of the family's everyday units whose figure reads well, else its
+  // first. Beside it the other everyday units that read well, then any unit whose figure lies
+  // between 1 and 1000, short symbols before long names, then the rest.
+  const QStringList everyday = EverydayControls(unit.window);
+  auto rank = [&](const Reading& r) {
+    const qsizetype place = everyday.indexOf(r.control);
+    return place < 0 ? everyday.size() : place;
   };
-  std::stable_sort(readings.begin(), readings.end(), [&](const Reading& a, const Reading& b) {
-    if ((a.control == everyday) != (b.control == everyday)) return a.control == everyday;
-    if (useful(a) != useful(b)) return useful(a);
-    return UnitAfter(a.caption, a.value).size() < UnitAfter(b.caption, b.value).size();
-  });
+  auto between = [](const Reading& r, long double low, long double high) {
+    const long double size = std::fabs(r.value);
+    return size >= low && size < high;
+  };
+  auto readsWell = [&](const Reading& r) { return rank(r) < everyday.size() && between(r, 0.01L, 1e5L); };
+  auto key = [&](const Reading& r) {
+    return std::tuple(readsWell(r) ? 0 : between(r, 1, 1000) ? 1 : 2, readsWell(r) ? rank(r) : 0,
+                      UnitAfter(r.caption, r.value).size());
+  };
+  std::stable_sort(readings.begin(), readings.end(),
+                   [&](const Reading& a, const Reading& b) { return key(a) < key(b); });
+  if (!readings.empty() && !readsWell(readings.front())) {
+    const auto first = std::find_if(readings.begin(), readings.end(),
+                                    [&](const Reading& r) { return rank(r) == 0; });
+    if (first != readings.end()) std::rotate(readings.begin(), first, first + 1);
+  }
   if (readings.empty()) return answer;
   const Reading& best = readings.front();
   // The first figure exactly as the window shows it.

@@ -209,6 +209,13 @@ TEST_F(UnitIndexTest, AnswersAQuantityWithTheFiguresItsWindowShows) {
   ASSERT_FALSE(pressure.empty());
   EXPECT_EQ(pressure[0].title, QStringLiteral("1E3 psi = 68,94757 bar"));
 
+  // The unit converted: a plain unit before one per something, the everyday one among equals,
+  // either name of "Celsius o Centígrado" before the energy unit "Celsius".
+  EXPECT_EQ(AnswerSearch(Index(), main.get(), QStringLiteral("3,5 libras"), 1)[0].title,
+            QStringLiteral("3,5 libras = 1,587573 kg"));
+  EXPECT_EQ(AnswerSearch(Index(), main.get(), QStringLiteral("30 celsius"), 1)[0].title,
+            QStringLiteral("30 celsius = 86 Fahrenheit"));
+
   const std::vector<UnitAnswer> name = AnswerSearch(Index(), main.get(), QStringLiteral("onza troy"));
   ASSERT_EQ(name.size(), 1u);
   EXPECT_EQ(name[0].title, QStringLiteral("onza troy"));

@@ -57,8 +57,8 @@ struct EverydayUnits {
   const char* controls;  // the units' edits
 };
 constexpr EverydayUnits kEverydayUnits[] = {
-    // metro, centímetro, pulgada, pie, yarda, kilómetro, milla, milímetro
-    {"Unidades de longitud", "Edit2 Edit3 Edit4 Edit5 Edit6 Edit1 Edit9 Edit11"},
+    // metro, kilómetro, centímetro, pulgada, pie, yarda, milla, milímetro
+    {"Unidades de longitud", "Edit2 Edit1 Edit3 Edit4 Edit5 Edit6 Edit9 Edit11"},
     // metro², hectárea, kilómetro², pie², acre
     {"Unidades de superficie", "Edit3 Edit2 Edit1 Edit6 Edit8"},
     // litro, metro³, galón (EE.UU.), galón imperial, pie³, centímetro³
@@ -168,14 +168,27 @@ std::vector<UnitAnswer> AnswerSearch(const UnitIndex& index, QWidget* owner, con
                                      int limit) {
   const search::Query query = search::ReadQuery(text);
   std::vector<UnitAnswer> answers;
-  if (search::Fold(query.unit).isEmpty()) return answers;
-  for (const UnitEntry* unit : index.Find(query.unit)) {
+  if (search::Fold(query.unit).isEmpty() || limit <= 0) return answers;
+  const std::vector<const UnitEntry*> found = index.Find(query.unit);
+  // A quantity is converted in the unit that answers the words best, a plain one before one per
+  // something ("3,5 libras" are pounds, not pounds per yard) unless a "/" was typed, and among
+  // equals a family's everyday unit (the avoirdupois pound, not the troy one).
+  const UnitEntry* converted = nullptr;
+  if (!query.number.isEmpty()) {
+    const search::Words words = search::ReadWords(query.unit);
+    auto score = [&](const UnitEntry* unit) {
+      const bool plain = query.unit.contains(u'/') || !unit->caption.contains(u'/');
+      const bool everyday = EverydayControls(unit->window).contains(unit->control);
+      return std::tuple(plain ? 0 : 1, search::MatchRank(unit->target, words), everyday ? 0 : 1);
+    };
+    for (const UnitEntry* unit : found)
+      if (unit->kind == UnitEntry::Kind::Edit && (!converted || score(unit) < score(converted)))
+        converted = unit;
+    if (converted) answers.push_back(Convert(*converted, owner, query.number, query.unit));
+  }
+  for (const UnitEntry* unit : found) {
     if (static_cast<int>(answers.size()) >= limit) break;
-    if (!query.number.isEmpty() && answers.empty() && unit->kind == UnitEntry::Kind::Edit) {
-      answers.push_back(Convert(*unit, owner, query.number, query.unit));
-    } else {
-      answers.push_back({unit, query.number, unit->caption, unit->window});
-    }
+    if (unit != converted) answers.push_back({unit, query.number, unit->caption, unit->window});
   }
   return answers;
 }

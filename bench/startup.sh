@@ -4,6 +4,7 @@
 # has settled. The two programs are started in alternation, ROUNDS times each, after one
 # unmeasured start of each (font caches).
 #   bench/startup.sh [BUILD_DIR] [ROUNDS]
+#   dbus-run-session -- bench/startup.sh [BUILD_DIR] [ROUNDS]   (with a session bus)
 # Exits non-zero when Tarvel's median exceeds 1.25 times the bare window's, its memory
 # reaches 45 MB or the web engine library is mapped at start-up.
 set -euo pipefail
@@ -33,9 +34,11 @@ work=$(mktemp -d)
 trap 'kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 for _ in $(seq 50); do [ -e /tmp/.X11-unix/X${display#:} ] && break; sleep 0.1; done
 
-# Both programs see the same, empty desktop environment.
+# Both programs see the same, empty desktop environment; run under dbus-run-session, a desktop's
+# session bus too.
 run() {
   env -i PATH="$PATH" DISPLAY="$display" HOME="$work" XDG_RUNTIME_DIR="$work" \
+    ${DBUS_SESSION_BUS_ADDRESS:+DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS"} \
     XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" LANG="${LANG:-C.UTF-8}" \
     "$probe" "$@"
 }

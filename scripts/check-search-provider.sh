@@ -1,32 +1,18 @@
 #!/usr/bin/env bash
 # The desktops' search boxes: installs the build into a temporary prefix, starts a private
-# session bus that knows only the services installed there, and asks the provider, which the
-# bus starts from its installed service file, what GNOME Shell and KRunner would ask.
+# session bus that looks for services there first, and asks the provider, which the bus starts
+# from its installed service file, what GNOME Shell and KRunner would ask.
 #   scripts/check-search-provider.sh [BUILD_DIR]
 set -euo pipefail
 build=${1:-build}
-prefix=$(mktemp -d)
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/search-bus.sh"
+search_bus "$build"
 trap 'rm -rf "$prefix"' EXIT
-cmake --install "$build" --prefix "$prefix" >/dev/null
 service=$prefix/share/dbus-1/services/org.example.Tarvel.SearchProvider.service
 grep -q "^Exec=$prefix/bin/tarvel-search-provider$" "$service"
 test -f "$prefix/share/gnome-shell/search-providers/org.example.Tarvel.search-provider.ini"
 test -f "$prefix/share/krunner/dbusplugins/org.example.Tarvel.desktop"
-
-cat > "$prefix/session.conf" <<CONF
-<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:dir=$prefix</listen>
-  <servicedir>$prefix/share/dbus-1/services</servicedir>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-CONF
 
 # A display for the Tarvel that an activation starts.
 display=
@@ -40,8 +26,10 @@ trap 'kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null; rm -rf "$prefix"' EXIT
 for _ in $(seq 50); do [ -e /tmp/.X11-unix/X${display#:} ] && break; sleep 0.1; done
 mkdir -m 700 "$prefix/home" "$prefix/run"
 
-# The figures in the user's format: a comma as the decimal separator.
-env LANG=es_ES.UTF-8 DISPLAY="$display" PATH="$prefix/bin:$PATH" HOME="$prefix/home" \
+# The figures in the user's format: a comma as the decimal separator. The Tarvel that the
+# provider starts is read through the accessibility bus, as a screen reader reads it.
+env LANG=es_ES.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 READ_EDIT="$here/../tests/accessibility/read_edit.py" \
+  PREFIX="$prefix" DISPLAY="$display" PATH="$prefix/bin:$PATH" HOME="$prefix/home" \
   XDG_RUNTIME_DIR="$prefix/run" XDG_CONFIG_HOME="$prefix/home/config" dbus-run-session --config-file="$prefix/session.conf" -- bash -euo pipefail -c '
   call() { gdbus call --session --dest org.example.Tarvel.SearchProvider \
              --object-path /org/example/Tarvel/SearchProvider --method "$@"; }
@@ -49,17 +37,26 @@ env LANG=es_ES.UTF-8 DISPLAY="$display" PATH="$prefix/bin:$PATH" HOME="$prefix/h
   start=$(date +%s%N)
   ids=$(call org.gnome.Shell.SearchProvider2.GetInitialResultSet "[\"5\", \"pies\"]")
   echo "GetInitialResultSet [5, pies]: $ids (first query, the provider started by the bus: $(ms $start) ms)"
+  pid() { gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
+            --method org.freedesktop.DBus.GetConnectionUnixProcessID "$1" | sed -E "s/.*uint32 ([0-9]+).*/\1/"; }
+  provider=$(pid org.example.Tarvel.SearchProvider)
+  # The provider would wait a minute for more calls, and the Tarvel it starts for ever: this
+  # bus ends them when it ends, passed or not.
+  trap '"'"'kill $provider ${tarvel:-} 2>/dev/null || true'"'"' EXIT
+  [ "$(readlink "/proc/$provider/exe")" = "$(realpath "$PREFIX")/bin/tarvel-search-provider" ]
+  echo "the provider runs from the prefix: $(readlink "/proc/$provider/exe")"
   first=$(sed -E "s/^\(\[([^],]*).*/\1/" <<<"$ids")
   metas=$(call org.gnome.Shell.SearchProvider2.GetResultMetas "[$first]")
   echo "GetResultMetas [$first]: $metas"
   grep -q "5 pies = 1,524 m" <<<"$metas"
+  grep -q "152,4 cm . 60 pulgadas . 1,66667 yardas" <<<"$metas"
   none=$(call org.gnome.Shell.SearchProvider2.GetInitialResultSet "[\"xyzzy\"]")
   echo "GetInitialResultSet [xyzzy]: $none"
   [ "$none" = "(@as [],)" ]
   start=$(date +%s%N)
   match=$(call org.kde.krunner1.Match "100 km/h")
   echo "Match 100 km/h: $match ($(ms $start) ms)"
-  grep -q "27,7778 m/seg" <<<"$match"
+  grep -q "100 km/h = 27,77778 m/seg" <<<"$match"
   start=$(date +%s%N)
   for i in 1 2 3 4 5 6 7 8 9 10; do call org.gnome.Shell.SearchProvider2.GetInitialResultSet "[\"pul\"]" >/dev/null; done
   echo "GetInitialResultSet [pul], ten calls: $(( $(ms $start) / 10 )) ms each, gdbus included"
@@ -67,14 +64,12 @@ env LANG=es_ES.UTF-8 DISPLAY="$display" PATH="$prefix/bin:$PATH" HOME="$prefix/h
   call org.gnome.Shell.SearchProvider2.ActivateResult "$first" "[\"5\", \"pies\"]" 0
   timeout 30 xdotool search --sync --name "^Unidades de longitud\$" >/dev/null
   echo "ActivateResult $first: the window \"Unidades de longitud\" opened"
-  tarvel=$(gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
-             --method org.freedesktop.DBus.GetConnectionUnixProcessID org.example.Tarvel |
-           sed -E "s/.*uint32 ([0-9]+).*/\1/")
-  kill "$tarvel"
-  # The provider would wait a minute for more calls; this bus ends now.
-  pid=$(gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
-          --method org.freedesktop.DBus.GetConnectionUnixProcessID org.example.Tarvel.SearchProvider |
-        sed -E "s/.*uint32 ([0-9]+).*/\1/")
-  kill "$pid"
+  tarvel=$(pid org.example.Tarvel)
+  /usr/bin/python3 "$READ_EDIT" "$tarvel" "Unidades de longitud" "pie [foot ('"'"'), ft]" 5
+  /usr/bin/python3 "$READ_EDIT" "$tarvel" "Unidades de longitud" "metro [m]" 1,524
+  # A second start hands over to the running Tarvel and ends at once.
+  timeout 10 tarvel
+  kill -0 "$tarvel"
+  echo "a second start of tarvel brought the running one forward and ended"
 '
 echo "search provider: PASS"

@@ -194,17 +194,27 @@ TEST_F(UnitIndexTest, AnswersAQuantityWithTheFiguresItsWindowShows) {
   ASSERT_FALSE(feet.empty());
   EXPECT_LE(feet.size(), 5u);
   EXPECT_EQ(feet[0].title, QStringLiteral("5 pies = 1,524 m"));
-  EXPECT_TRUE(feet[0].description.contains(QStringLiteral("152,4 cm"))) << feet[0].description.toStdString();
-  EXPECT_TRUE(feet[0].description.endsWith(QStringLiteral(" — Unidades de longitud")));
+  EXPECT_EQ(feet[0].description,
+            QStringLiteral("152,4 cm · 60 pulgadas · 1,66667 yardas — Unidades de longitud"));
+  const std::vector<UnitAnswer> light = AnswerSearch(Index(), main.get(), QStringLiteral("1 año luz"));
+  ASSERT_FALSE(light.empty());
+  EXPECT_TRUE(light[0].description.contains(QStringLiteral("9,46055E12 km"))) << light[0].description.toStdString();
   EXPECT_EQ(feet[0].number, QStringLiteral("5"));
 
   const std::vector<UnitAnswer> speed = AnswerSearch(Index(), main.get(), QStringLiteral("100 km/h"));
   ASSERT_FALSE(speed.empty());
-  EXPECT_TRUE(speed[0].title.startsWith(QStringLiteral("100 km/h = "))) << speed[0].title.toStdString();
-  EXPECT_TRUE(speed[0].description.contains(QStringLiteral("27,7778 m/seg")));
+  EXPECT_EQ(speed[0].title, QStringLiteral("100 km/h = 27,77778 m/seg"));
+  EXPECT_TRUE(speed[0].description.contains(QStringLiteral("53,9612 nudos"))) << speed[0].description.toStdString();
   const std::vector<UnitAnswer> pressure = AnswerSearch(Index(), main.get(), QStringLiteral("1E3 psi"));
   ASSERT_FALSE(pressure.empty());
-  EXPECT_EQ(pressure[0].title, QStringLiteral("1E3 psi = 68,04596 atm"));
+  EXPECT_EQ(pressure[0].title, QStringLiteral("1E3 psi = 68,94757 bar"));
+
+  // The unit converted: a plain unit before one per something, the everyday one among equals,
+  // either name of "Celsius o Centígrado" before the energy unit "Celsius".
+  EXPECT_EQ(AnswerSearch(Index(), main.get(), QStringLiteral("3,5 libras"), 1)[0].title,
+            QStringLiteral("3,5 libras = 1,587573 kg"));
+  EXPECT_EQ(AnswerSearch(Index(), main.get(), QStringLiteral("30 celsius"), 1)[0].title,
+            QStringLiteral("30 celsius = 86 Fahrenheit"));
 
   const std::vector<UnitAnswer> name = AnswerSearch(Index(), main.get(), QStringLiteral("onza troy"));
   ASSERT_EQ(name.size(), 1u);

@@ -134,6 +134,9 @@ Target MakeTarget(const QStringList& captions, const WordSymbols& symbols) {
     if (name.isEmpty()) continue;
     target.names << name;
     target.wholes << name << NamePart(name) << Symbols(name);
+    // "Celsius o Centígrado": either name is the whole name.
+    if (NamePart(name).contains(QLatin1String(" o ")))
+      target.wholes << NamePart(name).split(QStringLiteral(" o "));
     for (const QString& symbol : Symbols(caption)) {
       const QString letters = Fold(symbol);
       if (symbol == symbol.toUpper() && letters.size() <= 2) target.capitalSymbols << letters;

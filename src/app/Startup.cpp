@@ -49,6 +49,8 @@ void PrepareApplication() {
 
 int RunTarvel(int argc, char** argv) {
   TApplication app(argc, argv);
+  // One Tarvel per desktop: a second start brings the running one forward.
+  if (HandOverToRunningTarvel()) return 0;
   // Whatever happens, the program ends with exit code 0.
   platform::Guard([&] {
     PrepareApplication();

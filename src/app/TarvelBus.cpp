@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -18,7 +20,11 @@ void WhenFree(TFormPrincipal* main, F&& request) {
   QTimer::singleShot(0, main, [main, request = std::forward<F>(request)] {
     platform::Guard([&] {
       main->AbrirelConversor1Click();
-      if (QApplication::activeModalWidget()) return;
+      if (QWidget* open = QApplication::activeModalWidget()) {
+        open->raise();
+        open->activateWindow();
+        return;
+      }
       request();
     });
   });
@@ -44,13 +50,29 @@ void TarvelBusAdaptor::Raise() {
   WhenFree(main_, [] {});
 }
 
-void OfferTarvelOnTheBus(TFormPrincipal* main) {
-  // Only on the desktop's own bus: without one, asking for "the" session bus would start a
-  // bus of our own (and a helper program to do it), which nobody else could reach.
+// Only the desktop's own bus: without one, asking for "the" session bus would start a bus of
+// our own (and a helper program to do it), which nobody else could reach.
+static bool DesktopHasABus() {
   const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-  if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS") &&
-      (runtime.isEmpty() || !QFileInfo::exists(QString::fromLocal8Bit(runtime) + QStringLiteral("/bus"))))
-    return;
+  return !qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS") ||
+         (!runtime.isEmpty() && QFileInfo::exists(QString::fromLocal8Bit(runtime) + QStringLiteral("/bus")));
+}
+
+bool HandOverToRunningTarvel() {
+  if (!DesktopHasABus()) return false;
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  if (!bus.isConnected() || !bus.interface()->isServiceRegistered(QLatin1String(kTarvelService)))
+    return false;
+  // A Tarvel that does not answer within a couple of seconds is left alone: this one starts.
+  const QDBusMessage reply = bus.call(
+      QDBusMessage::createMethodCall(QLatin1String(kTarvelService), QLatin1String(kTarvelPath),
+                                     QLatin1String(kTarvelInterface), QStringLiteral("Raise")),
+      QDBus::Block, 2000);
+  return reply.type() == QDBusMessage::ReplyMessage;
+}
+
+void OfferTarvelOnTheBus(TFormPrincipal* main) {
+  if (!DesktopHasABus()) return;
   QDBusConnection bus = QDBusConnection::sessionBus();
   if (!bus.isConnected()) return;
   auto* adaptor = new TarvelBusAdaptor(main);

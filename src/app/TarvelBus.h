@@ -31,6 +31,10 @@ class TarvelBusAdaptor : public QDBusAbstractAdaptor {
   TFormPrincipal* main_;
 };
 
+// A second start of the program: when a Tarvel already runs on the desktop's session bus, asks
+// it to come forward and says so (this one then ends); false when there is none.
+bool HandOverToRunningTarvel();
+
 // Offers the interface on the desktop's session bus, when there is one and no other Tarvel
 // has it.
 void OfferTarvelOnTheBus(TFormPrincipal* main);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <tuple>
 
 #include "app/Catalogue.h"
 #include "app/SearchText.h"
@@ -18,34 +19,85 @@
 
 namespace {
 
-// A figure as a search box shows it: six significant digits, the user's separator.
+// A figure as a search box shows it: six significant digits, the user's separator, a power of
+// ten written as the windows write it ("9,46055E12").
 QString Figure(long double value) {
   QString text = QString::number(static_cast<double>(value), 'g', 6);
   text.replace(u'.', QChar(platform::DecimalSeparator()));
+  static const QRegularExpression power(QStringLiteral("e\\+?(-?)0*(\\d)"));
+  text.replace(power, QStringLiteral("E\\1\\2"));
   return text;
 }
 
-// How a unit is written after a figure: its symbol when it has a short one ("m", "cm"), else
-// its name, in the plural unless the figure is one.
+// How a unit is written after a figure: its symbol when the window gives it one alone ("m",
+// "cm", "km²"), else its name in Spanish ("pulgada [inch ("), in]" is written "pulgadas"), in
+// the plural unless the figure is one.
 QString UnitAfter(const QString& caption, long double value) {
   const qsizetype open = caption.indexOf(u'[');
   if (open >= 0) {
-    const QString inside = caption.mid(open + 1).section(u']', 0, 0);
-    const QString symbol = inside.section(u',', -1).trimmed();
-    if (!symbol.isEmpty() && symbol.size() <= 4 && !symbol.contains(u' ') &&
-        std::all_of(symbol.begin(), symbol.end(), [](QChar c) { return c.isLetter() || c == u'/'; }))
+    const QString symbol = caption.mid(open + 1).section(u']', 0, 0).trimmed();
+    if (!symbol.isEmpty() && symbol.size() <= 4 &&
+        std::all_of(symbol.begin(), symbol.end(), [](QChar c) { return c.isLetterOrNumber() || c == u'/'; }))
       return symbol;
   }
   const QString name = caption.section(QRegularExpression(QStringLiteral("[\\[(]")), 0, 0).trimmed();
   // A one-word name ending in a vowel takes an s ("pulgadas", "yardas", "nudos"); any other
   // is written as the window writes it.
-  const bool plural = std::fabs(value) != 1 && name.size() > 4 && !name.back().isUpper() &&
+  const bool plural = std::fabs(value) != 1 && name.size() >= 3 && !name.back().isUpper() &&
                       std::all_of(name.begin(), name.end(), [](QChar c) { return c.isLetter(); }) &&
                       QStringLiteral("aeo").contains(name.back());
   return plural ? name + u's' : name;
 }
 
+// The units each family is answered in, as people of metric countries think of them: the first
+// (the SI unit where it is an everyday one, else the everyday metric unit: the litre, the bar)
+// for the answer itself, the rest for the figures beside it, in this order.
+struct EverydayUnits {
+  const char* window;    // the window's title, UTF-8
+  const char* controls;  // the units' edits
+};
+constexpr EverydayUnits kEverydayUnits[] = {
+    // metro, kilómetro, centímetro, pulgada, pie, yarda, milla, milímetro
+    {"Unidades de longitud", "Edit2 Edit1 Edit3 Edit4 Edit5 Edit6 Edit9 Edit11"},
+    // metro², hectárea, kilómetro², pie², acre
+    {"Unidades de superficie", "Edit3 Edit2 Edit1 Edit6 Edit8"},
+    // litro, metro³, galón (EE.UU.), galón imperial, pie³, centímetro³
+    {"Unidades de volumen y capacidad", "Edit16 Edit1 Edit11 Edit7 Edit5 Edit2"},
+    // kilogramo, gramo, libra, onza, tonelada
+    {"Unidades de masa", "Edit2 Edit3 Edit14 Edit17 Edit1"},
+    {"Unidades de Peso", "Edit2 Edit3 Edit8 Edit5 Edit1"},
+    // kilogramo/litro, gramo/litro
+    {"Unidades de densidad", "Edit2 Edit4"},
+    // bar, kilopascal, psi, atmósfera, mm de Hg
+    {"Unidades de presión", "Edit2 Edit15 Edit11 Edit1 Edit6"},
+    // Celsius, Fahrenheit, Kelvin
+    {"Unidades de temperatura", "Edit1 Edit2 Edit4"},
+    // m/seg, km/hora, milla/hora, nudo, pie/seg
+    {"Unidades de Velocidad", "Edit3 Edit1 Edit6 Edit8 Edit7"},
+    // litro/segundo, litro/minuto, metro³/hora, galón/minuto
+    {"Caudal", "Edit1 Edit2 Edit7 Edit14"},
+    // hora, minuto, segundo, día, semana
+    {"Unidades de tiempo", "Edit3 Edit2 Edit1 Edit4 Edit5"},
+    // Joule, kilovatio hora, kilocaloría, BTU
+    {"Unidades de energía - trabajo - cant. de calor", "Edit1 Edit4 Edit17 Edit18"},
+    // watt, kilowatt, HP, HP métrico
+    {"Unidades de potencia", "Edit1 Edit2 Edit10 Edit11"},
+    // grado sexagesimal, radián
+    {"Ángulos planos", "Edit2 Edit1"},
+    {"Tarvel - Iluminación", "Edit3"},  // lux
+    // megaByte, kiloByte, gigaByte, Byte
+    {"Datos", "Edit18 Edit16 Edit20 Edit11"},
+};
+
+QStringList EverydayControls(const QString& window) {
+  for (const EverydayUnits& family : kEverydayUnits)
+    if (window == QString::fromUtf8(family.window))
+      return QString::fromLatin1(family.controls).split(u' ');
+  return {};
+}
+
 struct Reading {
+  QString control;
   QString caption;
   long double value;
   QString shown;  // the edit's text
@@ -72,17 +124,32 @@ UnitAnswer Convert(const UnitEntry& unit, QWidget* owner, const QString& number,
     if (edit->objectName() == unit.control || edit->accessibleName().isEmpty()) continue;
     Extended value = 0;
     if (!TryParseValue(edit->Text(), value) || value == 0) continue;
-    readings.push_back({edit->accessibleName(), value, edit->Text()});
+    readings.push_back({edit->objectName(), edit->accessibleName(), value, edit->Text()});
   }
-  // The most useful first: figures between 1 and 1000, short symbols before long names.
-  auto useful = [](const Reading& r) {
-    const long double size = std::fabs(r.value);
-    return size >= 1 && size < 1000;
+  // The answer: the first of the family's everyday units whose figure reads well, else its
+  // first. Beside it the other everyday units that read well, then any unit whose figure lies
+  // between 1 and 1000, short symbols before long names, then the rest.
+  const QStringList everyday = EverydayControls(unit.window);
+  auto rank = [&](const Reading& r) {
+    const qsizetype place = everyday.indexOf(r.control);
+    return place < 0 ? everyday.size() : place;
   };
-  std::stable_sort(readings.begin(), readings.end(), [&](const Reading& a, const Reading& b) {
-    if (useful(a) != useful(b)) return useful(a);
-    return UnitAfter(a.caption, a.value).size() < UnitAfter(b.caption, b.value).size();
-  });
+  auto between = [](const Reading& r, long double low, long double high) {
+    const long double size = std::fabs(r.value);
+    return size >= low && size < high;
+  };
+  auto readsWell = [&](const Reading& r) { return rank(r) < everyday.size() && between(r, 0.01L, 1e5L); };
+  auto key = [&](const Reading& r) {
+    return std::tuple(readsWell(r) ? 0 : between(r, 1, 1000) ? 1 : 2, readsWell(r) ? rank(r) : 0,
+                      UnitAfter(r.caption, r.value).size());
+  };
+  std::stable_sort(readings.begin(), readings.end(),
+                   [&](const Reading& a, const Reading& b) { return key(a) < key(b); });
+  if (!readings.empty() && !readsWell(readings.front())) {
+    const auto first = std::find_if(readings.begin(), readings.end(),
+                                    [&](const Reading& r) { return rank(r) == 0; });
+    if (first != readings.end()) std::rotate(readings.begin(), first, first + 1);
+  }
   if (readings.empty()) return answer;
   const Reading& best = readings.front();
   // The first figure exactly as the window shows it.
@@ -101,14 +168,27 @@ std::vector<UnitAnswer> AnswerSearch(const UnitIndex& index, QWidget* owner, con
                                      int limit) {
   const search::Query query = search::ReadQuery(text);
   std::vector<UnitAnswer> answers;
-  if (search::Fold(query.unit).isEmpty()) return answers;
-  for (const UnitEntry* unit : index.Find(query.unit)) {
+  if (search::Fold(query.unit).isEmpty() || limit <= 0) return answers;
+  const std::vector<const UnitEntry*> found = index.Find(query.unit);
+  // A quantity is converted in the unit that answers the words best, a plain one before one per
+  // something ("3,5 libras" are pounds, not pounds per yard) unless a "/" was typed, and among
+  // equals a family's everyday unit (the avoirdupois pound, not the troy one).
+  const UnitEntry* converted = nullptr;
+  if (!query.number.isEmpty()) {
+    const search::Words words = search::ReadWords(query.unit);
+    auto score = [&](const UnitEntry* unit) {
+      const bool plain = query.unit.contains(u'/') || !unit->caption.contains(u'/');
+      const bool everyday = EverydayControls(unit->window).contains(unit->control);
+      return std::tuple(plain ? 0 : 1, search::MatchRank(unit->target, words), everyday ? 0 : 1);
+    };
+    for (const UnitEntry* unit : found)
+      if (unit->kind == UnitEntry::Kind::Edit && (!converted || score(unit) < score(converted)))
+        converted = unit;
+    if (converted) answers.push_back(Convert(*converted, owner, query.number, query.unit));
+  }
+  for (const UnitEntry* unit : found) {
     if (static_cast<int>(answers.size()) >= limit) break;
-    if (!query.number.isEmpty() && answers.empty() && unit->kind == UnitEntry::Kind::Edit) {
-      answers.push_back(Convert(*unit, owner, query.number, query.unit));
-    } else {
-      answers.push_back({unit, query.number, unit->caption, unit->window});
-    }
+    if (unit != converted) answers.push_back({unit, query.number, unit->caption, unit->window});
   }
   return answers;
 }

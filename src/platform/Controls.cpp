@@ -20,6 +20,8 @@ TLabel::TLabel(QWidget* parent, const QString& name, const QString& caption)
 }
 
 void TLabel::SetFontColor(const QColor& color) {
+  // Windows set a label's colour on every key stroke; the same colour again is already fitted.
+  if (platform::ShowsDesignedText(this, color)) return;
   QPalette p = palette();
   p.setColor(QPalette::WindowText, color);
   setPalette(p);

@@ -260,6 +260,12 @@ QColor BackgroundBehind(const QWidget* widget) {
   return QApplication::palette().color(QPalette::Active, QPalette::Window);
 }
 
+bool ShowsDesignedText(const QWidget* widget, const QColor& designed) {
+  const QVariant shown = widget->property(kShown);
+  return shown.isValid() && widget->property(kDesigned).value<QColor>() == designed &&
+         shown.value<QColor>() == widget->palette().color(QPalette::Active, TextRole(widget));
+}
+
 void FitColors(QWidget* widget) {
   if (!widget) return;
   FitOne(widget);

@@ -45,6 +45,10 @@ QColor TextColor(const QWidget* where, const QColor& text, const QColor& backgro
 // that of the first parent that paints one, else its window's.
 QColor BackgroundBehind(const QWidget* widget);
 
+// Whether the widget's text already shows the colour designed, fitted to its palette as
+// FitColors fits it: setting that colour again would change nothing.
+bool ShowsDesignedText(const QWidget* widget, const QColor& designed);
+
 // Brings one widget's text colours and frame edges into line with its palette (see above).
 // The kit's controls call it when the program changes a colour.
 void FitColors(QWidget* widget);

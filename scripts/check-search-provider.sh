@@ -14,23 +14,16 @@ grep -q "^Exec=$prefix/bin/tarvel-search-provider$" "$service"
 test -f "$prefix/share/gnome-shell/search-providers/org.example.Tarvel.search-provider.ini"
 test -f "$prefix/share/krunner/dbusplugins/org.example.Tarvel.desktop"
 
-# A display for the Tarvel that an activation starts.
-display=
-for n in $(seq 150 199); do
-  if [ ! -e /tmp/.X$n-lock ] && [ ! -e /tmp/.X11-unix/X$n ]; then display=:$n; break; fi
-done
-[ -n "$display" ] || { echo "no free X display" >&2; exit 2; }
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null; rm -rf "$prefix"' EXIT
-for _ in $(seq 50); do [ -e /tmp/.X11-unix/X${display#:} ] && break; sleep 0.1; done
 mkdir -m 700 "$prefix/home" "$prefix/run"
 
 # The figures in the user's format: a comma as the decimal separator. The Tarvel that the
-# provider starts is read through the accessibility bus, as a screen reader reads it.
+# provider starts, on a private X server, is read through the accessibility bus, as a screen
+# reader reads it.
 env LANG=es_ES.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 READ_EDIT="$here/../tests/accessibility/read_edit.py" \
-  PREFIX="$prefix" DISPLAY="$display" PATH="$prefix/bin:$PATH" HOME="$prefix/home" \
-  XDG_RUNTIME_DIR="$prefix/run" XDG_CONFIG_HOME="$prefix/home/config" dbus-run-session --config-file="$prefix/session.conf" -- bash -euo pipefail -c '
+  PREFIX="$prefix" PATH="$prefix/bin:$PATH" HOME="$prefix/home" \
+  XDG_RUNTIME_DIR="$prefix/run" XDG_CONFIG_HOME="$prefix/home/config" \
+  xvfb-run -a -s "-screen 0 1280x1024x24" \
+  dbus-run-session --config-file="$prefix/session.conf" -- bash -euo pipefail -c '
   call() { gdbus call --session --dest org.example.Tarvel.SearchProvider \
              --object-path /org/example/Tarvel/SearchProvider --method "$@"; }
   ms() { echo $(( ($(date +%s%N) - $1) / 1000000 )); }

@@ -1,17 +1,57 @@
 #include "provider/Provider.h"
 
+#include <sys/stat.h>
+
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusServiceWatcher>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QSaveFile>
 #include <QWidget>
 
+#include "app/SearchText.h"
 #include "app/TarvelBus.h"
 #include "app/UnitIndex.h"
 
-Provider::Provider(QWidget* owner, int idleMilliseconds) : owner_(owner) {
+namespace {
+
+// The index is read from the windows of this very program: another build or installation of
+// it reads them again.
+QString IndexStamp() {
+  const QString program = QCoreApplication::applicationFilePath();
+  struct stat st {};
+  ::stat(QFile::encodeName(program).constData(), &st);
+  return QStringLiteral("%1 %2 %3.%4")
+      .arg(program)
+      .arg(st.st_size)
+      .arg(st.st_mtim.tv_sec)
+      .arg(st.st_mtim.tv_nsec);
+}
+
+// Far more than the index takes (some 100 KB): a larger file is not ours.
+constexpr qint64 kMaxIndexBytes = 16 << 20;
+
+QString IdOf(qsizetype position, const UnitAnswer& answer) {
+  QString id = QString::number(position) + u'|' + answer.number;
+  if (!answer.typedUnit.isEmpty()) id += u'|' + answer.typedUnit;
+  return id;
+}
+
+}  // namespace
+
+QString ProviderIndexFile() {
+  QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
+  if (!QDir::isAbsolutePath(cache)) cache = QDir::homePath() + QStringLiteral("/.cache");
+  return QDir::cleanPath(cache) + QStringLiteral("/tarvel/search-provider-index");
+}
+
+Provider::Provider(QWidget* owner, const QString& indexFile, int idleMilliseconds)
+    : owner_(owner), indexFile_(indexFile) {
   idle_.setSingleShot(true);
   idle_.setInterval(idleMilliseconds);
   connect(&idle_, &QTimer::timeout, qApp, &QCoreApplication::quit);
@@ -22,30 +62,68 @@ Provider::~Provider() = default;
 
 void Provider::Used() { idle_.start(); }
 
+const UnitIndex& Provider::Index() {
+  if (index_) return *index_;
+  const QString stamp = IndexStamp();
+  QFile kept(indexFile_);
+  if (!indexFile_.isEmpty() && kept.open(QIODevice::ReadOnly) && kept.size() <= kMaxIndexBytes) {
+    if (std::optional<UnitIndex> index = UnitIndex::FromSaved(kept.readAll(), stamp))
+      index_ = std::make_unique<UnitIndex>(std::move(*index));
+  }
+  if (index_) return *index_;
+  index_ = std::make_unique<UnitIndex>(owner_);
+  // Kept for the next start; where it cannot be written, every start reads the windows.
+  QSaveFile save(indexFile_);
+  if (!indexFile_.isEmpty() && QDir().mkpath(QFileInfo(indexFile_).path()) &&
+      save.open(QIODevice::WriteOnly)) {
+    save.write(index_->Saved(stamp));
+    save.commit();
+  }
+  return *index_;
+}
+
 QStringList Provider::Search(const QString& text) {
   Used();
-  if (!index_) index_ = std::make_unique<UnitIndex>(owner_);
+  const UnitIndex& index = Index();
+  // The answers of the searches before are let go now and then: an id makes its answer again.
+  if (answers_.size() > 500) answers_.clear();
   QStringList ids;
-  const std::vector<UnitEntry>& entries = index_->Entries();
-  for (const UnitAnswer& answer : AnswerSearch(*index_, owner_, text)) {
-    const auto position = answer.unit - entries.data();
-    const QString id = QStringLiteral("%1|%2").arg(position).arg(answer.number);
+  for (const UnitAnswer& answer : AnswerSearch(index, owner_, text)) {
+    const QString id = IdOf(answer.unit - index.Entries().data(), answer);
     answers_.insert(id, answer);
     ids << id;
   }
   return ids;
 }
 
-const UnitAnswer* Provider::Answer(const QString& id) const {
+// An id as a search makes it, and only such: a unit of the index, a number as a search reads
+// one (or none), the unit's words as typed after it.
+std::optional<Provider::Id> Provider::Read(const QString& id) {
+  bool ok = false;
+  const int position = id.section(u'|', 0, 0).toInt(&ok);
+  const QString number = id.section(u'|', 1, 1);
+  const QString typedUnit = id.section(u'|', 2);
+  if (!ok || !id.contains(u'|') || position < 0 ||
+      position >= static_cast<int>(Index().Entries().size()) ||
+      search::ReadQuery(number).number != number || (number.isEmpty() && !typedUnit.isEmpty()))
+    return std::nullopt;
+  return Id{position, number, typedUnit};
+}
+
+std::optional<UnitAnswer> Provider::Answer(const QString& id) {
   const auto it = answers_.constFind(id);
-  return it == answers_.constEnd() ? nullptr : &it.value();
+  if (it != answers_.constEnd()) return it.value();
+  const std::optional<Id> read = Read(id);
+  if (!read) return std::nullopt;
+  const UnitAnswer answer =
+      AnswerUnit(Index().Entries()[read->position], owner_, read->number, read->typedUnit);
+  answers_.insert(id, answer);
+  return answer;
 }
 
 void Provider::Activate(const QString& id) {
-  bool ok = false;
-  const int position = id.section(u'|', 0, 0).toInt(&ok);
-  if (ok && answers_.contains(id)) {
-    CallTarvel(QStringLiteral("OpenUnit"), {position, id.section(u'|', 1)});
+  if (const std::optional<Id> read = Read(id)) {
+    CallTarvel(QStringLiteral("OpenUnit"), {read->position, read->number});
   } else {
     CallTarvel(QStringLiteral("Raise"), {});
   }
@@ -95,7 +173,7 @@ QList<QVariantMap> GnomeSearchAdaptor::GetResultMetas(const QStringList& ids) {
   provider_->Used();
   QList<QVariantMap> metas;
   for (const QString& id : ids) {
-    const UnitAnswer* answer = provider_->Answer(id);
+    const std::optional<UnitAnswer> answer = provider_->Answer(id);
     if (!answer) continue;
     metas << QVariantMap{{QStringLiteral("id"), id},
                          {QStringLiteral("name"), answer->title},
@@ -156,7 +234,7 @@ QList<RemoteMatch> KRunnerAdaptor::Match(const QString& query) {
   const QStringList ids = provider_->Search(query);
   double relevance = 1.0;
   for (const QString& id : ids) {
-    const UnitAnswer* answer = provider_->Answer(id);
+    const std::optional<UnitAnswer> answer = provider_->Answer(id);
     // The first answer of a quantity is the exact one KRunner's "exact match" type stands for.
     const int type = (!answer->number.isEmpty() && matches.isEmpty()) ? 100 : 70;
     matches << RemoteMatch{id, answer->title, QStringLiteral("tarvel"), type, relevance,

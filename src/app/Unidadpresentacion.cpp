@@ -71,7 +71,7 @@ TFormPrincipal::TFormPrincipal(QWidget* parent) : QMainWindow(parent) {
                  Qt::WindowCloseButtonHint);
   BuildWelcomeScreen();
   BuildMenu();
-  BuildTray();
+  BuildTrayMenu();
   setFixedSize(546, 363 + menuBar()->sizeHint().height());
 
   TempFile.clear();
@@ -203,7 +203,7 @@ void TFormPrincipal::BuildMenu() {
   MenuItem(QStringLiteral("Buscarunidad1"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
 }
 
-void TFormPrincipal::BuildTray() {
+void TFormPrincipal::BuildTrayMenu() {
   PopupMenu1 = new QMenu(this);
   PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
   QAction* open = PopupMenu1->addAction(pictures::Open(), QStringLiteral("Abrir el Conversor"));
@@ -222,7 +222,10 @@ void TFormPrincipal::BuildTray() {
   QAction* exit = PopupMenu1->addAction(pictures::Exit(), QStringLiteral("Salir"));
   exit->setObjectName(QStringLiteral("Salir2"));
   connect(exit, &QAction::triggered, this, [this] { platform::Guard([this] { Salir2Click(); }); });
+}
 
+QSystemTrayIcon* TFormPrincipal::TrayIcon() {
+  if (TrayIcon1) return TrayIcon1;
   TrayIcon1 = new QSystemTrayIcon(QApplication::windowIcon(), this);
   TrayIcon1->setObjectName(QStringLiteral("TrayIcon1"));
   TrayIcon1->setToolTip(QStringLiteral("Tarvel - Conversor"));
@@ -236,6 +239,7 @@ void TFormPrincipal::BuildTray() {
   if (platformName != QLatin1String("offscreen") && platformName != QLatin1String("minimal")) {
     TrayIcon1->show();
   }
+  return TrayIcon1;
 }
 
 void TFormPrincipal::TrayIcon1Activated(QSystemTrayIcon::ActivationReason reason) {
@@ -402,6 +406,7 @@ void TFormPrincipal::AppMinimize() {
   }
   QCoreApplication::processEvents();
   platform::host().Pause(200);
+  TrayIcon();  // the way back
   hide();
 }
 

@@ -28,7 +28,9 @@ class TFormPrincipal : public QMainWindow {
   QAction* MenuItem(const QString& name) const;
   // The tray icon's pop-up menu.
   QMenu* PopupMenu() const { return PopupMenu1; }
-  QSystemTrayIcon* TrayIcon() const { return TrayIcon1; }
+  // The tray icon, made at the first call: making it asks the desktop's session bus for a
+  // notification area, which start-up leaves until the window has been drawn.
+  QSystemTrayIcon* TrayIcon();
 
   // The main window's own commands.
   void Salir1Click();
@@ -76,7 +78,7 @@ class TFormPrincipal : public QMainWindow {
  private:
   void BuildWelcomeScreen();
   void BuildMenu();
-  void BuildTray();
+  void BuildTrayMenu();
   void TrayIcon1Activated(QSystemTrayIcon::ActivationReason reason);
   // A command of the catalogue: opens its window (a new instance owned by this window,
   // modal, destroyed when it closes) or runs this window's handler.

@@ -35,6 +35,7 @@
 //                            window
 //   tabs                     prints "tabs = CAPTION | ...", every tab of the active window,
 //                            each followed by the tabs on its page: "tab" shows them in turn
+//   wait network             returns when no download is in flight (20 seconds at most)
 //   echo TEXT                prints TEXT
 //   snapshot FILE            saves a picture of the active window (PNG), with the open
 //                            pop-up menu drawn over it

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QShowEvent>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -191,7 +192,7 @@ void TFormDivisas::PlaceRows() {
     button->setGeometry(x, buttons, width, kButtonHeight);
     x += width + 8;
   }
-  const int width = std::max({2 * column + kColumnGap + 2 * kMargin, x + 83 + kMargin, 560});
+  const int width = std::max({2 * column + kColumnGap + 2 * kMargin, x + 83 + kMargin, statusWidth_, 560});
   BitBtn1->setGeometry(width - kMargin - 83, buttons, 83, kButtonHeight);
   const int height = buttons + kButtonHeight + kMargin + kStatusHeight;
   SetClientSize(width, height);
@@ -252,8 +253,9 @@ void TFormDivisas::showEvent(QShowEvent* event) {
   // goes to the network.
   if (asked_ || testAttribute(Qt::WA_DontShowOnScreen)) return;
   asked_ = true;
+  // After the first paint: the window shows the rates it has before anything else.
   if (sheet_.Empty() || sheet_.date < money::LastPublication(QDateTime::currentDateTimeUtc()))
-    StartDownload();
+    QTimer::singleShot(0, this, [this] { StartDownload(); });
 }
 
 void TFormDivisas::BitBtn2Click() { StartDownload(); }
@@ -304,7 +306,7 @@ void TFormDivisas::ShowStatus() {
                                                       : QStringLiteral("Tipos del BCE del ") +
                                                             money::SpanishDate(sheet_.date));
   QString text = sheet_.Empty()
-                     ? QStringLiteral("Aún no hay tipos de cambio del BCE")
+                     ? QStringLiteral("Sin tipos de cambio del BCE")
                      : QStringLiteral("Tipos de referencia del BCE del ") + money::SpanishDate(sheet_.date);
   if (downloading_) {
     text += QStringLiteral(" — actualizando...");
@@ -312,10 +314,13 @@ void TFormDivisas::ShowStatus() {
     text += QStringLiteral(" — ") + netNote_;
   }
   if (sheet_.Empty() && !downloading_)
-    text += QStringLiteral(". Pulse «Actualizar» con conexión, o use Divisas > Conversor \"on-line\"");
+    text += QStringLiteral(". Pulse «Actualizar» o use Divisas > Conversor \"on-line\"");
   if (!ownNote_.isEmpty()) text += QStringLiteral(" — ") + ownNote_;
   StatusBar1->SetSimpleText(text);
   StatusBar1->setToolTip(text);
+  // The window widens rather than cut what it says.
+  statusWidth_ = StatusBar1->fontMetrics().horizontalAdvance(text) + 24;
+  if (statusWidth_ > width()) PlaceRows();
 }
 
 QStringList TFormDivisas::TakenCodes() const {

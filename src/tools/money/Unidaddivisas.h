@@ -93,4 +93,5 @@ class TFormDivisas : public TForm {
   bool asked_ = false;  // the download of the first showing was decided
   QString netNote_;     // "sin conexión", or why a download was refused
   QString ownNote_;     // a damaged file of the user's currencies, set aside
+  int statusWidth_ = 0;  // what the status bar's text needs
 };

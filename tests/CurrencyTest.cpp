@@ -123,9 +123,14 @@ TEST_F(Currencies, BadAnswersAreRefusedWholeAndTheKeptRatesStay) {
   LoopbackServer elsewhere(QStringLiteral("127.0.0.2"));
   server.answers[QStringLiteral("/good")].body = BankFile(QStringLiteral("2026-12-04"), kGoodRates);
   UseAddress(server.Url(QStringLiteral("/good")));
+  // A rate of the user's own for a currency the bank publishes too stays the user's.
+  ASSERT_EQ(money::SaveOwnCurrencies({{QStringLiteral("NOK"), QStringLiteral("corona noruega"), 99, QDate(2026, 11, 2)}}),
+            QString());
   auto form = Open();
   EXPECT_EQ(Status(*form), QStringLiteral("Tipos de referencia del BCE del 4 de diciembre de 2026"));
   ASSERT_EQ(money::KeptRates().rates.size(), 12u);
+  EXPECT_EQ(form->Find<TEdit>(QStringLiteral("EditNOK"))->Text(), QStringLiteral("99,00"));
+  EXPECT_EQ(form->Find<TLabel>(QStringLiteral("FechaNOK"))->Caption(), QStringLiteral("propia, 2/11/2026"));
 
   QStringList duplicate = kGoodRates;
   duplicate << QStringLiteral("USD=1.2");

@@ -324,10 +324,11 @@ void TFormDivisas::ShowStatus() {
 }
 
 QStringList TFormDivisas::TakenCodes() const {
+  // The bank's currencies, named or published, even before its rates are had; and the user's.
   QStringList codes;
-  for (const Row& row : Rows)
-    if (row.perEuro > 0 || row.own) codes << row.code;
+  for (int i = 0; i < money::KnownCurrencyCount(); ++i) codes << QString::fromLatin1(money::KnownCurrencies()[i].code);
   for (const money::Rate& rate : sheet_.rates) codes << rate.code;
+  for (const money::OwnCurrency& currency : own_) codes << currency.code;
   return codes;
 }
 

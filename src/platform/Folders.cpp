@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QSaveFile>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -69,6 +70,13 @@ QString PrivateTempFolder() {
 bool FileExists(const QString& path) {
   struct stat st {};
   return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+bool ReplaceFile(const QString& path, const QByteArray& content) {
+  const int slash = path.lastIndexOf(u'/');
+  if (slash > 0 && !MakeFolders(path.left(slash))) return false;
+  QSaveFile file(path);
+  return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit();
 }
 
 void RaiseCreateError(const QString& path, const QString& reason) {

@@ -27,6 +27,11 @@ bool FileExists(const QString& path);
 // or written (a partly written file is removed).
 bool CreateNewFile(const QString& path, const QByteArray& content);
 
+// Writes content to a temporary file beside path and renames it over path, so that a crash
+// or a full disk leaves the old file whole; the folders on the way are made (mode 0700).
+// False when the file could not be written.
+bool ReplaceFile(const QString& path, const QByteArray& content);
+
 // The file-creation error of the form library for path, with the system's reason.
 [[noreturn]] void RaiseCreateError(const QString& path, const QString& reason);
 

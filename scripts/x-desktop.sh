@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # A desktop of its own for the scripts that use Tarvel as a user does: Xvfb on a free display,
 # the openbox window manager, an empty home and XDG folders in a private work folder, and
 # helpers to wait for a window by its title and to type keys through the X server.
@@ -10,6 +11,7 @@
 #   picture ID FILE [-frame]     the window's picture as a PNG: its client area, or with
 #                                the window manager's frame
 
+name=${name:-tarvel}
 pids=()
 work=
 desktop_end() {
@@ -38,7 +40,8 @@ desktop_start() {
   started Xvfb -displayfd 3 -screen 0 "${screen}x24" -dpi 96 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1
   for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
   [ -s "$work/display" ] || { echo "$name: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
-  export DISPLAY=:$(cat "$work/display")
+  DISPLAY=:$(cat "$work/display")
+  export DISPLAY
 
   # An empty desktop environment of its own.
   mkdir -p "$work/home" "$work/config" "$work/cache" "$work/runtime"

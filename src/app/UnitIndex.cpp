@@ -125,7 +125,8 @@ void UnitIndex::ReadWindow(TForm* form, const QString& item) {
     UnitEntry entry;
     entry.caption = edit->accessibleName();
     entry.control = edit->objectName();
-    add(entry, {entry.caption});
+    entry.enabled = edit->isEnabled();
+    add(entry, QStringList{entry.caption} << edit->property(platform::kSearchNames).toStringList());
   }
   for (TStringGrid* grid : form->findChildren<TStringGrid*>()) {
     if (!grid->Editable() || grid->FixedRows() < 1) continue;

@@ -24,7 +24,9 @@ struct UnitEntry {
   QStringList tabs;  // the tab sheets to choose, outermost first, for a heading
   int col = -1;      // the heading's column
   QString analyte;   // the analyte's name in the clinical list
-  QStringList names;  // what the search compares: the caption, or an analyte's two names
+  QStringList names;  // what the search compares: the caption (and the edit's other names), or
+                      // an analyte's two names
+  bool enabled = true;  // the edit takes input (a currency without a rate does not)
   search::Target target;
   // The row as a screen reader reads it.
   QString Spoken() const { return caption + QStringLiteral(", ") + window; }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -25,6 +26,7 @@
 #include "platform/Host.h"
 #include "platform/Input.h"
 #include "platform/Locale.h"
+#include "platform/Network.h"
 
 namespace driver {
 namespace {
@@ -429,6 +431,15 @@ void ScriptRunner::Execute(const QString& line) {
     QStringList captions;
     ListTabs(ActiveWindow(), ActiveWindow(), captions);
     Print((QStringLiteral("tabs = ") + captions.join(QStringLiteral(" | "))).trimmed());
+  } else if (command == QLatin1String("wait")) {
+    if (rest != QLatin1String("network")) Fail(QStringLiteral("wait takes: network"));
+    // Until no download is in flight, 20 seconds at most; the program serves its events.
+    QElapsedTimer clock;
+    clock.start();
+    while (platform::FetchesInFlight() > 0 && clock.elapsed() < 20000) {
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+      QThread::msleep(2);
+    }
   } else if (command == QLatin1String("echo")) {
     Print(rest);
   } else if (command == QLatin1String("snapshot")) {

@@ -38,6 +38,7 @@
 //   items LIST               prints "LIST[n] = text" for every row of a list
 //   restart                  ends the program as its close box would and starts it again in
 //                            the same folders: what it keeps across starts is read anew
+//   wait network             returns when no download is in flight (20 seconds at most)
 //   echo TEXT                prints TEXT
 //   snapshot FILE            saves a picture of the active window (PNG), with the open
 //                            pop-up menu drawn over it

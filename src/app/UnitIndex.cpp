@@ -121,7 +121,7 @@ void UnitIndex::ReadWindow(TForm* form, const QString& item) {
 
   NameOnEveryPage(form);
   for (TEdit* edit : form->findChildren<TEdit*>()) {
-    if (edit->isReadOnly() || InsideList(edit) || edit->accessibleName().isEmpty()) continue;
+    if (!IsUnitEdit(edit)) continue;
     UnitEntry entry;
     entry.caption = edit->accessibleName();
     entry.control = edit->objectName();
@@ -144,6 +144,10 @@ void UnitIndex::ReadWindow(TForm* form, const QString& item) {
       add(entry, {caption});
     }
   }
+}
+
+bool IsUnitEdit(const TEdit* edit) {
+  return !edit->isReadOnly() && !InsideList(edit) && !edit->accessibleName().isEmpty();
 }
 
 std::vector<const UnitEntry*> UnitIndex::Find(const QString& words) const {

@@ -11,6 +11,7 @@
 #include "app/SearchText.h"
 
 class QWidget;
+class TEdit;
 class TForm;
 
 struct UnitEntry {
@@ -44,6 +45,10 @@ class UnitIndex {
   void ReadWindow(TForm* form, const QString& item);
   std::vector<UnitEntry> entries_;
 };
+
+// Whether the index reads the edit as a unit: it is labelled, the user types in it, and it is
+// not part of a list.
+bool IsUnitEdit(const TEdit* edit);
 
 // Takes the freshly opened window of the entry to its unit: the tab of a heading, the analyte
 // selected, the focus in the unit's edit (or its table's cell) with the text selected; then,

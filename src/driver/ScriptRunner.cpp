@@ -390,6 +390,15 @@ void ScriptRunner::Execute(const QString& line) {
     for (const QString& line : Describe(grid)) {
       if (line.section(u' ', 0, 0).endsWith(suffix)) Print(line);
     }
+  } else if (command == QLatin1String("items")) {
+    auto* list = qobject_cast<QListWidget*>(Control(rest));
+    if (!list) Fail(QStringLiteral("'%1' is not a list").arg(rest));
+    for (int i = 0; i < list->count(); ++i)
+      Print(QStringLiteral("%1[%2] = %3").arg(rest).arg(i).arg(list->item(i)->text()));
+  } else if (command == QLatin1String("restart")) {
+    if (!restart_) Fail(QStringLiteral("this run cannot restart the program"));
+    if (ActiveWindow() != main_) Fail(QStringLiteral("the main window is not the active window"));
+    main_ = restart_();
   } else if (command == QLatin1String("filled")) {
     QStringList names;
     for (QWidget* control : ControlsInTabOrder(ActiveWindow())) {

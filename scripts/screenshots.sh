@@ -52,56 +52,13 @@ theme() {
 }
 export QT_QPA_PLATFORMTHEME=qt6ct
 
-# The currency rates, served from the loopback address in the central bank's daily format.
-cat >"$work/eurofxref-daily.xml" <<'EOF'
-<?xml version="1.0" encoding="UTF-8"?>
-<gesmes:Envelope xmlns:gesmes="http://www.gesmes.org/xml/2002-08-01" xmlns="http://www.ecb.int/vocabulary/2002-08-01/eurofxref">
-	<gesmes:subject>Reference rates</gesmes:subject>
-	<gesmes:Sender>
-		<gesmes:name>European Central Bank</gesmes:name>
-	</gesmes:Sender>
-	<Cube>
-		<Cube time='2026-12-04'>
-			<Cube currency='USD' rate='1.0500'/>
-			<Cube currency='JPY' rate='158.20'/>
-			<Cube currency='BGN' rate='1.9558'/>
-			<Cube currency='CZK' rate='25.102'/>
-			<Cube currency='DKK' rate='7.4589'/>
-			<Cube currency='GBP' rate='0.83015'/>
-			<Cube currency='HUF' rate='404.35'/>
-			<Cube currency='PLN' rate='4.2658'/>
-			<Cube currency='RON' rate='4.9766'/>
-			<Cube currency='SEK' rate='11.3510'/>
-			<Cube currency='CHF' rate='0.9302'/>
-			<Cube currency='ISK' rate='145.90'/>
-			<Cube currency='NOK' rate='11.7455'/>
-			<Cube currency='TRY' rate='36.4102'/>
-			<Cube currency='AUD' rate='1.6322'/>
-			<Cube currency='BRL' rate='6.3270'/>
-			<Cube currency='CAD' rate='1.4702'/>
-			<Cube currency='CNY' rate='7.6290'/>
-			<Cube currency='HKD' rate='8.1690'/>
-			<Cube currency='IDR' rate='16705.41'/>
-			<Cube currency='ILS' rate='3.7744'/>
-			<Cube currency='INR' rate='89.0440'/>
-			<Cube currency='KRW' rate='1482.51'/>
-			<Cube currency='MXN' rate='21.3600'/>
-			<Cube currency='MYR' rate='4.6620'/>
-			<Cube currency='NZD' rate='1.7960'/>
-			<Cube currency='PHP' rate='61.590'/>
-			<Cube currency='SGD' rate='1.4110'/>
-			<Cube currency='THB' rate='36.112'/>
-			<Cube currency='ZAR' rate='18.9950'/>
-		</Cube>
-	</Cube>
-</gesmes:Envelope>
-EOF
-port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-started python3 -m http.server --bind 127.0.0.1 --directory "$work" "$port" >"$work/http.log" 2>&1
-for _ in $(seq 100); do
-  python3 -c "import socket; socket.create_connection(('127.0.0.1', $port), 1)" 2>/dev/null && break
-  sleep 0.1
-done
+# The currency rates, served from the loopback address in the central bank's daily format:
+# the rates of the currency scenario.
+mkdir -p "$work/rates"
+cp tests/scenarios/currencies-comma.serve/eurofxref-daily.xml "$work/rates/"
+started python3 tests/serve-files.py "$work/rates" "$work/port" 600
+for _ in $(seq 100); do [ -s "$work/port" ] && break; sleep 0.1; done
+port=$(cat "$work/port")
 export TARVEL_RATES_URL=http://127.0.0.1:$port/eurofxref-daily.xml
 
 main_title=" - Tarvel - Unidades de pesas y medidas"
@@ -161,19 +118,17 @@ keys Return
 shoot "Unidades de datos clínicos" clinical
 back "Unidades de datos clínicos"
 
-# The currency window, once the program has it.
-if printf 'catalogue\n' | "$build/tarvel-script" | grep -qw Tiposdecambio1; then
-  search "100 dólares"
-  keys Return
-  window "Divisas" >/dev/null
-  # The rates asked for and read.
-  for _ in $(seq 100); do grep -q 'GET /eurofxref-daily.xml' "$work/http.log" && break; sleep 0.1; done
-  sleep 1
-  shoot "Divisas" currencies
-  back "Divisas"
-else
-  echo "screenshots: currencies.png skipped: this Tarvel has no currency window (Tiposdecambio1)"
-fi
+# The currency window: opened once, its rates are downloaded and kept; then a search for an
+# amount opens it with the amount converted.
+search "euros"
+keys Return
+window "Divisas" >/dev/null
+for _ in $(seq 100); do [ -s "$XDG_CACHE_HOME/tarvel/eurofxref-daily.xml" ] && break; sleep 0.1; done
+back "Divisas"
+search "100 dólares"
+keys Return
+shoot "Divisas" currencies
+back "Divisas"
 stop
 
 start dark

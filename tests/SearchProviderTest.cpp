@@ -8,14 +8,25 @@
 #include "TestSupport.h"
 #include "platform/Locale.h"
 #include "provider/Provider.h"
+#include "tools/money/Rates.h"
 
 namespace {
 
 class SearchProviderTest : public HostFixture {
  protected:
+  // The currency window's files in a folder of the test.
   void SetUp() override {
     HostFixture::SetUp();
     platform::SetDecimalSeparator(u',');
+    for (const char* name : {"XDG_CACHE_HOME", "XDG_DATA_HOME"}) {
+      if (qEnvironmentVariableIsSet(name)) saved[name] = qgetenv(name);
+      qputenv(name, QFile::encodeName(dir.filePath(QString::fromLatin1(name))));
+    }
+  }
+  void TearDown() override {
+    for (const char* name : {"XDG_CACHE_HOME", "XDG_DATA_HOME"})
+      saved.contains(name) ? qputenv(name, saved[name]) : qunsetenv(name);
+    HostFixture::TearDown();
   }
   QString IndexFile() const { return dir.filePath(QStringLiteral("cache/tarvel/index")); }
   static QStringList Names(GnomeSearchAdaptor& search, const QStringList& ids) {
@@ -27,6 +38,7 @@ class SearchProviderTest : public HostFixture {
 
   QTemporaryDir dir;
   QWidget owner;
+  QHash<QByteArray, QByteArray> saved;
 };
 
 TEST_F(SearchProviderTest, AnIdAnswersForItselfWhateverWasSearchedSince) {
@@ -57,6 +69,15 @@ TEST_F(SearchProviderTest, AnIdAnswersForItselfWhateverWasSearchedSince) {
     Provider provider(&owner, IndexFile());
     GnomeSearchAdaptor search(&provider);
     EXPECT_EQ(Names(search, ids), names) << "damaged " << damaged;
+  }
+  // A currency of the user's own, added since: the windows are read again, and it answers.
+  ASSERT_EQ(money::SaveOwnCurrencies({{QStringLiteral("XTS"), QStringLiteral("tesela"), 2, QDate(2026, 12, 1)}}),
+            QString());
+  {
+    Provider provider(&owner, IndexFile());
+    GnomeSearchAdaptor search(&provider);
+    const QStringList tesserae = search.GetInitialResultSet({QStringLiteral("tesela")});
+    EXPECT_EQ(Names(search, tesserae).value(0).section(u' ', 1), QStringLiteral("tesela [XTS]"));
   }
   // Ids that no search makes have no answer.
   Provider provider(&owner, QString());

@@ -19,6 +19,7 @@
 #include "platform/Grid.h"
 #include "platform/Input.h"
 #include "platform/Pages.h"
+#include "tools/money/Rates.h"
 #include "tools/physical/Unidadclinica.h"
 
 namespace {
@@ -128,11 +129,12 @@ void UnitIndex::ReadWindow(TForm* form, const QString& item) {
 
   NameOnEveryPage(form);
   for (TEdit* edit : form->findChildren<TEdit*>()) {
-    if (edit->isReadOnly() || InsideList(edit) || edit->accessibleName().isEmpty()) continue;
+    if (!IsUnitEdit(edit)) continue;
     UnitEntry entry;
     entry.caption = edit->accessibleName();
     entry.control = edit->objectName();
-    add(entry, {entry.caption});
+    entry.enabled = edit->isEnabled();
+    add(entry, QStringList{entry.caption} << edit->property(platform::kSearchNames).toStringList());
   }
   for (TStringGrid* grid : form->findChildren<TStringGrid*>()) {
     if (!grid->Editable() || grid->FixedRows() < 1) continue;
@@ -152,13 +154,19 @@ void UnitIndex::ReadWindow(TForm* form, const QString& item) {
   }
 }
 
+QStringList UnitIndexInputs() { return {money::KeptRatesPath(), money::OwnCurrenciesPath()}; }
+
+bool IsUnitEdit(const TEdit* edit) {
+  return !edit->isReadOnly() && !InsideList(edit) && !edit->accessibleName().isEmpty();
+}
+
 // Kept as CBOR: the stamp, then one array per entry with its fields in the order below.
 QByteArray UnitIndex::Saved(const QString& stamp) const {
   QCborArray entries;
   for (const UnitEntry& e : entries_) {
     entries.append(QCborArray{static_cast<int>(e.kind), e.caption, e.window, e.item, e.control,
                               QCborArray::fromStringList(e.tabs), e.col, e.analyte,
-                              QCborArray::fromStringList(e.names)});
+                              QCborArray::fromStringList(e.names), e.enabled});
   }
   return QCborValue(QCborMap{{QStringLiteral("stamp"), stamp}, {QStringLiteral("entries"), entries}})
       .toCbor();
@@ -178,8 +186,9 @@ std::optional<UnitIndex> UnitIndex::FromSaved(const QByteArray& saved, const QSt
   UnitIndex index;
   for (const QCborValue& value : kept.value(QStringLiteral("entries")).toArray()) {
     const QCborArray fields = value.toArray();
-    if (fields.size() != 9 || !fields[0].isInteger() || fields[0].toInteger() < 0 ||
-        fields[0].toInteger() > static_cast<int>(UnitEntry::Kind::Analyte) || !fields[6].isInteger())
+    if (fields.size() != 10 || !fields[0].isInteger() || fields[0].toInteger() < 0 ||
+        fields[0].toInteger() > static_cast<int>(UnitEntry::Kind::Analyte) || !fields[6].isInteger() ||
+        !fields[9].isBool())
       return std::nullopt;
     UnitEntry e;
     e.kind = static_cast<UnitEntry::Kind>(fields[0].toInteger());
@@ -192,6 +201,7 @@ std::optional<UnitIndex> UnitIndex::FromSaved(const QByteArray& saved, const QSt
     if (!fields[7].isString() || !strings(fields[5], e.tabs) || !strings(fields[8], e.names))
       return std::nullopt;
     e.analyte = fields[7].toString();
+    e.enabled = fields[9].toBool();
     index.entries_.push_back(std::move(e));
   }
   if (index.entries_.empty()) return std::nullopt;

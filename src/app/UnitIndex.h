@@ -13,6 +13,7 @@
 #include "app/SearchText.h"
 
 class QWidget;
+class TEdit;
 class TForm;
 
 struct UnitEntry {
@@ -25,7 +26,9 @@ struct UnitEntry {
   QStringList tabs;  // the tab sheets to choose, outermost first, for a heading
   int col = -1;      // the heading's column
   QString analyte;   // the analyte's name in the clinical list
-  QStringList names;  // what the search compares: the caption, or an analyte's two names
+  QStringList names;  // what the search compares: the caption (and the edit's other names), or
+                      // an analyte's two names
+  bool enabled = true;  // the edit takes input (a currency without a rate does not)
   search::Target target;
   // The row as a screen reader reads it.
   QString Spoken() const { return caption + QStringLiteral(", ") + window; }
@@ -51,6 +54,14 @@ class UnitIndex {
   void PrepareSearch();
   std::vector<UnitEntry> entries_;
 };
+
+// The files the windows read when they are made (the currency window's kept rates and the
+// user's own currencies): an index kept from an earlier run holds only while they are unchanged.
+QStringList UnitIndexInputs();
+
+// Whether the index reads the edit as a unit: it is labelled, the user types in it, and it is
+// not part of a list.
+bool IsUnitEdit(const TEdit* edit);
 
 // Takes the freshly opened window of the entry to its unit: the tab of a heading, the analyte
 // selected, the focus in the unit's edit (or its table's cell) with the text selected; then,

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -25,6 +26,7 @@
 #include "platform/Host.h"
 #include "platform/Input.h"
 #include "platform/Locale.h"
+#include "platform/Network.h"
 
 namespace driver {
 namespace {
@@ -388,6 +390,15 @@ void ScriptRunner::Execute(const QString& line) {
     for (const QString& line : Describe(grid)) {
       if (line.section(u' ', 0, 0).endsWith(suffix)) Print(line);
     }
+  } else if (command == QLatin1String("items")) {
+    auto* list = qobject_cast<QListWidget*>(Control(rest));
+    if (!list) Fail(QStringLiteral("'%1' is not a list").arg(rest));
+    for (int i = 0; i < list->count(); ++i)
+      Print(QStringLiteral("%1[%2] = %3").arg(rest).arg(i).arg(list->item(i)->text()));
+  } else if (command == QLatin1String("restart")) {
+    if (!restart_) Fail(QStringLiteral("this run cannot restart the program"));
+    if (ActiveWindow() != main_) Fail(QStringLiteral("the main window is not the active window"));
+    main_ = restart_();
   } else if (command == QLatin1String("filled")) {
     QStringList names;
     for (QWidget* control : ControlsInTabOrder(ActiveWindow())) {
@@ -420,6 +431,15 @@ void ScriptRunner::Execute(const QString& line) {
     QStringList captions;
     ListTabs(ActiveWindow(), ActiveWindow(), captions);
     Print((QStringLiteral("tabs = ") + captions.join(QStringLiteral(" | "))).trimmed());
+  } else if (command == QLatin1String("wait")) {
+    if (rest != QLatin1String("network")) Fail(QStringLiteral("wait takes: network"));
+    // Until no download is in flight, 20 seconds at most; the program serves its events.
+    QElapsedTimer clock;
+    clock.start();
+    while (platform::FetchesInFlight() > 0 && clock.elapsed() < 20000) {
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+      QThread::msleep(2);
+    }
   } else if (command == QLatin1String("echo")) {
     Print(rest);
   } else if (command == QLatin1String("snapshot")) {

@@ -35,6 +35,10 @@
 //                            window
 //   tabs                     prints "tabs = CAPTION | ...", every tab of the active window,
 //                            each followed by the tabs on its page: "tab" shows them in turn
+//   items LIST               prints "LIST[n] = text" for every row of a list
+//   restart                  ends the program as its close box would and starts it again in
+//                            the same folders: what it keeps across starts is read anew
+//   wait network             returns when no download is in flight (20 seconds at most)
 //   echo TEXT                prints TEXT
 //   snapshot FILE            saves a picture of the active window (PNG), with the open
 //                            pop-up menu drawn over it
@@ -56,6 +60,7 @@
 #include <QTextStream>
 #include <cstdio>
 #include <iostream>
+#include <memory>
 #include <string>
 
 #include <unistd.h>
@@ -147,11 +152,20 @@ int main(int argc, char** argv) {
 
   int code = 0;
   {
-    TFormPrincipal FormPrincipal;
-    FormPrincipal.show();
-    FormPrincipal.activateWindow();
-    QApplication::setActiveWindow(&FormPrincipal);
-    driver::ScriptRunner runner(lines, &FormPrincipal, &host);
+    auto FormPrincipal = std::make_unique<TFormPrincipal>();
+    auto start = [&FormPrincipal] {
+      FormPrincipal->show();
+      FormPrincipal->activateWindow();
+      QApplication::setActiveWindow(FormPrincipal.get());
+      return FormPrincipal.get();
+    };
+    driver::ScriptRunner runner(lines, start(), &host);
+    runner.SetRestart([&] {
+      FormPrincipal->close();
+      FormPrincipal.reset();
+      FormPrincipal = std::make_unique<TFormPrincipal>();
+      return start();
+    });
     if (interactive) runner.SetSource(ReadLineServing);
     runner.Start();
     QApplication::exec();

@@ -7,33 +7,35 @@
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusServiceWatcher>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QWidget>
 
 #include "app/SearchText.h"
 #include "app/TarvelBus.h"
 #include "app/UnitIndex.h"
+#include "platform/Folders.h"
 
 namespace {
 
-// The index is read from the windows of this very program: another build or installation of
-// it reads them again.
+// What the index is read from: the windows of this very program, and the files they read when
+// they are made. Another build or installation, new rates or currencies of the user's own, and
+// the windows are read again.
 QString IndexStamp() {
-  const QString program = QCoreApplication::applicationFilePath();
-  struct stat st {};
-  ::stat(QFile::encodeName(program).constData(), &st);
-  return QStringLiteral("%1 %2 %3.%4")
-      .arg(program)
-      .arg(st.st_size)
-      .arg(st.st_mtim.tv_sec)
-      .arg(st.st_mtim.tv_nsec);
+  const QStringList read = QStringList{QCoreApplication::applicationFilePath()} + UnitIndexInputs();
+  QStringList stamp;
+  for (const QString& path : read) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
+      stamp << path + QStringLiteral(" absent");
+      continue;
+    }
+    stamp << QStringLiteral("%1 %2 %3.%4").arg(path).arg(st.st_size).arg(st.st_mtim.tv_sec).arg(st.st_mtim.tv_nsec);
+  }
+  return stamp.join(u'\n');
 }
 
-// Far more than the index takes (some 100 KB): a larger file is not ours.
+// Far more than the index takes (some 50 KB): a larger file is not ours.
 constexpr qint64 kMaxIndexBytes = 16 << 20;
 
 QString IdOf(qsizetype position, const UnitAnswer& answer) {
@@ -45,9 +47,7 @@ QString IdOf(qsizetype position, const UnitAnswer& answer) {
 }  // namespace
 
 QString ProviderIndexFile() {
-  QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
-  if (!QDir::isAbsolutePath(cache)) cache = QDir::homePath() + QStringLiteral("/.cache");
-  return QDir::cleanPath(cache) + QStringLiteral("/tarvel/search-provider-index");
+  return platform::CacheFolder() + QStringLiteral("/tarvel/search-provider-index");
 }
 
 Provider::Provider(QWidget* owner, const QString& indexFile, int idleMilliseconds)
@@ -73,12 +73,7 @@ const UnitIndex& Provider::Index() {
   if (index_) return *index_;
   index_ = std::make_unique<UnitIndex>(owner_);
   // Kept for the next start; where it cannot be written, every start reads the windows.
-  QSaveFile save(indexFile_);
-  if (!indexFile_.isEmpty() && QDir().mkpath(QFileInfo(indexFile_).path()) &&
-      save.open(QIODevice::WriteOnly)) {
-    save.write(index_->Saved(stamp));
-    save.commit();
-  }
+  if (!indexFile_.isEmpty()) platform::WriteWholeFile(indexFile_, index_->Saved(stamp));
   return *index_;
 }
 

@@ -79,12 +79,16 @@ TEST_F(SearchProviderTest, AnIdAnswersForItselfWhateverWasSearchedSince) {
     const QStringList tesserae = search.GetInitialResultSet({QStringLiteral("tesela")});
     EXPECT_EQ(Names(search, tesserae).value(0).section(u' ', 1), QStringLiteral("tesela [XTS]"));
   }
-  // Ids that no search makes have no answer.
+  // Ids that no search makes have no answer: no such unit, no number, a number and more.
   Provider provider(&owner, QString());
   GnomeSearchAdaptor search(&provider);
-  EXPECT_TRUE(Names(search, {QStringLiteral("x|1"), QStringLiteral("99999|1"), QStringLiteral("-1|"),
-                             QStringLiteral("3|1 pies"), QStringLiteral("3||pies"), QStringLiteral("3")})
+  const QString unit = ids[0].section(u'|', 0, 0);
+  EXPECT_TRUE(Names(search, {QStringLiteral("x|1"), QStringLiteral("00000000|1"), unit,
+                             unit + QStringLiteral("|1 pies"), unit + QStringLiteral("||pies"),
+                             unit + QStringLiteral("|1x|pies")})
                   .isEmpty());
+  EXPECT_EQ(Names(search, {unit + QStringLiteral("|2,5|pie")}),
+            QStringList{unit + QStringLiteral("|2,5|pie 2,5 pie = 0,762 m")});
   EXPECT_TRUE(host.boxes.empty());
 }
 

@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -38,8 +40,19 @@ QString IndexStamp() {
 // Far more than the index takes (some 50 KB): a larger file is not ours.
 constexpr qint64 kMaxIndexBytes = 16 << 20;
 
-QString IdOf(qsizetype position, const UnitAnswer& answer) {
-  QString id = QString::number(position) + u'|' + answer.number;
+// A unit's mark in the ids: a hash (FNV-1a) of what names it in its window, the menu command,
+// the control, a heading's column, an analyte. The same in every run, and wherever the unit
+// stands in the index.
+QString Mark(const UnitEntry& unit) {
+  quint32 hash = 2166136261u;
+  for (const QString& part : {unit.item, unit.control, QString::number(unit.col), unit.analyte}) {
+    for (const QChar c : part + u'\n') hash = (hash ^ c.unicode()) * 16777619u;
+  }
+  return QStringLiteral("%1").arg(hash, 8, 16, QChar(u'0'));
+}
+
+QString IdOf(const UnitAnswer& answer) {
+  QString id = Mark(*answer.unit) + u'|' + answer.number;
   if (!answer.typedUnit.isEmpty()) id += u'|' + answer.typedUnit;
   return id;
 }
@@ -84,7 +97,7 @@ QStringList Provider::Search(const QString& text) {
   if (answers_.size() > 500) answers_.clear();
   QStringList ids;
   for (const UnitAnswer& answer : AnswerSearch(index, owner_, text)) {
-    const QString id = IdOf(answer.unit - index.Entries().data(), answer);
+    const QString id = IdOf(answer);
     answers_.insert(id, answer);
     ids << id;
   }
@@ -94,15 +107,17 @@ QStringList Provider::Search(const QString& text) {
 // An id as a search makes it, and only such: a unit of the index, a number as a search reads
 // one (or none), the unit's words as typed after it.
 std::optional<Provider::Id> Provider::Read(const QString& id) {
-  bool ok = false;
-  const int position = id.section(u'|', 0, 0).toInt(&ok);
+  const QString mark = id.section(u'|', 0, 0);
   const QString number = id.section(u'|', 1, 1);
   const QString typedUnit = id.section(u'|', 2);
-  if (!ok || !id.contains(u'|') || position < 0 ||
-      position >= static_cast<int>(Index().Entries().size()) ||
-      search::ReadQuery(number).number != number || (number.isEmpty() && !typedUnit.isEmpty()))
+  if (!id.contains(u'|') || search::ReadQuery(number).number != number ||
+      (number.isEmpty() && !typedUnit.isEmpty()))
     return std::nullopt;
-  return Id{position, number, typedUnit};
+  const std::vector<UnitEntry>& entries = Index().Entries();
+  const auto unit = std::find_if(entries.begin(), entries.end(),
+                                 [&](const UnitEntry& entry) { return Mark(entry) == mark; });
+  if (unit == entries.end()) return std::nullopt;
+  return Id{static_cast<int>(unit - entries.begin()), number, typedUnit};
 }
 
 std::optional<UnitAnswer> Provider::Answer(const QString& id) {

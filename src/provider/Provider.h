@@ -22,8 +22,8 @@ inline constexpr const char* kProviderService = "org.example.Tarvel.SearchProvid
 inline constexpr const char* kProviderPath = "/org/example/Tarvel/SearchProvider";
 
 // The answers to the desktops' searches. An answer's id says all the answer is made of: the
-// unit's place in the index, the number typed and, for the answer converted in its window,
-// the unit's words as typed ("12|5|pies"); so the id of any earlier search still answers for
+// unit (a mark of its own), the number typed and, for the answer converted in its window, the
+// unit's words as typed ("4dd22299|5|pies"); so the id of any earlier search still answers for
 // itself, whatever came between. Answers are kept by id for the calls that follow a search
 // (metas, activation).
 class Provider : public QObject {

@@ -1,5 +1,7 @@
 #include "platform/Edit.h"
 
+#include "tools/physical/U_caudal.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>

@@ -1,7 +1,5 @@
 #include "platform/Edit.h"
 
-#include "tools/physical/U_caudal.h"
-
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>

@@ -3,7 +3,6 @@
 #include <QColor>
 
 #include "numeric/Numeric.h"
-#include "tools/length/Unidadv.h"
 #include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"

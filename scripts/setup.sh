@@ -7,14 +7,16 @@
 #                      and xdotool for the desktop checks, the accessibility bus, the
 #                      compiler cache (make test)
 #   setup.sh package   and what building and checking the Debian package needs
+#   setup.sh pictures  and what scripts/screenshots.sh needs: the Spanish locale's sources
+#                      and a platform theme that gives Qt a dark palette and a steady caret
 # With no argument: test.
 set -euo pipefail
 
 part=${1:-test}
 case "$part" in
-  run | test | package) ;;
+  run | test | package | pictures) ;;
   *)
-    echo "usage: setup.sh [run|test|package]" >&2
+    echo "usage: setup.sh [run|test|package|pictures]" >&2
     exit 2
     ;;
 esac
@@ -40,6 +42,9 @@ if [ "$part" != run ]; then
 fi
 if [ "$part" = package ]; then
   packages+=(dpkg-dev file lintian desktop-file-utils appstream)
+fi
+if [ "$part" = pictures ]; then
+  packages+=(locales qt6ct)
 fi
 
 missing=()

@@ -355,6 +355,26 @@ TEST_F(Readability, FiguresOnTheLightPalette) {
   EXPECT_GT(survey.texts, 1000);
 }
 
+// The degree sign of the angle window's row is all edge at the window's own size: drawn so,
+// its strongest pixel still stands out from the window by 4.5:1, as its neighbours' do.
+TEST_F(Readability, TheAngleRowsSignsReadableAtTheWindowsOwnSizeOnADarkPalette) {
+  QApplication::setPalette(DarkPalette());
+  QWidget owner;
+  std::unique_ptr<TForm> form = Open("ngulo1", &owner);
+  user::Settle();
+  const QImage image = form->grab().toImage();
+  const QRgb window = form->palette().color(QPalette::Window).rgb();
+  for (const char* name : {"Label8", "Label9", "Label10"}) {
+    auto* label = form->findChild<QLabel*>(QLatin1String(name));
+    ASSERT_NE(label, nullptr) << name;
+    const QRect at(label->mapTo(form.get(), QPoint()), label->size());
+    double best = 0;
+    for (int y = at.top(); y <= at.bottom(); ++y)
+      for (int x = at.left(); x <= at.right(); ++x) best = std::max(best, Ratio(image.pixel(x, y), window));
+    EXPECT_GE(best, 4.5) << name << " \"" << label->text().toStdString() << "\"";
+  }
+}
+
 // A window already open when the palette turns dark follows it, and back.
 TEST_F(Readability, AnOpenWindowFollowsAChangeOfPalette) {
   QWidget owner;

@@ -2,12 +2,17 @@
 // answers, and the search window's keys.
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QVariant>
+#include <algorithm>
 #include <memory>
 #include <set>
 
 #include "ShellSupport.h"
 #include "app/Catalogue.h"
+#include "app/RecentUnits.h"
 #include "app/SearchText.h"
 #include "app/UnitAnswers.h"
 #include "app/Unidadbuscar.h"
@@ -126,6 +131,9 @@ TEST_F(UnitIndexTest, AnswersByWordStartSymbolAndPluralWholeNamesFirst) {
   EXPECT_EQ(Found("pul").first(), QString::fromUtf8("pulgada [inch (\"), in], Unidades de longitud"));
   EXPECT_EQ(Found("ft").first(), QStringLiteral("pie [foot ('), ft], Unidades de longitud"));
   EXPECT_EQ(Found("km/h").first(), QStringLiteral("km/hora, Unidades de Velocidad"));
+  // The s of a symbol is no plural.
+  EXPECT_EQ(Found("km/s"), QStringList{QStringLiteral("km/seg, Unidades de Velocidad")});
+  EXPECT_EQ(Found("m/s").first(), QStringLiteral("m/seg, Unidades de Velocidad"));
   EXPECT_EQ(Found("mmHg").first(), QString::fromUtf8("milímetros de Hg (a 0 C), Unidades de presión"));
   EXPECT_EQ(Found("pies").first(), Found("pie").first());
   EXPECT_EQ(Found("NUDOS"), Found("nudo"));
@@ -222,6 +230,53 @@ TEST_F(UnitIndexTest, AnswersAQuantityWithTheFiguresItsWindowShows) {
   EXPECT_EQ(name[0].description, QStringLiteral("Unidades de Peso"));
   EXPECT_TRUE(AnswerSearch(Index(), main.get(), QStringLiteral("5 xyzzy")).empty());
   EXPECT_TRUE(host.boxes.empty());
+}
+
+// The file of the units opened last is a convenience: damaged in any way, it lists nothing and
+// is written anew at the next unit opened; a unit whose window is gone is left out.
+TEST_F(UnitIndexTest, ADamagedRecentUnitsFileListsNothingAndIsReplacedAtTheNextOpening) {
+  auto listed = [&] {
+    QStringList rows;
+    for (const UnitEntry* unit : recent::Units([&]() -> const UnitIndex& { return Index(); }))
+      rows << unit->Spoken();
+    return rows;
+  };
+  const QString path = recent::FilePath();
+  ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+  auto write = [&](const QByteArray& content) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
+  };
+  const QByteArray heading = "# Tarvel: unidades recientes 1\n";
+  const QByteArray metre = "Longitud1\tEdit2\t-1\t\n";
+  write(heading + metre);
+  EXPECT_EQ(listed(), QStringList{QStringLiteral("metro [m], Unidades de longitud")});
+  const QByteArray damaged[] = {
+      QByteArray("\x00\xff\xfe garbage", 12), metre, heading + "Longitud1\tEdit2\n",
+      heading + "Longitud1\tEdit2\tuno\t\n", heading + metre + metre,
+      heading + metre.left(metre.size() - 1), heading + QByteArray(5000, 'a') + '\n',
+      heading + metre.repeated(9), heading + "Longitud1\tEdit2\t-1\t\xc3\n"};
+  for (const QByteArray& content : damaged) {
+    write(content);
+    EXPECT_TRUE(listed().isEmpty()) << content.toStdString();
+  }
+
+  // The next unit opened, a search's choice, writes the file anew.
+  const std::vector<UnitEntry>& units = Index().Entries();
+  const auto foot = std::find_if(units.begin(), units.end(), [](const UnitEntry& unit) {
+    return unit.caption == QStringLiteral("pie [foot ('), ft]");
+  });
+  ASSERT_NE(foot, units.end());
+  WhileModal([&] { main->OpenUnit(*foot, QString()); }, [](QWidget*) {});
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), heading + "Longitud1\t" + foot->control.toUtf8() + "\t-1\t\n");
+  EXPECT_EQ(listed(), QStringList{foot->Spoken()});
+
+  // A window that a later version no longer has is left out, the others kept.
+  write(heading + "Divisasantiguas1\tEdit1\t-1\t\n" + metre);
+  EXPECT_EQ(listed(), QStringList{QStringLiteral("metro [m], Unidades de longitud")});
 }
 
 }  // namespace

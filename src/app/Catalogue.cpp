@@ -6,6 +6,7 @@
 #include "tools/length/Unidadpie.h"
 #include "tools/length/Unidadv.h"
 #include "tools/length/Unidadz.h"
+#include "tools/money/Unidaddivisas.h"
 #include "tools/numbers/Unidadletras.h"
 #include "tools/numbers/Unidadprefijos.h"
 #include "tools/numbers/Unidadromanos.h"
@@ -83,6 +84,8 @@ const MenuRow kMenu[] = {
     {"Hierros1", "Redondos1", "Redondos", nullptr, C, Make<TFormHierros>, nullptr},
     {"Hierros1", "Mallas1", "Mallas", nullptr, C, Make<TFormMallas>, nullptr},
     {"", "Divisasonline1", "Divisas  ", nullptr, S, nullptr, nullptr},
+    {"Divisasonline1", "Tiposdecambio1", "Tipos de cambio del BCE...", nullptr, C,
+     Make<TFormDivisas>, nullptr},
     {"Divisasonline1", "Conversoronline1", "Conversor \"on-line\"", nullptr, C, nullptr,
      &P::Conversoronline1Click},
     {"", "Calculadora1", "Calculadora", nullptr, C, nullptr, &P::Calculadora1Click},

@@ -88,7 +88,8 @@ QString Singular(const QString& word) {
   if (n > 4 && word.endsWith(QLatin1String("es")) && word[n - 3].isLetter() &&
       !IsVowel(word[n - 3]))
     return word.left(n - 2);
-  if (n > 2 && word.endsWith(u's')) return word.left(n - 1);
+  // Only a word's own s is a plural: "km/s" is kilometres per second.
+  if (n > 2 && word.endsWith(u's') && word[n - 2].isLetter()) return word.left(n - 1);
   return word;
 }
 

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
+#include "app/RecentUnits.h"
 #include "app/SearchText.h"
 #include "app/UnitIndex.h"
 #include "platform/Controls.h"
@@ -76,8 +77,9 @@ TFormBuscar::TFormBuscar(QWidget* owner, IndexSource index, const QString& typed
   ListBox1->setGeometry(10, 42, 460, 262);
   ListBox1->setItemDelegate(new RowDelegate(ListBox1));
   ListBox1->setAccessibleName(QStringLiteral("Unidades encontradas"));
-  connect(ListBox1, &QListWidget::itemDoubleClicked, this,
-          [this] { platform::Guard([this] { Choose(); }); });
+  connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+    if (item->flags() & Qt::ItemIsSelectable) platform::Guard([this] { Choose(); });
+  });
 
   Label1 = new TLabel(this, QStringLiteral("Label1"), QString());
   Label1->setGeometry(10, 310, 460, 22);
@@ -86,18 +88,25 @@ TFormBuscar::TFormBuscar(QWidget* owner, IndexSource index, const QString& typed
   ListBox1->installEventFilter(this);
   SetTabChain({Edit1, ListBox1});
   Edit1->setFocus();
-  if (!typed.isEmpty()) Edit1->SetText(typed);
+  if (typed.isEmpty()) {
+    ShowRecent();
+  } else {
+    Edit1->SetText(typed);
+  }
 }
 
-void TFormBuscar::Edit1Change() {
-  const QString text = Edit1->Text();
-  const search::Query query = search::ReadQuery(text);
-  typedNumber_ = query.number;
-  rows_.clear();
-  if (!search::Fold(query.unit).isEmpty()) rows_ = index_().Find(query.unit);
-
+void TFormBuscar::Fill(const std::vector<const UnitEntry*>& units, const QString& heading) {
+  rows_ = units;
+  heading_ = !heading.isEmpty() && !rows_.empty();
   ListBox1->setUpdatesEnabled(false);
   ListBox1->clear();
+  if (heading_) {
+    auto* item = new QListWidgetItem(heading, ListBox1);
+    item->setFlags(Qt::ItemIsEnabled);
+    QFont bold = ListBox1->font();
+    bold.setBold(true);
+    item->setFont(bold);
+  }
   const int shown = std::min(static_cast<int>(rows_.size()), kMaxRows);
   for (int i = 0; i < shown; ++i) {
     const UnitEntry& unit = *rows_[i];
@@ -107,13 +116,33 @@ void TFormBuscar::Edit1Change() {
     item->setData(Qt::AccessibleTextRole, unit.Spoken());
     item->setToolTip(unit.Spoken());
   }
-  if (shown > 0) ListBox1->SetItemIndex(0);
+  if (shown > 0) ListBox1->SetItemIndex(FirstUnitRow());
   ListBox1->setUpdatesEnabled(true);
+}
+
+void TFormBuscar::ShowRecent() {
+  typedNumber_.clear();
+  Fill(recent::Units(index_), QStringLiteral("Recientes"));
+  Label1->SetCaption(QString());
+  ListBox1->setAccessibleDescription(heading_ ? QStringLiteral("Unidades abiertas últimamente")
+                                              : QString());
+}
+
+void TFormBuscar::Edit1Change() {
+  const QString text = Edit1->Text();
+  if (text.trimmed().isEmpty()) {
+    ShowRecent();
+    return;
+  }
+  const search::Query query = search::ReadQuery(text);
+  typedNumber_ = query.number;
+  Fill(search::Fold(query.unit).isEmpty() ? std::vector<const UnitEntry*>()
+                                          : index_().Find(query.unit),
+       QString());
+  const int shown = std::min(static_cast<int>(rows_.size()), kMaxRows);
 
   QString count;
-  if (text.trimmed().isEmpty()) {
-    count.clear();
-  } else if (rows_.empty()) {
+  if (rows_.empty()) {
     count = query.unit.isEmpty() ? QStringLiteral("Escriba la unidad tras el número: %1 pies")
                                        .arg(query.number)
                                  : QStringLiteral("Ninguna unidad se llama así.");
@@ -128,7 +157,7 @@ void TFormBuscar::Edit1Change() {
 
 void TFormBuscar::Choose() {
   if (rows_.empty()) return;
-  const int row = std::max(ListBox1->ItemIndex(), 0);
+  const int row = std::max(ListBox1->ItemIndex() - FirstUnitRow(), 0);
   if (row >= static_cast<int>(rows_.size())) return;
   chosen_ = rows_[row];
   number_ = typedNumber_;
@@ -152,12 +181,12 @@ bool TFormBuscar::eventFilter(QObject* watched, QEvent* event) {
     case Qt::Key_PageDown:
       if (watched == Edit1 && ListBox1->count() > 0) {
         ListBox1->setFocus(Qt::TabFocusReason);
-        if (ListBox1->ItemIndex() < 0) ListBox1->SetItemIndex(0);
+        if (ListBox1->ItemIndex() < FirstUnitRow()) ListBox1->SetItemIndex(FirstUnitRow());
         return true;
       }
       return false;
     case Qt::Key_Up:
-      if (watched == ListBox1 && ListBox1->ItemIndex() <= 0) {
+      if (watched == ListBox1 && ListBox1->ItemIndex() <= FirstUnitRow()) {
         Edit1->SetFocus();
         return true;
       }

@@ -1,7 +1,8 @@
 #pragma once
 // The unit search: an edit and, under it, every unit whose name or symbol starts as typed,
-// filtered at each key. Enter (or a double click) chooses a unit; the main window then opens
-// its window there, with the number of a typed quantity ("5 pies") typed into the unit's edit.
+// filtered at each key; with nothing typed, the units opened last ("Recientes"). Enter (or a
+// double click) chooses a unit; the main window then opens its window there, with the number
+// of a typed quantity ("5 pies") typed into the unit's edit.
 
 #include <QString>
 #include <functional>
@@ -28,6 +29,8 @@ class TFormBuscar : public TForm {
   TLabel* Label1;  // how many units answer
 
   void Edit1Change();
+  // The units opened last, under a heading row that cannot be chosen.
+  void ShowRecent();
   // Takes the selected row (the first when none is) and closes the window.
   void Choose();
 
@@ -39,8 +42,13 @@ class TFormBuscar : public TForm {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void Fill(const std::vector<const UnitEntry*>& units, const QString& heading);
+  // The list's row of the first unit (after the heading, when there is one).
+  int FirstUnitRow() const { return heading_ ? 1 : 0; }
+
   IndexSource index_;
   std::vector<const UnitEntry*> rows_;
+  bool heading_ = false;
   QString typedNumber_;
   const UnitEntry* chosen_ = nullptr;
   QString number_;

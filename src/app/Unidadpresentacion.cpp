@@ -18,6 +18,7 @@
 #include "app/Catalogue.h"
 #include "app/HelpTexts.h"
 #include "app/Pictures.h"
+#include "app/RecentUnits.h"
 #include "app/UnitIndex.h"
 #include "app/Unidad2.h"
 #include "app/Unidadbuscar.h"
@@ -259,15 +260,16 @@ void TFormPrincipal::RunMenuRow(const MenuRow& row, const std::function<void(TFo
   if (prepare) prepare(form.get());
   if (QLatin1String(row.item) != QLatin1String("Superficie1")) {
     form->ShowModal();
-    return;
+  } else {
+    // The surface window reports a failure of its own modal run with the system's reason.
+    try {
+      form->ShowModal();
+    } catch (const std::exception&) {
+      platform::MessageBox(this, QString::fromLocal8Bit(std::strerror(errno)),
+                           QStringLiteral("Error"), platform::Icon::Warning);
+    }
   }
-  // The surface window reports a failure of its own modal run with the system's reason.
-  try {
-    form->ShowModal();
-  } catch (const std::exception&) {
-    platform::MessageBox(this, QString::fromLocal8Bit(std::strerror(errno)),
-                         QStringLiteral("Error"), platform::Icon::Warning);
-  }
+  recent::RememberTypedIn(form.get(), QString::fromUtf8(row.item));
 }
 
 void TFormPrincipal::Salir1Click() { close(); }
@@ -347,6 +349,7 @@ void TFormPrincipal::OpenSearch(const QString& typed) {
 void TFormPrincipal::OpenUnit(const UnitEntry& unit, const QString& number) {
   const MenuRow* row = FindMenuRow(unit.item);
   if (!row) return;
+  recent::Remember(recent::PlaceOf(unit));
   RunMenuRow(*row, [&](TForm* form) { GoToUnit(form, unit, number); });
 }
 

@@ -87,6 +87,8 @@ constexpr EverydayUnits kEverydayUnits[] = {
     {"Tarvel - Iluminación", "Edit3"},  // lux
     // megaByte, kiloByte, gigaByte, Byte
     {"Datos", "Edit18 Edit16 Edit20 Edit11"},
+    // euro, dólar estadounidense, libra esterlina, yen, franco suizo
+    {"Divisas", "EditEUR EditUSD EditGBP EditJPY EditCHF"},
 };
 
 QStringList EverydayControls(const QString& window) {
@@ -155,10 +157,14 @@ UnitAnswer Convert(const UnitEntry& unit, QWidget* owner, const QString& number,
   // The first figure exactly as the window shows it.
   answer.title = number + u' ' + typedUnit + QStringLiteral(" = ") + best.shown + u' ' +
                  UnitAfter(best.caption, best.value);
+  const bool asShown = form->property(platform::kFiguresAsShown).toBool();
   QStringList others;
   for (std::size_t i = 1; i < readings.size() && others.size() < 3; ++i)
-    others << Figure(readings[i].value) + u' ' + UnitAfter(readings[i].caption, readings[i].value);
-  answer.description = others.join(QStringLiteral(" · ")) + QStringLiteral(" — ") + unit.window;
+    others << (asShown ? readings[i].shown : Figure(readings[i].value)) + u' ' +
+                  UnitAfter(readings[i].caption, readings[i].value);
+  const QString source = form->property(platform::kAnswerSource).toString();
+  answer.description = others.join(QStringLiteral(" · ")) + QStringLiteral(" — ") +
+                       (source.isEmpty() ? unit.window : source);
   return answer;
 }
 
@@ -169,7 +175,9 @@ std::vector<UnitAnswer> AnswerSearch(const UnitIndex& index, QWidget* owner, con
   const search::Query query = search::ReadQuery(text);
   std::vector<UnitAnswer> answers;
   if (search::Fold(query.unit).isEmpty() || limit <= 0) return answers;
-  const std::vector<const UnitEntry*> found = index.Find(query.unit);
+  // A unit whose edit takes no input (a currency without rates) has no answer to give.
+  std::vector<const UnitEntry*> found = index.Find(query.unit);
+  std::erase_if(found, [](const UnitEntry* unit) { return !unit->enabled; });
   // A quantity is converted in the unit that answers the words best, a plain one before one per
   // something ("3,5 libras" are pounds, not pounds per yard) unless a "/" was typed, and among
   // equals a family's everyday unit (the avoirdupois pound, not the troy one).

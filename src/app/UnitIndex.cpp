@@ -121,11 +121,12 @@ void UnitIndex::ReadWindow(TForm* form, const QString& item) {
 
   NameOnEveryPage(form);
   for (TEdit* edit : form->findChildren<TEdit*>()) {
-    if (edit->isReadOnly() || InsideList(edit) || edit->accessibleName().isEmpty()) continue;
+    if (!IsUnitEdit(edit)) continue;
     UnitEntry entry;
     entry.caption = edit->accessibleName();
     entry.control = edit->objectName();
-    add(entry, {entry.caption});
+    entry.enabled = edit->isEnabled();
+    add(entry, QStringList{entry.caption} << edit->property(platform::kSearchNames).toStringList());
   }
   for (TStringGrid* grid : form->findChildren<TStringGrid*>()) {
     if (!grid->Editable() || grid->FixedRows() < 1) continue;
@@ -143,6 +144,10 @@ void UnitIndex::ReadWindow(TForm* form, const QString& item) {
       add(entry, {caption});
     }
   }
+}
+
+bool IsUnitEdit(const TEdit* edit) {
+  return !edit->isReadOnly() && !InsideList(edit) && !edit->accessibleName().isEmpty();
 }
 
 std::vector<const UnitEntry*> UnitIndex::Find(const QString& words) const {

@@ -11,6 +11,7 @@
 #include "app/SearchText.h"
 
 class QWidget;
+class TEdit;
 class TForm;
 
 struct UnitEntry {
@@ -23,7 +24,9 @@ struct UnitEntry {
   QStringList tabs;  // the tab sheets to choose, outermost first, for a heading
   int col = -1;      // the heading's column
   QString analyte;   // the analyte's name in the clinical list
-  QStringList names;  // what the search compares: the caption, or an analyte's two names
+  QStringList names;  // what the search compares: the caption (and the edit's other names), or
+                      // an analyte's two names
+  bool enabled = true;  // the edit takes input (a currency without a rate does not)
   search::Target target;
   // The row as a screen reader reads it.
   QString Spoken() const { return caption + QStringLiteral(", ") + window; }
@@ -42,6 +45,10 @@ class UnitIndex {
   void ReadWindow(TForm* form, const QString& item);
   std::vector<UnitEntry> entries_;
 };
+
+// Whether the index reads the edit as a unit: it is labelled, the user types in it, and it is
+// not part of a list.
+bool IsUnitEdit(const TEdit* edit);
 
 // Takes the freshly opened window of the entry to its unit: the tab of a heading, the analyte
 // selected, the focus in the unit's edit (or its table's cell) with the text selected; then,

@@ -1,11 +1,11 @@
 #include "app/WebView.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QLibrary>
 #include <QOpenGLContext>
 #include <QSurfaceFormat>
 #include <unistd.h>
+
+#include "platform/Modules.h"
 
 // Qt's own: the context that the web engine shares its textures with.
 QOpenGLContext* qt_gl_global_share_context();
@@ -18,8 +18,7 @@ WebViewFactory& Factory() {
   return factory;
 }
 
-// The module sits beside the program, or one folder up for the test and bench programs of
-// a build tree. Once loaded it stays: Qt WebEngine cannot be unloaded.
+// Once loaded it stays: Qt WebEngine cannot be unloaded.
 CreateWebViewFunction ModuleEntry() {
   static bool tried = false;
   static CreateWebViewFunction entry = nullptr;
@@ -45,19 +44,8 @@ CreateWebViewFunction ModuleEntry() {
     qt_gl_set_global_share_context(context);
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   }
-  const QDir here(QCoreApplication::applicationDirPath());
-  const QString name = QStringLiteral(TARVEL_WEBVIEW_MODULE);
-  for (const QString& path : {here.filePath(name), here.filePath(QStringLiteral("../") + name),
-                              here.filePath(QStringLiteral("../lib/tarvel/") + name)}) {
-    if (!QFile::exists(path)) continue;
-    auto* library = new QLibrary(path);
-    library->setLoadHints(QLibrary::PreventUnloadHint);
-    entry = reinterpret_cast<CreateWebViewFunction>(library->resolve(kCreateWebViewSymbol));
-    if (entry) break;
-    qWarning("Tarvel: the web view module %s does not load: %s", qPrintable(path),
-             qPrintable(library->errorString()));
-    delete library;
-  }
+  entry = reinterpret_cast<CreateWebViewFunction>(
+      platform::ModuleEntry(TARVEL_WEBVIEW_MODULE, kCreateWebViewSymbol));
   return entry;
 }
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -26,6 +27,7 @@
 #include "platform/Host.h"
 #include "platform/Input.h"
 #include "platform/Locale.h"
+#include "platform/Network.h"
 
 namespace driver {
 namespace {
@@ -296,6 +298,21 @@ std::optional<QStringList> Cells(const QString& each,
   return shown;
 }
 
+// The texts of a list's, a combo box's or a grid's items (a grid's first column), in order.
+QStringList Items(QWidget* control, const QString& name) {
+  QStringList items;
+  if (auto* combo = qobject_cast<QComboBox*>(control)) {
+    for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
+    return items;
+  }
+  auto* view = qobject_cast<QAbstractItemView*>(control);
+  if (!view || !view->model()) Fail(QStringLiteral("'%1' is not a list").arg(name));
+  const QAbstractItemModel* model = view->model();
+  for (int row = 0; row < model->rowCount(view->rootIndex()); ++row)
+    items << model->index(row, 0, view->rootIndex()).data().toString();
+  return items;
+}
+
 void Snapshot(QWidget* window, const QString& file) {
   QPixmap picture = window->grab();
   // An open pop-up menu is drawn over the window, where it stands.
@@ -495,6 +512,33 @@ const std::vector<Command>& ScriptRunner::Commands() {
          QStringList captions;
          ListTabs(r.ActiveWindow(), r.ActiveWindow(), captions);
          Print((QStringLiteral("tabs = ") + captions.join(QStringLiteral(" | "))).trimmed());
+       }},
+      {"items", "LIST", "prints \"LIST[n] = text\" for every item of a list, combo box or grid",
+       [](R& r, const QString& rest) {
+         const QStringList items = Items(r.Control(rest), rest);
+         for (qsizetype i = 0; i < items.size(); ++i)
+           Print(QStringLiteral("%1[%2] = %3").arg(rest).arg(i).arg(items[i]));
+       }},
+      {"restart", "",
+       "ends the program as its close box would and starts it again in\n"
+       "the same folders: what it keeps across starts is read anew",
+       [](R& r, const QString&) {
+         if (!r.restart_) Fail(QStringLiteral("this run cannot restart the program"));
+         if (r.ActiveWindow() != r.main_)
+           Fail(QStringLiteral("the main window is not the active window"));
+         r.main_ = r.restart_();
+       },
+       0},  // the monkey's run keeps its one program
+      {"wait", "network", "returns when no download is in flight (20 seconds at most)",
+       [](R&, const QString& rest) {
+         if (rest != QLatin1String("network")) Fail(QStringLiteral("wait takes: network"));
+         // The program serves its events meanwhile.
+         QElapsedTimer clock;
+         clock.start();
+         while (platform::FetchesInFlight() > 0 && clock.elapsed() < 20000) {
+           QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+           QThread::msleep(2);
+         }
        }},
       {"echo", "TEXT", "prints TEXT", [](R&, const QString& rest) { Print(rest); }},
       {"snapshot", "FILE",

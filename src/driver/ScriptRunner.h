@@ -46,6 +46,8 @@ class ScriptRunner : public QObject {
   // Takes the commands one at a time from source instead of the script, each asked for when
   // the program is idle after the one before; an empty line ends the run.
   void SetSource(std::function<QString()> source) { source_ = std::move(source); }
+  // How "restart" ends the program and starts it again: the new main window.
+  void SetRestart(std::function<TFormPrincipal*()> restart) { restart_ = std::move(restart); }
   // The window that the next command addresses: the open modal window, else the active one.
   QWidget* ActiveWindow() const;
   int ExitCode() const { return exitCode_; }
@@ -75,6 +77,7 @@ class ScriptRunner : public QObject {
   // runs the next commands inside its own loop).
   std::vector<int> running_;
   std::function<QString()> source_;
+  std::function<TFormPrincipal*()> restart_;
   bool opened_ = false;
   bool finished_ = false;
   int exitCode_ = 0;

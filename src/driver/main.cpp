@@ -14,6 +14,7 @@
 #include <QTextStream>
 #include <cstdio>
 #include <iostream>
+#include <memory>
 #include <string>
 
 #include "app/Startup.h"
@@ -122,11 +123,20 @@ control prints "error: ..." and ends the run with exit status 2.
 
   int code = 0;
   {
-    TFormPrincipal FormPrincipal;
-    FormPrincipal.show();
-    FormPrincipal.activateWindow();
-    QApplication::setActiveWindow(&FormPrincipal);
-    driver::ScriptRunner runner(lines, &FormPrincipal, &host);
+    auto FormPrincipal = std::make_unique<TFormPrincipal>();
+    auto start = [&FormPrincipal] {
+      FormPrincipal->show();
+      FormPrincipal->activateWindow();
+      QApplication::setActiveWindow(FormPrincipal.get());
+      return FormPrincipal.get();
+    };
+    driver::ScriptRunner runner(lines, start(), &host);
+    runner.SetRestart([&] {
+      FormPrincipal->close();
+      FormPrincipal.reset();
+      FormPrincipal = std::make_unique<TFormPrincipal>();
+      return start();
+    });
     if (interactive) runner.SetSource(ReadLineServing);
     runner.Start();
     QApplication::exec();

@@ -120,8 +120,12 @@ void ReportInvalidNumber(TEdit* edit, QWidget* owner) {
 }
 
 void ReportTooLarge(TForm* form, TEdit* edit, double value) {
+  ReportTooLarge(form, edit, FormatValue(value));
+}
+
+void ReportTooLarge(TForm* form, TEdit* edit, const QString& shown) {
   platform::MessageBox(form,
-                       QStringLiteral("\"") + FormatValue(value) +
+                       QStringLiteral("\"") + shown +
                            QStringLiteral("\" Es un número demasiado grande para poner aquí.\n"
                                           "Prueba con uno menor.\nGraciasss."),
                        QStringLiteral("Número muy grande."), platform::Icon::Warning);

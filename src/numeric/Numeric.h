@@ -83,3 +83,5 @@ void ReportInvalidNumber(TEdit* edit, QWidget* owner = nullptr);
 // owned by the form, quoting the value as FormatValue shows it; then the edit's whole text
 // selected.
 void ReportTooLarge(TForm* form, TEdit* edit, double value);
+// The same quoting a text as typed.
+void ReportTooLarge(TForm* form, TEdit* edit, const QString& shown);

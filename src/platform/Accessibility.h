@@ -12,6 +12,14 @@ namespace platform {
 
 // The property of a control that holds the label naming it, where the label was made for it.
 inline constexpr const char* kLabelledBy = "labelledBy";
+// The property of an edit that holds the other names a search may find its unit by (a
+// QStringList: "$" and "dólar" for the US dollar), beyond its caption.
+inline constexpr const char* kSearchNames = "searchNames";
+// The properties of a window whose figures depend on data of a date (QString): the line a
+// search's answer gives instead of the window's title ("Tipos del BCE del 4 de diciembre de
+// 2026"); and (bool) that the answer's figures are written as the window shows them.
+inline constexpr const char* kAnswerSource = "answerSource";
+inline constexpr const char* kFiguresAsShown = "figuresAsShown";
 
 // Gives every control of the window that can take the focus and has no accessible name yet
 // the name a sighted user reads: an edit's, a drop-down's, a list's or a slider's is the

@@ -39,8 +39,7 @@ TEdit::TEdit(QWidget* parent, const QString& name, const QString& initialText) :
   setMouseTracking(true);
   // Every path of ours holds Qt's signals back; this only sees changes made elsewhere
   // (accessibility tools, for example) and reports them like the user's.
-  connect(this, &QLineEdit::textChanged, this,
-          [this] { platform::Guard([this] { FireChange(); }); });
+  connect(this, &QLineEdit::textChanged, this, [this] { UserChanged(); });
 }
 
 void TEdit::SetText(const QString& newText) {
@@ -115,8 +114,13 @@ void TEdit::UserEdit(F&& operation) {
     operation();
   }
   FitText();
+  if (text() != before) UserChanged();
+}
+
+void TEdit::UserChanged() {
+  if (TForm* form = Form()) form->NoteTyped(this);
   // A user's change comes from Qt's event loop: nothing above us catches.
-  if (text() != before) platform::Guard([this] { FireChange(); });
+  platform::Guard([this] { FireChange(); });
 }
 
 void TEdit::InsertPasted(const QString& pasted) {

@@ -73,6 +73,8 @@ class TEdit : public QLineEdit {
  private:
   TForm* Form() const;
   void FireChange();
+  // The user changed the text: the window learns it, then OnChange runs.
+  void UserChanged();
   // Runs a user's operation on the text with Qt's signals held back, then OnChange once if
   // the text changed.
   template <class F>

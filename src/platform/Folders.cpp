@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QSaveFile>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -48,10 +49,32 @@ QString ConfigFolder() {
   return config.isEmpty() ? HomeSub(".config") : config;
 }
 
+QString CacheFolder() {
+  const QString cache = EnvFolder("XDG_CACHE_HOME");
+  return cache.isEmpty() ? HomeSub(".cache") : cache;
+}
+
+QString DataFolder() {
+  const QString data = EnvFolder("XDG_DATA_HOME");
+  return data.isEmpty() ? HomeSub(".local/share") : data;
+}
+
+bool WriteWholeFile(const QString& path, const QByteArray& content, QString* reason) {
+  const int slash = path.lastIndexOf(u'/');
+  if (slash > 0 && !MakeFolders(path.left(slash))) {
+    if (reason) *reason = SystemReason(errno);
+    return false;
+  }
+  QSaveFile file(path);
+  if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit())
+    return true;
+  if (reason) *reason = file.errorString();
+  return false;
+}
+
 QString PrivateTempFolder() {
   QString base = EnvFolder("XDG_RUNTIME_DIR");
-  if (base.isEmpty()) base = EnvFolder("XDG_CACHE_HOME");
-  if (base.isEmpty()) base = HomeSub(".cache");
+  if (base.isEmpty()) base = CacheFolder();
   const QString folder = base + QStringLiteral("/tarvel");
   const QByteArray native = QFile::encodeName(folder);
   MakeFolders(base);

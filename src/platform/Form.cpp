@@ -85,6 +85,10 @@ TForm::TForm(QWidget* owner, const QString& name) : QDialog(owner) {
   platform::EnableCopyAllKey();
 }
 
+TEdit* TForm::TypedEdit() const { return qobject_cast<TEdit*>(typed_.data()); }
+
+void TForm::NoteTyped(TEdit* edit) { typed_ = edit; }
+
 int TForm::ShowModal() { return exec(); }
 
 void TForm::SetModalResult(int result) {

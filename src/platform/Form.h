@@ -6,9 +6,11 @@
 // box closes it with the Cancel result.
 
 #include <QDialog>
+#include <QPointer>
 #include <functional>
 
 class QPushButton;
+class TEdit;
 
 class TForm : public QDialog {
   Q_OBJECT
@@ -52,6 +54,11 @@ class TForm : public QDialog {
   // The tab order: each control in the list follows the one before it.
   void SetTabChain(const QList<QWidget*>& chain);
 
+  // The edit of this window whose text the user changed last (a key, a paste, the context
+  // menu), or null: what the user came to the window for.
+  TEdit* TypedEdit() const;
+  void NoteTyped(TEdit* edit);
+
   // The control named so ("Edit7"), or null.
   QWidget* FindComponent(const QString& name) const;
   template <class T>
@@ -72,6 +79,7 @@ class TForm : public QDialog {
  private:
   QPushButton* default_ = nullptr;
   QPushButton* cancel_ = nullptr;
+  QPointer<QObject> typed_;
   Border border_ = Border::Single;
   Position position_ = Position::Default;
   bool placed_ = false;

@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
 #include <QThread>
+#include <QTimer>
 #include <QUrl>
 
 #include "platform/Folders.h"
@@ -85,6 +86,10 @@ bool Host::RaiseWindow(const QString& title) { return RaiseTopLevelWindow(title)
 
 bool Host::TrayAvailable() { return QSystemTrayIcon::isSystemTrayAvailable(); }
 
+void Host::Fetch(const QUrl& url, const FetchLimits& limits, FetchDone done) {
+  FetchThroughModule(url, limits, std::move(done));
+}
+
 Answer RecordingHost::ShowBox(const Box& box) {
   Answer answer = box.buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
   if (!answers.empty()) {
@@ -138,6 +143,16 @@ QString RecordingHost::FindProgram(const QString& name) {
     if (program == name) return path;
   }
   return {};
+}
+
+void RecordingHost::Fetch(const QUrl& url, const FetchLimits& limits, FetchDone done) {
+  if (IsLoopback(url)) {
+    Host::Fetch(url, limits, std::move(done));
+    return;
+  }
+  QTimer::singleShot(0, qApp, [done = std::move(done)] {
+    done({FetchResult::Outcome::Offline, {}, QStringLiteral("sin conexión")});
+  });
 }
 
 bool RecordingHost::RaiseWindow(const QString& title) {

@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/Network.h"
+
 class QWidget;
 
 namespace platform {
@@ -49,6 +51,9 @@ class Host {
   virtual bool RaiseWindow(const QString& title);
   // Whether the desktop shows tray icons (a notification area or its successor).
   virtual bool TrayAvailable();
+  // A download in the background (platform::Fetch keeps the count and the context): done
+  // is called once, later, whatever happens.
+  virtual void Fetch(const QUrl& url, const FetchLimits& limits, FetchDone done);
 };
 
 Host& host();
@@ -74,6 +79,9 @@ class RecordingHost : public Host {
   QString FindProgram(const QString& name) override;
   bool RaiseWindow(const QString& title) override;
   bool TrayAvailable() override { return trayAvailable; }
+  // Only this machine is reached (the tests' own servers); any other address answers at once
+  // as a machine without a connection would.
+  void Fetch(const QUrl& url, const FetchLimits& limits, FetchDone done) override;
 
   // The answers to the next boxes, in order; a box without one gets its first button.
   std::deque<Answer> answers;

@@ -35,6 +35,7 @@ constexpr const char* kDesigned = "tarvelDesignedText";
 constexpr const char* kShown = "tarvelShownText";
 constexpr const char* kEdge = "tarvelFrameEdge";
 constexpr const char* kKept = "tarvelKeptReadable";
+constexpr const char* kThin = "tarvelThinText";
 constexpr const char* kPane = "tarvelPaneColor";
 constexpr const char* kPaneKey = "tarvelPanePalette";
 // An edge shows when it stands out this much from the colour beside it.
@@ -213,8 +214,8 @@ bool IsDark(const QPalette& palette) {
          Luminance(palette.color(QPalette::Active, QPalette::WindowText));
 }
 
-QColor ToneOn(const QColor& text, const QColor& background) {
-  if (Contrast(text, background) >= kReadableContrast) return text;
+QColor ToneOn(const QColor& text, const QColor& background, double contrast) {
+  if (Contrast(text, background) >= contrast) return text;
   // Towards white on a background darker than the middle grey (where black and white
   // contrast with it equally), towards black on a lighter one.
   const bool lighten = Luminance(background) < 0.179;
@@ -228,11 +229,11 @@ QColor ToneOn(const QColor& text, const QColor& background) {
   };
   double from = hsl.lightnessF();
   double to = lighten ? 1.0 : 0.0;
-  if (Contrast(tone(to), background) < kReadableContrast) return tone(to);
+  if (Contrast(tone(to), background) < contrast) return tone(to);
   // The least change of lightness that reaches the contrast.
   for (int i = 0; i < 24; ++i) {
     const double middle = (from + to) / 2;
-    if (Contrast(tone(middle), background) >= kReadableContrast) {
+    if (Contrast(tone(middle), background) >= contrast) {
       to = middle;
     } else {
       from = middle;
@@ -243,7 +244,13 @@ QColor ToneOn(const QColor& text, const QColor& background) {
 
 QColor TextColor(const QWidget* where, const QColor& text, const QColor& background) {
   if (!where || !IsDark(where->window()->palette())) return text;
-  return ToneOn(text, background);
+  return ToneOn(text, background,
+                where->property(kThin).toBool() ? kThinTextContrast : kReadableContrast);
+}
+
+void MarkThinText(QWidget* widget) {
+  widget->setProperty(kThin, true);
+  FitColors(widget);
 }
 
 QColor BackgroundBehind(const QWidget* widget) {

@@ -25,6 +25,9 @@ class QWidget;
 namespace platform {
 
 constexpr double kReadableContrast = 4.8;
+// A text of small thin signs only (a degree sign) never shows its full colour at all: its
+// strokes are all edge. On a dark palette its tone reaches this higher contrast instead.
+constexpr double kThinTextContrast = 7.0;
 
 // WCAG 2 relative luminance and contrast ratio (1 to 21).
 double Luminance(const QColor& color);
@@ -34,11 +37,13 @@ double Contrast(const QColor& a, const QColor& b);
 bool IsDark(const QPalette& palette);
 
 // The nearest tone of the text's hue (its lightness changed, away from the background) that
-// reaches kReadableContrast against the background; the text itself when it already does.
-QColor ToneOn(const QColor& text, const QColor& background);
+// reaches the contrast against the background; the text itself when it already does.
+QColor ToneOn(const QColor& text, const QColor& background,
+              double contrast = kReadableContrast);
 
 // The colour in which a text designed in `text` is drawn on `background` inside `where`:
-// the designed colour on a light palette, ToneOn on a dark one.
+// the designed colour on a light palette, ToneOn on a dark one (to kThinTextContrast where
+// the widget's text is marked thin).
 QColor TextColor(const QWidget* where, const QColor& text, const QColor& background);
 
 // The colour drawn behind a widget's text: its own background where it paints one, else
@@ -52,6 +57,9 @@ bool ShowsDesignedText(const QWidget* widget, const QColor& designed);
 // Brings one widget's text colours and frame edges into line with its palette (see above).
 // The kit's controls call it when the program changes a colour.
 void FitColors(QWidget* widget);
+
+// Marks the widget's text as one of small thin signs only, and fits its colours again.
+void MarkThinText(QWidget* widget);
 
 // Keeps a window's texts readable, its frames visible and its font the designed one: now,
 // when it is shown and whenever the palette changes.

@@ -258,7 +258,13 @@ QString Monkey::Produce() {
 
 QString Monkey::FinalStep(QWidget* window) {
   switch (finalStage_) {
-    case 0: finalStage_ = 1; return QLatin1String(kFinalMarker);
+    case 0:
+      // A window that the tool window opened itself (a dialog of its own) is closed first, as
+      // the user would, so that the last checks reach the tool window.
+      if (window->parentWidget() && window->parentWidget()->window() != main_)
+        return QStringLiteral("close");
+      finalStage_ = 1;
+      return QLatin1String(kFinalMarker);
     case 1: {
       finalStage_ = 2;
       for (QWidget* w : driver::ControlsInTabOrder(window)) {

@@ -11,6 +11,7 @@
 #include "platform/Edit.h"
 #include "platform/Locale.h"
 #include "platform/Messages.h"
+#include "platform/Readable.h"
 
 namespace {
 
@@ -100,6 +101,7 @@ TFormAngulo::TFormAngulo(QWidget* owner) : TForm(owner, QStringLiteral("FormAngu
                    row.x + row.width + 2, kRowY, kNavy, true);
     symbol->setFixedHeight(21);
     symbol->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    platform::MarkThinText(symbol);
   }
 
   for (int n = 1; n <= 10; ++n) Edits[n]->OnEnter = [this](TEdit* sender) { EditEnter(sender); };

@@ -1,0 +1,142 @@
+// The currency window: its opening with rates kept, a keystroke's conversion into every
+// currency, and the longest the event loop is held while a download of the bank's file is
+// read, checked and kept (a server of the benchmark's own on the loopback address).
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QHostAddress>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <time.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "BenchSupport.h"
+#include "platform/Controls.h"
+#include "platform/StatusBar.h"
+#include "tools/money/Rates.h"
+#include "tools/money/Unidaddivisas.h"
+
+namespace {
+
+double ThreadCpuMs() {
+  timespec now{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+}
+
+// The bank's file as it publishes it, dated by its latest publication so that opening the
+// window asks for nothing.
+QByteArray BankFile() {
+  const char* rates[] = {"USD=1.0500", "JPY=158.42", "CZK=24.318", "DKK=7.4612",  "GBP=0.84250",
+                         "HUF=389.55", "PLN=4.2260", "RON=5.0910", "SEK=11.0275", "CHF=0.9342",
+                         "ISK=146.10", "NOK=11.7850", "TRY=45.1830", "AUD=1.6215", "BRL=6.2740",
+                         "CAD=1.4705", "CNY=7.4980", "HKD=8.1690", "IDR=17485.20", "ILS=3.8120",
+                         "INR=90.4150", "KRW=1512.36", "MXN=20.1855", "MYR=4.6230", "NZD=1.8160",
+                         "PHP=61.284", "SGD=1.3710", "THB=35.870", "ZAR=19.4210"};
+  QByteArray cubes;
+  for (const char* rate : rates) {
+    const QList<QByteArray> parts = QByteArray(rate).split('=');
+    cubes += "\t\t\t<Cube currency='" + parts[0] + "' rate='" + parts[1] + "'/>\n";
+  }
+  const QByteArray date =
+      money::LastPublication(QDateTime::currentDateTimeUtc()).toString(Qt::ISODate).toLatin1();
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<gesmes:Envelope "
+         "xmlns:gesmes=\"http://www.gesmes.org/xml/2002-08-01\" "
+         "xmlns=\"http://www.ecb.int/vocabulary/2002-08-01/eurofxref\">\n"
+         "\t<gesmes:subject>Reference rates</gesmes:subject>\n"
+         "\t<gesmes:Sender><gesmes:name>European Central Bank</gesmes:name></gesmes:Sender>\n"
+         "\t<Cube>\n\t\t<Cube time='" + date + "'>\n" + cubes + "\t\t</Cube>\n\t</Cube>\n</gesmes:Envelope>\n";
+}
+
+// A cache folder of its own with the bank's file kept in it, for the benchmark's time.
+class KeptRates {
+ public:
+  KeptRates() : saved_(qgetenv("XDG_CACHE_HOME")) {
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(folder_.path()));
+    QDir().mkpath(QFileInfo(money::KeptRatesPath()).path());
+    QFile file(money::KeptRatesPath());
+    if (file.open(QIODevice::WriteOnly)) file.write(BankFile());
+  }
+  ~KeptRates() { qputenv("XDG_CACHE_HOME", saved_); }
+
+ private:
+  QByteArray saved_;
+  QTemporaryDir folder_;
+};
+
+void BM_CurrencyWindowOpens(benchmark::State& state) {
+  KeptRates kept;
+  MeasureOpening<TFormDivisas>(state);
+}
+BENCHMARK(BM_CurrencyWindowOpens)->Unit(benchmark::kMillisecond);
+
+void BM_CurrencyKeystroke(benchmark::State& state) {
+  KeptRates kept;
+  MeasureKeystroke<TFormDivisas>(state, "EditUSD");
+}
+BENCHMARK(BM_CurrencyKeystroke)->Unit(benchmark::kMicrosecond);
+
+void BM_CurrencyDownloadPause(benchmark::State& state) {
+  KeptRates kept;
+  const QByteArray body = BankFile();
+  QTcpServer server;
+  server.listen(QHostAddress::LocalHost, 0);
+  QObject::connect(&server, &QTcpServer::newConnection, [&] {
+    while (QTcpSocket* socket = server.nextPendingConnection()) {
+      QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket, &body] {
+        if (!socket->readAll().contains("\r\n\r\n")) return;
+        socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/xml\r\nContent-Length: " +
+                      QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+        socket->disconnectFromHost();
+      });
+      QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+    }
+  });
+  const QByteArray saved = qgetenv("TARVEL_RATES_URL");
+  qputenv("TARVEL_RATES_URL", QStringLiteral("http://127.0.0.1:%1/eurofxref-daily.xml").arg(server.serverPort()).toUtf8());
+  platform::RecordingHost host;
+  platform::SetHost(&host);
+  {
+    TFormDivisas form(nullptr);
+    form.show();
+    QCoreApplication::processEvents();
+    // The first download loads the network module and starts Qt Network; it is done before.
+    while (form.Downloading()) QCoreApplication::processEvents(QEventLoop::AllEvents);
+    double longest = 0, longestCpu = 0;
+    std::vector<double> longests;
+    for (auto _ : state) {
+      form.BitBtn2->click();  // "Actualizar"
+      // Each turn of the event loop, while the download is read, checked and kept.
+      double download = 0;
+      while (form.Downloading()) {
+        QElapsedTimer turn;
+        turn.start();
+        const double cpu = ThreadCpuMs();
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        download = std::max(download, turn.nsecsElapsed() / 1e6);
+        longestCpu = std::max(longestCpu, ThreadCpuMs() - cpu);
+      }
+      longests.push_back(download);
+      longest = std::max(longest, download);
+    }
+    // The longest turn of all and of a typical download (the median of each one's longest),
+    // as the clock on the wall sees them: on a busy machine a turn also waits for the
+    // processor. And the most processor time that one turn took.
+    std::sort(longests.begin(), longests.end());
+    state.counters["longest_pause_ms"] = longest;
+    state.counters["median_longest_ms"] = longests.empty() ? 0 : longests[longests.size() / 2];
+    state.counters["longest_cpu_ms"] = longestCpu;
+    if (!form.StatusBar1->currentMessage().startsWith(QStringLiteral("Tipos de referencia")) ||
+        form.StatusBar1->currentMessage().contains(u'—'))
+      state.SkipWithError(qPrintable(form.StatusBar1->currentMessage()));
+  }
+  platform::SetHost(nullptr);
+  qputenv("TARVEL_RATES_URL", saved);
+}
+BENCHMARK(BM_CurrencyDownloadPause)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,60 @@
+#include "platform/Network.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QTimer>
+
+#include "platform/Host.h"
+#include "platform/Modules.h"
+
+namespace platform {
+namespace {
+
+int g_inFlight = 0;
+
+FetchFunction ModuleEntry() {
+  static const auto entry =
+      reinterpret_cast<FetchFunction>(platform::ModuleEntry(TARVEL_NETWORK_MODULE, kFetchSymbol));
+  return entry;
+}
+
+}  // namespace
+
+void FetchThroughModule(const QUrl& url, const FetchLimits& limits, FetchDone done) {
+  if (const FetchFunction entry = ModuleEntry()) {
+    entry(url, limits, std::move(done));
+    return;
+  }
+  QTimer::singleShot(0, qApp, [done = std::move(done)] {
+    done({FetchResult::Outcome::Offline, {}, QStringLiteral("falta el módulo de red")});
+  });
+}
+
+void Fetch(const QUrl& url, const FetchLimits& limits, QObject* context, FetchDone done) {
+  ++g_inFlight;
+  host().Fetch(url, limits,
+               [context = QPointer<QObject>(context), done = std::move(done)](const FetchResult& result) {
+                 --g_inFlight;
+                 if (context) done(result);
+               });
+}
+
+int FetchesInFlight() { return g_inFlight; }
+
+bool IsLoopback(const QUrl& url) {
+  QString host = url.host().toLower();
+  if (host == QLatin1String("localhost") || host == QLatin1String("::1")) return true;
+  if (host.startsWith(QLatin1String("::ffff:"))) host = host.mid(7);
+  // 127.0.0.0/8, written as four numbers of 0 to 255 (QUrl has already normalised the forms
+  // of an IPv4 address).
+  const QStringList parts = host.split(u'.');
+  if (parts.size() != 4 || parts[0] != QLatin1String("127")) return false;
+  for (const QString& part : parts) {
+    bool number = false;
+    const int value = part.toInt(&number);
+    if (!number || value < 0 || value > 255) return false;
+  }
+  return true;
+}
+
+}  // namespace platform

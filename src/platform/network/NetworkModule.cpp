@@ -1,0 +1,154 @@
+// The downloads, with Qt Network. A module of its own, loaded with the first download (see
+// platform/Network.h): the program's start-up neither loads nor maps Qt Network.
+
+#include <QCoreApplication>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QTimer>
+
+#include "platform/Network.h"
+
+namespace {
+
+using platform::FetchDone;
+using platform::FetchLimits;
+using platform::FetchResult;
+using Outcome = FetchResult::Outcome;
+
+constexpr int kMaxRedirections = 5;
+
+QNetworkAccessManager& Manager() {
+  static auto* manager = new QNetworkAccessManager(QCoreApplication::instance());
+  return *manager;
+}
+
+QString Size(qint64 bytes) {
+  if (bytes % (1 << 20) == 0) return QStringLiteral("%1 MB").arg(bytes >> 20);
+  return QStringLiteral("%1 KB").arg((bytes + 1023) / 1024);
+}
+
+bool SameOrigin(const QUrl& a, const QUrl& b) {
+  return a.scheme() == b.scheme() && a.host() == b.host() &&
+         a.port(a.scheme() == QLatin1String("https") ? 443 : 80) ==
+             b.port(b.scheme() == QLatin1String("https") ? 443 : 80);
+}
+
+// One download: its request, the redirections on the same origin, the limits; done once.
+class Download : public QObject {
+ public:
+  Download(const QUrl& url, const FetchLimits& limits, FetchDone done)
+      : QObject(QCoreApplication::instance()), limits_(limits), done_(std::move(done)) {
+    clock_.setSingleShot(true);
+    connect(&clock_, &QTimer::timeout, this, [this] {
+      const int seconds = limits_.timeoutMs / 1000;
+      Finish({Outcome::Offline, {},
+              seconds == 1 ? QStringLiteral("el servidor no respondió en 1 segundo")
+                           : QStringLiteral("el servidor no respondió en %1 segundos").arg(seconds)});
+    });
+    clock_.start(limits_.timeoutMs);
+    Request(url);
+  }
+
+ private:
+  void Request(const QUrl& url) {
+    url_ = url;
+    body_.clear();
+    QNetworkRequest request(url);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::ManualRedirectPolicy);
+    request.setHeader(QNetworkRequest::UserAgentHeader, QByteArrayLiteral("Tarvel/2.5"));
+    reply_ = Manager().get(request);
+    connect(reply_, &QNetworkReply::metaDataChanged, this, [this] {
+      const QVariant length = reply_->header(QNetworkRequest::ContentLengthHeader);
+      if (length.isValid() && length.toLongLong() > limits_.maxBytes) TooLong();
+    });
+    connect(reply_, &QNetworkReply::readyRead, this, &Download::Read);
+    connect(reply_, &QNetworkReply::finished, this, &Download::Answered);
+  }
+
+  void Read() {
+    if (!reply_) return;
+    if (body_.size() + reply_->bytesAvailable() > limits_.maxBytes) {
+      TooLong();
+      return;
+    }
+    body_ += reply_->readAll();
+  }
+
+  void TooLong() {
+    Finish({Outcome::Refused, {}, QStringLiteral("la respuesta pasa de %1").arg(Size(limits_.maxBytes))});
+  }
+
+  void Answered() {
+    if (!reply_) return;
+    Read();
+    if (!reply_) return;
+    const int status = reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (status >= 300 && status < 400) {
+      const QUrl target =
+          url_.resolved(reply_->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl());
+      if (!SameOrigin(url_, target)) {
+        Finish({Outcome::Refused, {},
+                QStringLiteral("redirigida a otro servidor (%1)").arg(target.host())});
+      } else if (++redirections_ > kMaxRedirections) {
+        Finish({Outcome::Refused, {}, QStringLiteral("demasiadas redirecciones")});
+      } else {
+        Drop();
+        Request(target);
+      }
+      return;
+    }
+    if (status != 0 && status != 200) {
+      Finish({Outcome::Refused, {}, QStringLiteral("el servidor respondió %1").arg(status)});
+      return;
+    }
+    switch (reply_->error()) {
+      case QNetworkReply::NoError: Finish({Outcome::Ok, body_, QString()}); return;
+      case QNetworkReply::SslHandshakeFailedError:
+        Finish({Outcome::Refused, {}, QStringLiteral("la conexión segura no es válida")});
+        return;
+      case QNetworkReply::ProtocolUnknownError:
+      case QNetworkReply::ProtocolInvalidOperationError:
+      case QNetworkReply::ProtocolFailure:
+        Finish({Outcome::Refused, {}, QStringLiteral("el servidor no habla HTTP")});
+        return;
+      default:
+        Finish({Outcome::Offline, {}, QStringLiteral("sin conexión")});
+        return;
+    }
+  }
+
+  void Drop() {
+    if (!reply_) return;
+    QNetworkReply* reply = reply_;
+    reply_ = nullptr;
+    reply->disconnect(this);
+    reply->abort();
+    reply->deleteLater();
+  }
+
+  void Finish(FetchResult result) {
+    if (finished_) return;
+    finished_ = true;
+    clock_.stop();
+    Drop();
+    done_(result);
+    deleteLater();
+  }
+
+  FetchLimits limits_;
+  FetchDone done_;
+  QTimer clock_;
+  QUrl url_;
+  QNetworkReply* reply_ = nullptr;
+  QByteArray body_;
+  int redirections_ = 0;
+  bool finished_ = false;
+};
+
+}  // namespace
+
+extern "C" Q_DECL_EXPORT void tarvel_fetch(const QUrl& url, const FetchLimits& limits, FetchDone done) {
+  new Download(url, limits, std::move(done));
+}

@@ -1,0 +1,97 @@
+#pragma once
+// The currency window: one edit per currency, converted through the euro at the central
+// bank's reference rates (and at the user's own rates for the currencies the bank does not
+// publish). The euro comes first, then the others by their Spanish name. The window opens at
+// once with the rates kept; it asks the bank for newer ones in the background when the kept
+// ones are older than its last publication, or when the user asks.
+
+#include <QDate>
+#include <QString>
+#include <vector>
+
+#include "numeric/FloatErrors.h"
+#include "numeric/KeyStrokes.h"
+#include "platform/Form.h"
+#include "tools/money/Rates.h"
+
+class TBitBtn;
+class TEdit;
+class TLabel;
+class TStatusBar;
+
+class TFormDivisas : public TForm {
+  Q_OBJECT
+
+ public:
+  explicit TFormDivisas(QWidget* owner);
+
+  // Each currency's edit is "Edit" + its code (EditEUR, EditUSD...), its label "Label" + its
+  // code; a currency of the user's own has beside its edit "Fecha" + its code, the day it was
+  // entered.
+  TStatusBar* StatusBar1;
+  TBitBtn* BitBtn1;  // "Volver"
+  TBitBtn* BitBtn2;  // "Actualizar"
+  TBitBtn* BitBtn3;  // "Añadir divisa..."
+  TBitBtn* BitBtn4;  // "Modificar divisa..."
+
+  void EditEURKeyDown(TEdit* sender, int& key) { Bookkeeping.KeyDown(sender, key); }
+  void EditEURKeyPress(TEdit* sender, char16_t& key) { Bookkeeping.KeyPress(sender, key); }
+  // The change of any currency's edit: the user's amount, converted into every other
+  // currency through the euro.
+  void RowChange(int row);
+  void BitBtn2Click();
+  void BitBtn3Click();
+  void BitBtn4Click();
+
+  // The rates in use: the bank's (possibly none) and the date they were fixed.
+  const money::RateSheet& Rates() const { return sheet_; }
+  bool Downloading() const { return downloading_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  struct Row {
+    QString code;
+    QString name;
+    double perEuro = 0;  // 0: no rate (no rates kept yet)
+    bool own = false;
+    QDate entered;
+    int digits = 2;
+    TEdit* edit = nullptr;
+    TLabel* label = nullptr;
+    TLabel* mark = nullptr;  // the day a currency of the user's own was entered
+    double value = 0;
+  };
+
+  // A currency's row; entered: the day a currency of the user's own was entered.
+  static Row MakeRow(const QString& code, const QString& name, double perEuro,
+                     const QDate& entered = QDate());
+  void BuildRows();
+  void PlaceRows();
+  void ClearEdits();
+  // Writes every other currency from the source's amount, through the euro.
+  void Convert();
+  void Write(Row& row, Extended value);
+  void StartDownload();
+  void Downloaded(const money::Update& update);
+  void ShowStatus();
+  void SaveOwn();
+  QStringList TakenCodes() const;
+
+  std::vector<Row> Rows;  // the euro first
+  std::vector<QWidget*> rowWidgets_;
+  int source_ = 0;  // the row the user typed in last: what the others are converted from
+  // Set while a conversion writes the other edits. The source is the edit whose text the user
+  // changed, whatever key or paste changed it.
+  bool Updating = false;
+  KeyBookkeeping Bookkeeping{SourceKeys::KeyDownAndPress, nullptr, [this] { Updating = false; }};
+
+  money::RateSheet sheet_;
+  std::vector<money::OwnCurrency> own_;
+  bool downloading_ = false;
+  bool asked_ = false;  // the download of the first showing was decided
+  QString netNote_;     // "sin conexión", or why a download was refused
+  QString ownNote_;     // a damaged file of the user's currencies, set aside
+  int statusWidth_ = 0;  // what the status bar's text needs
+};

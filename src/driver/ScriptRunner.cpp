@@ -513,7 +513,9 @@ const std::vector<Command>& ScriptRunner::Commands() {
          ListTabs(r.ActiveWindow(), r.ActiveWindow(), captions);
          Print((QStringLiteral("tabs = ") + captions.join(QStringLiteral(" | "))).trimmed());
        }},
-      {"items", "LIST", "prints \"LIST[n] = text\" for every item of a list, combo box or grid",
+      {"items", "LIST",
+       "prints \"LIST[n] = text\" for every item of a list, combo box or grid\n(a grid's first "
+       "column)",
        [](R& r, const QString& rest) {
          const QStringList items = Items(r.Control(rest), rest);
          for (qsizetype i = 0; i < items.size(); ++i)

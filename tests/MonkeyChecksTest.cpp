@@ -32,9 +32,13 @@ TEST(MonkeyChecksTest, MessagesLoseTheUserInput) {
       QStringLiteral(" no es"));
   // A message that quotes only the start of a long input.
   const QString pasted = QStringLiteral("1E-400") + QString(120, u'9');
-  EXPECT_EQ(monkey::WithoutInput(pasted.left(100) + QStringLiteral(" no es un número válido."),
-                                 {pasted}),
-            QStringLiteral(" no es un número válido."));
+  EXPECT_EQ(
+      monkey::WithoutInput(pasted.left(100) + QStringLiteral(" no es un número válido."), {pasted}),
+      QStringLiteral(" no es un número válido."));
+  // The longest quote goes first, though another input begins as it does.
+  EXPECT_EQ(
+      monkey::WithoutInput(QStringLiteral("0.0046327NaN no es"), {"0.00046327E3", "0.0046327NaN"}),
+      QStringLiteral(" no es"));
   // A short input is not taken out: it could be part of the window's own figures.
   EXPECT_TRUE(monkey::ShowsNonNumber(monkey::WithoutInput(QStringLiteral("2,5E400"), {"2", "-"})));
 }

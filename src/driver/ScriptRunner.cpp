@@ -17,6 +17,7 @@
 #include <QThread>
 #include <QTimer>
 #include <cstdio>
+#include <optional>
 
 #include "app/Catalogue.h"
 #include "app/Unidadpresentacion.h"
@@ -195,264 +196,402 @@ QWidget* ScriptRunner::KeyWindow() const {
 }
 
 void ScriptRunner::Execute(const QString& line) {
-  const auto [command, rest] = Split(line);
-  const auto [name, text] = Split(rest);
+  const auto [name, rest] = Split(line);
+  for (const Command& command : Commands()) {
+    if (name == QLatin1String(command.name)) return command.run(*this, rest);
+  }
+  Fail(QStringLiteral("unknown command '%1'").arg(name));
+}
 
-  if (command == QLatin1String("decimal")) {
-    if (opened_) Fail(QStringLiteral("decimal must come before the first open"));
-    if (rest != QLatin1String(",") && rest != QLatin1String(".")) {
-      Fail(QStringLiteral("decimal takes , or ."));
-    }
-    platform::SetDecimalSeparator(rest[0].unicode());
-  } else if (command == QLatin1String("open")) {
-    if (ActiveWindow() != main_) Fail(QStringLiteral("the main window is not the active window"));
-    QAction* action = main_->MenuItem(rest);
-    if (!action || action->menu()) Fail(QStringLiteral("no menu command '%1'").arg(rest));
-    if (!action->isVisible()) Fail(QStringLiteral("'%1' is not visible").arg(rest));
-    if (!action->isEnabled()) Fail(QStringLiteral("'%1' is disabled").arg(rest));
-    opened_ = true;
-    action->trigger();
-  } else if (command == QLatin1String("close")) {
-    QWidget* window = ActiveWindow();
-    if (window == main_) Fail(QStringLiteral("no tool window is open"));
-    window->close();
-  } else if (command == QLatin1String("window")) {
-    Print(QStringLiteral("window = ") + ActiveWindow()->windowTitle());
-  } else if (command == QLatin1String("type")) {
-    QWidget* control = Control(name);
-    FocusAsClick(control);
-    for (const QChar c : text) {
-      StrokeInto(KeyWindow(), platform::keys::Character(c));
-      Settle();
-    }
-  } else if (command == QLatin1String("key")) {
-    QWidget* control = Control(name);
-    platform::KeyStroke stroke;
-    if (!ParseKey(text, &stroke)) Fail(QStringLiteral("unknown key '%1'").arg(text));
-    FocusAsClick(control);
-    StrokeInto(KeyWindow(), stroke);
-  } else if (command == QLatin1String("paste")) {
-    auto* edit = qobject_cast<QLineEdit*>(Control(name));
-    if (!edit) Fail(QStringLiteral("'%1' is not an edit").arg(name));
-    // A right click gives the focus as the keyboard would: the text gets selected.
-    if (!edit->hasFocus()) edit->setFocus(Qt::OtherFocusReason);
-    edit->selectAll();
-    if (auto* own = qobject_cast<TEdit*>(edit)) {
-      own->PasteText(text);
-    } else {
-      edit->insert(text);
-    }
-  } else if (command == QLatin1String("setclipboard")) {
-    QGuiApplication::clipboard()->setText(rest);
-  } else if (command == QLatin1String("focus")) {
-    FocusAsClick(Control(rest));
-  } else if (command == QLatin1String("click")) {
-    ClickOn(Control(rest));
-  } else if (command == QLatin1String("clickat")) {
-    const auto [x, y] = Split(text);
-    bool okX = false, okY = false;
-    const QPoint at(x.toInt(&okX), y.toInt(&okY));
-    if (!okX || !okY) Fail(QStringLiteral("clickat takes a control and two numbers"));
-    ClickOn(Control(name), at);
-  } else if (command == QLatin1String("rightclick")) {
-    ClickOn(Control(rest), QPoint(), Qt::RightButton);
-  } else if (command == QLatin1String("hover")) {
-    MoveOver(Control(rest));
-  } else if (command == QLatin1String("menu")) {
-    auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    if (!popup) Fail(QStringLiteral("no pop-up menu is open"));
-    QAction* chosen = nullptr;
-    for (QAction* action : popup->actions()) {
-      if (action->isSeparator()) continue;
-      if (action->objectName() == rest || WithoutMnemonic(action->text()) == rest) chosen = action;
-    }
-    if (!chosen) {
-      QStringList items;
-      for (QAction* action : popup->actions()) {
-        if (!action->isSeparator()) items << WithoutMnemonic(action->text());
-      }
-      Fail(QStringLiteral("no item '%1' in the pop-up menu (%2)").arg(rest, items.join(u", ")));
-    }
-    if (!chosen->isEnabled()) Fail(QStringLiteral("'%1' is disabled").arg(rest));
-    popup->setActiveAction(chosen);
-    StrokeInto(popup, platform::keys::Character(u'\r'));
-  } else if (command == QLatin1String("tab")) {
-    // A tab in view first; else one on a page of another tab control, whose tabs are then
-    // chosen from the outermost in, as a user reaches it.
-    QTabWidget* found = nullptr;
-    int foundIndex = -1;
-    for (QTabWidget* tabs : ActiveWindow()->findChildren<QTabWidget*>()) {
-      for (int i = 0; i < tabs->count(); ++i) {
-        if (WithoutMnemonic(tabs->tabText(i)) != rest) continue;
-        if (!found || (tabs->isVisible() && !found->isVisible())) {
-          found = tabs;
-          foundIndex = i;
-        }
+namespace {
+
+void ChooseInMenu(const QString& rest) {
+  auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  if (!popup) Fail(QStringLiteral("no pop-up menu is open"));
+  QAction* chosen = nullptr;
+  QStringList items;
+  for (QAction* action : popup->actions()) {
+    if (action->isSeparator()) continue;
+    items << WithoutMnemonic(action->text());
+    if (action->objectName() == rest || WithoutMnemonic(action->text()) == rest) chosen = action;
+  }
+  if (!chosen) {
+    Fail(QStringLiteral("no item '%1' in the pop-up menu (%2)").arg(rest, items.join(u", ")));
+  }
+  if (!chosen->isEnabled()) Fail(QStringLiteral("'%1' is disabled").arg(rest));
+  popup->setActiveAction(chosen);
+  StrokeInto(popup, platform::keys::Character(u'\r'));
+}
+
+// A tab in view first; else one on a page of another tab control, whose tabs are then chosen
+// from the outermost in, as a user reaches it.
+void ShowTab(QWidget* window, const QString& caption) {
+  QTabWidget* found = nullptr;
+  int foundIndex = -1;
+  for (QTabWidget* tabs : window->findChildren<QTabWidget*>()) {
+    for (int i = 0; i < tabs->count(); ++i) {
+      if (WithoutMnemonic(tabs->tabText(i)) != caption) continue;
+      if (!found || (tabs->isVisible() && !found->isVisible())) {
+        found = tabs;
+        foundIndex = i;
       }
     }
-    if (!found) Fail(QStringLiteral("no tab '%1'").arg(rest));
-    std::vector<std::pair<QTabWidget*, QWidget*>> outer;
-    for (QWidget* w = found; w && w != ActiveWindow(); w = w->parentWidget()) {
-      auto* tabs = qobject_cast<QTabWidget*>(w->parentWidget());
-      // A page sits in the tab control's stack: its grandparent is the tab control.
-      if (!tabs && w->parentWidget())
-        tabs = qobject_cast<QTabWidget*>(w->parentWidget()->parentWidget());
-      if (tabs && tabs->indexOf(w) >= 0) outer.emplace_back(tabs, w);
-    }
-    for (auto it = outer.rbegin(); it != outer.rend(); ++it)
-      it->first->setCurrentWidget(it->second);
-    if (!found->isVisible()) Fail(QStringLiteral("the tab '%1' is not visible").arg(rest));
-    found->setCurrentIndex(foundIndex);
-  } else if (command == QLatin1String("choose")) {
-    QWidget* control = Control(name);
-    bool byNumber = false;
-    const int number = text.startsWith(u'#') ? text.mid(1).toInt(&byNumber) : -1;
-    if (auto* combo = qobject_cast<QComboBox*>(control)) {
-      const int index = byNumber ? number : combo->findText(text, Qt::MatchExactly);
-      if (index < 0 || index >= combo->count()) Fail(QStringLiteral("no item '%1'").arg(text));
-      combo->setCurrentIndex(index);
-      Q_EMIT combo->activated(index);
-      Q_EMIT combo->textActivated(combo->itemText(index));
-    } else if (auto* view = qobject_cast<QAbstractItemView*>(control)) {
-      QModelIndex index;
-      if (byNumber) {
-        index = view->model()->index(number, 0, view->rootIndex());
-      } else {
-        const QModelIndexList found =
-            view->model()->match(view->model()->index(0, 0, view->rootIndex()), Qt::DisplayRole,
-                                 text, 1, Qt::MatchExactly);
-        if (!found.isEmpty()) index = found.first();
-      }
-      if (!index.isValid()) Fail(QStringLiteral("no item '%1'").arg(text));
-      view->scrollTo(index);
-      ClickOn(view->viewport(), view->visualRect(index).center());
-    } else {
-      Fail(QStringLiteral("'%1' is not a list").arg(name));
-    }
-  } else if (command == QLatin1String("cell")) {
-    auto* grid = qobject_cast<QTableWidget*>(Control(name));
-    if (!grid) Fail(QStringLiteral("'%1' is not a grid").arg(name));
-    const QStringList parts = text.split(u' ');
-    bool okCol = false, okRow = false;
-    const int col = parts.value(0).toInt(&okCol);
-    const int row = parts.value(1).toInt(&okRow);
-    if (!okCol || !okRow || parts.size() < 2) Fail(QStringLiteral("cell takes COL ROW TEXT"));
-    const QString typed = text.section(u' ', 2);
-    const QModelIndex index = grid->model()->index(row, col);
-    if (!index.isValid()) Fail(QStringLiteral("no cell %1,%2").arg(col).arg(row));
-    grid->scrollTo(index);
-    ClickOn(grid->viewport(), grid->visualRect(index).center());
-    grid->edit(index);
-    Settle();
-    if (auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget())) editor->selectAll();
-    for (const QChar c : typed) {
-      StrokeInto(KeyWindow(), platform::keys::Character(c));
-      Settle();
-    }
-  } else if (command == QLatin1String("answer")) {
-    if (rest == QLatin1String("yes")) {
-      host_->answers.push_back(platform::Answer::Yes);
-    } else if (rest == QLatin1String("no")) {
-      host_->answers.push_back(platform::Answer::No);
-    } else if (rest == QLatin1String("ok")) {
-      host_->answers.push_back(platform::Answer::Ok);
-    } else {
-      Fail(QStringLiteral("answer takes yes, no or ok"));
-    }
-  } else if (command == QLatin1String("show")) {
-    QStringList shown;
-    if (rest.isEmpty()) {
-      for (QWidget* control : ControlsInTabOrder(ActiveWindow())) shown << Describe(control);
-    }
-    for (const QString& each : rest.split(u' ', Qt::SkipEmptyParts)) {
-      // GRID[col,row], GRID[col,*] or GRID[*,row]: those cells only.
-      static const QRegularExpression cells(QStringLiteral("^(\\w+)\\[(\\d+|\\*),(\\d+|\\*)\\]$"));
-      const QRegularExpressionMatch match = cells.match(each);
-      if (!match.hasMatch()) {
-        shown << Describe(Control(each));
-        continue;
-      }
-      const QString prefix = match.captured(1) + u'[';
-      const QString col = match.captured(2), row = match.captured(3);
-      const qsizetype before = shown.size();
-      for (const QString& line : Describe(Control(match.captured(1)))) {
-        const QString at = line.mid(prefix.size(), line.indexOf(u']') - prefix.size());
-        const QString c = at.section(u',', 0, 0), r = at.section(u',', 1, 1);
-        if ((col == u'*' || col == c) && (row == u'*' || row == r)) shown << line;
-      }
-      if (shown.size() == before) Fail(QStringLiteral("no cell %1").arg(each));
-    }
-    for (const QString& line : shown) Print(line);
-  } else if (command == QLatin1String("row")) {
-    auto* grid = qobject_cast<QTableWidget*>(Control(rest));
-    if (!grid) Fail(QStringLiteral("'%1' is not a grid").arg(rest));
-    const QString suffix = QStringLiteral(",%1]").arg(grid->currentRow());
-    for (const QString& line : Describe(grid)) {
-      if (line.section(u' ', 0, 0).endsWith(suffix)) Print(line);
-    }
-  } else if (command == QLatin1String("items")) {
-    auto* list = qobject_cast<QListWidget*>(Control(rest));
-    if (!list) Fail(QStringLiteral("'%1' is not a list").arg(rest));
-    for (int i = 0; i < list->count(); ++i)
-      Print(QStringLiteral("%1[%2] = %3").arg(rest).arg(i).arg(list->item(i)->text()));
-  } else if (command == QLatin1String("restart")) {
-    if (!restart_) Fail(QStringLiteral("this run cannot restart the program"));
-    if (ActiveWindow() != main_) Fail(QStringLiteral("the main window is not the active window"));
-    main_ = restart_();
-  } else if (command == QLatin1String("filled")) {
-    QStringList names;
-    for (QWidget* control : ControlsInTabOrder(ActiveWindow())) {
-      auto* edit = qobject_cast<QLineEdit*>(control);
-      if (edit && !edit->text().isEmpty()) names << edit->objectName();
-    }
-    Print((QStringLiteral("filled = ") + names.join(u' ')).trimmed());
-  } else if (command == QLatin1String("state")) {
-    for (const QString& each : rest.split(u' ', Qt::SkipEmptyParts)) {
-      Print(DescribeState(Control(each)));
-    }
-  } else if (command == QLatin1String("status")) {
-    bool found = false;
-    const QString status = StatusText(ActiveWindow(), &found);
-    if (!found) Fail(QStringLiteral("the window has no status bar"));
-    Print(QStringLiteral("status = ") + status);
-  } else if (command == QLatin1String("focused")) {
-    QWidget* w = QApplication::focusWidget();
-    // A grid's cell editor names its grid.
-    while (w && (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_"))))
-      w = w->parentWidget();
-    Print(w ? w->objectName() : QStringLiteral("none"));
-  } else if (command == QLatin1String("catalogue")) {
-    QStringList items;
-    for (int i = 0; i < kMenuRowCount; ++i) {
-      if (kMenu[i].opens) items << QString::fromUtf8(kMenu[i].item);
-    }
-    Print(QStringLiteral("catalogue = ") + items.join(u' '));
-  } else if (command == QLatin1String("tabs")) {
-    QStringList captions;
-    ListTabs(ActiveWindow(), ActiveWindow(), captions);
-    Print((QStringLiteral("tabs = ") + captions.join(QStringLiteral(" | "))).trimmed());
-  } else if (command == QLatin1String("wait")) {
-    if (rest != QLatin1String("network")) Fail(QStringLiteral("wait takes: network"));
-    // Until no download is in flight, 20 seconds at most; the program serves its events.
-    QElapsedTimer clock;
-    clock.start();
-    while (platform::FetchesInFlight() > 0 && clock.elapsed() < 20000) {
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-      QThread::msleep(2);
-    }
-  } else if (command == QLatin1String("echo")) {
-    Print(rest);
-  } else if (command == QLatin1String("snapshot")) {
-    QWidget* window = ActiveWindow();
-    QPixmap picture = window->grab();
-    // An open pop-up menu is drawn over the window, where it stands.
-    if (QWidget* popup = QApplication::activePopupWidget()) {
-      QPainter painter(&picture);
-      painter.drawPixmap(popup->geometry().topLeft() - window->geometry().topLeft(), popup->grab());
-    }
-    if (!picture.save(rest, "PNG")) Fail(QStringLiteral("cannot write %1").arg(rest));
+  }
+  if (!found) Fail(QStringLiteral("no tab '%1'").arg(caption));
+  std::vector<std::pair<QTabWidget*, QWidget*>> outer;
+  for (QWidget* w = found; w && w != window; w = w->parentWidget()) {
+    auto* tabs = qobject_cast<QTabWidget*>(w->parentWidget());
+    // A page sits in the tab control's stack: its grandparent is the tab control.
+    if (!tabs && w->parentWidget())
+      tabs = qobject_cast<QTabWidget*>(w->parentWidget()->parentWidget());
+    if (tabs && tabs->indexOf(w) >= 0) outer.emplace_back(tabs, w);
+  }
+  for (auto it = outer.rbegin(); it != outer.rend(); ++it) it->first->setCurrentWidget(it->second);
+  if (!found->isVisible()) Fail(QStringLiteral("the tab '%1' is not visible").arg(caption));
+  found->setCurrentIndex(foundIndex);
+}
+
+// An item of a combo box (chosen and activated as the user does) or of a list or grid
+// (clicked): by its text, or "#N" by its number.
+void ChooseItem(QWidget* control, const QString& name, const QString& text) {
+  bool byNumber = false;
+  const int number = text.startsWith(u'#') ? text.mid(1).toInt(&byNumber) : -1;
+  if (auto* combo = qobject_cast<QComboBox*>(control)) {
+    const int index = byNumber ? number : combo->findText(text, Qt::MatchExactly);
+    if (index < 0 || index >= combo->count()) Fail(QStringLiteral("no item '%1'").arg(text));
+    combo->setCurrentIndex(index);
+    Q_EMIT combo->activated(index);
+    Q_EMIT combo->textActivated(combo->itemText(index));
+    return;
+  }
+  auto* view = qobject_cast<QAbstractItemView*>(control);
+  if (!view) Fail(QStringLiteral("'%1' is not a list").arg(name));
+  QModelIndex index;
+  if (byNumber) {
+    index = view->model()->index(number, 0, view->rootIndex());
   } else {
-    Fail(QStringLiteral("unknown command '%1'").arg(command));
+    const QModelIndexList found = view->model()->match(
+        view->model()->index(0, 0, view->rootIndex()), Qt::DisplayRole, text, 1, Qt::MatchExactly);
+    if (!found.isEmpty()) index = found.first();
+  }
+  if (!index.isValid()) Fail(QStringLiteral("no item '%1'").arg(text));
+  view->scrollTo(index);
+  ClickOn(view->viewport(), view->visualRect(index).center());
+}
+
+// GRID[col,row], GRID[col,*] or GRID[*,row]: those cells' lines of "show"; null when the name
+// is not of that form.
+std::optional<QStringList> Cells(const QString& each,
+                                 const std::function<QWidget*(const QString&)>& control) {
+  static const QRegularExpression cells(QStringLiteral("^(\\w+)\\[(\\d+|\\*),(\\d+|\\*)\\]$"));
+  const QRegularExpressionMatch match = cells.match(each);
+  if (!match.hasMatch()) return std::nullopt;
+  const QString prefix = match.captured(1) + u'[';
+  const QString col = match.captured(2), row = match.captured(3);
+  QStringList shown;
+  for (const QString& line : Describe(control(match.captured(1)))) {
+    const QString at = line.mid(prefix.size(), line.indexOf(u']') - prefix.size());
+    const QString c = at.section(u',', 0, 0), r = at.section(u',', 1, 1);
+    if ((col == u'*' || col == c) && (row == u'*' || row == r)) shown << line;
+  }
+  if (shown.isEmpty()) Fail(QStringLiteral("no cell %1").arg(each));
+  return shown;
+}
+
+// The texts of a list's, a combo box's or a grid's items (a grid's first column), in order.
+QStringList Items(QWidget* control, const QString& name) {
+  QStringList items;
+  if (auto* combo = qobject_cast<QComboBox*>(control)) {
+    for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
+    return items;
+  }
+  auto* view = qobject_cast<QAbstractItemView*>(control);
+  if (!view || !view->model()) Fail(QStringLiteral("'%1' is not a list").arg(name));
+  const QAbstractItemModel* model = view->model();
+  for (int row = 0; row < model->rowCount(view->rootIndex()); ++row)
+    items << model->index(row, 0, view->rootIndex()).data().toString();
+  return items;
+}
+
+void Snapshot(QWidget* window, const QString& file) {
+  QPixmap picture = window->grab();
+  // An open pop-up menu is drawn over the window, where it stands.
+  if (QWidget* popup = QApplication::activePopupWidget()) {
+    QPainter painter(&picture);
+    painter.drawPixmap(popup->geometry().topLeft() - window->geometry().topLeft(), popup->grab());
+  }
+  if (!picture.save(file, "PNG")) Fail(QStringLiteral("cannot write %1").arg(file));
+}
+
+bool HasStatusBar(QWidget* window) {
+  bool found = false;
+  StatusText(window, &found);
+  return found;
+}
+
+}  // namespace
+
+const std::vector<Command>& ScriptRunner::Commands() {
+  using R = ScriptRunner;
+  static const std::vector<Command> commands = {
+      {"decimal", ", | .", "the regional decimal separator, before the first open",
+       [](R& r, const QString& rest) {
+         if (r.opened_) Fail(QStringLiteral("decimal must come before the first open"));
+         if (rest != QLatin1String(",") && rest != QLatin1String(".")) {
+           Fail(QStringLiteral("decimal takes , or ."));
+         }
+         platform::SetDecimalSeparator(rest[0].unicode());
+       },
+       0},
+      {"open", "ITEM", "runs the main menu command named ITEM (e.g. Longitud1)",
+       [](R& r, const QString& rest) { r.Open(rest); }, 0},
+      {"close", "", "closes the open tool window as its close box would",
+       [](R& r, const QString&) {
+         QWidget* window = r.ActiveWindow();
+         if (window == r.main_) Fail(QStringLiteral("no tool window is open"));
+         window->close();
+       }},
+      {"window", "", "prints \"window = CAPTION\" for the active window",
+       [](R& r, const QString&) {
+         Print(QStringLiteral("window = ") + r.ActiveWindow()->windowTitle());
+       }},
+      {"type", "WIDGET TEXT", "focuses WIDGET as a click would (if needed), types TEXT key by key",
+       [](R& r, const QString& rest) {
+         const auto [name, text] = Split(rest);
+         r.FocusAsClick(r.Control(name));
+         for (const QChar c : text) {
+           StrokeInto(r.KeyWindow(), platform::keys::Character(c));
+           r.Settle();
+         }
+       },
+       40},
+      {"key", "WIDGET KEY",
+       "one key stroke: Delete, Backspace, Home, End, Return, Escape,\n"
+       "Tab, Ctrl+V, Shift+Home, Keypad1, F1, a letter...",
+       [](R& r, const QString& rest) {
+         const auto [name, text] = Split(rest);
+         QWidget* control = r.Control(name);
+         platform::KeyStroke stroke;
+         if (!ParseKey(text, &stroke)) Fail(QStringLiteral("unknown key '%1'").arg(text));
+         r.FocusAsClick(control);
+         StrokeInto(r.KeyWindow(), stroke);
+       },
+       17},
+      {"paste", "EDIT TEXT", "replaces EDIT's text with TEXT as the context menu's paste would",
+       [](R& r, const QString& rest) {
+         const auto [name, text] = Split(rest);
+         auto* edit = qobject_cast<QLineEdit*>(r.Control(name));
+         if (!edit) Fail(QStringLiteral("'%1' is not an edit").arg(name));
+         // A right click gives the focus as the keyboard would: the text gets selected.
+         if (!edit->hasFocus()) edit->setFocus(Qt::OtherFocusReason);
+         edit->selectAll();
+         if (auto* own = qobject_cast<TEdit*>(edit)) {
+           own->PasteText(text);
+         } else {
+           edit->insert(text);
+         }
+       },
+       7},
+      {"setclipboard", "TEXT", "puts TEXT on the clipboard",
+       [](R&, const QString& rest) { QGuiApplication::clipboard()->setText(rest); }, 3},
+      {"focus", "WIDGET", "gives WIDGET the focus as a mouse click would",
+       [](R& r, const QString& rest) { r.FocusAsClick(r.Control(rest)); }, 2},
+      {"click", "WIDGET", "a left click in its middle",
+       [](R& r, const QString& rest) { ClickOn(r.Control(rest)); }, 14},
+      {"clickat", "WIDGET X Y", "a left click at a pixel of WIDGET (on a grid's title row too)",
+       [](R& r, const QString& rest) {
+         const auto [name, text] = Split(rest);
+         const auto [x, y] = Split(text);
+         bool okX = false, okY = false;
+         const QPoint at(x.toInt(&okX), y.toInt(&okY));
+         if (!okX || !okY) Fail(QStringLiteral("clickat takes a control and two numbers"));
+         ClickOn(r.Control(name), at);
+       }},
+      {"rightclick", "WIDGET", "presses the right button there: its pop-up menu opens",
+       [](R& r, const QString& rest) { ClickOn(r.Control(rest), QPoint(), Qt::RightButton); }, 3},
+      {"hover", "WIDGET", "moves the mouse over it",
+       [](R& r, const QString& rest) { MoveOver(r.Control(rest)); }},
+      {"menu", "ITEM", "chooses ITEM (its name or caption) in the open pop-up menu",
+       [](R&, const QString& rest) { ChooseInMenu(rest); }, 1, nullptr, Command::On::PopupMenu},
+      {"tab", "CAPTION",
+       "shows the tab captioned CAPTION, of any tab control: the tabs\n"
+       "of the pages that hold it are chosen first",
+       [](R& r, const QString& rest) { ShowTab(r.ActiveWindow(), rest); }, 4},
+      {"choose", "LIST ITEM", "selects ITEM (its text, or #N) in a combo box, list or grid",
+       [](R& r, const QString& rest) {
+         const auto [name, text] = Split(rest);
+         ChooseItem(r.Control(name), name, text);
+       },
+       5},
+      {"cell", "GRID COL ROW TEXT", "selects a grid cell and types TEXT into it",
+       [](R& r, const QString& rest) { r.TypeInCell(rest); }, 3},
+      {"answer", "yes|no|ok", "the answer to the next message box (else its first button)",
+       [](R& r, const QString& rest) {
+         if (rest == QLatin1String("yes")) {
+           r.host_->answers.push_back(platform::Answer::Yes);
+         } else if (rest == QLatin1String("no")) {
+           r.host_->answers.push_back(platform::Answer::No);
+         } else if (rest == QLatin1String("ok")) {
+           r.host_->answers.push_back(platform::Answer::Ok);
+         } else {
+           Fail(QStringLiteral("answer takes yes, no or ok"));
+         }
+       },
+       12},
+      {"show", "[WIDGET ...]",
+       "prints \"WIDGET = text\" (no names: every control in tab order);\n"
+       "a grid prints \"GRID[col,row] = text\" for each cell, and\n"
+       "GRID[col,row], GRID[col,*] or GRID[*,row] names some of them",
+       [](R& r, const QString& rest) {
+         QStringList shown;
+         if (rest.isEmpty()) {
+           for (QWidget* control : ControlsInTabOrder(r.ActiveWindow())) shown << Describe(control);
+         }
+         const auto control = [&r](const QString& name) { return r.Control(name); };
+         for (const QString& each : rest.split(u' ', Qt::SkipEmptyParts)) {
+           const std::optional<QStringList> cells = Cells(each, control);
+           shown << (cells ? *cells : Describe(r.Control(each)));
+         }
+         for (const QString& line : shown) Print(line);
+       }},
+      {"row", "GRID", "prints the cells of the grid's current row as show does",
+       [](R& r, const QString& rest) {
+         auto* grid = qobject_cast<QTableWidget*>(r.Control(rest));
+         if (!grid) Fail(QStringLiteral("'%1' is not a grid").arg(rest));
+         const QString suffix = QStringLiteral(",%1]").arg(grid->currentRow());
+         for (const QString& line : Describe(grid)) {
+           if (line.section(u' ', 0, 0).endsWith(suffix)) Print(line);
+         }
+       }},
+      {"state", "WIDGET ...", "prints enabled, visible, bold, colours and hint",
+       [](R& r, const QString& rest) {
+         for (const QString& each : rest.split(u' ', Qt::SkipEmptyParts)) {
+           Print(DescribeState(r.Control(each)));
+         }
+       }},
+      {"filled", "",
+       "prints \"filled = NAMES\", the edits that are not empty, in tab\n"
+       "order (\"filled =\" when every edit is empty)",
+       [](R& r, const QString&) {
+         QStringList names;
+         for (QWidget* control : ControlsInTabOrder(r.ActiveWindow())) {
+           auto* edit = qobject_cast<QLineEdit*>(control);
+           if (edit && !edit->text().isEmpty()) names << edit->objectName();
+         }
+         Print((QStringLiteral("filled = ") + names.join(u' ')).trimmed());
+       }},
+      {"status", "", "prints \"status = TEXT\", the status bar's panels",
+       [](R& r, const QString&) {
+         bool found = false;
+         const QString status = StatusText(r.ActiveWindow(), &found);
+         if (!found) Fail(QStringLiteral("the window has no status bar"));
+         Print(QStringLiteral("status = ") + status);
+       },
+       1, HasStatusBar},
+      {"focused", "", "prints the name of the widget that has the focus",
+       [](R&, const QString&) {
+         QWidget* w = QApplication::focusWidget();
+         // A grid's cell editor names its grid.
+         while (w &&
+                (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_"))))
+           w = w->parentWidget();
+         Print(w ? w->objectName() : QStringLiteral("none"));
+       }},
+      {"catalogue", "", "prints \"catalogue = ITEM ...\", the menu commands that open a window",
+       [](R&, const QString&) {
+         QStringList items;
+         for (int i = 0; i < kMenuRowCount; ++i) {
+           if (kMenu[i].opens) items << QString::fromUtf8(kMenu[i].item);
+         }
+         Print(QStringLiteral("catalogue = ") + items.join(u' '));
+       }},
+      {"tabs", "",
+       "prints \"tabs = CAPTION | ...\", every tab of the active window,\n"
+       "each followed by the tabs on its page: \"tab\" shows them in turn",
+       [](R& r, const QString&) {
+         QStringList captions;
+         ListTabs(r.ActiveWindow(), r.ActiveWindow(), captions);
+         Print((QStringLiteral("tabs = ") + captions.join(QStringLiteral(" | "))).trimmed());
+       }},
+      {"items", "LIST",
+       "prints \"LIST[n] = text\" for every item of a list, combo box or grid\n(a grid's first "
+       "column)",
+       [](R& r, const QString& rest) {
+         const QStringList items = Items(r.Control(rest), rest);
+         for (qsizetype i = 0; i < items.size(); ++i)
+           Print(QStringLiteral("%1[%2] = %3").arg(rest).arg(i).arg(items[i]));
+       }},
+      {"restart", "",
+       "ends the program as its close box would and starts it again in\n"
+       "the same folders: what it keeps across starts is read anew",
+       [](R& r, const QString&) {
+         if (!r.restart_) Fail(QStringLiteral("this run cannot restart the program"));
+         if (r.ActiveWindow() != r.main_)
+           Fail(QStringLiteral("the main window is not the active window"));
+         r.main_ = r.restart_();
+       },
+       0},  // the monkey's run keeps its one program
+      {"wait", "network", "returns when no download is in flight (20 seconds at most)",
+       [](R&, const QString& rest) {
+         if (rest != QLatin1String("network")) Fail(QStringLiteral("wait takes: network"));
+         // The program serves its events meanwhile.
+         QElapsedTimer clock;
+         clock.start();
+         while (platform::FetchesInFlight() > 0 && clock.elapsed() < 20000) {
+           QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+           QThread::msleep(2);
+         }
+       }},
+      {"echo", "TEXT", "prints TEXT", [](R&, const QString& rest) { Print(rest); }},
+      {"snapshot", "FILE",
+       "saves a picture of the active window (PNG), with the open\npop-up menu drawn over it",
+       [](R& r, const QString& rest) { Snapshot(r.ActiveWindow(), rest); }},
+  };
+  return commands;
+}
+
+QString ScriptRunner::Usage() {
+  QString usage;
+  for (const Command& command : Commands()) {
+    QString head = QStringLiteral("  ") + QLatin1String(command.name);
+    if (*command.arguments) head += u' ' + QLatin1String(command.arguments);
+    const QStringList help = QString::fromUtf8(command.help).split(u'\n');
+    usage += head.leftJustified(26) + u' ' + help.front() + u'\n';
+    for (qsizetype i = 1; i < help.size(); ++i) usage += QString(27, u' ') + help[i] + u'\n';
+  }
+  return usage;
+}
+
+void ScriptRunner::Open(const QString& item) {
+  if (ActiveWindow() != main_) Fail(QStringLiteral("the main window is not the active window"));
+  QAction* action = main_->MenuItem(item);
+  if (!action || action->menu()) Fail(QStringLiteral("no menu command '%1'").arg(item));
+  if (!action->isVisible()) Fail(QStringLiteral("'%1' is not visible").arg(item));
+  if (!action->isEnabled()) Fail(QStringLiteral("'%1' is disabled").arg(item));
+  opened_ = true;
+  action->trigger();
+}
+
+void ScriptRunner::TypeInCell(const QString& rest) {
+  const auto [name, text] = Split(rest);
+  auto* grid = qobject_cast<QTableWidget*>(Control(name));
+  if (!grid) Fail(QStringLiteral("'%1' is not a grid").arg(name));
+  const QStringList parts = text.split(u' ');
+  bool okCol = false, okRow = false;
+  const int col = parts.value(0).toInt(&okCol);
+  const int row = parts.value(1).toInt(&okRow);
+  if (!okCol || !okRow || parts.size() < 2) Fail(QStringLiteral("cell takes COL ROW TEXT"));
+  const QString typed = text.section(u' ', 2);
+  const QModelIndex index = grid->model()->index(row, col);
+  if (!index.isValid()) Fail(QStringLiteral("no cell %1,%2").arg(col).arg(row));
+  grid->scrollTo(index);
+  ClickOn(grid->viewport(), grid->visualRect(index).center());
+  grid->edit(index);
+  Settle();
+  if (auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget())) editor->selectAll();
+  for (const QChar c : typed) {
+    StrokeInto(KeyWindow(), platform::keys::Character(c));
+    Settle();
   }
 }
 

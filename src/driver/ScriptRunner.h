@@ -15,8 +15,29 @@ class RecordingHost;
 
 namespace driver {
 
+class ScriptRunner;
+
 // Everything the driver prints goes through here, in order.
 void Print(const QString& line);
+
+// A command of the driver: its name, its arguments as the usage shows them (words in
+// capitals stand for what the script gives: WIDGET, TEXT, KEY...; "a|b" for one word of
+// those; [...] for what may be left out), what it does, and the function that carries it out
+// on the rest of the line.
+struct Command {
+  const char* name;
+  const char* arguments;
+  const char* help;  // lines after the first start with "\n"
+  void (*run)(ScriptRunner& runner, const QString& arguments);
+  // The share of the monkey's random steps that are this command, against the others'; 0:
+  // none. A new command is exercised from the start.
+  int monkey = 1;
+  // For the monkey: null, any window; else only a window for which this holds.
+  bool (*runsIn)(QWidget* window) = nullptr;
+  // What it acts on: the window, or the pop-up menu open over it, where the monkey uses it
+  // and nothing else.
+  enum class On { Window, PopupMenu } on = On::Window;
+};
 
 class ScriptRunner : public QObject {
  public:
@@ -31,11 +52,18 @@ class ScriptRunner : public QObject {
   QWidget* ActiveWindow() const;
   int ExitCode() const { return exitCode_; }
 
+  // Every command, in the order in which the usage lists them.
+  static const std::vector<Command>& Commands();
+  // The usage: each command with its arguments and what it does.
+  static QString Usage();
+
  private:
   void Next();
   void Settle();
   void Finish(int code);
   void Execute(const QString& line);
+  void Open(const QString& item);
+  void TypeInCell(const QString& arguments);
   QWidget* Control(const QString& name) const;
   void FocusAsClick(QWidget* control);
   // The window that the keyboard reaches: an open pop-up menu, else the active window.

@@ -1,69 +1,21 @@
 // tarvel-script: drives the real windows headless from a script, for acceptance tests and for
-// anyone who wants to reproduce a behaviour. Commands come one per line from the file named
-// as the argument, or from standard input; blank lines and lines starting with # are skipped.
-//
-//   decimal , | .            the regional decimal separator, before the first open
-//   open ITEM                runs the main menu command named ITEM (e.g. Longitud1)
-//   close                    closes the open tool window as its close box would
-//   window                   prints "window = CAPTION" for the active window
-//   type WIDGET TEXT         focuses WIDGET as a click would (if needed), types TEXT key by key
-//   key WIDGET KEY           one key stroke: Delete, Backspace, Home, End, Return, Escape,
-//                            Tab, Ctrl+V, Shift+Home, Keypad1, F1, a letter...
-//   paste WIDGET TEXT        replaces WIDGET's text with TEXT as the context menu's paste would
-//   setclipboard TEXT        puts TEXT on the clipboard
-//   focus WIDGET             gives WIDGET the focus as a mouse click would
-//   click WIDGET             a left click in its middle; clickat WIDGET X Y at a pixel (on a
-//                            grid's title row too)
-//   rightclick WIDGET        presses the right button there: its pop-up menu opens
-//   hover WIDGET             moves the mouse over it
-//   menu ITEM                chooses ITEM (its name or caption) in the open pop-up menu
-//   tab CAPTION              shows the tab captioned CAPTION, of any tab control: the tabs
-//                            of the pages that hold it are chosen first
-//   choose WIDGET ITEM       selects ITEM (its text, or #N) in a combo box, list or grid
-//   cell WIDGET COL ROW TEXT selects a grid cell and types TEXT into it
-//   answer yes|no|ok         the answer to the next message box (else its first button)
-//   show [WIDGET ...]        prints "WIDGET = text" (no names: every control in tab order);
-//                            a grid prints "GRID[col,row] = text" for each cell, and
-//                            GRID[col,row], GRID[col,*] or GRID[*,row] names some of them
-//   row GRID                 prints the cells of the grid's current row as show does
-//   state WIDGET ...         prints enabled, visible, bold, colours and hint
-//   filled                   prints "filled = NAMES", the edits that are not empty, in tab
-//                            order ("filled =" when every edit is empty)
-//   status                   prints "status = TEXT", the status bar's panels
-//   focused                  prints the name of the widget that has the focus
-//   catalogue                prints "catalogue = ITEM ...", the menu commands that open a
-//                            window
-//   tabs                     prints "tabs = CAPTION | ...", every tab of the active window,
-//                            each followed by the tabs on its page: "tab" shows them in turn
-//   items LIST               prints "LIST[n] = text" for every row of a list
-//   restart                  ends the program as its close box would and starts it again in
-//                            the same folders: what it keeps across starts is read anew
-//   wait network             returns when no download is in flight (20 seconds at most)
-//   echo TEXT                prints TEXT
-//   snapshot FILE            saves a picture of the active window (PNG), with the open
-//                            pop-up menu drawn over it
-//
-// With --interactive instead of a file, the commands are read from standard input one at a
-// time, each once the one before is done; meanwhile the program keeps serving its events (and
-// assistive technology), so that another program can drive it and look at it in turn.
-//
-// Message boxes print as "box CAPTION | TEXT | ICON | BUTTONS -> ANSWER", the shell's open as
-// "shell TARGET", the program's clipboard writes as "clipboard TEXT". An unknown command or
-// control prints "error: ..." and ends the run with exit status 2.
+// anyone who wants to reproduce a behaviour. "tarvel-script --help" prints how to call it, the
+// commands with their arguments (from the driver's table of commands,
+// ScriptRunner::Commands), what the driver prints and its exit status.
+
+#include <unistd.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
-#include <QSocketNotifier>
 #include <QFile>
+#include <QSocketNotifier>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdio>
 #include <iostream>
 #include <memory>
 #include <string>
-
-#include <unistd.h>
 
 #include "app/Startup.h"
 #include "app/Unidadpresentacion.h"
@@ -130,6 +82,25 @@ int main(int argc, char** argv) {
     return 2;
   }
   driver::PrivateFolders(scratch);
+
+  if (argc > 1 && (qstrcmp(argv[1], "--help") == 0 || qstrcmp(argv[1], "-h") == 0)) {
+    const QByteArray usage = (QStringLiteral(R"(usage: tarvel-script [SCRIPT | --interactive]
+Runs the commands of SCRIPT, or of standard input, one a line, each once the program is idle;
+blank lines and lines starting with # are skipped. With --interactive the commands are read
+one at a time, each once the one before is done, and meanwhile the program keeps serving its
+events (and assistive technology), so that another program can drive it and look at it.
+
+Commands:
+)") + driver::ScriptRunner::Usage() +
+                              QStringLiteral(R"(
+Message boxes print as "box CAPTION | TEXT | ICON | BUTTONS -> ANSWER", the shell's open as
+"shell TARGET", the program's clipboard writes as "clipboard TEXT". An unknown command or
+control prints "error: ..." and ends the run with exit status 2.
+)"))
+                                 .toUtf8();
+    std::fwrite(usage.constData(), 1, static_cast<size_t>(usage.size()), stdout);
+    return 0;
+  }
 
   bool ok = true;
   const bool interactive = argc > 1 && qstrcmp(argv[1], "--interactive") == 0;

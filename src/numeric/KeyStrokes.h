@@ -7,6 +7,7 @@
 #include <Qt>
 #include <functional>
 #include <initializer_list>
+#include <span>
 
 #include "platform/Edit.h"
 
@@ -62,8 +63,8 @@ void WireKeyHandlers(Window* window, std::initializer_list<TEdit*> edits,
     };
   }
 }
-template <class Window, size_t N>
-void WireKeyHandlers(Window* window, TEdit* const (&edits)[N],
+template <class Window>
+void WireKeyHandlers(Window* window, std::span<TEdit* const> edits,
                      void (Window::*keyDown)(TEdit*, int&),
                      void (Window::*keyPress)(TEdit*, char16_t&)) {
   for (TEdit* edit : edits) WireKeyHandlers(window, {edit}, keyDown, keyPress);

@@ -2,8 +2,10 @@
 
 #include <QCoreApplication>
 #include <QPointer>
+#include <QThreadPool>
 #include <QTimer>
 
+#include "platform/Folders.h"
 #include "platform/Host.h"
 #include "platform/Modules.h"
 
@@ -40,6 +42,28 @@ void Fetch(const QUrl& url, const FetchLimits& limits, QObject* context, FetchDo
 }
 
 int FetchesInFlight() { return g_inFlight; }
+
+void KeepDownloaded(const QString& path, const QByteArray& content, QObject* context,
+                    std::function<void(const QString& reason)> done) {
+  ++g_inFlight;
+  // Whatever is being written is finished before the program ends.
+  static const bool waits = QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] {
+    QThreadPool::globalInstance()->waitForDone();
+  });
+  Q_UNUSED(waits);
+  QThreadPool::globalInstance()->start([path, content, context = QPointer<QObject>(context),
+                                        done = std::move(done)]() mutable {
+    QString reason;
+    if (WriteWholeFile(path, content, &reason)) reason.clear();
+    QMetaObject::invokeMethod(
+        qApp,
+        [context, reason, done = std::move(done)] {
+          --g_inFlight;
+          if (context) done(reason);
+        },
+        Qt::QueuedConnection);
+  });
+}
 
 bool IsLoopback(const QUrl& url) {
   QString host = url.host().toLower();

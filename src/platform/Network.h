@@ -36,8 +36,15 @@ using FetchDone = std::function<void(const FetchResult& result)>;
 // host and port; another host's is refused.
 void Fetch(const QUrl& url, const FetchLimits& limits, QObject* context, FetchDone done);
 
-// The downloads started and not yet answered.
+// The downloads started and not yet answered, and the files being written from them.
 int FetchesInFlight();
+
+// Keeps what a download brought: writes the file whole (WriteWholeFile) on a thread of its
+// own, so that the disk never holds the window up, and calls done later on the GUI thread
+// with the reason it could not be written (empty when it was), unless context is gone.
+// Counted among FetchesInFlight until then.
+void KeepDownloaded(const QString& path, const QByteArray& content, QObject* context,
+                    std::function<void(const QString& reason)> done);
 
 // Whether the address names this machine (localhost, 127.0.0.0/8, ::1).
 bool IsLoopback(const QUrl& url);

@@ -1,8 +1,11 @@
 // FilterNumericKey on any edit state and key, then as keys typed one by one at the end of
 // an edit: the filter only ever returns 0 or the (translated) key, and a text built from
-// accepted keys is always a number still being typed ("-", or a text that reads).
+// accepted keys is always a number still being typed ("-", or a text that reads). Last, the
+// number that the unit search reads from the input as a typed search, typed key by key into
+// an edit: every key is taken and the whole reads.
 #include "FuzzHost.h"
 #include "FuzzSupport.h"
+#include "app/SearchText.h"
 #include "numeric/Numeric.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -35,6 +38,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     Extended value;
     FUZZ_CHECK(text.isEmpty() || text == QLatin1String("-") || TryParseValue(text, value));
+  }
+
+  // The search's number, typed.
+  const search::Query query = search::ReadQuery(
+      QString::fromUtf8(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1)));
+  if (!query.number.isEmpty() && query.number.size() <= 15 &&
+      !query.number.contains(QLatin1Char('E'), Qt::CaseInsensitive)) {
+    QString typed;
+    for (const QChar c : query.number) {
+      const char16_t accepted =
+          FilterNumericKey(c.unicode(), typed, static_cast<int>(typed.size()), 0);
+      FUZZ_CHECK(accepted != 0);
+      typed += QChar(accepted);
+    }
+    Extended value = 0;
+    FUZZ_CHECK(TryParseValue(typed, value));
   }
   return 0;
 }

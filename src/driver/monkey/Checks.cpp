@@ -1,7 +1,6 @@
 #include "driver/monkey/Checks.h"
 
 #include <QRegularExpression>
-#include <algorithm>
 
 namespace monkey {
 
@@ -25,18 +24,25 @@ bool ShowsNonNumber(const QString& text) {
 }
 
 QString WithoutInput(QString text, QStringList inputs) {
-  // The inputs first, the longest first: one may hold a quote, or another input, of its own.
-  std::sort(inputs.begin(), inputs.end(),
-            [](const QString& a, const QString& b) { return a.size() > b.size(); });
   // A message may quote only the start of a long input: the longest start of three
-  // characters or more that it holds goes (a digit or a sign alone may be anything).
-  for (const QString& input : std::as_const(inputs)) {
-    for (qsizetype k = input.size(); k >= 3; --k) {
-      if (text.contains(input.left(k))) {
-        text.remove(input.left(k));
-        break;
+  // characters or more that it holds goes (a digit or a sign alone may be anything). The
+  // longest quote goes first, whichever input it comes from: one input may hold a quote, or
+  // another input, of its own, or begin as another does.
+  for (;;) {
+    qsizetype longest = 0;
+    qsizetype from = -1;
+    for (qsizetype i = 0; i < inputs.size(); ++i) {
+      for (qsizetype k = inputs[i].size(); k >= 3 && k > longest; --k) {
+        if (text.contains(inputs[i].left(k))) {
+          longest = k;
+          from = i;
+          break;
+        }
       }
     }
+    if (from < 0) break;
+    text.remove(inputs[from].left(longest));
+    inputs.removeAt(from);
   }
   static const QRegularExpression quoted(QStringLiteral("'[^']*'|\"[^\"]*\""));
   return text.remove(quoted);

@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <optional>
 
 #include "app/Unidadpresentacion.h"
 #include "driver/Readout.h"
@@ -154,13 +155,13 @@ void Monkey::Check() {
   QWidget* window = runner_->ActiveWindow();
   // The user's own text is theirs, whatever it holds.
   const QString command = line_.section(u' ', 0, 0);
+  // (A cell's text is in the editor that has the focus, then in the grid's item.)
   if (command == QLatin1String("type") || command == QLatin1String("key") ||
-      command == QLatin1String("paste") || command == QLatin1String("menu")) {
+      command == QLatin1String("paste") || command == QLatin1String("menu") ||
+      command == QLatin1String("cell")) {
     NoteUserText(QApplication::focusWidget());
     NoteUserText(driver::FindControl(window, line_.section(u' ', 1, 1)));
   }
-  if (command == QLatin1String("cell"))
-    NoteUserText(driver::FindControl(window, line_.section(u' ', 1, 1)));
   CheckTexts(window);
   for (std::size_t i = boxesBefore_; i < host_->boxes.size(); ++i) {
     const platform::Box& box = host_->boxes[i].box;
@@ -243,7 +244,7 @@ QString Monkey::Produce() {
   }
   if (steps_ == 0 && line_.isEmpty())
     return Below(2) ? QStringLiteral("decimal ,") : QStringLiteral("decimal .");
-  if (QApplication::activePopupWidget()) return PopupStep();
+  if (QApplication::activePopupWidget()) return RandomStep(runner_->ActiveWindow());
   if (!pending_.empty()) {
     const QString line = pending_.front();
     pending_.pop_front();
@@ -253,22 +254,6 @@ QString Monkey::Produce() {
   if (!WindowOpen() && finalStage_ < 3) return QStringLiteral("open ") + options_.item;
   if (final_ || steps_ >= options_.steps || outOfTime) return FinalStep(runner_->ActiveWindow());
   return RandomStep(runner_->ActiveWindow());
-}
-
-QString Monkey::PopupStep() {
-  auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-  QStringList items;
-  if (popup) {
-    for (QAction* action : popup->actions())
-      if (!action->isSeparator() && action->isEnabled() && action->isVisible())
-        items << MenuName(action);
-  }
-  if (items.isEmpty()) {
-    // Nothing to choose: the menu is dismissed as a click elsewhere would.
-    QApplication::activePopupWidget()->close();
-    return Produce();
-  }
-  return QStringLiteral("menu ") + Pick(items);
 }
 
 QString Monkey::FinalStep(QWidget* window) {
@@ -300,94 +285,202 @@ QString Monkey::FinalStep(QWidget* window) {
   }
 }
 
-QString Monkey::RandomStep(QWidget* window) {
-  QList<QWidget*> controls, edits, buttons, lists;
+// What a random step may act on in the window: its usable controls in tab order, its edits,
+// its buttons (those that close it apart), its lists and grids with items, the captions of
+// its tabs in view, and the items of an open pop-up menu.
+struct Monkey::View {
+  QList<QWidget*> controls, edits, buttons, closers, lists, grids;
+  QStringList tabs, menuItems;
+  QWidget* last = nullptr;  // the control the step's arguments named last
+};
+
+Monkey::View Monkey::Look(QWidget* window) const {
+  View view;
   for (QWidget* w : driver::ControlsInTabOrder(window)) {
     if (!Usable(w)) continue;
-    controls << w;
-    if (qobject_cast<QLineEdit*>(w)) edits << w;
+    view.controls << w;
+    if (qobject_cast<QLineEdit*>(w)) view.edits << w;
   }
   auto* form = qobject_cast<TForm*>(window);
-  QList<QWidget*> closers;  // pressed seldom, so that a window's state gets deep
   for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
     if (!Usable(b)) continue;
     const bool closes = form && (b == form->DefaultButton() || b == form->CancelButton());
-    (closes ? closers : buttons) << b;
+    (closes ? view.closers : view.buttons) << b;
   }
   for (QWidget* w : window->findChildren<QWidget*>()) {
-    if (Usable(w) && (qobject_cast<QComboBox*>(w) || qobject_cast<QListWidget*>(w) ||
-                      qobject_cast<QTableWidget*>(w)))
-      lists << w;
+    if (!Usable(w)) continue;
+    if (auto* table = qobject_cast<QTableWidget*>(w)) {
+      if (table->rowCount() > 0 && table->columnCount() > 0) view.grids << w;
+    }
+    auto* combo = qobject_cast<QComboBox*>(w);
+    auto* items = qobject_cast<QAbstractItemView*>(w);
+    if ((combo && combo->count() > 0) ||
+        (items && items->model() && items->model()->rowCount(items->rootIndex()) > 0))
+      view.lists << w;
   }
-  QStringList tabs;
   for (QTabWidget* t : window->findChildren<QTabWidget*>()) {
     if (!t->isVisible()) continue;
     for (int i = 0; i < t->count(); ++i)
-      if (t->isTabEnabled(i)) tabs << t->tabText(i).remove(QRegularExpression("&(?!&)"));
+      if (t->isTabEnabled(i)) view.tabs << t->tabText(i).remove(QRegularExpression("&(?!&)"));
   }
-  if (controls.isEmpty()) return QStringLiteral("close");
+  if (auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+    for (QAction* action : popup->actions())
+      if (!action->isSeparator() && action->isEnabled() && action->isVisible())
+        view.menuItems << MenuName(action);
+  }
+  return view;
+}
 
-  if (host_->answers.empty() && Below(4) == 0) {
-    return Below(2) ? QStringLiteral("answer yes") : QStringLiteral("answer no");
-  }
-  auto name = [](QWidget* w) { return w->objectName(); };
-  auto target = [&] {
-    if (!edits.isEmpty() && Below(5) != 0) return name(edits[Below(edits.size())]);
-    return name(controls[Below(controls.size())]);
+// One argument of a command, for the word of its usage that stands for it; null when the
+// window has nothing for it.
+std::optional<QString> Monkey::Argument(const QString& word, View& view) {
+  auto name = [&view](QWidget* w) {
+    view.last = w;
+    return std::optional<QString>(w->objectName());
   };
-  const int roll = Below(100);
-  if (roll < 30) {
-    return QStringLiteral("type %1 %2").arg(target(), kCharacters[Below(kCharacters.size())]);
+  if (word.contains(u'|')) return Pick(word.split(u'|'));
+  if (word == QLatin1String("WIDGET")) {
+    // Half the time an edit; else any control or button, one that closes the window seldom,
+    // so that the window's state gets deep.
+    if (!view.edits.isEmpty() && Below(2) == 0) return name(view.edits[Below(view.edits.size())]);
+    if (!view.closers.isEmpty() && Below(16) == 0)
+      return name(view.closers[Below(view.closers.size())]);
+    const QList<QWidget*> all = view.controls + view.buttons;
+    if (all.isEmpty()) return std::nullopt;
+    return name(all[Below(all.size())]);
   }
-  if (roll < 45) return QStringLiteral("key %1 %2").arg(target(), Pick(kNamedKeys));
-  // A run of keys goes to an edit: in a button, a blank would press it and the rest of the
-  // run would land in the main window.
-  if (roll < 58 && !edits.isEmpty()) {
-    QString run;
-    for (int n = 1 + Below(8); n > 0; --n) run += kCharacters[Below(kCharacters.size())];
-    return QStringLiteral("type %1 %2")
-        .arg(name(edits[Below(edits.size())]), run.trimmed().isEmpty() ? "5" : run);
+  if (word == QLatin1String("EDIT")) {
+    if (view.edits.isEmpty()) return std::nullopt;
+    return name(view.edits[Below(view.edits.size())]);
   }
-  if (roll < 68 && !edits.isEmpty()) {
-    const QString edit = name(edits[Below(edits.size())]);
-    if (Below(3) == 0) {
-      pending_.push_back(
-          QStringLiteral("key %1 %2").arg(edit, Below(2) ? "Ctrl+V" : "Shift+Insert"));
-      const QString text = Pick(HostileTexts());
-      return text.isEmpty() ? QStringLiteral("setclipboard")
-                            : QStringLiteral("setclipboard ") + text;
+  if (word == QLatin1String("LIST")) {
+    if (view.lists.isEmpty()) return std::nullopt;
+    return name(view.lists[Below(view.lists.size())]);
+  }
+  if (word == QLatin1String("GRID")) {
+    if (view.grids.isEmpty()) return std::nullopt;
+    return name(view.grids[Below(view.grids.size())]);
+  }
+  if (word == QLatin1String("ITEM")) {
+    // Of the list just named, by number; else of the open pop-up menu.
+    if (auto* combo = qobject_cast<QComboBox*>(view.last))
+      return QStringLiteral("#%1").arg(Below(combo->count()));
+    if (auto* items = qobject_cast<QAbstractItemView*>(view.last))
+      return QStringLiteral("#%1").arg(Below(items->model()->rowCount(items->rootIndex())));
+    if (view.menuItems.isEmpty()) return std::nullopt;
+    return Pick(view.menuItems);
+  }
+  if (word == QLatin1String("COL") || word == QLatin1String("ROW")) {
+    auto* grid = qobject_cast<QTableWidget*>(view.last);
+    if (!grid) return std::nullopt;
+    return QString::number(
+        Below(word == QLatin1String("COL") ? grid->columnCount() : grid->rowCount()));
+  }
+  if (word == QLatin1String("X") || word == QLatin1String("Y")) {
+    if (!view.last) return std::nullopt;
+    return QString::number(
+        Below(word == QLatin1String("X") ? view.last->width() : view.last->height()));
+  }
+  if (word == QLatin1String("KEY")) {
+    if (Below(8) == 0) return QString::fromLatin1(Below(2) ? "Return" : "Escape");
+    return Pick(kNamedKeys);
+  }
+  if (word == QLatin1String("TEXT")) {
+    // More than a key goes to an edit only: in a button, a blank would press it and the rest
+    // would land in the main window.
+    const bool edit =
+        !view.last || qobject_cast<QLineEdit*>(view.last) || qobject_cast<QTableWidget*>(view.last);
+    const int roll = Below(10);
+    if (roll < 5 || !edit) return QString(kCharacters[Below(kCharacters.size())]);
+    if (roll < 8) {
+      QString run;
+      for (int n = 1 + Below(8); n > 0; --n) run += kCharacters[Below(kCharacters.size())];
+      return run.trimmed().isEmpty() ? QStringLiteral("5") : run;
     }
-    return QStringLiteral("paste %1 %2").arg(edit, Pick(HostileTexts()));
+    return Pick(HostileTexts());
   }
-  if (roll < 82 && !buttons.isEmpty())
-    return QStringLiteral("click ") + name(buttons[Below(buttons.size())]);
-  if (roll < 82 && !closers.isEmpty() && Below(8) == 0)
-    return QStringLiteral("click ") + name(closers[Below(closers.size())]);
-  if (roll < 90 && !lists.isEmpty()) {
-    QWidget* list = lists[Below(lists.size())];
-    if (auto* table = qobject_cast<QTableWidget*>(list)) {
-      if (table->rowCount() > 0 && table->columnCount() > 0) {
-        QString text;
-        for (int n = Below(5); n > 0; --n) text += kCharacters[Below(kCharacters.size())];
-        return QStringLiteral("cell %1 %2 %3 %4")
-            .arg(name(table))
-            .arg(Below(table->columnCount()))
-            .arg(Below(table->rowCount()))
-            .arg(text);
-      }
-    } else if (auto* combo = qobject_cast<QComboBox*>(list)) {
-      if (combo->count() > 0)
-        return QStringLiteral("choose %1 #%2").arg(name(combo)).arg(Below(combo->count()));
-    } else if (auto* items = qobject_cast<QListWidget*>(list)) {
-      if (items->count() > 0)
-        return QStringLiteral("choose %1 #%2").arg(name(items)).arg(Below(items->count()));
+  if (word == QLatin1String("CAPTION")) {
+    if (view.tabs.isEmpty()) return std::nullopt;
+    return Pick(view.tabs);
+  }
+  // A picture taken and thrown away: a replay of the steps writes nothing anywhere.
+  if (word == QLatin1String("FILE")) return QStringLiteral("/dev/null");
+  return word;  // a word of the command's own
+}
+
+// The command's arguments for this window, from the words of its usage; null when the window
+// has nothing for one of them. What may be left out is, half the time; a repeat ("...") is
+// not.
+std::optional<QString> Monkey::Arguments(const driver::Command& command, View& view) {
+  QStringList arguments;
+  bool optional = false, leftOut = false;
+  view.last = nullptr;
+  for (QString word : QString::fromLatin1(command.arguments).split(u' ', Qt::SkipEmptyParts)) {
+    if (word.startsWith(u'[')) {
+      optional = true;
+      leftOut = Below(2) == 0;
+      word.remove(0, 1);
+    }
+    const bool ends = word.endsWith(u']');
+    if (ends) word.chop(1);
+    if (!word.isEmpty() && word != QLatin1String("...") && !(optional && leftOut)) {
+      const std::optional<QString> argument = Argument(word, view);
+      if (!argument) return std::nullopt;
+      arguments << *argument;
+    }
+    if (ends) optional = false;
+  }
+  return arguments.join(u' ');
+}
+
+QString Monkey::RandomStep(QWidget* window) {
+  View view = Look(window);
+  // The commands that run here, each drawn by its share: where a pop-up is open, those that
+  // act on a pop-up menu.
+  const bool popup = QApplication::activePopupWidget() != nullptr;
+  if (!popup && view.controls.isEmpty()) return QStringLiteral("close");
+  const auto on = popup ? driver::Command::On::PopupMenu : driver::Command::On::Window;
+  std::vector<const driver::Command*> commands;
+  int shares = 0;
+  for (const driver::Command& command : driver::ScriptRunner::Commands()) {
+    if (command.monkey <= 0 || command.on != on) continue;
+    if (command.runsIn && !command.runsIn(window)) continue;
+    commands.push_back(&command);
+    shares += command.monkey;
+  }
+  for (int tries = 0; tries < 100 && shares > 0; ++tries) {
+    int draw = Below(shares);
+    const driver::Command* command = commands.front();
+    for (const driver::Command* each : commands) {
+      command = each;
+      if ((draw -= each->monkey) < 0) break;
+    }
+    const std::optional<QString> arguments = Arguments(*command, view);
+    if (!arguments) continue;  // nothing here to use it on
+    const QString name = QString::fromLatin1(command->name);
+    return arguments->isEmpty() ? name : name + u' ' + *arguments;
+  }
+  if (!popup) return QStringLiteral("close");
+  // Nothing to choose in the pop-up menu: it is dismissed as a click elsewhere would.
+  QApplication::activePopupWidget()->close();
+  return Produce();
+}
+
+QString CommandsWithoutArguments() {
+  QStringList words;
+  for (const driver::Command& command : driver::ScriptRunner::Commands()) {
+    if (command.monkey <= 0) continue;
+    for (QString word : QString::fromLatin1(command.arguments).split(u' ', Qt::SkipEmptyParts)) {
+      word.remove(u'[').remove(u']');
+      static const QStringList known = {"WIDGET", "EDIT", "LIST", "GRID", "ITEM",    "COL", "ROW",
+                                        "X",      "Y",    "KEY",  "TEXT", "CAPTION", "FILE"};
+      if (word != word.toUpper() || word.contains(u'|') || word == QLatin1String("...") ||
+          known.contains(word))
+        continue;
+      words << QStringLiteral("%1 (%2)").arg(word, QLatin1String(command.name));
     }
   }
-  if (roll < 94 && !tabs.isEmpty()) return QStringLiteral("tab ") + Pick(tabs);
-  if (roll < 97 && !edits.isEmpty())
-    return QStringLiteral("rightclick ") + name(edits[Below(edits.size())]);
-  if (roll < 99) return QStringLiteral("key %1 %2").arg(target(), Below(2) ? "Return" : "Escape");
-  return QStringLiteral("click ") + name(controls[Below(controls.size())]);
+  return words.join(QStringLiteral(", "));
 }
 
 }  // namespace monkey

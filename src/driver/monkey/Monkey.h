@@ -12,6 +12,7 @@
 #include <atomic>
 #include <cstdio>
 #include <deque>
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -22,7 +23,8 @@ class RecordingHost;
 }
 namespace driver {
 class ScriptRunner;
-}
+struct Command;
+}  // namespace driver
 
 namespace monkey {
 
@@ -66,9 +68,14 @@ class Monkey {
   void CheckText(const QString& where, const QString& text);
   void Fail(const QString& failure);
   QString Produce();
+  struct View;
+  View Look(QWidget* window) const;
+  std::optional<QString> Argument(const QString& word, View& view);
+  std::optional<QString> Arguments(const driver::Command& command, View& view);
+  // A driver's command drawn from its table by the monkey's shares, with arguments made for
+  // the window as it is.
   QString RandomStep(QWidget* window);
   QString FinalStep(QWidget* window);
-  QString PopupStep();
   QString Pick(const QStringList& choices);
   int Below(int n);
   bool WindowOpen() const;
@@ -97,5 +104,9 @@ class Monkey {
   QSet<QString> everTyped_;         // every text the user left in an edit since the window opened
   std::vector<QString> boxInputs_;  // for each box, the focused edit's text as it showed
 };
+
+// The words of the driver's commands that stand for an argument the monkey cannot make
+// ("NAME (command), ..."), among the commands it uses; empty when it can make them all.
+QString CommandsWithoutArguments();
 
 }  // namespace monkey

@@ -162,7 +162,7 @@ void DownloadRates(QObject* context, std::function<void(const Update&)> done) {
   platform::FetchLimits limits;
   limits.maxBytes = kLargestFile;
   limits.timeoutMs = g_patience;
-  platform::Fetch(url, limits, context, [done](const platform::FetchResult& result) {
+  platform::Fetch(url, limits, context, [context, done](const platform::FetchResult& result) {
     using Fetched = platform::FetchResult::Outcome;
     Update update;
     if (result.outcome != Fetched::Ok) {
@@ -175,10 +175,13 @@ void DownloadRates(QObject* context, std::function<void(const Update&)> done) {
       update.reason = std::move(refused);
     } else {
       update.outcome = Update::Outcome::Kept;
-      QString why;
       // Rates that cannot be kept still serve now.
-      if (!platform::WriteWholeFile(KeptRatesPath(), result.body, &why))
-        update.reason = QStringLiteral("no se pudieron guardar: ") + why;
+      platform::KeepDownloaded(KeptRatesPath(), result.body, context,
+                               [update, done](const QString& why) mutable {
+                                 if (!why.isEmpty()) update.reason = QStringLiteral("no se pudieron guardar: ") + why;
+                                 done(update);
+                               });
+      return;
     }
     done(update);
   });

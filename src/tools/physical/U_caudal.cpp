@@ -1,10 +1,6 @@
 #include "tools/physical/U_caudal.h"
 
-#include <QColor>
-
 #include "numeric/Numeric.h"
-#include "platform/Colors.h"
-#include "platform/Controls.h"
 #include "platform/Edit.h"
 #include "platform/Messages.h"
 
@@ -68,41 +64,22 @@ constexpr int kTop = 16;
 constexpr int kPitch = 27;  // from one row of edits to the next
 constexpr int kBlockGap = 14;
 
+// Enter and Escape both close the window with the OK result.
+constexpr HubWindow kWindow("FormCaudal", "Caudal", {609, 435}, kEditBound,
+                            SourceKeys::PressAndDelete, {510, 396, 83, 27}, true);
+
 }  // namespace
 
-TFormCaudal::TFormCaudal(QWidget* owner) : TForm(owner, QStringLiteral("FormCaudal")) {
-  SetCaption(QStringLiteral("Caudal"));
-  SetBorder(Border::Single);
-  SetClientSize(609, 435);
-  SetPosition(Position::ScreenCenter);
-
-  PlaceEditColumn(this, kLeft, 150, kTop, kPitch, kBlockGap, Edits);
-  PlaceEditColumn(this, kRight, 470, kTop, kPitch, kBlockGap, Edits);
-  WireKeyHandlers(this, Edits, &TFormCaudal::Edit1KeyDown, &TFormCaudal::Edit1KeyPress);
+TFormCaudal::TFormCaudal(QWidget* owner) : THubForm(owner, kWindow) {
+  PlaceColumn(kLeft, 150, kTop, kPitch, kBlockGap);
+  PlaceColumn(kRight, 470, kTop, kPitch, kBlockGap);
   for (int n = 1; n <= kEditBound; ++n) {
-    TEdit* edit = Edits[n];
-    edit->SetMaxLength(kMaxLength);
+    Edits[n]->SetMaxLength(kMaxLength);
     const FlowUnit* unit = UnitOf(n);
-    AttachLabel(edit, QStringLiteral("Label%1").arg(n),
-                unit ? QString::fromUtf8(unit->caption) : QStringLiteral("litro/segundo"), kNavy,
-                true);
-    if (n == kHub) {
-      edit->OnChange = [this](TEdit*) { Edit1Change(); };
-    } else {
-      edit->OnChange = [this](TEdit* sender) { Edit2Change(sender); };
-    }
+    Label(n, unit ? QString::fromUtf8(unit->caption) : QStringLiteral("litro/segundo"));
   }
-
-  // Enter and Escape both close the window with the OK result.
-  BitBtn1 =
-      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
-  SetCancelButton(BitBtn1);
-  BitBtn1->setGeometry(510, 396, 83, 27);
-
-  QList<QWidget*> chain(std::begin(Edits) + 1, std::begin(Edits) + kEditBound + 1);
-  SetTabChain(chain << BitBtn1);
-
-  ActiveEdit = Edits[1];
+  WireChanges(kHub, &TFormCaudal::Edit1Change, &TFormCaudal::Edit2Change);
+  Finish(HubTabOrder::ByNumber);
 }
 
 void TFormCaudal::Edit2Change(TEdit* sender) {

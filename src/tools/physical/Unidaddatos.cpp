@@ -59,14 +59,13 @@ constexpr Column kColumns[] = {{150, 0, 6}, {376, 6, 8}, {620, 14, 8}};
 constexpr int kTop = 24;
 constexpr int kPitch = 32;
 
+// Both the default and the Cancel button: Enter and Escape close the window.
+constexpr HubWindow kWindow("FormDatos", " Datos", {762, 355}, kEditBound,
+                            SourceKeys::PressAndDelete, {660, 312, 83, 27}, true);
+
 }  // namespace
 
-TFormDatos::TFormDatos(QWidget* owner) : TForm(owner, QStringLiteral("FormDatos")) {
-  SetCaption(QStringLiteral(" Datos"));
-  SetBorder(Border::Single);
-  SetClientSize(762, 355);
-  SetPosition(Position::ScreenCenter);
-
+TFormDatos::TFormDatos(QWidget* owner) : THubForm(owner, kWindow) {
   // The decimal multiples stand in a framed box captioned at its top-left corner.
   auto* frame = new TBevel(this, QStringLiteral("Bevel1"), TBevel::Shape::Box);
   frame->setGeometry(506, 12, 246, 8 * kPitch + 12);
@@ -75,35 +74,17 @@ TFormDatos::TFormDatos(QWidget* owner) : TForm(owner, QStringLiteral("FormDatos"
   si->setAutoFillBackground(true);
   si->setToolTip(QStringLiteral("Sistema Internacional"));
 
-  QList<QWidget*> chain;
   for (const Column& column : kColumns) {
     for (int row = 0; row < column.count; ++row) {
-      const int position = column.first + row;
-      const DataUnit& unit = kUnits[position];
-      auto* edit = new TEdit(this, QStringLiteral("Edit%1").arg(unit.edit));
-      Edits[unit.edit] = edit;
-      edit->setGeometry(column.x, kTop + row * kPitch, 121, 21);
-      AttachLabel(edit, QStringLiteral("Label%1").arg(unit.edit), QString::fromUtf8(unit.caption),
-                  kNavy, true);
-      if (unit.edit == kHub) {
-        edit->OnChange = [this](TEdit*) { Edit9Change(); };
-      } else {
-        edit->OnChange = [this, position](TEdit* sender) { Edit10Change(sender, position); };
-      }
-      chain << edit;
+      const DataUnit& unit = kUnits[column.first + row];
+      PlaceEdit(unit.edit, column.x, kTop + row * kPitch);
+      Label(unit.edit, QString::fromUtf8(unit.caption));
     }
   }
   si->raise();
-  WireKeyHandlers(this, Edits, &TFormDatos::Edit9KeyDown, &TFormDatos::Edit9KeyPress);
-
-  // Both the default and the Cancel button: Enter and Escape close the window.
-  BitBtn1 =
-      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
-  BitBtn1->setGeometry(660, 312, 83, 27);
-  SetCancelButton(BitBtn1);
-  SetTabChain(chain << BitBtn1);
-
-  ActiveEdit = Edits[1];
+  WireChanges(kHub, &TFormDatos::Edit9Change, &TFormDatos::Edit10Change);
+  WireKeys(&TFormDatos::Edit9KeyDown, &TFormDatos::Edit9KeyPress);
+  Finish();
 }
 
 void TFormDatos::Edit9Change() {

@@ -3,22 +3,17 @@
 // the other 21 share one change handler, which reacts only to the user's own typing and
 // picks its factor by the tab position of the edit.
 
-#include "numeric/FloatErrors.h"
-#include "numeric/KeyStrokes.h"
-#include "platform/Form.h"
+#include "numeric/HubForm.h"
 
-class TBitBtn;
-class TEdit;
-
-class TFormDatos : public TForm {
+class TFormDatos : public THubForm {
   Q_OBJECT
 
  public:
   explicit TFormDatos(QWidget* owner);
 
   // Edits "Edit1" to "Edit22" and "Label<n>" beside each are found by name; the framed box
-  // of the decimal multiples is "Bevel1", its caption "Label23".
-  TBitBtn* BitBtn1;
+  // of the decimal multiples is "Bevel1", its caption "Label23". UnitValue(9) is the base
+  // value, in bits.
 
   // Every edit's key-down (for Delete) and key press: the edit becomes the source and the
   // guard is cleared; the key press also filters the key.
@@ -29,15 +24,6 @@ class TFormDatos : public TForm {
   // The change handler shared by the other 21 edits, given the tab position of the edit.
   void Edit10Change(TEdit* sender, int tabPosition);
 
-  // The last value of edit n (n = 9: the base value, in bits).
-  double UnitValue(int n) const { return Value[n]; }
-
  private:
   void ResetTooManyBits();
-
-  TEdit* Edits[23] = {};  // by number
-  TEdit* ActiveEdit = nullptr;
-  bool Updating = false;
-  KeyBookkeeping Bookkeeping{SourceKeys::PressAndDelete, &ActiveEdit, [this] { Updating = false; }};
-  double Value[23] = {};  // by edit number; Value[9] is the base value
 };

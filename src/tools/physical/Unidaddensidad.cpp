@@ -59,59 +59,47 @@ constexpr DensityUnit kUnits[] = {
 };
 constexpr int kRows = sizeof kUnits / sizeof kUnits[0];
 
-}  // namespace
-
-TFormDensidad::TFormDensidad(QWidget* owner) : TForm(owner, QStringLiteral("FormDensidad")) {
-  SetCaption(QStringLiteral("Unidades de densidad"));
-  SetBorder(Border::Single);
-  SetClientSize(597, 335);
-  SetPosition(Position::ScreenCenter);
-
-  for (int row = 0; row < kRows; ++row) {
-    const DensityUnit& unit = kUnits[row];
-    TEdit* edit = new TEdit(this, QStringLiteral("Edit%1").arg(unit.edit));
-    Edits[unit.edit] = edit;
-    edit->setGeometry(unit.x, unit.y, 121, 21);
-    const QString label = QStringLiteral("Label%1").arg(unit.edit);
-    const QString caption = QString::fromUtf8(unit.caption);
-    if (unit.cubed) {
-      // The exponent stands between the caption and the edit, 3 pixels above the caption.
-      AttachLabelPieces(edit,
-                        {{label, caption},
-                         {QStringLiteral("Exponent%1").arg(unit.edit), QStringLiteral("3"), 3}},
-                        kNavy, true, 5);
-    } else {
-      AttachLabel(edit, label, caption, kNavy, true);
-    }
-    if (unit.edit == kHub) {
-      edit->OnChange = [this](TEdit*) { Edit1Change(); };
-    } else {
-      edit->OnChange = [this, row](TEdit*) { UnitChange(row); };
-    }
+const DensityUnit& UnitOf(int edit) {
+  for (const DensityUnit& unit : kUnits) {
+    if (unit.edit == edit) return unit;
   }
-
-  WireKeyHandlers(this, Edits, &TFormDensidad::Edit1KeyDown, &TFormDensidad::Edit1KeyPress);
-
-  BitBtn1 =
-      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
-  BitBtn1->setGeometry(496, 292, 83, 27);
-
-  // Edit1 to Edit14, the button, Edit15 last.
-  QList<QWidget*> chain(std::begin(Edits) + 1, std::begin(Edits) + 15);
-  SetTabChain(chain << BitBtn1 << Edits[15]);
-
-  ActiveEdit = Edits[1];
+  return kUnits[0];
 }
 
-void TFormDensidad::UnitChange(int row) {
-  const DensityUnit& unit = kUnits[row];
-  TEdit* edit = Edits[unit.edit];
+constexpr int kTabOrder[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 0, 15};
+
+constexpr HubWindow kWindow("FormDensidad", "Unidades de densidad", {597, 335}, kEditBound,
+                            SourceKeys::PressAndDelete, {496, 292, 83, 27});
+
+}  // namespace
+
+TFormDensidad::TFormDensidad(QWidget* owner) : THubForm(owner, kWindow) {
+  for (const DensityUnit& unit : kUnits) {
+    TEdit* edit = PlaceEdit(unit.edit, unit.x, unit.y);
+    const QString caption = QString::fromUtf8(unit.caption);
+    if (!unit.cubed) {
+      Label(unit.edit, caption);
+      continue;
+    }
+    // The exponent stands between the caption and the edit, 3 pixels above the caption.
+    AttachLabelPieces(edit,
+                      {{QStringLiteral("Label%1").arg(unit.edit), caption},
+                       {QStringLiteral("Exponent%1").arg(unit.edit), QStringLiteral("3"), 3}},
+                      kNavy, true, 5);
+  }
+  WireChanges(kHub, &TFormDensidad::Edit1Change, &TFormDensidad::UnitChange);
+  // Edit1 to Edit14, the button, Edit15 last.
+  Finish(kTabOrder);
+}
+
+void TFormDensidad::UnitChange(int n) {
+  const DensityUnit& unit = UnitOf(n);
+  TEdit* edit = Edits[n];
   if (!ChangePrologue(edit, kEditBound)) return;
   // Unless the user is typing here, the hub has just stored this edit's value.
-  ReadIfFocused(edit, Value[unit.edit]);
+  ReadIfFocused(edit, Value[n]);
   if (ActiveEdit == Edits[kHub] || Updating) return;
-  WriteValue(Edits[kHub], Value[kHub], static_cast<Extended>(Value[unit.edit]) * unit.toBase,
-             kDecimals);
+  WriteValue(Edits[kHub], Value[kHub], static_cast<Extended>(Value[n]) * unit.toBase, kDecimals);
 }
 
 void TFormDensidad::Edit1Change() {

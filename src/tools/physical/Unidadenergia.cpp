@@ -112,56 +112,33 @@ constexpr int kTop = 16;
 constexpr int kPitch = 28;
 constexpr int kGap = 14;
 
+constexpr HubWindow kWindow("FormEnergia", "Unidades de energía - trabajo - cant. de calor",
+                            {735, 400}, kEditBound, SourceKeys::PressAndDelete, {633, 300, 83, 27});
+
 }  // namespace
 
-TFormEnergia::TFormEnergia(QWidget* owner) : TForm(owner, QStringLiteral("FormEnergia")) {
-  SetCaption(QStringLiteral("Unidades de energía - trabajo - cant. de calor"));
-  SetBorder(Border::Single);
-  SetClientSize(735, 400);
-  SetPosition(Position::ScreenCenter);
-
-  PlaceEditColumn(this, kLeft, 105, kTop, kPitch, kGap, Edits);
-  PlaceEditColumn(this, kMiddle, 350, kTop, kPitch, kGap, Edits);
-  PlaceEditColumn(this, kRight, 595, kTop, kPitch, kGap, Edits);
-  QList<QWidget*> tabOrder;
-  for (std::span<const int> column :
-       {std::span<const int>(kLeft), std::span<const int>(kMiddle), std::span<const int>(kRight)}) {
-    for (int n : column) {
-      if (n != 0) tabOrder << Edits[n];
-    }
-  }
-
-  WireKeyHandlers(this, Edits, &TFormEnergia::Edit1KeyDown, &TFormEnergia::Edit1KeyPress);
+TFormEnergia::TFormEnergia(QWidget* owner) : THubForm(owner, kWindow) {
+  PlaceColumn(kLeft, 105, kTop, kPitch, kGap);
+  PlaceColumn(kMiddle, 350, kTop, kPitch, kGap);
+  PlaceColumn(kRight, 595, kTop, kPitch, kGap);
   for (int n = 1; n <= kEditBound; ++n) {
-    TEdit* edit = Edits[n];
     const EnergyUnit* unit = n == kHub ? nullptr : &UnitOf(n);
-    const QString label = QStringLiteral("Label%1").arg(n);
     const QString caption = unit ? QString::fromUtf8(unit->caption) : QStringLiteral("Joule");
     const QColor color = ColorOf(unit ? unit->kind : Kind::Plain);
     const int exponent = CubeLabelOf(n);
     // A cubic unit's caption ends in a small "3", slightly raised.
     TLabel* attached =
-        exponent ? AttachLabelPieces(edit,
-                                     {{label, caption},
-                                      {QStringLiteral("Label%1").arg(exponent), QStringLiteral("3"),
-                                       7, 0.75}},
-                                     color, true, 4)
+        exponent ? AttachLabelPieces(
+                       Edits[n],
+                       {{QStringLiteral("Label%1").arg(n), caption},
+                        {QStringLiteral("Label%1").arg(exponent), QStringLiteral("3"), 7, 0.75}},
+                       color, true, 4)
                        .front()
-                 : AttachLabel(edit, label, caption, color, true);
+                 : Label(n, caption, color);
     if (unit && unit->hint) attached->setToolTip(QString::fromUtf8(unit->hint));
-    if (n == kHub) {
-      edit->OnChange = [this](TEdit*) { Edit1Change(); };
-    } else {
-      edit->OnChange = [this, n](TEdit*) { UnitChange(n); };
-    }
   }
-
-  BitBtn1 =
-      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
-  BitBtn1->setGeometry(633, 300, 83, 27);
-  SetTabChain(tabOrder << BitBtn1);
-
-  ActiveEdit = Edits[1];
+  WireChanges(kHub, &TFormEnergia::Edit1Change, &TFormEnergia::UnitChange);
+  Finish();
 }
 
 void TFormEnergia::UnitChange(int n) {

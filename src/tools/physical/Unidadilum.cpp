@@ -1,10 +1,6 @@
 #include "tools/physical/Unidadilum.h"
 
-#include <QColor>
-
 #include "numeric/Numeric.h"
-#include "platform/Colors.h"
-#include "platform/Controls.h"
 #include "platform/Edit.h"
 
 namespace {
@@ -29,7 +25,10 @@ constexpr LightUnit kUnits[] = {
     {6, "lumen/pie²", 352, 16}, {7, "bujía-pie", 352, 48}, {8, "flama", 352, 80},
     {10, "nox", 352, 112},
 };
-constexpr int kUnitCount = sizeof kUnits / sizeof kUnits[0];
+
+// Both the default and the Cancel button: Enter and Escape close the window.
+constexpr HubWindow kWindow("FIlum", " Tarvel - Iluminación", {496, 247}, 10,
+                            SourceKeys::PressAndDelete, {390, 190, 83, 27}, true);
 
 // What the hub writes into edit n from lux.
 Extended FromLux(int n, Extended lux) {
@@ -63,38 +62,10 @@ bool ToLux(int position, Extended x, Extended& lux) {
 
 }  // namespace
 
-TFIlum::TFIlum(QWidget* owner) : TForm(owner, QStringLiteral("FIlum")) {
-  SetCaption(QStringLiteral(" Tarvel - Iluminación"));
-  SetBorder(Border::Single);
-  SetClientSize(496, 247);
-  SetPosition(Position::ScreenCenter);
-
-  QList<QWidget*> chain;
-  for (int position = 0; position < kUnitCount; ++position) {
-    const LightUnit& unit = kUnits[position];
-    auto* edit = new TEdit(this, QStringLiteral("Edit%1").arg(unit.edit));
-    Edits[unit.edit] = edit;
-    edit->setGeometry(unit.x, unit.y, 121, 21);
-    AttachLabel(edit, QStringLiteral("Label%1").arg(unit.edit), QString::fromUtf8(unit.caption),
-                kNavy, true);
-    if (unit.edit == kHub) {
-      edit->OnChange = [this](TEdit*) { Edit1Change(); };
-    } else {
-      edit->OnChange = [this, position](TEdit* sender) { Edit2Change(sender, position); };
-    }
-    chain << edit;
-  }
-
-  WireKeyHandlers(this, Edits, &TFIlum::Edit1KeyDown, &TFIlum::Edit1KeyPress);
-
-  // Both the default and the Cancel button: Enter and Escape close the window.
-  BitBtn1 =
-      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
-  BitBtn1->setGeometry(390, 190, 83, 27);
-  SetCancelButton(BitBtn1);
-  SetTabChain(chain << BitBtn1);
-
-  ActiveEdit = Edits[kHub];
+TFIlum::TFIlum(QWidget* owner) : THubForm(owner, kWindow) {
+  PlaceUnits(kUnits);
+  WireChanges(kHub, &TFIlum::Edit1Change, &TFIlum::Edit2Change);
+  Finish();
 }
 
 void TFIlum::Edit1Change() {

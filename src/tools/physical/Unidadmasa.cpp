@@ -59,6 +59,13 @@ constexpr MassUnit kUnits[] = {
 };
 constexpr int kRows = sizeof kUnits / sizeof kUnits[0];
 
+const MassUnit& UnitOf(int edit) {
+  for (const MassUnit& unit : kUnits) {
+    if (unit.edit == edit) return unit;
+  }
+  return kUnits[0];
+}
+
 QColor ColorOf(Kind kind) {
   switch (kind) {
     case Kind::Atomic: return QColor(0x00, 0x80, 0x00);
@@ -71,12 +78,10 @@ QColor ColorOf(Kind kind) {
 // Where the edits stand. The labels end a few pixels left of their edits, so each column
 // leaves room for its longest caption at its left.
 constexpr int kPitch = 28;  // from one row of edits to the next
-constexpr int kEditWidth = 121;
-constexpr int kEditHeight = 21;
 struct Column {
-  int x;  // of its edits
-  int y;  // of its first edit
-  int edits[8];
+  int x;         // of its edits
+  int y;         // of its first edit
+  int edits[8];  // ending in 0s
 };
 constexpr Column kColumns[] = {
     {100, 16, {1, 2, 3, 25}},                     // metric, in the first frame
@@ -93,14 +98,15 @@ struct Frame {
 constexpr Frame kFrames[] = {
     {8, 8, 222, 121}, {8, 137, 222, 37}, {8, 182, 222, 121}, {238, 8, 484, 233}};
 
+constexpr int kTabOrder[] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15,
+                             16, 17, 18, 19, 20, 21, 22, 23, 24, 28, 29, 30, 0,  25};
+
+constexpr HubWindow kWindow("FormMasa", "Unidades de masa", {730, 383}, kEditBound,
+                            SourceKeys::KeyDownAndPress, {630, 345, 83, 27});
+
 }  // namespace
 
-TFormMasa::TFormMasa(QWidget* owner) : TForm(owner, QStringLiteral("FormMasa")) {
-  SetCaption(QStringLiteral("Unidades de masa"));
-  SetBorder(Border::Single);
-  SetClientSize(730, 383);
-  SetPosition(Position::ScreenCenter);
-
+TFormMasa::TFormMasa(QWidget* owner) : THubForm(owner, kWindow) {
   int bevel = 0;
   for (const Frame& f : kFrames) {
     auto* frame = new TBevel(this, QStringLiteral("Bevel%1").arg(++bevel), TBevel::Shape::Box);
@@ -116,50 +122,22 @@ TFormMasa::TFormMasa(QWidget* owner) : TForm(owner, QStringLiteral("FormMasa")) 
       new TBevel(this, QStringLiteral("Bevel%1").arg(++bevel), TBevel::Shape::BottomLine);
   bottom->setGeometry(bracket.left(), bracket.bottom() - 1, bracket.width(), 2);
 
-  for (const Column& column : kColumns) {
-    for (int i = 0; i < 8 && column.edits[i] != 0; ++i) {
-      const int n = column.edits[i];
-      Edits[n] = new TEdit(this, QStringLiteral("Edit%1").arg(n));
-      Edits[n]->setGeometry(column.x, column.y + i * kPitch, kEditWidth, kEditHeight);
-    }
+  for (const Column& column : kColumns) PlaceColumn(column.edits, column.x, column.y, kPitch, 0);
+  for (const MassUnit& unit : kUnits) {
+    Label(unit.edit, QString::fromUtf8(unit.caption), ColorOf(unit.kind));
   }
-  for (int row = 0; row < kRows; ++row) {
-    const MassUnit& unit = kUnits[row];
-    TEdit* edit = Edits[unit.edit];
-    AttachLabel(edit, QStringLiteral("Label%1").arg(unit.edit), QString::fromUtf8(unit.caption),
-                ColorOf(unit.kind), true);
-    if (unit.edit == kHub) {
-      edit->OnChange = [this](TEdit*) { Edit2Change(); };
-    } else {
-      edit->OnChange = [this, row](TEdit*) { UnitChange(row); };
-    }
-  }
-
-  WireKeyHandlers(this, Edits, &TFormMasa::Edit1KeyDown, &TFormMasa::Edit1KeyPress);
-
-  BitBtn1 =
-      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
-  BitBtn1->setGeometry(630, 345, 83, 27);
-
+  WireChanges(kHub, &TFormMasa::Edit2Change, &TFormMasa::UnitChange);
   // Edit1 to Edit24, Edit28 to Edit30, the button, and Edit25 last.
-  QList<QWidget*> chain;
-  for (int n : {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14,
-                15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 28, 29, 30}) {
-    chain << Edits[n];
-  }
-  SetTabChain(chain << BitBtn1 << Edits[25]);
-
-  ActiveEdit = Edits[1];
+  Finish(kTabOrder);
 }
 
-void TFormMasa::UnitChange(int row) {
-  const MassUnit& unit = kUnits[row];
-  TEdit* edit = Edits[unit.edit];
+void TFormMasa::UnitChange(int n) {
+  TEdit* edit = Edits[n];
   if (!ChangePrologue(edit, kEditBound)) return;
   // Unless the user is typing here, the hub has just stored this edit's value.
-  ReadIfFocused(edit, Value[unit.edit]);
+  ReadIfFocused(edit, Value[n]);
   if (ActiveEdit == Edits[kHub] || Updating) return;
-  WriteValue(Edits[kHub], Value[kHub], static_cast<Extended>(Value[unit.edit]) * unit.toKg);
+  WriteValue(Edits[kHub], Value[kHub], static_cast<Extended>(Value[n]) * UnitOf(n).toKg);
 }
 
 void TFormMasa::Edit2Change() {

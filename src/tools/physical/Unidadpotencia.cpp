@@ -1,10 +1,6 @@
 #include "tools/physical/Unidadpotencia.h"
 
-#include <QColor>
-
 #include "numeric/Numeric.h"
-#include "platform/Colors.h"
-#include "platform/Controls.h"
 #include "platform/Edit.h"
 #include "platform/Messages.h"
 
@@ -88,39 +84,21 @@ constexpr int kTop = 16;
 constexpr int kPitch = 28;
 constexpr int kGap = 12;
 
+constexpr HubWindow kWindow("FormPotencia", "Unidades de potencia", {733, 369}, kEditBound,
+                            SourceKeys::KeyDownAndPress, {628, 316, 83, 27});
+
 }  // namespace
 
-TFormPotencia::TFormPotencia(QWidget* owner) : TForm(owner, QStringLiteral("FormPotencia")) {
-  SetCaption(QStringLiteral("Unidades de potencia"));
-  SetBorder(Border::Single);
-  SetClientSize(733, 369);
-  SetPosition(Position::ScreenCenter);
-
-  PlaceEditColumn(this, kLeft, 100, kTop, kPitch, kGap, Edits);
-  PlaceEditColumn(this, kMiddleTop, 345, kTop, kPitch, kGap, Edits);
-  PlaceEditColumn(this, kMiddle, 345, kTop + 3 * kPitch + kGap, kPitch, kGap, Edits);
-  PlaceEditColumn(this, kRight, 590, kTop, kPitch, kGap, Edits);
-  WireKeyHandlers(this, Edits, &TFormPotencia::Edit1KeyDown, &TFormPotencia::Edit1KeyPress);
+TFormPotencia::TFormPotencia(QWidget* owner) : THubForm(owner, kWindow) {
+  PlaceColumn(kLeft, 100, kTop, kPitch, kGap);
+  PlaceColumn(kMiddleTop, 345, kTop, kPitch, kGap);
+  PlaceColumn(kMiddle, 345, kTop + 3 * kPitch + kGap, kPitch, kGap);
+  PlaceColumn(kRight, 590, kTop, kPitch, kGap);
   for (int n = 1; n <= kEditBound; ++n) {
-    TEdit* edit = Edits[n];
-    AttachLabel(edit, QStringLiteral("Label%1").arg(n),
-                n == kHub ? QStringLiteral("watt") : QString::fromUtf8(UnitOf(n).caption), kNavy,
-                true);
-    if (n == kHub) {
-      edit->OnChange = [this](TEdit*) { Edit1Change(); };
-    } else {
-      edit->OnChange = [this](TEdit* sender) { Edit2Change(sender); };
-    }
+    Label(n, n == kHub ? QStringLiteral("watt") : QString::fromUtf8(UnitOf(n).caption));
   }
-
-  BitBtn1 =
-      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
-  BitBtn1->setGeometry(628, 316, 83, 27);
-
-  QList<QWidget*> chain(std::begin(Edits) + 1, std::begin(Edits) + kEditBound + 1);
-  SetTabChain(chain << BitBtn1);
-
-  ActiveEdit = Edits[1];
+  WireChanges(kHub, &TFormPotencia::Edit1Change, &TFormPotencia::Edit2Change);
+  Finish();
 }
 
 void TFormPotencia::Edit2Change(TEdit* sender) {

@@ -1,10 +1,6 @@
 #include "tools/physical/Unidadsup.h"
 
-#include <QColor>
-
 #include "numeric/Numeric.h"
-#include "platform/Colors.h"
-#include "platform/Controls.h"
 #include "platform/Edit.h"
 #include "platform/Messages.h"
 
@@ -16,7 +12,6 @@ constexpr int kEditBound = 22;
 constexpr int kDecimals = 7;
 constexpr int kSquareMetres = 3;
 constexpr int kSquareCentimetres = 4;
-constexpr int kLastHub = 5;  // Edit1 to Edit5 are the hubs
 
 // A write from one edit into another: the target's value is the writer's (or another edit's)
 // value times the factor. A copy hands value and text over unchanged (1 ca = 1 m²).
@@ -76,64 +71,27 @@ const AreaUnit& UnitOf(int n) {
   return kUnits[0];
 }
 
-bool IsHub(int n) { return n <= kLastHub; }
+constexpr HubWindow kWindow("FormSup", "Unidades de superficie", {666, 274}, 12,
+                            SourceKeys::PressAndDelete,
+                            {kRight + 121 - 88, kTop + 5 * kPitch - 2, 88, 25});
 
 }  // namespace
 
-TFormSup::TFormSup(QWidget* owner) : TForm(owner, QStringLiteral("FormSup")) {
-  SetCaption(QStringLiteral("Unidades de superficie"));
-  SetBorder(Border::Single);
-  SetClientSize(666, 274);
-  SetPosition(Position::ScreenCenter);
-
-  QList<QWidget*> chain;
-  for (const AreaUnit& unit : kUnits) {
-    auto* edit = new TEdit(this, QStringLiteral("Edit%1").arg(unit.edit));
-    Edits[unit.edit] = edit;
-    edit->setGeometry(unit.x, unit.y, 121, 21);
-    AttachLabel(edit, QStringLiteral("Label%1").arg(unit.edit), QString::fromUtf8(unit.caption),
-                kNavy, true);
-    edit->OnChange = [this, n = unit.edit](TEdit*) { EditChange(n); };
-    chain << edit;
-  }
-
-  WireKeyHandlers(this, Edits, &TFormSup::Edit1KeyDown, &TFormSup::Edit1KeyPress);
-
-  BitBtn1 =
-      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
-  BitBtn1->setGeometry(kRight + 121 - 88, kTop + 5 * kPitch - 2, 88, 25);
-  SetTabChain(chain << BitBtn1);
-
-  ActiveEdit = Edits[1];
-}
-
-bool* TFormSup::BusyFlag(int n) {
-  switch (n) {
-    case 1: return &UpdatingKm2;
-    case 2: return &UpdatingHa;
-    case 3: return &UpdatingM2;
-    case 4: return &UpdatingCm2;
-    case 5: return &UpdatingSqIn;
-    default: return nullptr;
-  }
-}
-
-void TFormSup::EditChange(int n) {
-  if (IsHub(n)) {
-    HubChange(n);
-  } else {
-    LeafChange(n);
-  }
+TFormSup::TFormSup(QWidget* owner) : THubForm(owner, kWindow) {
+  PlaceUnits(kUnits);
+  DeclareHubs({{1, &UpdatingKm2},
+               {2, &UpdatingHa},
+               {kSquareMetres, &UpdatingM2},
+               {kSquareCentimetres, &UpdatingCm2},
+               {5, &UpdatingSqIn}});
+  WireChanges(&TFormSup::HubChange, &TFormSup::LeafChange);
+  Finish();
 }
 
 void TFormSup::HubChange(int n) {
-  bool& busy = *BusyFlag(n);
-  if (busy) return;
-  busy = true;  // until the next key stroke
-  TEdit* edit = Edits[n];
-  if (!ChangePrologue(edit, kEditBound)) return;
+  if (!PassStarts(n, kEditBound)) return;  // busy until the next key stroke
   // Written by a neighbour, the hub's value is already the neighbour's unrounded product.
-  if (edit->Focused() && !Parse(n)) return;
+  if (Edits[n]->Focused() && !Parse(n)) return;
   WriteTargets(n);
 }
 
@@ -160,7 +118,7 @@ void TFormSup::WriteTargets(int n) {
   for (const Link& link : UnitOf(n).links) {
     if (link.target == 0) break;
     TEdit* target = Edits[link.target];
-    if (target == ActiveEdit || (IsHub(link.target) && *BusyFlag(link.target))) continue;
+    if (target == ActiveEdit || Busy(link.target)) continue;
     if (link.factor == kCopy) {
       Value[link.target] = Value[n];
       target->SetText(Edits[n]->Text());

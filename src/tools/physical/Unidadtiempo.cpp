@@ -1,10 +1,6 @@
 #include "tools/physical/Unidadtiempo.h"
 
-#include <QColor>
-
 #include "numeric/Numeric.h"
-#include "platform/Colors.h"
-#include "platform/Controls.h"
 #include "platform/Edit.h"
 
 namespace {
@@ -63,39 +59,19 @@ constexpr int kTop = 16;
 constexpr int kPitch = 30;
 constexpr int kGap = 14;
 
+constexpr HubWindow kWindow("FormTiempo", "Unidades de tiempo", {742, 361}, kEdits,
+                            SourceKeys::KeyDownAndPress, {628, 300, 83, 27});
+
 }  // namespace
 
-TFormTiempo::TFormTiempo(QWidget* owner) : TForm(owner, QStringLiteral("FormTiempo")) {
-  SetCaption(QStringLiteral("Unidades de tiempo"));
-  SetBorder(Border::Single);
-  SetClientSize(742, 361);
-  SetPosition(Position::ScreenCenter);
-
-  PlaceEditColumn(this, kLeft, 80, kTop, kPitch, kGap, Edits);
-  PlaceEditColumn(this, kMiddle, 320, kTop, kPitch, kGap, Edits);
-  PlaceEditColumn(this, kRight, 590, kTop, kPitch, kGap, Edits);
+TFormTiempo::TFormTiempo(QWidget* owner) : THubForm(owner, kWindow) {
+  PlaceColumn(kLeft, 80, kTop, kPitch, kGap);
+  PlaceColumn(kMiddle, 320, kTop, kPitch, kGap);
+  PlaceColumn(kRight, 590, kTop, kPitch, kGap);
   Edits[kCentury]->SetMaxLength(50);
-  for (int n = 1; n <= kEdits; ++n) {
-    TEdit* edit = Edits[n];
-    AttachLabel(edit, QStringLiteral("Label%1").arg(n), QString::fromUtf8(kUnits[n - 1].caption),
-                kNavy, true);
-    if (n == kHub) {
-      edit->OnChange = [this](TEdit*) { Edit1Change(); };
-    } else {
-      edit->OnChange = [this, n](TEdit*) { UnitChange(n); };
-    }
-  }
-
-  WireKeyHandlers(this, Edits, &TFormTiempo::Edit1KeyDown, &TFormTiempo::Edit1KeyPress);
-
-  BitBtn1 =
-      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
-  BitBtn1->setGeometry(628, 300, 83, 27);
-
-  QList<QWidget*> chain(std::begin(Edits) + 1, std::begin(Edits) + kEdits + 1);
-  SetTabChain(chain << BitBtn1);
-
-  ActiveEdit = Edits[1];
+  for (int n = 1; n <= kEdits; ++n) Label(n, QString::fromUtf8(kUnits[n - 1].caption));
+  WireChanges(kHub, &TFormTiempo::Edit1Change, &TFormTiempo::UnitChange);
+  Finish();
 }
 
 void TFormTiempo::UnitChange(int n) {

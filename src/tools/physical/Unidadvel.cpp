@@ -1,11 +1,6 @@
 #include "tools/physical/Unidadvel.h"
 
-#include <QColor>
-#include <initializer_list>
-
 #include "numeric/Numeric.h"
-#include "platform/Colors.h"
-#include "platform/Controls.h"
 #include "platform/Edit.h"
 
 namespace {
@@ -61,37 +56,17 @@ constexpr SpeedUnit kUnits[] = {
      56},
 };
 
+constexpr int kTabOrder[] = {1, 2, 3, 4, 5, 6, 9, 7, 8};
+
+constexpr HubWindow kWindow("FormVel", "Unidades de Velocidad", {573, 231}, 9, SourceKeys::KeyDown,
+                            {466, 181, 83, 27});
+
 }  // namespace
 
-TFormVel::TFormVel(QWidget* owner) : TForm(owner, QStringLiteral("FormVel")) {
-  SetCaption(QStringLiteral("Unidades de Velocidad"));
-  SetBorder(Border::Single);
-  SetClientSize(573, 231);
-  SetPosition(Position::ScreenCenter);
-
-  for (const SpeedUnit& unit : kUnits) {
-    TEdit* edit = new TEdit(this, QStringLiteral("Edit%1").arg(unit.edit));
-    Edits[unit.edit] = edit;
-    edit->setGeometry(unit.x, unit.y, 121, 21);
-    AttachLabel(edit, QStringLiteral("Label%1").arg(unit.edit), QString::fromUtf8(unit.caption),
-                kNavy, true);
-    if (unit.edit == kHub) {
-      edit->OnChange = [this](TEdit*) { Edit1Change(); };
-    } else {
-      edit->OnChange = [this, n = unit.edit](TEdit*) { UnitChange(n); };
-    }
-  }
-
-  WireKeyHandlers(this, Edits, &TFormVel::Edit1KeyDown, &TFormVel::Edit1KeyPress);
-
-  BitBtn1 =
-      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
-  BitBtn1->setGeometry(466, 181, 83, 27);
-
-  SetTabChain({Edits[1], Edits[2], Edits[3], Edits[4], Edits[5], Edits[6], Edits[9], Edits[7],
-               Edits[8], BitBtn1});
-
-  ActiveEdit = Edits[1];
+TFormVel::TFormVel(QWidget* owner) : THubForm(owner, kWindow) {
+  PlaceUnits(kUnits);
+  WireChanges(kHub, &TFormVel::Edit1Change, &TFormVel::UnitChange);
+  Finish(kTabOrder);
 }
 
 void TFormVel::UnitChange(int n) {

@@ -147,16 +147,13 @@ constexpr Frame kFrames[] = {
     {318, 129, 339, 309, "EE.UU.", 524, 155, {14, 11, 17, 18, 19, 20, 21, 10, 24, 23}},
 };
 
+constexpr HubWindow kWindow("FormVol", "Unidades de volumen y capacidad", {665, 489}, kEditBound,
+                            SourceKeys::KeyDown, {567, 452, 90, 27});
+
 }  // namespace
 
-TFormVol::TFormVol(QWidget* owner) : TForm(owner, QStringLiteral("FormVol")) {
-  SetCaption(QStringLiteral("Unidades de volumen y capacidad"));
-  SetBorder(Border::Single);
-  SetClientSize(665, 489);
-  SetPosition(Position::ScreenCenter);
-
+TFormVol::TFormVol(QWidget* owner) : THubForm(owner, kWindow) {
   int bevel = 0;
-  QList<QWidget*> chain;
   for (const Frame& frame : kFrames) {
     auto* box = new TBevel(this, QStringLiteral("Bevel%1").arg(++bevel), TBevel::Shape::Box, true);
     box->setGeometry(frame.x, frame.y, frame.width, frame.height);
@@ -166,66 +163,38 @@ TFormVol::TFormVol(QWidget* owner) : TForm(owner, QStringLiteral("FormVol")) {
     }
     for (int i = 0; i < 10 && frame.edits[i] != 0; ++i) {
       const VolumeUnit& unit = UnitOf(frame.edits[i]);
-      const QString n = QString::number(unit.edit);
-      auto* edit = new TEdit(this, QStringLiteral("Edit") + n);
-      Edits[unit.edit] = edit;
-      edit->setGeometry(frame.editX, frame.firstRow + i * kPitch, 121, 21);
+      TEdit* edit = PlaceEdit(unit.edit, frame.editX, frame.firstRow + i * kPitch);
       const QString caption = QString::fromUtf8(unit.caption);
-      const QString label = QStringLiteral("Label") + n;
-      if (unit.cubic) {
-        AttachLabelPieces(edit,
-                          {{label, caption},
-                           {label + QStringLiteral("Exp"), QStringLiteral("3"), 2},
-                           {label + QStringLiteral("End"), QStringLiteral("]")}},
-                          ColorOf(unit.kind), true);
-      } else {
-        AttachLabel(edit, label, caption, ColorOf(unit.kind), true);
+      if (!unit.cubic) {
+        Label(unit.edit, caption, ColorOf(unit.kind));
+        continue;
       }
-      edit->OnChange = [this, n = unit.edit](TEdit*) { EditChange(n); };
-      chain << edit;
+      const QString label = QStringLiteral("Label%1").arg(unit.edit);
+      AttachLabelPieces(edit,
+                        {{label, caption},
+                         {label + QStringLiteral("Exp"), QStringLiteral("3"), 2},
+                         {label + QStringLiteral("End"), QStringLiteral("]")}},
+                        ColorOf(unit.kind), true);
     }
   }
-  WireKeyHandlers(this, Edits, &TFormVol::Edit1KeyDown, &TFormVol::Edit1KeyPress);
   FindComponent(QStringLiteral("Label3"))->setToolTip(QStringLiteral("equival. anterior a 1964"));
   Edits[3]->setToolTip(QStringLiteral("litro de agua a 4 ºC"));
   Edits[12]->setToolTip(QStringLiteral("register ton"));
   FindComponent(QStringLiteral("Label12"))->setToolTip(QStringLiteral("register ton"));
 
-  BitBtn1 =
-      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
-  BitBtn1->setGeometry(567, 452, 90, 27);
-  SetTabChain(chain << BitBtn1);
-
-  ActiveEdit = Edits[1];
-}
-
-bool* TFormVol::BusyFlag(int n) {
-  switch (n) {
-    case 2: return &UpdatingCm3;
-    case 3: return &UpdatingWaterLitre;
-    case 4: return &UpdatingCuIn;
-    case 5: return &UpdatingCuFt;
-    case 7: return &UpdatingGallon;
-    default: return nullptr;
-  }
-}
-
-void TFormVol::EditChange(int n) {
-  if (BusyFlag(n)) {
-    HubChange(n);
-  } else {
-    LeafChange(n);
-  }
+  DeclareHubs({{kCubicCentimetres, &UpdatingCm3},
+               {3, &UpdatingWaterLitre},
+               {4, &UpdatingCuIn},
+               {5, &UpdatingCuFt},
+               {7, &UpdatingGallon}});
+  WireChanges(&TFormVol::HubChange, &TFormVol::LeafChange);
+  Finish();
 }
 
 void TFormVol::HubChange(int n) {
-  bool& busy = *BusyFlag(n);
-  if (busy) return;
-  busy = true;  // until the next key-down in an edit
-  TEdit* edit = Edits[n];
-  if (!ChangePrologue(edit, kEditBound)) return;
+  if (!PassStarts(n, kEditBound)) return;  // busy until the next key-down in an edit
   // Written by a neighbour, the hub's value is already the neighbour's unrounded product.
-  if (edit->Focused() && !TryParseValue(edit->Text(), Value[n])) return;
+  if (Edits[n]->Focused() && !TryParseValue(Edits[n]->Text(), Value[n])) return;
   if (n == kCubicCentimetres && Value[n] > kLimit) {
     EraseTypedText();
     return;
@@ -246,7 +215,7 @@ void TFormVol::WriteTargets(int n) {
   for (const Link& link : UnitOf(n).links) {
     if (link.target == 0) break;
     TEdit* target = Edits[link.target];
-    if (target == ActiveEdit || (link.guard != 0 && *BusyFlag(link.guard))) continue;
+    if (target == ActiveEdit || Busy(link.guard)) continue;
     // The writer's value as it stands now: an echo may have rewritten it since the last write.
     WriteValue(target, Value[link.target], link.factors.Apply(Value[n]), link.decimals);
   }

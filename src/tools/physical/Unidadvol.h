@@ -5,14 +5,9 @@
 // key-down. A leaf written by its hub writes back into it unless a guard stops it: the hub's
 // handler is then blocked, but its value and text take the leaf's back-conversion (an echo).
 
-#include "numeric/FloatErrors.h"
-#include "numeric/KeyStrokes.h"
-#include "platform/Form.h"
+#include "numeric/HubForm.h"
 
-class TBitBtn;
-class TEdit;
-
-class TFormVol : public TForm {
+class TFormVol : public THubForm {
   Q_OBJECT
 
  public:
@@ -20,23 +15,14 @@ class TFormVol : public TForm {
 
   // Edits "Edit1" to "Edit26"; each has "Label<n>" at its left, except that the three cubic
   // captions are "Label<n>" (the text), "Label<n>Exp" (the raised 3) and "Label<n>End" ("]").
-  // The frames are "Bevel1" to "Bevel5".
-  TBitBtn* BitBtn1;
+  // The frames are "Bevel1" to "Bevel5". Every edit's key-down (Edit1KeyDown), whatever the
+  // key: the key-stroke bookkeeping; its key press (Edit1KeyPress): only the numeric filter.
 
-  // Every edit's key-down, whatever the key: the key-stroke bookkeeping.
-  void Edit1KeyDown(TEdit* sender, int& key) { Bookkeeping.KeyDown(sender, key); }
-  // Every edit's key press: only the numeric filter.
-  void Edit1KeyPress(TEdit* sender, char16_t& key) { Bookkeeping.KeyPress(sender, key); }
-  // The change handler of edit n (Edit1Change ... Edit26Change): hubs and leaves.
-  void EditChange(int n);
-
-  // The last value of the unit of edit n.
-  double UnitValue(int n) const { return Value[n]; }
-
- private:
+  // The change handlers of the edits (Edit1Change ... Edit26Change): a hub's, a leaf's.
   void HubChange(int n);
   void LeafChange(int n);
-  bool* BusyFlag(int n);
+
+ private:
   // Edit n's writes, in order; a write is skipped when its target is ActiveEdit or its guard
   // is busy.
   void WriteTargets(int n);
@@ -44,16 +30,9 @@ class TFormVol : public TForm {
   // focused edit erase it, which empties the window.
   void EraseTypedText();
 
-  TEdit* Edits[27] = {};  // by number
-  TEdit* ActiveEdit = nullptr;
   bool UpdatingCm3 = false;
   bool UpdatingWaterLitre = false;
   bool UpdatingCuIn = false;
   bool UpdatingGallon = false;
   bool UpdatingCuFt = false;
-  KeyBookkeeping Bookkeeping{SourceKeys::KeyDown, &ActiveEdit, [this] {
-                               UpdatingCm3 = UpdatingWaterLitre = UpdatingCuIn = UpdatingGallon =
-                                   UpdatingCuFt = false;
-                             }};
-  double Value[27] = {};  // by edit number
 };

@@ -42,20 +42,22 @@ run() {
     XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" LANG="${LANG:-C.UTF-8}" \
     "$probe" "$@"
 }
+# The figures beside the programs' own folders, not among them.
+mkdir "$work/figures"
 run "Tarvel" "$tarvel" >/dev/null
 run "Bare Qt" "$bare" >/dev/null
-: >"$work/tarvel" ; : >"$work/bare"
+: >"$work/figures/tarvel" ; : >"$work/figures/bare"
 for i in $(seq "$rounds"); do
-  run "Tarvel" "$tarvel" >>"$work/tarvel"
-  run "Bare Qt" "$bare" >>"$work/bare"
+  run "Tarvel" "$tarvel" >>"$work/figures/tarvel"
+  run "Bare Qt" "$bare" >>"$work/figures/bare"
 done
 
 median() {  # field file
   sed -n "s/.*$1=\([0-9.]*\).*/\1/p" "$2" | sort -n | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'
 }
-t_vis=$(median visible_ms "$work/tarvel"); b_vis=$(median visible_ms "$work/bare")
-t_rss=$(median rss_kb "$work/tarvel"); b_rss=$(median rss_kb "$work/bare")
-webengine=$(grep -c 'webengine=1' "$work/tarvel" || true)
+t_vis=$(median visible_ms "$work/figures/tarvel"); b_vis=$(median visible_ms "$work/figures/bare")
+t_rss=$(median rss_kb "$work/figures/tarvel"); b_rss=$(median rss_kb "$work/figures/bare")
+webengine=$(grep -c 'webengine=1' "$work/figures/tarvel" || true)
 ratio=$(awk -v t="$t_vis" -v b="$b_vis" 'BEGIN {printf "%.2f", t / b}')
 printf 'rounds: %d each, alternating, display %s\n' "$rounds" "$display"
 printf '%-22s %10s %12s\n' program "median ms" "median RSS"

@@ -6,6 +6,7 @@
 #include <QLibraryInfo>
 #include <QTimer>
 #include <QTranslator>
+#include <functional>
 #include <memory>
 
 #include "app/TarvelBus.h"
@@ -17,6 +18,35 @@
 #include "platform/Readable.h"
 
 const char* const kApplicationTitle = "Tarvel - conversor de unidades";
+
+namespace {
+
+// Runs a piece of start-up once the window has been drawn for the first time (or after a
+// second, should it never be drawn), so that it does not keep the window from the screen.
+class WhenDrawn : public QObject {
+ public:
+  WhenDrawn(QWidget* window, std::function<void()> then) : QObject(window), then_(std::move(then)) {
+    window->installEventFilter(this);
+    QTimer::singleShot(1000, this, &WhenDrawn::Run);
+  }
+  bool eventFilter(QObject*, QEvent* event) override {
+    // After the paint, once the picture has gone to the screen.
+    if (event->type() == QEvent::Paint) QTimer::singleShot(0, this, &WhenDrawn::Run);
+    return false;
+  }
+
+ private:
+  void Run() {
+    if (!then_) return;
+    const std::function<void()> then = std::move(then_);
+    then_ = nullptr;
+    deleteLater();
+    then();
+  }
+  std::function<void()> then_;
+};
+
+}  // namespace
 
 // The pictures are compiled into the core library, whose resources a static link does not
 // register by itself.
@@ -58,9 +88,15 @@ int RunTarvel(int argc, char** argv) {
     // The program ends when the main window closes, even from the tray while it is hidden.
     QObject::connect(&FormPrincipal, &TFormPrincipal::Closed, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
+    // The tray icon and the interface on the bus each ask the session bus and wait for its
+    // answers: once the window is up, not on the way to it.
+    new WhenDrawn(&FormPrincipal, [&FormPrincipal] {
+      platform::Guard([&] {
+        FormPrincipal.TrayIcon();
+        OfferTarvelOnTheBus(&FormPrincipal);
+      });
+    });
     FormPrincipal.show();
-    // Once the window is up, not on the way to it.
-    QTimer::singleShot(0, &FormPrincipal, [&FormPrincipal] { OfferTarvelOnTheBus(&FormPrincipal); });
     QApplication::exec();
   });
   return 0;

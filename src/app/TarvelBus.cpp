@@ -1,14 +1,21 @@
 #include "app/TarvelBus.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QFile>
 #include <QFileInfo>
 #include <QTimer>
 
 #include "app/Unidadpresentacion.h"
 #include "app/UnitIndex.h"
+#include "platform/Folders.h"
 #include "platform/Messages.h"
 
 namespace {
@@ -58,8 +65,31 @@ static bool DesktopHasABus() {
          (!runtime.isEmpty() && QFileInfo::exists(QString::fromLocal8Bit(runtime) + QStringLiteral("/bus")));
 }
 
+// A running Tarvel holds a lock on a file of its own in the private folder, named after its
+// session bus. A start that takes the lock is the only Tarvel on that bus and need not ask the
+// bus (which would cost the window its time); one that finds it held asks the bus. False when
+// the lock is held, or cannot be had.
+static bool FirstOnThisBus() {
+  QByteArray bus = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+  if (bus.isEmpty()) bus = qgetenv("XDG_RUNTIME_DIR") + "/bus";
+  QString folder;
+  try {
+    folder = platform::PrivateTempFolder();
+  } catch (const std::exception&) {
+    return false;
+  }
+  const QString lock = folder + QStringLiteral("/running-") +
+                       QString::fromLatin1(QCryptographicHash::hash(bus, QCryptographicHash::Sha1).toHex().left(16));
+  // Held until the program ends; not handed to the programs it starts.
+  const int fd = ::open(QFile::encodeName(lock).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+  if (fd < 0) return false;
+  if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return true;
+  ::close(fd);
+  return false;
+}
+
 bool HandOverToRunningTarvel() {
-  if (!DesktopHasABus()) return false;
+  if (!DesktopHasABus() || FirstOnThisBus()) return false;
   QDBusConnection bus = QDBusConnection::sessionBus();
   if (!bus.isConnected() || !bus.interface()->isServiceRegistered(QLatin1String(kTarvelService)))
     return false;

@@ -72,7 +72,6 @@ TFormPrincipal::TFormPrincipal(QWidget* parent) : QMainWindow(parent) {
                  Qt::WindowCloseButtonHint);
   BuildWelcomeScreen();
   BuildMenu();
-  BuildTray();
   setFixedSize(546, 363 + menuBar()->sizeHint().height());
 
   TempFile.clear();
@@ -84,7 +83,6 @@ TFormPrincipal::TFormPrincipal(QWidget* parent) : QMainWindow(parent) {
     }
   }
   MenuItem(QStringLiteral("Calculadora1"))->setVisible(!Calculator.isEmpty());
-  Calculadora2->setVisible(!Calculator.isEmpty());
 }
 
 TFormPrincipal::~TFormPrincipal() = default;
@@ -204,7 +202,8 @@ void TFormPrincipal::BuildMenu() {
   MenuItem(QStringLiteral("Buscarunidad1"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
 }
 
-void TFormPrincipal::BuildTray() {
+QMenu* TFormPrincipal::PopupMenu() {
+  if (PopupMenu1) return PopupMenu1;
   PopupMenu1 = new QMenu(this);
   PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
   QAction* open = PopupMenu1->addAction(pictures::Open(), QStringLiteral("Abrir el Conversor"));
@@ -223,11 +222,16 @@ void TFormPrincipal::BuildTray() {
   QAction* exit = PopupMenu1->addAction(pictures::Exit(), QStringLiteral("Salir"));
   exit->setObjectName(QStringLiteral("Salir2"));
   connect(exit, &QAction::triggered, this, [this] { platform::Guard([this] { Salir2Click(); }); });
+  Calculadora2->setVisible(!Calculator.isEmpty());
+  return PopupMenu1;
+}
 
+QSystemTrayIcon* TFormPrincipal::TrayIcon() {
+  if (TrayIcon1) return TrayIcon1;
   TrayIcon1 = new QSystemTrayIcon(QApplication::windowIcon(), this);
   TrayIcon1->setObjectName(QStringLiteral("TrayIcon1"));
   TrayIcon1->setToolTip(QStringLiteral("Tarvel - Conversor"));
-  TrayIcon1->setContextMenu(PopupMenu1);
+  TrayIcon1->setContextMenu(PopupMenu());
   connect(TrayIcon1, &QSystemTrayIcon::activated, this,
           [this](QSystemTrayIcon::ActivationReason reason) {
             platform::Guard([&] { TrayIcon1Activated(reason); });
@@ -237,6 +241,7 @@ void TFormPrincipal::BuildTray() {
   if (platformName != QLatin1String("offscreen") && platformName != QLatin1String("minimal")) {
     TrayIcon1->show();
   }
+  return TrayIcon1;
 }
 
 void TFormPrincipal::TrayIcon1Activated(QSystemTrayIcon::ActivationReason reason) {
@@ -405,6 +410,7 @@ void TFormPrincipal::AppMinimize() {
   }
   QCoreApplication::processEvents();
   platform::host().Pause(200);
+  TrayIcon();  // the way back
   hide();
 }
 

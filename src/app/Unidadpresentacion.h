@@ -26,9 +26,11 @@ class TFormPrincipal : public QMainWindow {
 
   // The menu's item (a command or a sub-menu's action) of that name, or null.
   QAction* MenuItem(const QString& name) const;
-  // The tray icon's pop-up menu.
-  QMenu* PopupMenu() const { return PopupMenu1; }
-  QSystemTrayIcon* TrayIcon() const { return TrayIcon1; }
+  // The tray icon's pop-up menu, made with the tray icon.
+  QMenu* PopupMenu();
+  // The tray icon, made at the first call: making it asks the desktop's session bus for a
+  // notification area, which start-up leaves until the window has been drawn.
+  QSystemTrayIcon* TrayIcon();
 
   // The main window's own commands.
   void Salir1Click();
@@ -76,7 +78,6 @@ class TFormPrincipal : public QMainWindow {
  private:
   void BuildWelcomeScreen();
   void BuildMenu();
-  void BuildTray();
   void TrayIcon1Activated(QSystemTrayIcon::ActivationReason reason);
   // A command of the catalogue: opens its window (a new instance owned by this window,
   // modal, destroyed when it closes) or runs this window's handler.

@@ -108,7 +108,7 @@ struct Reading {
 // Types the number into the unit's edit of its window, headless, and reads the other units.
 UnitAnswer Convert(const UnitEntry& unit, QWidget* owner, const QString& number,
                    const QString& typedUnit) {
-  UnitAnswer answer{&unit, number, unit.caption, unit.window};
+  UnitAnswer answer{&unit, number, typedUnit, unit.caption, unit.window};
   const MenuRow* row = FindMenuRow(unit.item);
   if (!row || !row->opens) return answer;
   const std::unique_ptr<TForm> form(row->opens(owner));
@@ -196,7 +196,13 @@ std::vector<UnitAnswer> AnswerSearch(const UnitIndex& index, QWidget* owner, con
   }
   for (const UnitEntry* unit : found) {
     if (static_cast<int>(answers.size()) >= limit) break;
-    if (unit != converted) answers.push_back({unit, query.number, unit->caption, unit->window});
+    if (unit != converted) answers.push_back(AnswerUnit(*unit, owner, query.number, {}));
   }
   return answers;
+}
+
+UnitAnswer AnswerUnit(const UnitEntry& unit, QWidget* owner, const QString& number,
+                      const QString& typedUnit) {
+  if (typedUnit.isEmpty() || number.isEmpty()) return {&unit, number, {}, unit.caption, unit.window};
+  return Convert(unit, owner, number, typedUnit);
 }

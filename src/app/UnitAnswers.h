@@ -14,6 +14,7 @@ struct UnitEntry;
 struct UnitAnswer {
   const UnitEntry* unit = nullptr;
   QString number;       // the typed quantity's number, or empty
+  QString typedUnit;    // the unit's words as typed, for the answer converted in its window
   QString title;        // "5 pies = 1,524 m", or the unit's caption
   QString description;  // "15,24 dm · 152,4 cm · 60 in — Unidades de longitud", or the window
 };
@@ -22,3 +23,7 @@ struct UnitAnswer {
 // created with owner, one at a time, and destroyed after reading.
 std::vector<UnitAnswer> AnswerSearch(const UnitIndex& index, QWidget* owner, const QString& text,
                                      int limit = 5);
+// One of those answers again from what it was made of: the unit with the number, converted in
+// its window when typedUnit is given, else named.
+UnitAnswer AnswerUnit(const UnitEntry& unit, QWidget* owner, const QString& number,
+                      const QString& typedUnit);

@@ -2,6 +2,9 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCborArray>
+#include <QCborMap>
+#include <QCborValue>
 #include <QEvent>
 #include <algorithm>
 #include <functional>
@@ -16,6 +19,7 @@
 #include "platform/Grid.h"
 #include "platform/Input.h"
 #include "platform/Pages.h"
+#include "tools/money/Rates.h"
 #include "tools/physical/Unidadclinica.h"
 
 namespace {
@@ -79,6 +83,10 @@ UnitIndex::UnitIndex(QWidget* owner) {
     form->setAttribute(Qt::WA_DontShowOnScreen);
     ReadWindow(form.get(), QString::fromUtf8(row.item));
   }
+  PrepareSearch();
+}
+
+void UnitIndex::PrepareSearch() {
   // The symbols that one-word names carry ("milímetro [mm]") also abbreviate the names made
   // of those words ("milímetros de Hg" is "mmHg").
   search::WordSymbols symbols;
@@ -146,8 +154,59 @@ void UnitIndex::ReadWindow(TForm* form, const QString& item) {
   }
 }
 
+QStringList UnitIndexInputs() { return {money::KeptRatesPath(), money::OwnCurrenciesPath()}; }
+
 bool IsUnitEdit(const TEdit* edit) {
   return !edit->isReadOnly() && !InsideList(edit) && !edit->accessibleName().isEmpty();
+}
+
+// Kept as CBOR: the stamp, then one array per entry with its fields in the order below.
+QByteArray UnitIndex::Saved(const QString& stamp) const {
+  QCborArray entries;
+  for (const UnitEntry& e : entries_) {
+    entries.append(QCborArray{static_cast<int>(e.kind), e.caption, e.window, e.item, e.control,
+                              QCborArray::fromStringList(e.tabs), e.col, e.analyte,
+                              QCborArray::fromStringList(e.names), e.enabled});
+  }
+  return QCborValue(QCborMap{{QStringLiteral("stamp"), stamp}, {QStringLiteral("entries"), entries}})
+      .toCbor();
+}
+
+std::optional<UnitIndex> UnitIndex::FromSaved(const QByteArray& saved, const QString& stamp) {
+  const QCborMap kept = QCborValue::fromCbor(saved).toMap();
+  if (kept.value(QStringLiteral("stamp")).toString() != stamp) return std::nullopt;
+  auto strings = [](const QCborValue& value, QStringList& list) {
+    if (!value.isArray()) return false;
+    for (const QCborValue& item : value.toArray()) {
+      if (!item.isString()) return false;
+      list << item.toString();
+    }
+    return true;
+  };
+  UnitIndex index;
+  for (const QCborValue& value : kept.value(QStringLiteral("entries")).toArray()) {
+    const QCborArray fields = value.toArray();
+    if (fields.size() != 10 || !fields[0].isInteger() || fields[0].toInteger() < 0 ||
+        fields[0].toInteger() > static_cast<int>(UnitEntry::Kind::Analyte) || !fields[6].isInteger() ||
+        !fields[9].isBool())
+      return std::nullopt;
+    UnitEntry e;
+    e.kind = static_cast<UnitEntry::Kind>(fields[0].toInteger());
+    QString* texts[] = {&e.caption, &e.window, &e.item, &e.control};
+    for (int i = 0; i < 4; ++i) {
+      if (!fields[i + 1].isString()) return std::nullopt;
+      *texts[i] = fields[i + 1].toString();
+    }
+    e.col = static_cast<int>(fields[6].toInteger());
+    if (!fields[7].isString() || !strings(fields[5], e.tabs) || !strings(fields[8], e.names))
+      return std::nullopt;
+    e.analyte = fields[7].toString();
+    e.enabled = fields[9].toBool();
+    index.entries_.push_back(std::move(e));
+  }
+  if (index.entries_.empty()) return std::nullopt;
+  index.PrepareSearch();
+  return index;
 }
 
 std::vector<const UnitEntry*> UnitIndex::Find(const QString& words) const {

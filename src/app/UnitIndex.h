@@ -4,8 +4,10 @@
 // column headings of its tables that convert and the clinical analytes; then it is
 // destroyed. A window enabled in the catalogue joins by itself.
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 #include "app/SearchText.h"
@@ -37,14 +39,25 @@ class UnitIndex {
   // Reads every window the catalogue enables, each created with this owner.
   explicit UnitIndex(QWidget* owner);
 
+  // The index as bytes to keep, marked with stamp; and back, without opening a window: none
+  // when the bytes are not an index kept with the same stamp.
+  QByteArray Saved(const QString& stamp) const;
+  static std::optional<UnitIndex> FromSaved(const QByteArray& saved, const QString& stamp);
+
   const std::vector<UnitEntry>& Entries() const { return entries_; }
   // The units that answer the words, best first, then in the catalogue's order.
   std::vector<const UnitEntry*> Find(const QString& words) const;
 
  private:
+  UnitIndex() = default;
   void ReadWindow(TForm* form, const QString& item);
+  void PrepareSearch();
   std::vector<UnitEntry> entries_;
 };
+
+// The files the windows read when they are made (the currency window's kept rates and the
+// user's own currencies): an index kept from an earlier run holds only while they are unchanged.
+QStringList UnitIndexInputs();
 
 // Whether the index reads the edit as a unit: it is labelled, the user types in it, and it is
 // not part of a list.

@@ -1,17 +1,70 @@
 #include "provider/Provider.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusServiceWatcher>
+#include <QFile>
 #include <QProcess>
 #include <QWidget>
 
+#include "app/SearchText.h"
 #include "app/TarvelBus.h"
 #include "app/UnitIndex.h"
+#include "platform/Folders.h"
 
-Provider::Provider(QWidget* owner, int idleMilliseconds) : owner_(owner) {
+namespace {
+
+// What the index is read from: the windows of this very program, and the files they read when
+// they are made. Another build or installation, new rates or currencies of the user's own, and
+// the windows are read again.
+QString IndexStamp() {
+  const QStringList read = QStringList{QCoreApplication::applicationFilePath()} + UnitIndexInputs();
+  QStringList stamp;
+  for (const QString& path : read) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
+      stamp << path + QStringLiteral(" absent");
+      continue;
+    }
+    stamp << QStringLiteral("%1 %2 %3.%4").arg(path).arg(st.st_size).arg(st.st_mtim.tv_sec).arg(st.st_mtim.tv_nsec);
+  }
+  return stamp.join(u'\n');
+}
+
+// Far more than the index takes (some 50 KB): a larger file is not ours.
+constexpr qint64 kMaxIndexBytes = 16 << 20;
+
+// A unit's mark in the ids: a hash (FNV-1a) of what names it in its window, the menu command,
+// the control, a heading's column, an analyte. The same in every run, and wherever the unit
+// stands in the index.
+QString Mark(const UnitEntry& unit) {
+  quint32 hash = 2166136261u;
+  for (const QString& part : {unit.item, unit.control, QString::number(unit.col), unit.analyte}) {
+    for (const QChar c : part + u'\n') hash = (hash ^ c.unicode()) * 16777619u;
+  }
+  return QStringLiteral("%1").arg(hash, 8, 16, QChar(u'0'));
+}
+
+QString IdOf(const UnitAnswer& answer) {
+  QString id = Mark(*answer.unit) + u'|' + answer.number;
+  if (!answer.typedUnit.isEmpty()) id += u'|' + answer.typedUnit;
+  return id;
+}
+
+}  // namespace
+
+QString ProviderIndexFile() {
+  return platform::CacheFolder() + QStringLiteral("/tarvel/search-provider-index");
+}
+
+Provider::Provider(QWidget* owner, const QString& indexFile, int idleMilliseconds)
+    : owner_(owner), indexFile_(indexFile) {
   idle_.setSingleShot(true);
   idle_.setInterval(idleMilliseconds);
   connect(&idle_, &QTimer::timeout, qApp, &QCoreApplication::quit);
@@ -22,30 +75,65 @@ Provider::~Provider() = default;
 
 void Provider::Used() { idle_.start(); }
 
+const UnitIndex& Provider::Index() {
+  if (index_) return *index_;
+  const QString stamp = IndexStamp();
+  QFile kept(indexFile_);
+  if (!indexFile_.isEmpty() && kept.open(QIODevice::ReadOnly) && kept.size() <= kMaxIndexBytes) {
+    if (std::optional<UnitIndex> index = UnitIndex::FromSaved(kept.readAll(), stamp))
+      index_ = std::make_unique<UnitIndex>(std::move(*index));
+  }
+  if (index_) return *index_;
+  index_ = std::make_unique<UnitIndex>(owner_);
+  // Kept for the next start; where it cannot be written, every start reads the windows.
+  if (!indexFile_.isEmpty()) platform::WriteWholeFile(indexFile_, index_->Saved(stamp));
+  return *index_;
+}
+
 QStringList Provider::Search(const QString& text) {
   Used();
-  if (!index_) index_ = std::make_unique<UnitIndex>(owner_);
+  const UnitIndex& index = Index();
+  // The answers of the searches before are let go now and then: an id makes its answer again.
+  if (answers_.size() > 500) answers_.clear();
   QStringList ids;
-  const std::vector<UnitEntry>& entries = index_->Entries();
-  for (const UnitAnswer& answer : AnswerSearch(*index_, owner_, text)) {
-    const auto position = answer.unit - entries.data();
-    const QString id = QStringLiteral("%1|%2").arg(position).arg(answer.number);
+  for (const UnitAnswer& answer : AnswerSearch(index, owner_, text)) {
+    const QString id = IdOf(answer);
     answers_.insert(id, answer);
     ids << id;
   }
   return ids;
 }
 
-const UnitAnswer* Provider::Answer(const QString& id) const {
+// An id as a search makes it, and only such: a unit of the index, a number as a search reads
+// one (or none), the unit's words as typed after it.
+std::optional<Provider::Id> Provider::Read(const QString& id) {
+  const QString mark = id.section(u'|', 0, 0);
+  const QString number = id.section(u'|', 1, 1);
+  const QString typedUnit = id.section(u'|', 2);
+  if (!id.contains(u'|') || search::ReadQuery(number).number != number ||
+      (number.isEmpty() && !typedUnit.isEmpty()))
+    return std::nullopt;
+  const std::vector<UnitEntry>& entries = Index().Entries();
+  const auto unit = std::find_if(entries.begin(), entries.end(),
+                                 [&](const UnitEntry& entry) { return Mark(entry) == mark; });
+  if (unit == entries.end()) return std::nullopt;
+  return Id{static_cast<int>(unit - entries.begin()), number, typedUnit};
+}
+
+std::optional<UnitAnswer> Provider::Answer(const QString& id) {
   const auto it = answers_.constFind(id);
-  return it == answers_.constEnd() ? nullptr : &it.value();
+  if (it != answers_.constEnd()) return it.value();
+  const std::optional<Id> read = Read(id);
+  if (!read) return std::nullopt;
+  const UnitAnswer answer =
+      AnswerUnit(Index().Entries()[read->position], owner_, read->number, read->typedUnit);
+  answers_.insert(id, answer);
+  return answer;
 }
 
 void Provider::Activate(const QString& id) {
-  bool ok = false;
-  const int position = id.section(u'|', 0, 0).toInt(&ok);
-  if (ok && answers_.contains(id)) {
-    CallTarvel(QStringLiteral("OpenUnit"), {position, id.section(u'|', 1)});
+  if (const std::optional<Id> read = Read(id)) {
+    CallTarvel(QStringLiteral("OpenUnit"), {read->position, read->number});
   } else {
     CallTarvel(QStringLiteral("Raise"), {});
   }
@@ -95,7 +183,7 @@ QList<QVariantMap> GnomeSearchAdaptor::GetResultMetas(const QStringList& ids) {
   provider_->Used();
   QList<QVariantMap> metas;
   for (const QString& id : ids) {
-    const UnitAnswer* answer = provider_->Answer(id);
+    const std::optional<UnitAnswer> answer = provider_->Answer(id);
     if (!answer) continue;
     metas << QVariantMap{{QStringLiteral("id"), id},
                          {QStringLiteral("name"), answer->title},
@@ -156,7 +244,7 @@ QList<RemoteMatch> KRunnerAdaptor::Match(const QString& query) {
   const QStringList ids = provider_->Search(query);
   double relevance = 1.0;
   for (const QString& id : ids) {
-    const UnitAnswer* answer = provider_->Answer(id);
+    const std::optional<UnitAnswer> answer = provider_->Answer(id);
     // The first answer of a quantity is the exact one KRunner's "exact match" type stands for.
     const int type = (!answer->number.isEmpty() && matches.isEmpty()) ? 100 : 70;
     matches << RemoteMatch{id, answer->title, QStringLiteral("tarvel"), type, relevance,

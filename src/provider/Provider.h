@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QVariantMap>
 #include <memory>
+#include <optional>
 
 #include "app/UnitAnswers.h"
 
@@ -20,17 +21,23 @@ class QWidget;
 inline constexpr const char* kProviderService = "org.example.Tarvel.SearchProvider";
 inline constexpr const char* kProviderPath = "/org/example/Tarvel/SearchProvider";
 
-// The answers, kept by id for the calls that follow a search (metas, activation).
+// The answers to the desktops' searches. An answer's id says all the answer is made of: the
+// unit (a mark of its own), the number typed and, for the answer converted in its window, the
+// unit's words as typed ("4dd22299|5|pies"); so the id of any earlier search still answers for
+// itself, whatever came between. Answers are kept by id for the calls that follow a search
+// (metas, activation).
 class Provider : public QObject {
   Q_OBJECT
 
  public:
-  explicit Provider(QWidget* owner, int idleMilliseconds = 60000);
+  // The index is kept between starts in indexFile, made again when the program has changed.
+  Provider(QWidget* owner, const QString& indexFile, int idleMilliseconds = 60000);
   ~Provider() override;
 
   // A search: the ids of at most five answers.
   QStringList Search(const QString& text);
-  const UnitAnswer* Answer(const QString& id) const;
+  // The answer an id stands for; none for an id that is not one of ours.
+  std::optional<UnitAnswer> Answer(const QString& id);
   // Hands a chosen answer to the running Tarvel (started first when none runs): its unit,
   // with the number typed. An unknown id opens Tarvel only.
   void Activate(const QString& id);
@@ -41,10 +48,17 @@ class Provider : public QObject {
 
  private:
   QWidget* owner_;
+  QString indexFile_;
   std::unique_ptr<UnitIndex> index_;
   QHash<QString, UnitAnswer> answers_;
   QTimer idle_;
 
+  struct Id {
+    int position;
+    QString number, typedUnit;
+  };
+  std::optional<Id> Read(const QString& id);
+  const UnitIndex& Index();
   void CallTarvel(const QString& method, const QVariantList& arguments);
 };
 
@@ -107,3 +121,7 @@ class KRunnerAdaptor : public QDBusAbstractAdaptor {
 
 // Registers the types above with Qt's D-Bus marshalling.
 void RegisterProviderTypes();
+
+// Where the provider keeps its index: the user's cache folder ($XDG_CACHE_HOME, by default
+// ~/.cache).
+QString ProviderIndexFile();

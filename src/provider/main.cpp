@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
   RegisterProviderTypes();
 
   QWidget owner;
-  Provider provider(&owner);
+  Provider provider(&owner, ProviderIndexFile());
   new GnomeSearchAdaptor(&provider);
   new KRunnerAdaptor(&provider);
   QDBusConnection bus = QDBusConnection::sessionBus();

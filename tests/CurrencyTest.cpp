@@ -217,6 +217,30 @@ TEST_F(Currencies, WithoutRatesNothingIsInventedAndADamagedFileOfOwnCurrenciesIs
   EXPECT_EQ(form->Find<TLabel>(QStringLiteral("LabelKRW"))->Caption(), QStringLiteral("won surcoreano [KRW]"));
 }
 
+TEST_F(Currencies, AnAmountFromTheSearchWaitsForTheFirstRates) {
+  // First use: nothing kept, and the bank's file comes half a second after the window opens.
+  LoopbackServer server;
+  server.answers[QStringLiteral("/slow.xml")] =
+      Answer{.body = BankFile(QStringLiteral("2026-12-04"), kGoodRates), .delayMs = 500};
+  UseAddress(server.Url(QStringLiteral("/slow.xml")));
+  auto form = std::make_unique<TFormDivisas>(nullptr);
+  user::Show(form.get());
+  UnitEntry usd;
+  usd.control = QStringLiteral("EditUSD");
+  GoToUnitNow(form.get(), usd, QStringLiteral("100"));
+  auto* edit = form->Find<TEdit>(QStringLiteral("EditUSD"));
+  EXPECT_FALSE(edit->isEnabled());
+  EXPECT_EQ(edit->Text(), QStringLiteral("100"));
+  EXPECT_TRUE(form->Find<TEdit>(QStringLiteral("EditEUR"))->Text().isEmpty());
+  WaitForDownload(*form);
+  edit = form->Find<TEdit>(QStringLiteral("EditUSD"));
+  ASSERT_TRUE(edit->isEnabled());
+  EXPECT_EQ(edit->Text(), QStringLiteral("100"));
+  EXPECT_TRUE(edit->hasFocus());
+  EXPECT_EQ(form->Find<TEdit>(QStringLiteral("EditEUR"))->Text(), QStringLiteral("95,24"));
+  EXPECT_EQ(form->Find<TEdit>(QStringLiteral("EditGBP"))->Text(), QStringLiteral("80,24"));
+}
+
 TEST_F(Currencies, TheDesktopSearchAnswersOnlyFromKeptRates) {
   QWidget owner;
   EXPECT_TRUE(AnswerSearch(UnitIndex(&owner), &owner, QStringLiteral("100 USD")).empty());

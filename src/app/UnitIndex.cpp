@@ -271,6 +271,15 @@ void Go(TForm* form, const UnitEntry& entry) {
 // The move to the unit, then the number's keys queued behind it.
 void MoveAndType(TForm* form, const UnitEntry& entry, const QString& number) {
   platform::Guard([&] { Go(form, entry); });
+  // An edit that takes no input yet (a currency still without its rate) takes no keys either:
+  // it is given the number as its text, which its window keeps for when it can convert it.
+  if (entry.kind == UnitEntry::Kind::Edit) {
+    auto* edit = form->Find<TEdit>(entry.control);
+    if (edit && !edit->isEnabled()) {
+      if (!number.isEmpty()) platform::Guard([&] { edit->SetText(number); });
+      return;
+    }
+  }
   std::vector<platform::KeyStroke> strokes;
   for (const QChar c : number) strokes.push_back(platform::keys::Character(c));
   platform::SimulateKeys(strokes);

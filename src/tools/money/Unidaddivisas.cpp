@@ -91,7 +91,8 @@ void TFormDivisas::BuildRows() {
   if (source_ >= 0 && source_ < static_cast<int>(Rows.size())) {
     sourceCode = Rows[source_].code;
     sourceText = Rows[source_].edit->Text();
-    sourceFocused = Rows[source_].edit->hasFocus();
+    // An amount that waited for its rate takes the focus when it can be typed in.
+    sourceFocused = Rows[source_].edit->hasFocus() || !Rows[source_].edit->isEnabled();
   }
   for (QWidget* widget : rowWidgets_) delete widget;
   rowWidgets_.clear();
@@ -228,7 +229,9 @@ void TFormDivisas::RowChange(int i) {
   }
   source.value = Store(amount);
   source_ = i;
-  Convert();
+  // An amount given to a currency without a rate yet (the unit search, before the first
+  // rates) waits in its edit: the rows made with the rates take it again.
+  if (source.edit->isEnabled()) Convert();
 }
 
 void TFormDivisas::Convert() {

@@ -8,6 +8,7 @@
 #include "TestSupport.h"
 #include "platform/Locale.h"
 #include "provider/Provider.h"
+#include "tools/money/OwnCurrencies.h"
 #include "tools/money/Rates.h"
 
 namespace {
@@ -32,7 +33,8 @@ class SearchProviderTest : public HostFixture {
   static QStringList Names(GnomeSearchAdaptor& search, const QStringList& ids) {
     QStringList names;
     for (const QVariantMap& meta : search.GetResultMetas(ids))
-      names << meta.value(QStringLiteral("id")).toString() + u' ' + meta.value(QStringLiteral("name")).toString();
+      names << meta.value(QStringLiteral("id")).toString() + u' ' +
+                   meta.value(QStringLiteral("name")).toString();
     return names;
   }
 
@@ -53,7 +55,8 @@ TEST_F(SearchProviderTest, AnIdAnswersForItselfWhateverWasSearchedSince) {
     EXPECT_TRUE(names[0].endsWith(QStringLiteral(" 1 pies = 0,3048 m"))) << names[0].toStdString();
     // The same unit converted for another text, and named only, among the answers between.
     for (const char* typed : {"1 pie", "1 pi", "1 pulgada", "pies"})
-      ASSERT_FALSE(search.GetInitialResultSet(QString::fromUtf8(typed).split(u' ')).isEmpty()) << typed;
+      ASSERT_FALSE(search.GetInitialResultSet(QString::fromUtf8(typed).split(u' ')).isEmpty())
+          << typed;
     EXPECT_EQ(Names(search, ids), names);
     EXPECT_TRUE(QFile::exists(IndexFile()));
   }
@@ -71,7 +74,8 @@ TEST_F(SearchProviderTest, AnIdAnswersForItselfWhateverWasSearchedSince) {
     EXPECT_EQ(Names(search, ids), names) << "damaged " << damaged;
   }
   // A currency of the user's own, added since: the windows are read again, and it answers.
-  ASSERT_EQ(money::SaveOwnCurrencies({{QStringLiteral("XTS"), QStringLiteral("tesela"), 2, QDate(2026, 12, 1)}}),
+  ASSERT_EQ(money::SaveOwnCurrencies(
+                {{QStringLiteral("XTS"), QStringLiteral("tesela"), 2, QDate(2026, 12, 1)}}),
             QString());
   {
     Provider provider(&owner, IndexFile());

@@ -10,6 +10,7 @@
 #include "platform/Folders.h"
 #include "platform/Form.h"
 #include "platform/Grid.h"
+#include "platform/KeptFile.h"
 #include "tools/physical/Unidadclinica.h"
 
 namespace recent {
@@ -27,8 +28,7 @@ std::vector<UnitPlace> Parse(const QByteArray& bytes) {
   if (utf8.hasError() || !text.endsWith(u'\n')) return {};
   QStringList lines = text.split(u'\n');
   lines.removeLast();
-  if (lines.isEmpty() || lines.takeFirst() != QLatin1String(kHeading) ||
-      lines.size() > kMaxUnits)
+  if (lines.isEmpty() || lines.takeFirst() != QLatin1String(kHeading) || lines.size() > kMaxUnits)
     return {};
   std::vector<UnitPlace> places;
   for (const QString& line : lines) {
@@ -63,14 +63,13 @@ UnitPlace PlaceOf(const UnitEntry& unit) {
   return {unit.item, unit.control, unit.col, unit.analyte};
 }
 
-QString FilePath() { return platform::ConfigFolder() + QStringLiteral("/tarvel/unidades-recientes"); }
+QString FilePath() {
+  return platform::ConfigFolder() + QStringLiteral("/tarvel/unidades-recientes");
+}
 
 std::vector<UnitPlace> Read() {
-  QFile file(FilePath());
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  const QByteArray bytes = file.read(kMaxBytes + 1);
-  if (bytes.size() > kMaxBytes) return {};
-  return Parse(bytes);
+  const platform::KeptRead kept = platform::ReadKeptFile(FilePath(), kMaxBytes);
+  return kept.Ok() ? Parse(kept.bytes) : std::vector<UnitPlace>();
 }
 
 void Remember(const UnitPlace& place) {

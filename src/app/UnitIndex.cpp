@@ -13,12 +13,13 @@
 
 #include "app/Catalogue.h"
 #include "platform/Accessibility.h"
-#include "platform/Messages.h"
 #include "platform/Edit.h"
 #include "platform/Form.h"
 #include "platform/Grid.h"
 #include "platform/Input.h"
+#include "platform/Messages.h"
 #include "platform/Pages.h"
+#include "tools/money/OwnCurrencies.h"
 #include "tools/money/Rates.h"
 #include "tools/physical/Unidadclinica.h"
 
@@ -148,7 +149,8 @@ void UnitIndex::ReadWindow(TForm* form, const QString& item) {
       entry.control = grid->objectName();
       entry.col = col;
       for (TTabSheet* sheet : sheets) entry.tabs << sheet->objectName();
-      if (!sheets.empty()) entry.window = title + QStringLiteral(" (") + TabCaption(sheets.back()) + u')';
+      if (!sheets.empty())
+        entry.window = title + QStringLiteral(" (") + TabCaption(sheets.back()) + u')';
       add(entry, {caption});
     }
   }
@@ -168,7 +170,8 @@ QByteArray UnitIndex::Saved(const QString& stamp) const {
                               QCborArray::fromStringList(e.tabs), e.col, e.analyte,
                               QCborArray::fromStringList(e.names), e.enabled});
   }
-  return QCborValue(QCborMap{{QStringLiteral("stamp"), stamp}, {QStringLiteral("entries"), entries}})
+  return QCborValue(
+             QCborMap{{QStringLiteral("stamp"), stamp}, {QStringLiteral("entries"), entries}})
       .toCbor();
 }
 
@@ -187,8 +190,8 @@ std::optional<UnitIndex> UnitIndex::FromSaved(const QByteArray& saved, const QSt
   for (const QCborValue& value : kept.value(QStringLiteral("entries")).toArray()) {
     const QCborArray fields = value.toArray();
     if (fields.size() != 10 || !fields[0].isInteger() || fields[0].toInteger() < 0 ||
-        fields[0].toInteger() > static_cast<int>(UnitEntry::Kind::Analyte) || !fields[6].isInteger() ||
-        !fields[9].isBool())
+        fields[0].toInteger() > static_cast<int>(UnitEntry::Kind::Analyte) ||
+        !fields[6].isInteger() || !fields[9].isBool())
       return std::nullopt;
     UnitEntry e;
     e.kind = static_cast<UnitEntry::Kind>(fields[0].toInteger());
@@ -240,7 +243,8 @@ void Go(TForm* form, const UnitEntry& entry) {
     case UnitEntry::Kind::Heading: {
       for (const QString& name : entry.tabs) {
         auto* sheet = form->Find<TTabSheet>(name);
-        if (TPageControl* pages = sheet ? PageControlOf(sheet) : nullptr) pages->SetActivePage(sheet);
+        if (TPageControl* pages = sheet ? PageControlOf(sheet) : nullptr)
+          pages->SetActivePage(sheet);
       }
       auto* grid = form->Find<TStringGrid>(entry.control);
       if (!grid || grid->RowCount() <= grid->FixedRows()) break;

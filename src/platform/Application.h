@@ -7,7 +7,7 @@
 
 class TApplication : public QApplication {
  public:
-  TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+  TApplication(int& argc, char** argv);
   bool notify(QObject* receiver, QEvent* event) override;
   // How many exceptions this net has caught: each one escaped the guards above it.
   static int StrayExceptions() { return strayExceptions_; }

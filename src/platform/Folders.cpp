@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QSaveFile>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -57,19 +56,6 @@ QString CacheFolder() {
 QString DataFolder() {
   const QString data = EnvFolder("XDG_DATA_HOME");
   return data.isEmpty() ? HomeSub(".local/share") : data;
-}
-
-bool WriteWholeFile(const QString& path, const QByteArray& content, QString* reason) {
-  const int slash = path.lastIndexOf(u'/');
-  if (slash > 0 && !MakeFolders(path.left(slash))) {
-    if (reason) *reason = SystemReason(errno);
-    return false;
-  }
-  QSaveFile file(path);
-  if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit())
-    return true;
-  if (reason) *reason = file.errorString();
-  return false;
 }
 
 QString PrivateTempFolder() {

@@ -18,12 +18,6 @@ QString ConfigFolder();
 QString CacheFolder();
 QString DataFolder();
 
-// Writes the whole file or nothing: the content goes to a temporary file beside it that
-// replaces the file only once it is all written, so a crash or a full disk leaves the old
-// file whole. The folders are made (mode 0700) when missing. False, with the system's reason,
-// when it could not be written.
-bool WriteWholeFile(const QString& path, const QByteArray& content, QString* reason = nullptr);
-
 // The private temporary folder, created with mode 0700 when missing. Throws EFCreateError
 // when it cannot be created or is not private: not a real folder (a symbolic link, a file),
 // owned by another user or open to others.

@@ -5,8 +5,8 @@
 #include <QThreadPool>
 #include <QTimer>
 
-#include "platform/Folders.h"
 #include "platform/Host.h"
+#include "platform/KeptFile.h"
 #include "platform/Modules.h"
 
 namespace platform {
@@ -34,11 +34,12 @@ void FetchThroughModule(const QUrl& url, const FetchLimits& limits, FetchDone do
 
 void Fetch(const QUrl& url, const FetchLimits& limits, QObject* context, FetchDone done) {
   ++g_inFlight;
-  host().Fetch(url, limits,
-               [context = QPointer<QObject>(context), done = std::move(done)](const FetchResult& result) {
-                 --g_inFlight;
-                 if (context) done(result);
-               });
+  host().Fetch(
+      url, limits,
+      [context = QPointer<QObject>(context), done = std::move(done)](const FetchResult& result) {
+        --g_inFlight;
+        if (context) done(result);
+      });
 }
 
 int FetchesInFlight() { return g_inFlight; }
@@ -47,22 +48,21 @@ void KeepDownloaded(const QString& path, const QByteArray& content, QObject* con
                     std::function<void(const QString& reason)> done) {
   ++g_inFlight;
   // Whatever is being written is finished before the program ends.
-  static const bool waits = QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] {
-    QThreadPool::globalInstance()->waitForDone();
-  });
+  static const bool waits = QObject::connect(qApp, &QCoreApplication::aboutToQuit,
+                                             [] { QThreadPool::globalInstance()->waitForDone(); });
   Q_UNUSED(waits);
-  QThreadPool::globalInstance()->start([path, content, context = QPointer<QObject>(context),
-                                        done = std::move(done)]() mutable {
-    QString reason;
-    if (WriteWholeFile(path, content, &reason)) reason.clear();
-    QMetaObject::invokeMethod(
-        qApp,
-        [context, reason, done = std::move(done)] {
-          --g_inFlight;
-          if (context) done(reason);
-        },
-        Qt::QueuedConnection);
-  });
+  QThreadPool::globalInstance()->start(
+      [path, content, context = QPointer<QObject>(context), done = std::move(done)]() mutable {
+        QString reason;
+        if (WriteWholeFile(path, content, &reason)) reason.clear();
+        QMetaObject::invokeMethod(
+            qApp,
+            [context, reason, done = std::move(done)] {
+              --g_inFlight;
+              if (context) done(reason);
+            },
+            Qt::QueuedConnection);
+      });
 }
 
 bool IsLoopback(const QUrl& url) {

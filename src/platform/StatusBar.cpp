@@ -97,4 +97,17 @@ void SetHint(QWidget* control, const QString& hint, bool showAsToolTip) {
 
 QString Hint(const QWidget* control) { return control->property(kHint).toString(); }
 
+void SetPlainToolTip(QWidget* control, const QString& text) {
+  // Markup escaped inside markup of our own: what Qt shows is the text, on one line as a
+  // plain tool tip would be.
+  control->setToolTip(text.isEmpty() ? QString()
+                                     : QStringLiteral("<p style='white-space:pre'>") +
+                                           text.toHtmlEscaped() + QStringLiteral("</p>"));
+}
+
+void SetPlainHint(QWidget* control, const QString& hint) {
+  control->setProperty(kHint, hint);
+  SetPlainToolTip(control, hint);
+}
+
 }  // namespace platform

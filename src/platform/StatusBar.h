@@ -36,4 +36,9 @@ namespace platform {
 // The control's hint; shown as its tool tip too when showAsToolTip.
 void SetHint(QWidget* control, const QString& hint, bool showAsToolTip);
 QString Hint(const QWidget* control);
+// A tool tip that shows its text as it is, even text that looks like markup (a server's
+// answer, a name from a file): "<b>" stays "<b>", and nothing is loaded.
+void SetPlainToolTip(QWidget* control, const QString& text);
+// SetHint with the hint shown as such a tool tip.
+void SetPlainHint(QWidget* control, const QString& hint);
 }  // namespace platform

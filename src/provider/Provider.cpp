@@ -2,8 +2,6 @@
 
 #include <sys/stat.h>
 
-#include <algorithm>
-
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -12,11 +10,13 @@
 #include <QFile>
 #include <QProcess>
 #include <QWidget>
+#include <algorithm>
 
 #include "app/SearchText.h"
 #include "app/TarvelBus.h"
 #include "app/UnitIndex.h"
 #include "platform/Folders.h"
+#include "platform/KeptFile.h"
 
 namespace {
 
@@ -32,7 +32,11 @@ QString IndexStamp() {
       stamp << path + QStringLiteral(" absent");
       continue;
     }
-    stamp << QStringLiteral("%1 %2 %3.%4").arg(path).arg(st.st_size).arg(st.st_mtim.tv_sec).arg(st.st_mtim.tv_nsec);
+    stamp << QStringLiteral("%1 %2 %3.%4")
+                 .arg(path)
+                 .arg(st.st_size)
+                 .arg(st.st_mtim.tv_sec)
+                 .arg(st.st_mtim.tv_nsec);
   }
   return stamp.join(u'\n');
 }
@@ -78,9 +82,11 @@ void Provider::Used() { idle_.start(); }
 const UnitIndex& Provider::Index() {
   if (index_) return *index_;
   const QString stamp = IndexStamp();
-  QFile kept(indexFile_);
-  if (!indexFile_.isEmpty() && kept.open(QIODevice::ReadOnly) && kept.size() <= kMaxIndexBytes) {
-    if (std::optional<UnitIndex> index = UnitIndex::FromSaved(kept.readAll(), stamp))
+  const platform::KeptRead kept = indexFile_.isEmpty()
+                                      ? platform::KeptRead()
+                                      : platform::ReadKeptFile(indexFile_, kMaxIndexBytes);
+  if (kept.Ok()) {
+    if (std::optional<UnitIndex> index = UnitIndex::FromSaved(kept.bytes, stamp))
       index_ = std::make_unique<UnitIndex>(std::move(*index));
   }
   if (index_) return *index_;
@@ -139,17 +145,15 @@ void Provider::Activate(const QString& id) {
   }
 }
 
-void Provider::LaunchSearch(const QString& terms) {
-  CallTarvel(QStringLiteral("Search"), {terms});
-}
+void Provider::LaunchSearch(const QString& terms) { CallTarvel(QStringLiteral("Search"), {terms}); }
 
 void Provider::CallTarvel(const QString& method, const QVariantList& arguments) {
   Used();
   QDBusConnection bus = QDBusConnection::sessionBus();
   auto send = [bus, method, arguments]() mutable {
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        QLatin1String(kTarvelService), QLatin1String(kTarvelPath),
-        QLatin1String(kTarvelInterface), method);
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(QLatin1String(kTarvelService), QLatin1String(kTarvelPath),
+                                       QLatin1String(kTarvelInterface), method);
     call.setArguments(arguments);
     bus.asyncCall(call);
   };
@@ -175,7 +179,8 @@ QStringList GnomeSearchAdaptor::GetInitialResultSet(const QStringList& terms) {
   return provider_->Search(terms.join(u' '));
 }
 
-QStringList GnomeSearchAdaptor::GetSubsearchResultSet(const QStringList&, const QStringList& terms) {
+QStringList GnomeSearchAdaptor::GetSubsearchResultSet(const QStringList&,
+                                                      const QStringList& terms) {
   return provider_->Search(terms.join(u' '));
 }
 
@@ -247,8 +252,8 @@ QList<RemoteMatch> KRunnerAdaptor::Match(const QString& query) {
     const std::optional<UnitAnswer> answer = provider_->Answer(id);
     // The first answer of a quantity is the exact one KRunner's "exact match" type stands for.
     const int type = (!answer->number.isEmpty() && matches.isEmpty()) ? 100 : 70;
-    matches << RemoteMatch{id, answer->title, QStringLiteral("tarvel"), type, relevance,
-                           {{QStringLiteral("subtext"), answer->description}}};
+    matches << RemoteMatch{id,   answer->title, QStringLiteral("tarvel"),
+                           type, relevance,     {{QStringLiteral("subtext"), answer->description}}};
     relevance *= 0.9;
   }
   return matches;

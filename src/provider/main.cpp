@@ -1,6 +1,8 @@
 // tarvel-search-provider: started by the session bus when a desktop's search box asks for
 // Tarvel's answers; see Provider.h.
 
+#include <signal.h>
+
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDBusError>
@@ -22,6 +24,8 @@ int main(int argc, char** argv) {
   int count = static_cast<int>(arguments.size());
   arguments.push_back(nullptr);
   QApplication app(count, arguments.data());
+  // An index that outgrows the user's file size limit is not kept; the provider goes on.
+  ::signal(SIGXFSZ, SIG_IGN);
   // Nobody is there to answer a message box: every one is logged and passes.
   platform::RecordingHost host;
   platform::SetHost(&host);

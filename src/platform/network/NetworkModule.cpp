@@ -42,9 +42,11 @@ class Download : public QObject {
     clock_.setSingleShot(true);
     connect(&clock_, &QTimer::timeout, this, [this] {
       const int seconds = limits_.timeoutMs / 1000;
-      Finish({Outcome::Offline, {},
-              seconds == 1 ? QStringLiteral("el servidor no respondió en 1 segundo")
-                           : QStringLiteral("el servidor no respondió en %1 segundos").arg(seconds)});
+      Finish({Outcome::Offline,
+              {},
+              seconds == 1
+                  ? QStringLiteral("el servidor no respondió en 1 segundo")
+                  : QStringLiteral("el servidor no respondió en %1 segundos").arg(seconds)});
     });
     clock_.start(limits_.timeoutMs);
     Request(url);
@@ -58,6 +60,8 @@ class Download : public QObject {
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::ManualRedirectPolicy);
     request.setHeader(QNetworkRequest::UserAgentHeader, QByteArrayLiteral("Tarvel/2.5"));
+    // A compressed answer is unpacked only as far as the limit before Qt refuses it.
+    request.setDecompressedSafetyCheckThreshold(limits_.maxBytes);
     reply_ = Manager().get(request);
     connect(reply_, &QNetworkReply::metaDataChanged, this, [this] {
       const QVariant length = reply_->header(QNetworkRequest::ContentLengthHeader);
@@ -77,7 +81,9 @@ class Download : public QObject {
   }
 
   void TooLong() {
-    Finish({Outcome::Refused, {}, QStringLiteral("la respuesta pasa de %1").arg(Size(limits_.maxBytes))});
+    Finish({Outcome::Refused,
+            {},
+            QStringLiteral("la respuesta pasa de %1").arg(Size(limits_.maxBytes))});
   }
 
   void Answered() {
@@ -89,7 +95,8 @@ class Download : public QObject {
       const QUrl target =
           url_.resolved(reply_->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl());
       if (!SameOrigin(url_, target)) {
-        Finish({Outcome::Refused, {},
+        Finish({Outcome::Refused,
+                {},
                 QStringLiteral("redirigida a otro servidor (%1)").arg(target.host())});
       } else if (++redirections_ > kMaxRedirections) {
         Finish({Outcome::Refused, {}, QStringLiteral("demasiadas redirecciones")});
@@ -108,14 +115,20 @@ class Download : public QObject {
       case QNetworkReply::SslHandshakeFailedError:
         Finish({Outcome::Refused, {}, QStringLiteral("la conexión segura no es válida")});
         return;
+      case QNetworkReply::UnknownContentError:
+        // A compressed answer that Qt would not unpack: one that unpacks far beyond the limit
+        // (a bomb), or a damaged one; Qt tells neither from the other.
+        Finish({Outcome::Refused,
+                {},
+                QStringLiteral("la respuesta comprimida pasa de %1 o está dañada")
+                    .arg(Size(limits_.maxBytes))});
+        return;
       case QNetworkReply::ProtocolUnknownError:
       case QNetworkReply::ProtocolInvalidOperationError:
       case QNetworkReply::ProtocolFailure:
         Finish({Outcome::Refused, {}, QStringLiteral("el servidor no habla HTTP")});
         return;
-      default:
-        Finish({Outcome::Offline, {}, QStringLiteral("sin conexión")});
-        return;
+      default: Finish({Outcome::Offline, {}, QStringLiteral("sin conexión")}); return;
     }
   }
 
@@ -149,6 +162,7 @@ class Download : public QObject {
 
 }  // namespace
 
-extern "C" Q_DECL_EXPORT void tarvel_fetch(const QUrl& url, const FetchLimits& limits, FetchDone done) {
+extern "C" Q_DECL_EXPORT void tarvel_fetch(const QUrl& url, const FetchLimits& limits,
+                                           FetchDone done) {
   new Download(url, limits, std::move(done));
 }

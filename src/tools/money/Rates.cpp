@@ -1,9 +1,5 @@
 #include "tools/money/Rates.h"
 
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLocale>
 #include <QSet>
 #include <QTimeZone>
@@ -12,13 +8,15 @@
 #include <cmath>
 
 #include "platform/Folders.h"
+#include "platform/KeptFile.h"
 #include "platform/Network.h"
 #include "tools/money/Currencies.h"
 
 namespace money {
 namespace {
 
-constexpr const char* kBankAddress = "https://www.ecb.europa.eu/stats/eurofxref/eurofxref-daily.xml";
+constexpr const char* kBankAddress =
+    "https://www.ecb.europa.eu/stats/eurofxref/eurofxref-daily.xml";
 constexpr const char* kEnvelopeSpace = "http://www.gesmes.org/xml/2002-08-01";
 constexpr const char* kRatesSpace = "http://www.ecb.int/vocabulary/2002-08-01/eurofxref";
 constexpr int kFewestCurrencies = 10;
@@ -45,27 +43,16 @@ QDate Easter(int year) {
 bool Closed(const QDate& day) {
   if (day.dayOfWeek() >= 6) return true;
   const int month = day.month(), dom = day.day();
-  if ((month == 1 && dom == 1) || (month == 5 && dom == 1) || (month == 12 && (dom == 25 || dom == 26)))
+  if ((month == 1 && dom == 1) || (month == 5 && dom == 1) ||
+      (month == 12 && (dom == 25 || dom == 26)))
     return true;
   const QDate easter = Easter(day.year());
   return day == easter.addDays(-2) || day == easter.addDays(1);
 }
 
-OwnCurrencies Damaged(const QString& path, const QString& why) {
-  OwnCurrencies own;
-  const QString aside =
-      path + QStringLiteral(".danado-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-  const QString name = aside.mid(aside.lastIndexOf(u'/') + 1);
-  if (QFile::rename(path, aside)) {
-    own.problem = QStringLiteral("el archivo de sus divisas estaba dañado (%1) y se ha apartado como %2")
-                      .arg(why, name);
-  } else {
-    own.problem = QStringLiteral("el archivo de sus divisas está dañado (%1) y no se pudo apartar").arg(why);
-  }
-  return own;
-}
-
 }  // namespace
+
+bool RateInBounds(double perEuro) { return perEuro >= kSmallestRate && perEuro <= kLargestRate; }
 
 QString ReadBankFile(const QByteArray& bytes, const QDate& today, RateSheet& sheet) {
   const QString notTheBank = QStringLiteral("no es el archivo de tipos del BCE");
@@ -93,14 +80,19 @@ QString ReadBankFile(const QByteArray& bytes, const QDate& today, RateSheet& she
     }
     if (!attributes.hasAttribute(QLatin1String("currency"))) continue;
     const QString code = attributes.value(QLatin1String("currency")).toString();
-    if (!IsCurrencyCode(code)) return QStringLiteral("código de divisa no válido: %1").arg(Quoted(code));
+    if (!IsCurrencyCode(code))
+      return QStringLiteral("código de divisa no válido: %1").arg(Quoted(code));
     const QStringView text = attributes.value(QLatin1String("rate"));
     bool number = false;
     const double rate = text.toDouble(&number);
     if (!number || !std::isfinite(rate) || rate <= 0)
       return QStringLiteral("tipo no válido para %1: %2").arg(code, Quoted(text));
+    if (!RateInBounds(rate))
+      return QStringLiteral("tipo fuera de lo posible para %1: %2").arg(code, Quoted(text));
     if (code == QLatin1String("EUR") || seen.contains(code))
       return QStringLiteral("divisa repetida: %1").arg(code);
+    if (seen.size() >= kMostBankCurrencies)
+      return QStringLiteral("trae más de %1 divisas").arg(kMostBankCurrencies);
     seen.insert(code);
     read.rates.push_back({code, rate});
   }
@@ -115,8 +107,8 @@ QString ReadBankFile(const QByteArray& bytes, const QDate& today, RateSheet& she
 
 QDate LastPublication(const QDateTime& now) {
   const QTimeZone frankfurt("Europe/Berlin");
-  const QDateTime there = frankfurt.isValid() ? now.toTimeZone(frankfurt)
-                                              : now.toOffsetFromUtc(3600);
+  const QDateTime there =
+      frankfurt.isValid() ? now.toTimeZone(frankfurt) : now.toOffsetFromUtc(3600);
   QDate day = there.date();
   if (there.time() < QTime(16, 0)) day = day.addDays(-1);
   while (Closed(day)) day = day.addDays(-1);
@@ -124,7 +116,8 @@ QDate LastPublication(const QDateTime& now) {
 }
 
 QString SpanishDate(const QDate& date) {
-  return QLocale(QLocale::Spanish, QLocale::Spain).toString(date, QStringLiteral("d 'de' MMMM 'de' yyyy"));
+  return QLocale(QLocale::Spanish, QLocale::Spain)
+      .toString(date, QStringLiteral("d 'de' MMMM 'de' yyyy"));
 }
 
 QUrl RatesAddress() {
@@ -133,7 +126,8 @@ QUrl RatesAddress() {
 }
 
 QString AddressProblem(const QUrl& url) {
-  if (!url.isValid() || url.host().isEmpty()) return QStringLiteral("dirección de descarga no válida");
+  if (!url.isValid() || url.host().isEmpty())
+    return QStringLiteral("dirección de descarga no válida");
   if (url.scheme() == QLatin1String("https")) return QString();
   if (url.scheme() == QLatin1String("http") && platform::IsLoopback(url)) return QString();
   return QStringLiteral("solo se descarga por https");
@@ -143,11 +137,13 @@ QString KeptRatesPath() {
   return platform::CacheFolder() + QStringLiteral("/tarvel/eurofxref-daily.xml");
 }
 
-RateSheet KeptRates() {
-  QFile file(KeptRatesPath());
+RateSheet KeptRates(QString* problem) {
+  const platform::KeptRead kept = platform::ReadKeptFile(KeptRatesPath(), kLargestFile);
   RateSheet sheet;
-  if (file.open(QIODevice::ReadOnly) && file.size() <= kLargestFile)
-    ReadBankFile(file.readAll(), QDate::currentDate(), sheet);
+  QString why = kept.reason;
+  if (kept.Ok()) why = ReadBankFile(kept.bytes, QDate::currentDate(), sheet);
+  if (problem && !why.isEmpty())
+    *problem = QStringLiteral("los tipos guardados estaban dañados (%1)").arg(why);
   return sheet;
 }
 
@@ -156,7 +152,9 @@ void SetDownloadPatience(int milliseconds) { g_patience = milliseconds; }
 void DownloadRates(QObject* context, std::function<void(const Update&)> done) {
   const QUrl url = RatesAddress();
   if (const QString problem = AddressProblem(url); !problem.isEmpty()) {
-    QTimer::singleShot(0, context, [problem, done] { done({Update::Outcome::Refused, {}, problem}); });
+    QTimer::singleShot(0, context, [problem, done] {
+      done({Update::Outcome::Refused, {}, problem});
+    });
     return;
   }
   platform::FetchLimits limits;
@@ -166,8 +164,8 @@ void DownloadRates(QObject* context, std::function<void(const Update&)> done) {
     using Fetched = platform::FetchResult::Outcome;
     Update update;
     if (result.outcome != Fetched::Ok) {
-      update.outcome = result.outcome == Fetched::Offline ? Update::Outcome::Offline
-                                                          : Update::Outcome::Refused;
+      update.outcome =
+          result.outcome == Fetched::Offline ? Update::Outcome::Offline : Update::Outcome::Refused;
       update.reason = result.reason;
     } else if (QString refused = ReadBankFile(result.body, QDate::currentDate(), update.sheet);
                !refused.isEmpty()) {
@@ -178,63 +176,14 @@ void DownloadRates(QObject* context, std::function<void(const Update&)> done) {
       // Rates that cannot be kept still serve now.
       platform::KeepDownloaded(KeptRatesPath(), result.body, context,
                                [update, done](const QString& why) mutable {
-                                 if (!why.isEmpty()) update.reason = QStringLiteral("no se pudieron guardar: ") + why;
+                                 if (!why.isEmpty())
+                                   update.reason = QStringLiteral("no se pudieron guardar: ") + why;
                                  done(update);
                                });
       return;
     }
     done(update);
   });
-}
-
-QString OwnCurrenciesPath() {
-  return platform::DataFolder() + QStringLiteral("/tarvel/divisas-propias.json");
-}
-
-OwnCurrencies LoadOwnCurrencies() {
-  const QString path = OwnCurrenciesPath();
-  QFile file(path);
-  if (!file.exists()) return {};
-  if (!file.open(QIODevice::ReadOnly)) {
-    return {{}, QStringLiteral("no se puede leer el archivo de sus divisas: ") + file.errorString()};
-  }
-  if (file.size() > kLargestFile) return Damaged(path, QStringLiteral("demasiado grande"));
-  QJsonParseError error{};
-  const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
-  file.close();
-  if (error.error != QJsonParseError::NoError || !document.isObject())
-    return Damaged(path, QStringLiteral("no es JSON"));
-  const QJsonValue entries = document.object().value(QLatin1String("divisas"));
-  if (!entries.isArray()) return Damaged(path, QStringLiteral("sin lista de divisas"));
-  OwnCurrencies own;
-  QSet<QString> seen;
-  for (const QJsonValue& value : entries.toArray()) {
-    const QJsonObject entry = value.toObject();
-    OwnCurrency currency{entry.value(QLatin1String("codigo")).toString(),
-                         entry.value(QLatin1String("nombre")).toString().trimmed(),
-                         entry.value(QLatin1String("porEuro")).toDouble(),
-                         QDate::fromString(entry.value(QLatin1String("introducida")).toString(), Qt::ISODate)};
-    if (!IsCurrencyCode(currency.code) || seen.contains(currency.code) || currency.name.isEmpty() ||
-        !std::isfinite(currency.perEuro) || currency.perEuro <= 0 || !currency.entered.isValid())
-      return Damaged(path, QStringLiteral("una divisa no se lee"));
-    seen.insert(currency.code);
-    own.list.push_back(currency);
-  }
-  return own;
-}
-
-QString SaveOwnCurrencies(const std::vector<OwnCurrency>& list) {
-  QJsonArray entries;
-  for (const OwnCurrency& currency : list) {
-    entries.append(QJsonObject{{QStringLiteral("codigo"), currency.code},
-                               {QStringLiteral("nombre"), currency.name},
-                               {QStringLiteral("porEuro"), currency.perEuro},
-                               {QStringLiteral("introducida"), currency.entered.toString(Qt::ISODate)}});
-  }
-  const QByteArray json = QJsonDocument(QJsonObject{{QStringLiteral("divisas"), entries}}).toJson();
-  QString why;
-  if (platform::WriteWholeFile(OwnCurrenciesPath(), json, &why)) return QString();
-  return QStringLiteral("no se pudieron guardar sus divisas: ") + why;
 }
 
 }  // namespace money

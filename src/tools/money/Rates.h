@@ -16,6 +16,14 @@ class QObject;
 
 namespace money {
 
+// What a file of rates may hold, the bank's or the user's: more currencies than the bank has
+// ever published, or a rate no currency has ever had, is not a file of rates but a damaged
+// or hostile one, and is refused whole.
+inline constexpr int kMostBankCurrencies = 100;
+inline constexpr double kSmallestRate = 1e-6;  // units of a currency per euro
+inline constexpr double kLargestRate = 1e12;
+bool RateInBounds(double perEuro);
+
 struct Rate {
   QString code;
   double perEuro = 0;  // units of the currency that one euro buys
@@ -30,7 +38,8 @@ struct RateSheet {
 // Reads the bank's daily file (its XML as published). The reason it is refused, in Spanish
 // for the status bar, or empty when sheet holds its rates: not the bank's XML, malformed, no
 // date, a date after today, a code that is not three capital letters, a rate that is not a
-// finite number above zero, a currency twice, fewer than ten currencies.
+// number between kSmallestRate and kLargestRate, a currency twice, fewer than ten currencies
+// or more than kMostBankCurrencies.
 QString ReadBankFile(const QByteArray& bytes, const QDate& today, RateSheet& sheet);
 
 // The day of the bank's latest publication at that moment: the working days of its
@@ -45,10 +54,10 @@ QUrl RatesAddress();
 // Why the address may not be used (only https, or http on this machine), or empty.
 QString AddressProblem(const QUrl& url);
 
-// The rates kept from the last good download; empty when there are none (a kept file that no
-// longer reads is ignored: the next download replaces it).
+// The rates kept from the last good download; empty when there are none. A kept file that no
+// longer reads gives no rates and says why in problem (the next download replaces it).
 QString KeptRatesPath();
-RateSheet KeptRates();
+RateSheet KeptRates(QString* problem = nullptr);
 
 // How long a download may take (milliseconds); tests shorten it.
 void SetDownloadPatience(int milliseconds);
@@ -62,23 +71,5 @@ struct Update {
 };
 // Starts it and returns at once; done runs later on the GUI thread, unless context is gone.
 void DownloadRates(QObject* context, std::function<void(const Update&)> done);
-
-// A currency the user added, with its rate per euro and the day it was entered.
-struct OwnCurrency {
-  QString code;
-  QString name;
-  double perEuro = 0;
-  QDate entered;
-};
-struct OwnCurrencies {
-  std::vector<OwnCurrency> list;
-  QString problem;  // a damaged file set aside, for the status bar; empty when all was well
-};
-QString OwnCurrenciesPath();
-// Reads them. A file that does not read whole is moved aside under another name (never
-// emptied in place) and reported in problem.
-OwnCurrencies LoadOwnCurrencies();
-// Writes them whole or not at all; the reason when not.
-QString SaveOwnCurrencies(const std::vector<OwnCurrency>& list);
 
 }  // namespace money

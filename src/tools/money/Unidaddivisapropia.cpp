@@ -6,13 +6,12 @@
 #include "platform/ComboBox.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
+#include "platform/Locale.h"
 #include "platform/Messages.h"
 #include "tools/money/Currencies.h"
+#include "tools/money/Rates.h"
 
 namespace {
-
-constexpr int kNameLength = 30;
-constexpr double kLargestRate = 1e12;  // more units per euro than any currency has had
 
 QString RateText(double perEuro) { return FormatValue(perEuro); }
 
@@ -45,16 +44,17 @@ TFormDivisaPropia::TFormDivisaPropia(QWidget* owner, const std::vector<money::Ow
   SetTabChain({ComboBox1, EditNombre, EditTipo, BitBtn1, BitBtn3, BitBtn2});
 }
 
-void TFormDivisaPropia::Build(const QString& caption, QWidget* codeControl, const QString& okCaption) {
+void TFormDivisaPropia::Build(const QString& caption, QWidget* codeControl,
+                              const QString& okCaption) {
   SetCaption(caption);
   SetBorder(Border::Dialog);
   SetClientSize(300, 151);
   SetPosition(Position::ScreenCenter);
   codeControl->setGeometry(140, 12, EditCodigo ? 50 : 150, 21);
-  AttachLabel(codeControl, QStringLiteral("Label1"), EditCodigo ? QStringLiteral("Código (ISO 4217):")
-                                                                 : QStringLiteral("Divisa:"));
+  AttachLabel(codeControl, QStringLiteral("Label1"),
+              EditCodigo ? QStringLiteral("Código (ISO 4217):") : QStringLiteral("Divisa:"));
   EditNombre = new TEdit(this, QStringLiteral("EditNombre"), QString());
-  EditNombre->SetMaxLength(kNameLength);
+  EditNombre->SetMaxLength(money::kOwnNameLength);
   EditNombre->setGeometry(140, 42, 150, 21);
   AttachLabel(EditNombre, QStringLiteral("Label2"), QStringLiteral("Nombre:"));
   EditTipo = new TEdit(this, QStringLiteral("EditTipo"), QString());
@@ -66,7 +66,8 @@ void TFormDivisaPropia::Build(const QString& caption, QWidget* codeControl, cons
   BitBtn1->setGeometry(12, 112, 83, 27);
   BitBtn1->ModalResult = mrNone;  // closes only once what was entered reads
   BitBtn1->OnClick = [this] { BitBtn1Click(); };
-  BitBtn2 = new TBitBtn(this, QStringLiteral("BitBtn2"), QStringLiteral("Cancelar"), TBitBtn::Kind::Cancel);
+  BitBtn2 = new TBitBtn(this, QStringLiteral("BitBtn2"), QStringLiteral("Cancelar"),
+                        TBitBtn::Kind::Cancel);
   BitBtn2->setGeometry(205, 112, 83, 27);
   if (EditCodigo) SetTabChain({EditCodigo, EditNombre, EditTipo, BitBtn1, BitBtn2});
 }
@@ -88,7 +89,8 @@ bool TFormDivisaPropia::Check(QString& code, QString& name, double& perEuro) {
   if (EditCodigo) {
     code = EditCodigo->Text().trimmed().toUpper();
     if (!money::IsCurrencyCode(code))
-      return refuse(EditCodigo, QStringLiteral("El código de una divisa son tres letras, como ARS o CLP."));
+      return refuse(EditCodigo,
+                    QStringLiteral("El código de una divisa son tres letras, como ARS o CLP."));
     if (code == QLatin1String("EUR") || taken_.contains(code))
       return refuse(EditCodigo, QStringLiteral("%1 ya está en la lista de divisas.").arg(code));
   } else {
@@ -97,9 +99,11 @@ bool TFormDivisaPropia::Check(QString& code, QString& name, double& perEuro) {
   name = EditNombre->Text().simplified();
   if (name.isEmpty()) return refuse(EditNombre, QStringLiteral("Escriba el nombre de la divisa."));
   Extended rate = 0;
-  if (!TryParseValue(EditTipo->Text(), rate) || !(rate > 0) || rate > kLargestRate)
-    return refuse(EditTipo, QStringLiteral("Escriba cuántas unidades de la divisa vale un euro: "
-                                           "un número mayor que cero."));
+  if (!TryParseValue(EditTipo->Text(), rate) || !money::RateInBounds(static_cast<double>(rate)))
+    return refuse(EditTipo,
+                  QStringLiteral("Escriba cuántas unidades de la divisa vale un euro: "
+                                 "un número entre 0%1 y 1000000000000.")
+                      .arg(QChar(platform::DecimalSeparator()) + QStringLiteral("000001")));
   perEuro = static_cast<double>(rate);
   return true;
 }
@@ -115,7 +119,8 @@ void TFormDivisaPropia::BitBtn1Click() {
 void TFormDivisaPropia::BitBtn3Click() {
   const int index = ComboBox1->ItemIndex();
   if (index < 0) return;
-  const QString question = QStringLiteral("¿Quitar %1 de sus divisas?").arg(ComboBox1->currentText());
+  const QString question =
+      QStringLiteral("¿Quitar %1 de sus divisas?").arg(ComboBox1->currentText());
   if (platform::MessageBox(this, question, QStringLiteral("Divisa"), platform::Icon::Question,
                            platform::Buttons::YesNo) != platform::Answer::Yes)
     return;

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/Form.h"
-#include "tools/money/Rates.h"
+#include "tools/money/OwnCurrencies.h"
 
 class TBitBtn;
 class TComboBox;
@@ -22,12 +22,12 @@ class TFormDivisaPropia : public TForm {
   TFormDivisaPropia(QWidget* owner, const std::vector<money::OwnCurrency>& own,
                     const QString& chosen);
 
-  TEdit* EditCodigo = nullptr;   // adding
+  TEdit* EditCodigo = nullptr;     // adding
   TComboBox* ComboBox1 = nullptr;  // changing: the user's currencies
   TEdit* EditNombre;
-  TEdit* EditTipo;  // units per euro
-  TBitBtn* BitBtn1;  // "Añadir" or "Guardar"
-  TBitBtn* BitBtn2;  // "Cancelar"
+  TEdit* EditTipo;             // units per euro
+  TBitBtn* BitBtn1;            // "Añadir" or "Guardar"
+  TBitBtn* BitBtn2;            // "Cancelar"
   TBitBtn* BitBtn3 = nullptr;  // "Quitar", when changing
 
   void BitBtn1Click();

@@ -2,7 +2,11 @@
 
 #include <QCollator>
 #include <QDateTime>
+#include <QGuiApplication>
 #include <QLocale>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QTimer>
 #include <algorithm>
@@ -54,7 +58,7 @@ TFormDivisas::TFormDivisas(QWidget* owner) : TForm(owner, QStringLiteral("FormDi
   // The desktop's search gives amounts as the window does, to the cent.
   setProperty(platform::kFiguresAsShown, true);
 
-  sheet_ = money::KeptRates();
+  sheet_ = money::KeptRates(&keptNote_);
   money::OwnCurrencies own = money::LoadOwnCurrencies();
   own_ = std::move(own.list);
   ownNote_ = own.problem;
@@ -65,8 +69,19 @@ TFormDivisas::TFormDivisas(QWidget* owner) : TForm(owner, QStringLiteral("FormDi
   BitBtn3->OnClick = [this] { BitBtn3Click(); };
   BitBtn4 = new TBitBtn(this, QStringLiteral("BitBtn4"), QStringLiteral("Modificar divisa..."));
   BitBtn4->OnClick = [this] { BitBtn4Click(); };
-  BitBtn1 = new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
+  BitBtn1 =
+      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
   StatusBar1 = new TStatusBar(this, QStringLiteral("StatusBar1"));
+  // The rows stand in an area of their own, which scrolls only when they are more than the
+  // screen holds; otherwise it is not seen.
+  rowArea_ = new QScrollArea(this);
+  rowArea_->setObjectName(QStringLiteral("Divisas"));
+  rowArea_->setFrameShape(QFrame::NoFrame);
+  rowArea_->setFocusPolicy(Qt::NoFocus);
+  rowPanel_ = new QWidget;
+  rowArea_->setWidget(rowPanel_);
+  rowArea_->viewport()->setAutoFillBackground(false);
+  rowPanel_->setAutoFillBackground(false);
 
   BuildRows();
   ShowStatus();
@@ -88,11 +103,19 @@ void TFormDivisas::BuildRows() {
   // What the user had typed, to type it again into the same currency's new edit.
   QString sourceCode, sourceText;
   bool sourceFocused = false;
+  int caret = -1, anchor = -1;  // where the user left the caret and the selection's other end
   if (source_ >= 0 && source_ < static_cast<int>(Rows.size())) {
+    const TEdit* edit = Rows[source_].edit;
     sourceCode = Rows[source_].code;
-    sourceText = Rows[source_].edit->Text();
+    sourceText = edit->Text();
     // An amount that waited for its rate takes the focus when it can be typed in.
-    sourceFocused = Rows[source_].edit->hasFocus() || !Rows[source_].edit->isEnabled();
+    sourceFocused = edit->hasFocus() || !edit->isEnabled();
+    if (edit->hasFocus()) {
+      caret = edit->cursorPosition();
+      anchor = !edit->hasSelectedText()          ? caret
+               : caret == edit->selectionStart() ? edit->selectionEnd()
+                                                 : edit->selectionStart();
+    }
   }
   for (QWidget* widget : rowWidgets_) delete widget;
   rowWidgets_.clear();
@@ -107,7 +130,8 @@ void TFormDivisas::BuildRows() {
   std::vector<Row> others;
   if (!sheet_.Empty()) {
     for (const money::Rate& rate : sheet_.rates)
-      if (!owned(rate.code)) others.push_back(MakeRow(rate.code, money::CurrencyName(rate.code), rate.perEuro));
+      if (!owned(rate.code))
+        others.push_back(MakeRow(rate.code, money::CurrencyName(rate.code), rate.perEuro));
   } else {
     for (int i = 1; i < money::KnownCurrencyCount(); ++i) {
       const QString code = QString::fromLatin1(money::KnownCurrencies()[i].code);
@@ -118,16 +142,18 @@ void TFormDivisas::BuildRows() {
     others.push_back(MakeRow(currency.code, currency.name, currency.perEuro, currency.entered));
   QCollator collator(QLocale(QLocale::Spanish, QLocale::Spain));
   collator.setCaseSensitivity(Qt::CaseInsensitive);
-  std::stable_sort(others.begin(), others.end(),
-                   [&](const Row& a, const Row& b) { return collator.compare(a.name, b.name) < 0; });
+  std::stable_sort(others.begin(), others.end(), [&](const Row& a, const Row& b) {
+    return collator.compare(a.name, b.name) < 0;
+  });
   Rows.push_back(MakeRow(QStringLiteral("EUR"), money::CurrencyName(QStringLiteral("EUR")), 1.0));
   for (Row& row : others) Rows.push_back(std::move(row));
-  const bool anyRate = std::any_of(Rows.begin() + 1, Rows.end(), [](const Row& r) { return r.perEuro > 0; });
+  const bool anyRate =
+      std::any_of(Rows.begin() + 1, Rows.end(), [](const Row& r) { return r.perEuro > 0; });
 
   QList<QWidget*> chain;
   for (int i = 0; i < static_cast<int>(Rows.size()); ++i) {
     Row& row = Rows[i];
-    row.edit = new TEdit(this, QStringLiteral("Edit") + row.code, QString());
+    row.edit = new TEdit(rowPanel_, QStringLiteral("Edit") + row.code, QString());
     row.edit->resize(kEditWidth, kEditHeight);
     row.edit->setEnabled(i == 0 ? anyRate : row.perEuro > 0);
     row.edit->setProperty(platform::kSearchNames, money::SearchAliases(row.code));
@@ -135,18 +161,19 @@ void TFormDivisas::BuildRows() {
                             money::Caption(row.name, row.code), row.own ? kOwnColor : kNavy);
     rowWidgets_.insert(rowWidgets_.end(), {row.edit, row.label});
     if (row.own) {
-      row.mark = PlaceLabel(this, QStringLiteral("Fecha") + row.code,
+      row.mark = PlaceLabel(rowPanel_, QStringLiteral("Fecha") + row.code,
                             QStringLiteral("propia, ") + ShortDate(row.entered), 0, 0, kDateColor);
       const QString about =
           QStringLiteral("Divisa propia: 1 EUR = %1 %2, introducida el %3")
               .arg(FormatValue(row.perEuro), row.code, money::SpanishDate(row.entered));
       row.edit->setAccessibleDescription(about);
-      platform::SetHint(row.edit, about, true);
-      platform::SetHint(row.mark, about, true);
+      platform::SetPlainHint(row.edit, about);
+      platform::SetPlainHint(row.mark, about);
       rowWidgets_.push_back(row.mark);
     }
     row.edit->OnChange = [this, i](TEdit*) { RowChange(i); };
-    WireKeyHandlers(this, {row.edit}, &TFormDivisas::EditEURKeyDown, &TFormDivisas::EditEURKeyPress);
+    WireKeyHandlers(this, {row.edit}, &TFormDivisas::EditEURKeyDown,
+                    &TFormDivisas::EditEURKeyPress);
     chain << row.edit;
   }
   SetTabChain(chain << BitBtn2 << BitBtn3 << BitBtn4 << BitBtn1);
@@ -157,10 +184,13 @@ void TFormDivisas::BuildRows() {
 
   // One euro in every currency, until the user types; or the user's amount again.
   source_ = 0;
-  const auto again = std::find_if(Rows.begin(), Rows.end(), [&](const Row& r) { return r.code == sourceCode; });
+  const auto again =
+      std::find_if(Rows.begin(), Rows.end(), [&](const Row& r) { return r.code == sourceCode; });
   if (again != Rows.end() && again->edit->isEnabled() && !sourceText.isEmpty()) {
     if (sourceFocused) again->edit->SetFocus();
     again->edit->SetText(sourceText);
+    // The caret and the selection where they were: the next key goes where the user expects.
+    if (caret >= 0) again->edit->setSelection(anchor, caret - anchor);
   } else if (Rows[0].edit->isEnabled()) {
     Rows[0].edit->SetText(FormatAmount(1, Rows[0].digits));
   }
@@ -186,18 +216,42 @@ void TFormDivisas::PlaceRows() {
       row.mark->move(x + kEditWidth + 6, y);
     }
   }
-  const int buttons = kMargin + perColumn * kPitch + 6;
+  const int rowsWidth = 2 * column + kColumnGap + 2 * kMargin;
+  FitToScreen(rowsWidth, kMargin + perColumn * kPitch);
+  const int buttons = rowArea_->height() + 6;
   int x = kMargin;
   for (TBitBtn* button : {BitBtn2, BitBtn3, BitBtn4}) {
     const int width = std::max(90, button->sizeHint().width());
     button->setGeometry(x, buttons, width, kButtonHeight);
     x += width + 8;
   }
-  const int width = std::max({2 * column + kColumnGap + 2 * kMargin, x + 83 + kMargin, statusWidth_, 560});
+  const int width = std::max(
+      {rowArea_->width(), x + 83 + kMargin, std::min(statusWidth_, MaxClient().width()), 560});
   BitBtn1->setGeometry(width - kMargin - 83, buttons, 83, kButtonHeight);
   const int height = buttons + kButtonHeight + kMargin + kStatusHeight;
   SetClientSize(width, height);
   StatusBar1->setGeometry(0, height - kStatusHeight, width, kStatusHeight);
+}
+
+QSize TFormDivisas::MaxClient() const {
+  // The screen's room less the window manager's frame (a title bar's worth before the
+  // window has one).
+  const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
+  const QSize room = where ? where->availableGeometry().size() : QSize(1024, 768);
+  const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : QSize(8, 40);
+  return room - frame;
+}
+
+void TFormDivisas::FitToScreen(int rowsWidth, int rowsHeight) {
+  rowPanel_->resize(rowsWidth, rowsHeight);
+  const QSize room = MaxClient() - QSize(0, 6 + kButtonHeight + kMargin + kStatusHeight);
+  const bool scrolls = rowsHeight > room.height();
+  const int bar = scrolls ? rowArea_->verticalScrollBar()->sizeHint().width() : 0;
+  rowArea_->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  rowArea_->setHorizontalScrollBarPolicy(rowsWidth + bar > room.width() ? Qt::ScrollBarAsNeeded
+                                                                        : Qt::ScrollBarAlwaysOff);
+  rowArea_->setGeometry(0, 0, std::min(rowsWidth + bar, room.width()),
+                        std::min(rowsHeight, room.height()));
 }
 
 void TFormDivisas::ClearEdits() {
@@ -236,18 +290,41 @@ void TFormDivisas::RowChange(int i) {
 
 void TFormDivisas::Convert() {
   const Row& source = Rows[source_];
-  // Every write runs its edit's handler, which finds the conversion running.
-  Updating = true;
-  struct Done {
-    bool& updating;
-    ~Done() { updating = false; }
-  } done{Updating};
-  const Extended euros = Divide(source.value, source.perEuro);
-  for (int j = 0; j < static_cast<int>(Rows.size()); ++j) {
-    Row& row = Rows[j];
-    if (j == source_ || !row.edit->isEnabled()) continue;
-    Write(row, euros * row.perEuro);
+  int emptied = 0;
+  {
+    // Every write runs its edit's handler, which finds the conversion running.
+    Updating = true;
+    struct Done {
+      bool& updating;
+      ~Done() { updating = false; }
+    } done{Updating};
+    const Extended euros = Divide(source.value, source.perEuro);
+    // Every row is written: a row whose figure cannot be had is emptied and the others go on,
+    // so that no row keeps a figure of an earlier amount.
+    for (int j = 0; j < static_cast<int>(Rows.size()); ++j) {
+      Row& row = Rows[j];
+      if (j == source_ || !row.edit->isEnabled()) continue;
+      try {
+        Write(row, euros * row.perEuro);
+      } catch (const EMathError&) {
+        row.value = 0;
+        row.edit->SetText(QString());
+        ++emptied;
+      }
+    }
   }
+  if (emptied > 0) ReportOverflow(emptied);
+}
+
+void TFormDivisas::ReportOverflow(int emptied) {
+  platform::MessageBox(
+      this,
+      emptied == 1 ? QStringLiteral("El importe es demasiado grande para una de las divisas: "
+                                    "se ha dejado vacía.")
+                   : QStringLiteral("El importe es demasiado grande para %1 divisas: "
+                                    "se han dejado vacías.")
+                         .arg(emptied),
+      QStringLiteral("Divisas"), platform::Icon::Warning);
 }
 
 void TFormDivisas::showEvent(QShowEvent* event) {
@@ -267,9 +344,8 @@ void TFormDivisas::StartDownload() {
   if (downloading_) return;
   downloading_ = true;
   ShowStatus();
-  money::DownloadRates(this, [this](const money::Update& update) {
-    platform::Guard([&] { Downloaded(update); });
-  });
+  money::DownloadRates(
+      this, [this](const money::Update& update) { platform::Guard([&] { Downloaded(update); }); });
 }
 
 void TFormDivisas::Downloaded(const money::Update& update) {
@@ -308,9 +384,9 @@ void TFormDivisas::ShowStatus() {
   setProperty(platform::kAnswerSource, sheet_.Empty() ? QString()
                                                       : QStringLiteral("Tipos del BCE del ") +
                                                             money::SpanishDate(sheet_.date));
-  QString text = sheet_.Empty()
-                     ? QStringLiteral("Sin tipos de cambio del BCE")
-                     : QStringLiteral("Tipos de referencia del BCE del ") + money::SpanishDate(sheet_.date);
+  QString text = sheet_.Empty() ? QStringLiteral("Sin tipos de cambio del BCE")
+                                : QStringLiteral("Tipos de referencia del BCE del ") +
+                                      money::SpanishDate(sheet_.date);
   if (downloading_) {
     text += QStringLiteral(" — actualizando...");
   } else if (!netNote_.isEmpty()) {
@@ -318,9 +394,11 @@ void TFormDivisas::ShowStatus() {
   }
   if (sheet_.Empty() && !downloading_)
     text += QStringLiteral(". Pulse «Actualizar» o use Divisas > Conversor \"on-line\"");
+  if (!keptNote_.isEmpty()) text += QStringLiteral(" — ") + keptNote_;
   if (!ownNote_.isEmpty()) text += QStringLiteral(" — ") + ownNote_;
   StatusBar1->SetSimpleText(text);
-  StatusBar1->setToolTip(text);
+  // Text from outside (a server's reason, a file's name) is shown as it is, never as markup.
+  platform::SetPlainToolTip(StatusBar1, text);
   // The window widens rather than cut what it says.
   statusWidth_ = StatusBar1->fontMetrics().horizontalAdvance(text) + 24;
   if (statusWidth_ > width()) PlaceRows();
@@ -329,24 +407,39 @@ void TFormDivisas::ShowStatus() {
 QStringList TFormDivisas::TakenCodes() const {
   // The bank's currencies, named or published, even before its rates are had; and the user's.
   QStringList codes;
-  for (int i = 0; i < money::KnownCurrencyCount(); ++i) codes << QString::fromLatin1(money::KnownCurrencies()[i].code);
+  for (int i = 0; i < money::KnownCurrencyCount(); ++i)
+    codes << QString::fromLatin1(money::KnownCurrencies()[i].code);
   for (const money::Rate& rate : sheet_.rates) codes << rate.code;
   for (const money::OwnCurrency& currency : own_) codes << currency.code;
   return codes;
 }
 
-void TFormDivisas::SaveOwn() {
-  const QString problem = money::SaveOwnCurrencies(own_);
-  if (!problem.isEmpty())
-    platform::MessageBox(this, problem, QStringLiteral("Divisas"), platform::Icon::Warning);
+void TFormDivisas::SaveOwn(const money::OwnChange& change) {
+  // The file as it is now, with this one change: what another window or Tarvel added stays.
+  money::OwnCurrencies saved = money::SaveOwnChange(change, own_);
+  own_ = std::move(saved.list);
+  if (!saved.problem.isEmpty()) {
+    ownNote_ = saved.problem;
+    ShowStatus();
+    QString text = saved.problem;
+    text[0] = text[0].toUpper();
+    platform::MessageBox(this, text + u'.', QStringLiteral("Divisas"), platform::Icon::Warning);
+  }
   BuildRows();
 }
 
 void TFormDivisas::BitBtn3Click() {
+  if (own_.size() >= static_cast<size_t>(money::kMostOwnCurrencies)) {
+    platform::MessageBox(this,
+                         QStringLiteral("Ya tiene %1 divisas propias, las que caben. Quite alguna "
+                                        "(«Modificar divisa...») para añadir otra.")
+                             .arg(money::kMostOwnCurrencies),
+                         QStringLiteral("Divisas"), platform::Icon::Information);
+    return;
+  }
   TFormDivisaPropia form(this, TakenCodes());
   if (form.ShowModal() != mrOk) return;
-  own_.push_back(form.Result());
-  SaveOwn();
+  SaveOwn({money::OwnChange::Kind::Add, form.Result()});
   if (TEdit* edit = Find<TEdit>(QStringLiteral("Edit") + form.Result().code)) edit->SetFocus();
 }
 
@@ -355,13 +448,6 @@ void TFormDivisas::BitBtn4Click() {
   const Row& source = Rows[source_];
   TFormDivisaPropia form(this, own_, source.own ? source.code : own_.front().code);
   if (form.ShowModal() != mrOk) return;
-  const auto at = std::find_if(own_.begin(), own_.end(),
-                               [&](const auto& c) { return c.code == form.Result().code; });
-  if (at == own_.end()) return;
-  if (form.Removed()) {
-    own_.erase(at);
-  } else {
-    *at = form.Result();
-  }
-  SaveOwn();
+  SaveOwn({form.Removed() ? money::OwnChange::Kind::Remove : money::OwnChange::Kind::Change,
+           form.Result()});
 }

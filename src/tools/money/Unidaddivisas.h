@@ -12,12 +12,14 @@
 #include "numeric/FloatErrors.h"
 #include "numeric/KeyStrokes.h"
 #include "platform/Form.h"
+#include "tools/money/OwnCurrencies.h"
 #include "tools/money/Rates.h"
 
 class TBitBtn;
 class TEdit;
 class TLabel;
 class TStatusBar;
+class QScrollArea;
 
 class TFormDivisas : public TForm {
   Q_OBJECT
@@ -70,16 +72,23 @@ class TFormDivisas : public TForm {
   void BuildRows();
   void PlaceRows();
   void ClearEdits();
+  // The rows' area as large as they need, within the screen: a longer list scrolls.
+  void FitToScreen(int rowsWidth, int rowsHeight);
+  QSize MaxClient() const;
   // Writes every other currency from the source's amount, through the euro.
   void Convert();
   void Write(Row& row, Extended value);
+  // The rows that could not be written: emptied, none left showing another amount's figure.
+  void ReportOverflow(int emptied);
   void StartDownload();
   void Downloaded(const money::Update& update);
   void ShowStatus();
-  void SaveOwn();
+  void SaveOwn(const money::OwnChange& change);
   QStringList TakenCodes() const;
 
   std::vector<Row> Rows;  // the euro first
+  QScrollArea* rowArea_;
+  QWidget* rowPanel_;  // the rows' edits and labels
   std::vector<QWidget*> rowWidgets_;
   int source_ = 0;  // the row the user typed in last: what the others are converted from
   // Set while a conversion writes the other edits. The source is the edit whose text the user
@@ -90,8 +99,9 @@ class TFormDivisas : public TForm {
   money::RateSheet sheet_;
   std::vector<money::OwnCurrency> own_;
   bool downloading_ = false;
-  bool asked_ = false;  // the download of the first showing was decided
-  QString netNote_;     // "sin conexión", or why a download was refused
-  QString ownNote_;     // a damaged file of the user's currencies, set aside
+  bool asked_ = false;   // the download of the first showing was decided
+  QString netNote_;      // "sin conexión", or why a download was refused
+  QString ownNote_;      // a damaged file of the user's currencies, set aside
+  QString keptNote_;     // kept rates that no longer read
   int statusWidth_ = 0;  // what the status bar's text needs
 };

@@ -2,6 +2,8 @@
 // currency, and the longest the event loop is held while a download of the bank's file is
 // read, checked and kept (a server of the benchmark's own on the loopback address).
 
+#include <time.h>
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -9,14 +11,14 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
-#include <time.h>
-
 #include <algorithm>
 #include <vector>
 
 #include "BenchSupport.h"
 #include "platform/Controls.h"
+#include "platform/KeptFile.h"
 #include "platform/StatusBar.h"
+#include "tools/money/OwnCurrencies.h"
 #include "tools/money/Rates.h"
 #include "tools/money/Unidaddivisas.h"
 
@@ -28,20 +30,25 @@ double ThreadCpuMs() {
   return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
 }
 
+// Two letters of a made-up code.
+QByteArray Code(int i) { return QByteArray(1, char('A' + i / 26 % 26)) + char('A' + i % 26); }
+
 // The bank's file as it publishes it, dated by its latest publication so that opening the
 // window asks for nothing.
-QByteArray BankFile() {
-  const char* rates[] = {"USD=1.0500", "JPY=158.42", "CZK=24.318", "DKK=7.4612",  "GBP=0.84250",
-                         "HUF=389.55", "PLN=4.2260", "RON=5.0910", "SEK=11.0275", "CHF=0.9342",
-                         "ISK=146.10", "NOK=11.7850", "TRY=45.1830", "AUD=1.6215", "BRL=6.2740",
-                         "CAD=1.4705", "CNY=7.4980", "HKD=8.1690", "IDR=17485.20", "ILS=3.8120",
-                         "INR=90.4150", "KRW=1512.36", "MXN=20.1855", "MYR=4.6230", "NZD=1.8160",
-                         "PHP=61.284", "SGD=1.3710", "THB=35.870", "ZAR=19.4210"};
+// With more: as many currencies as the bank's file may hold (100), the others made up.
+QByteArray BankFile(int more = 0) {
+  const char* rates[] = {"USD=1.0500",  "JPY=158.42",  "CZK=24.318",  "DKK=7.4612",   "GBP=0.84250",
+                         "HUF=389.55",  "PLN=4.2260",  "RON=5.0910",  "SEK=11.0275",  "CHF=0.9342",
+                         "ISK=146.10",  "NOK=11.7850", "TRY=45.1830", "AUD=1.6215",   "BRL=6.2740",
+                         "CAD=1.4705",  "CNY=7.4980",  "HKD=8.1690",  "IDR=17485.20", "ILS=3.8120",
+                         "INR=90.4150", "KRW=1512.36", "MXN=20.1855", "MYR=4.6230",   "NZD=1.8160",
+                         "PHP=61.284",  "SGD=1.3710",  "THB=35.870",  "ZAR=19.4210"};
   QByteArray cubes;
   for (const char* rate : rates) {
     const QList<QByteArray> parts = QByteArray(rate).split('=');
     cubes += "\t\t\t<Cube currency='" + parts[0] + "' rate='" + parts[1] + "'/>\n";
   }
+  for (int i = 0; i < more; ++i) cubes += "\t\t\t<Cube currency='Q" + Code(i) + "' rate='2.5'/>\n";
   const QByteArray date =
       money::LastPublication(QDateTime::currentDateTimeUtc()).toString(Qt::ISODate).toLatin1();
   return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<gesmes:Envelope "
@@ -49,22 +56,33 @@ QByteArray BankFile() {
          "xmlns=\"http://www.ecb.int/vocabulary/2002-08-01/eurofxref\">\n"
          "\t<gesmes:subject>Reference rates</gesmes:subject>\n"
          "\t<gesmes:Sender><gesmes:name>European Central Bank</gesmes:name></gesmes:Sender>\n"
-         "\t<Cube>\n\t\t<Cube time='" + date + "'>\n" + cubes + "\t\t</Cube>\n\t</Cube>\n</gesmes:Envelope>\n";
+         "\t<Cube>\n\t\t<Cube time='" +
+         date + "'>\n" + cubes + "\t\t</Cube>\n\t</Cube>\n</gesmes:Envelope>\n";
 }
 
 // A cache folder of its own with the bank's file kept in it, for the benchmark's time.
+// full: the most a window holds, 100 of the bank's currencies and 200 of the user's own.
 class KeptRates {
  public:
-  KeptRates() : saved_(qgetenv("XDG_CACHE_HOME")) {
-    qputenv("XDG_CACHE_HOME", QFile::encodeName(folder_.path()));
-    QDir().mkpath(QFileInfo(money::KeptRatesPath()).path());
-    QFile file(money::KeptRatesPath());
-    if (file.open(QIODevice::WriteOnly)) file.write(BankFile());
+  explicit KeptRates(bool full = false)
+      : saved_(qgetenv("XDG_CACHE_HOME")), savedData_(qgetenv("XDG_DATA_HOME")) {
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(folder_.filePath(QStringLiteral("cache"))));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(folder_.filePath(QStringLiteral("data"))));
+    platform::WriteWholeFile(money::KeptRatesPath(), BankFile(full ? 100 - 29 : 0));
+    std::vector<money::OwnCurrency> own;
+    for (int i = 0; full && i < money::kMostOwnCurrencies; ++i) {
+      const QString code = QStringLiteral("X") + QString::fromLatin1(Code(i));
+      own.push_back({code, QStringLiteral("moneda propia ") + code, 3.25, QDate(2026, 12, 1)});
+    }
+    money::SaveOwnCurrencies(own);
   }
-  ~KeptRates() { qputenv("XDG_CACHE_HOME", saved_); }
+  ~KeptRates() {
+    qputenv("XDG_CACHE_HOME", saved_);
+    qputenv("XDG_DATA_HOME", savedData_);
+  }
 
  private:
-  QByteArray saved_;
+  QByteArray saved_, savedData_;
   QTemporaryDir folder_;
 };
 
@@ -79,6 +97,18 @@ void BM_CurrencyKeystroke(benchmark::State& state) {
   MeasureKeystroke<TFormDivisas>(state, "EditUSD");
 }
 BENCHMARK(BM_CurrencyKeystroke)->Unit(benchmark::kMicrosecond);
+
+void BM_CurrencyWindowOpensFull(benchmark::State& state) {
+  KeptRates kept(true);
+  MeasureOpening<TFormDivisas>(state);
+}
+BENCHMARK(BM_CurrencyWindowOpensFull)->Unit(benchmark::kMillisecond);
+
+void BM_CurrencyKeystrokeFull(benchmark::State& state) {
+  KeptRates kept(true);
+  MeasureKeystroke<TFormDivisas>(state, "EditUSD");
+}
+BENCHMARK(BM_CurrencyKeystrokeFull)->Unit(benchmark::kMicrosecond);
 
 void BM_CurrencyDownloadPause(benchmark::State& state) {
   KeptRates kept;
@@ -97,7 +127,9 @@ void BM_CurrencyDownloadPause(benchmark::State& state) {
     }
   });
   const QByteArray saved = qgetenv("TARVEL_RATES_URL");
-  qputenv("TARVEL_RATES_URL", QStringLiteral("http://127.0.0.1:%1/eurofxref-daily.xml").arg(server.serverPort()).toUtf8());
+  qputenv(
+      "TARVEL_RATES_URL",
+      QStringLiteral("http://127.0.0.1:%1/eurofxref-daily.xml").arg(server.serverPort()).toUtf8());
   platform::RecordingHost host;
   platform::SetHost(&host);
   {

@@ -118,7 +118,8 @@ QString NameFromLabels(const QRect& control, const std::vector<Placed>& labels,
   std::vector<Placed> line;
   std::vector<Placed> units;
   for (const Placed& p : labels) {
-    const bool overlapsLine = p.rect.bottom() >= control.top() - 4 && p.rect.top() <= control.bottom();
+    const bool overlapsLine =
+        p.rect.bottom() >= control.top() - 4 && p.rect.top() <= control.bottom();
     if (!overlapsLine || p.rect.right() > control.left() + 2 || p.rect.left() < fence) continue;
     // A label just at the right of another control may be that control's unit ("[ºC]"):
     // a caption above this one wins over it.
@@ -209,7 +210,8 @@ void TellApart(const std::vector<std::size_t>& same, QWidget* window,
         }
       }
       const QString base = before.value(fields[i]);
-      if (!owner.isEmpty()) owner += owner.endsWith(u':') ? QStringLiteral(" ") : QStringLiteral(": ");
+      if (!owner.isEmpty())
+        owner += owner.endsWith(u':') ? QStringLiteral(" ") : QStringLiteral(": ");
       names[fields[i]] = prefix + owner + base;
     }
   }
@@ -225,8 +227,7 @@ void NameControlsForAccessibility(QWidget* window) {
   }
   std::vector<QWidget*> fields;
   for (QWidget* widget : window->findChildren<QWidget*>()) {
-    if (widget->window() != window || !ShownIn(widget, window) || IsPartOfAnother(widget))
-      continue;
+    if (widget->window() != window || !ShownIn(widget, window) || IsPartOfAnother(widget)) continue;
     if (IsField(widget)) fields.push_back(widget);
   }
   std::vector<QRect> rects;
@@ -242,10 +243,9 @@ void NameControlsForAccessibility(QWidget* window) {
     QWidget* field = fields[i];
     if (!field->accessibleName().isEmpty()) continue;
     QString name;
+    const QObject* labelledBy = field->property(kLabelledBy).value<QObject*>();
     for (const Placed& p : labels) {
-      if (p.label->buddy() == field ||
-          field->property(kLabelledBy).value<QObject*>() == p.label)
-        name = PlainCaption(p.label->text());
+      if (p.label->buddy() == field || labelledBy == p.label) name = PlainCaption(p.label->text());
     }
     // A table is read under its tab's or its window's caption.
     if (name.isEmpty() && qobject_cast<QTableView*>(field)) {
@@ -311,7 +311,8 @@ class PanelFace : public QAccessibleWidget {
     const QString column = panel->property("columnHeading").toString();
     QString caption = PlainCaption(panel->Caption());
     // An empty cell of a table is read as one.
-    if (caption.isEmpty() && (!row.isEmpty() || !column.isEmpty())) caption = QStringLiteral("vacía");
+    if (caption.isEmpty() && (!row.isEmpty() || !column.isEmpty()))
+      caption = QStringLiteral("vacía");
     QStringList parts;
     for (const QString& part : {caption, row, column}) {
       if (!part.isEmpty() && !parts.contains(part)) parts << part;

@@ -117,6 +117,8 @@ void TFormDivisas::BuildRows() {
                                                  : edit->selectionStart();
     }
   }
+  ++passes_;  // rows still to be written belong to the rows that go now
+  later_.clear();
   for (QWidget* widget : rowWidgets_) delete widget;
   rowWidgets_.clear();
   Rows.clear();
@@ -290,30 +292,53 @@ void TFormDivisas::RowChange(int i) {
 
 void TFormDivisas::Convert() {
   const Row& source = Rows[source_];
+  euros_ = Divide(source.value, source.perEuro);
+  // The rows on screen at once; in a list longer than the screen, the others in the next turn
+  // of the event loop, so that a key stroke never waits for rows nobody sees.
+  later_.clear();
+  std::vector<int> now;
+  for (int j = 0; j < static_cast<int>(Rows.size()); ++j) {
+    if (j == source_ || !Rows[j].edit->isEnabled()) continue;
+    (OnScreen(Rows[j]) ? now : later_).push_back(j);
+  }
+  int emptied = WriteRows(now);
+  if (!later_.empty())
+    QTimer::singleShot(0, this, [this, pass = ++passes_] {
+      if (pass != passes_) return;  // a newer conversion, or new rows, came first
+      const std::vector<int> rows = std::move(later_);
+      later_.clear();
+      if (const int emptied = WriteRows(rows)) ReportOverflow(emptied);
+    });
+  if (emptied > 0) ReportOverflow(emptied);
+}
+
+bool TFormDivisas::OnScreen(const Row& row) const {
+  if (!isVisible() || rowArea_->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOn) return true;
+  const QRect seen(QPoint(0, rowArea_->verticalScrollBar()->value()), rowArea_->viewport()->size());
+  return seen.intersects(row.edit->geometry());
+}
+
+int TFormDivisas::WriteRows(const std::vector<int>& rows) {
+  // Every write runs its edit's handler, which finds the conversion running.
+  Updating = true;
+  struct Done {
+    bool& updating;
+    ~Done() { updating = false; }
+  } done{Updating};
+  // Every row is written: a row whose figure cannot be had is emptied and the others go on,
+  // so that no row keeps a figure of an earlier amount.
   int emptied = 0;
-  {
-    // Every write runs its edit's handler, which finds the conversion running.
-    Updating = true;
-    struct Done {
-      bool& updating;
-      ~Done() { updating = false; }
-    } done{Updating};
-    const Extended euros = Divide(source.value, source.perEuro);
-    // Every row is written: a row whose figure cannot be had is emptied and the others go on,
-    // so that no row keeps a figure of an earlier amount.
-    for (int j = 0; j < static_cast<int>(Rows.size()); ++j) {
-      Row& row = Rows[j];
-      if (j == source_ || !row.edit->isEnabled()) continue;
-      try {
-        Write(row, euros * row.perEuro);
-      } catch (const EMathError&) {
-        row.value = 0;
-        row.edit->SetText(QString());
-        ++emptied;
-      }
+  for (int j : rows) {
+    Row& row = Rows[j];
+    try {
+      Write(row, euros_ * row.perEuro);
+    } catch (const EMathError&) {
+      row.value = 0;
+      row.edit->SetText(QString());
+      ++emptied;
     }
   }
-  if (emptied > 0) ReportOverflow(emptied);
+  return emptied;
 }
 
 void TFormDivisas::ReportOverflow(int emptied) {

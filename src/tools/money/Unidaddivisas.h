@@ -78,6 +78,10 @@ class TFormDivisas : public TForm {
   // Writes every other currency from the source's amount, through the euro.
   void Convert();
   void Write(Row& row, Extended value);
+  // Writes those rows from euros_; how many had to be emptied.
+  int WriteRows(const std::vector<int>& rows);
+  // Whether the row's edit is in the part of the list that the window shows.
+  bool OnScreen(const Row& row) const;
   // The rows that could not be written: emptied, none left showing another amount's figure.
   void ReportOverflow(int emptied);
   void StartDownload();
@@ -90,7 +94,10 @@ class TFormDivisas : public TForm {
   QScrollArea* rowArea_;
   QWidget* rowPanel_;  // the rows' edits and labels
   std::vector<QWidget*> rowWidgets_;
-  int source_ = 0;  // the row the user typed in last: what the others are converted from
+  Extended euros_ = 0;      // the amount being converted, in euros
+  std::vector<int> later_;  // rows off screen still to be written
+  int passes_ = 0;          // conversions and row makings, so a late write knows it is stale
+  int source_ = 0;          // the row the user typed in last: what the others are converted from
   // Set while a conversion writes the other edits. The source is the edit whose text the user
   // changed, whatever key or paste changed it.
   bool Updating = false;

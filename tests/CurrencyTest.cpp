@@ -474,3 +474,17 @@ TEST_F(Currencies, TheDialogRefusesARateNoCurrencyHasHadAndSaysTheBounds) {
   EXPECT_EQ(host.boxes.size(), 3u);
   EXPECT_EQ(form.Result().perEuro, 1e12);
 }
+
+TEST_F(Currencies, TextFromOutsideIsShownAndReadAsItIs) {
+  const QString name = QStringLiteral("<b>peso</b> <img src=x>");
+  ASSERT_EQ(money::SaveOwnCurrencies({{QStringLiteral("ARS"), name, 2, QDate(2026, 12, 1)}}), QString());
+  WriteFile(money::KeptRatesPath(),
+            BankFile(QStringLiteral("2026-12-04"), QStringList(kGoodRates) << QStringLiteral("&lt;b&gt;x&lt;/b&gt;=2")));
+  UseAddress(QStringLiteral("http://127.0.0.1:9/eurofxref-daily.xml"));
+  auto form = Open();
+  EXPECT_EQ(form->Find<TLabel>(QStringLiteral("LabelARS"))->text(), name + QStringLiteral(" [ARS]"));
+  EXPECT_EQ(form->Find<TEdit>(QStringLiteral("EditARS"))->accessibleName(), name + QStringLiteral(" [ARS]"));
+  // The status bar's tool tip shows a file's markup as text: nothing bold.
+  EXPECT_TRUE(Status(*form).contains(QStringLiteral("código de divisa no válido: «<b>x</b>»")));
+  EXPECT_TRUE(form->StatusBar1->toolTip().contains(QStringLiteral("«&lt;b&gt;x&lt;/b&gt;»")));
+}

@@ -44,6 +44,14 @@ QString PlainCaption(const QString& caption) {
 
 namespace {
 
+// What a label shows, as a screen reader should read it: a label that shows its text as it is
+// (markup and all, such as a name from a user's file) is read as it is too.
+QString LabelCaption(const QLabel* label) {
+  if (label->textFormat() != Qt::PlainText || !Qt::mightBeRichText(label->text()))
+    return PlainCaption(label->text());
+  return label->text().simplified();
+}
+
 QRect InWindow(const QWidget* widget, const QWidget* window) {
   return QRect(widget->mapTo(window, QPoint(0, 0)), widget->size());
 }
@@ -133,7 +141,7 @@ QString NameFromLabels(const QRect& control, const std::vector<Placed>& labels,
     std::sort(pieces.begin(), pieces.end(),
               [](const Placed& a, const Placed& b) { return a.rect.left() < b.rect.left(); });
     QString name;
-    for (const Placed& p : pieces) name += PlainCaption(p.label->text());
+    for (const Placed& p : pieces) name += LabelCaption(p.label);
     return name;
   };
   if (!line.empty()) return joined(line);
@@ -146,7 +154,7 @@ QString NameFromLabels(const QRect& control, const std::vector<Placed>& labels,
     if (OnAFieldsLine(p, labelled)) continue;
     if (!above || p.rect.bottom() > above->rect.bottom()) above = &p;
   }
-  return above ? PlainCaption(above->label->text()) : joined(units);
+  return above ? LabelCaption(above->label) : joined(units);
 }
 
 // The caption of the framed group that holds the control: a group box's title, or the
@@ -175,7 +183,7 @@ QString GroupCaption(const QRect& control, QWidget* window, const std::vector<Pl
     if (OnAFieldsLine(p, fields)) continue;
     if (!top || p.rect.top() < top->rect.top()) top = &p;
   }
-  return top ? PlainCaption(top->label->text()) : QString();
+  return top ? LabelCaption(top->label) : QString();
 }
 
 // Controls that would share a name take the caption of their framed group before it: the
@@ -222,7 +230,7 @@ void TellApart(const std::vector<std::size_t>& same, QWidget* window,
 void NameControlsForAccessibility(QWidget* window) {
   std::vector<Placed> labels;
   for (const QLabel* label : window->findChildren<QLabel*>()) {
-    if (!ShownIn(label, window) || PlainCaption(label->text()).isEmpty()) continue;
+    if (!ShownIn(label, window) || LabelCaption(label).isEmpty()) continue;
     labels.push_back({label, InWindow(label, window)});
   }
   std::vector<QWidget*> fields;
@@ -245,7 +253,7 @@ void NameControlsForAccessibility(QWidget* window) {
     QString name;
     const QObject* labelledBy = field->property(kLabelledBy).value<QObject*>();
     for (const Placed& p : labels) {
-      if (p.label->buddy() == field || labelledBy == p.label) name = PlainCaption(p.label->text());
+      if (p.label->buddy() == field || labelledBy == p.label) name = LabelCaption(p.label);
     }
     // A table is read under its tab's or its window's caption.
     if (name.isEmpty() && qobject_cast<QTableView*>(field)) {
@@ -320,7 +328,7 @@ class PanelFace : public QAccessibleWidget {
     // A panel that holds labels (a heading in two lines) reads them.
     if (parts.isEmpty()) {
       for (const QLabel* label : panel->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
-        if (!label->isHidden()) parts << PlainCaption(label->text());
+        if (!label->isHidden()) parts << LabelCaption(label);
     }
     return parts.join(QStringLiteral(", "));
   }

@@ -22,6 +22,7 @@
 #include "app/UnitIndex.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
+#include "platform/Network.h"
 #include "platform/StatusBar.h"
 #include "tools/money/OwnCurrencies.h"
 #include "tools/money/Rates.h"
@@ -53,12 +54,12 @@ class Currencies : public HostFixture {
       saved_[name] = qgetenv(name);
     qputenv("XDG_CACHE_HOME", QFile::encodeName(folders_.filePath(QStringLiteral("cache"))));
     qputenv("XDG_DATA_HOME", QFile::encodeName(folders_.filePath(QStringLiteral("data"))));
-    money::SetDownloadPatience(1000);
+    platform::SetFetchPatience(1000);
   }
   void TearDown() override {
     for (auto it = saved_.begin(); it != saved_.end(); ++it)
       qputenv(it.key().constData(), it.value());
-    money::SetDownloadPatience(15000);
+    platform::SetFetchPatience(15000);
     HostFixture::TearDown();
   }
   void UseAddress(const QString& url) { qputenv("TARVEL_RATES_URL", url.toUtf8()); }
@@ -477,13 +478,17 @@ TEST_F(Currencies, TheDialogRefusesARateNoCurrencyHasHadAndSaysTheBounds) {
 
 TEST_F(Currencies, TextFromOutsideIsShownAndReadAsItIs) {
   const QString name = QStringLiteral("<b>peso</b> <img src=x>");
-  ASSERT_EQ(money::SaveOwnCurrencies({{QStringLiteral("ARS"), name, 2, QDate(2026, 12, 1)}}), QString());
+  ASSERT_EQ(money::SaveOwnCurrencies({{QStringLiteral("ARS"), name, 2, QDate(2026, 12, 1)}}),
+            QString());
   WriteFile(money::KeptRatesPath(),
-            BankFile(QStringLiteral("2026-12-04"), QStringList(kGoodRates) << QStringLiteral("&lt;b&gt;x&lt;/b&gt;=2")));
+            BankFile(QStringLiteral("2026-12-04"),
+                     QStringList(kGoodRates) << QStringLiteral("&lt;b&gt;x&lt;/b&gt;=2")));
   UseAddress(QStringLiteral("http://127.0.0.1:9/eurofxref-daily.xml"));
   auto form = Open();
-  EXPECT_EQ(form->Find<TLabel>(QStringLiteral("LabelARS"))->text(), name + QStringLiteral(" [ARS]"));
-  EXPECT_EQ(form->Find<TEdit>(QStringLiteral("EditARS"))->accessibleName(), name + QStringLiteral(" [ARS]"));
+  EXPECT_EQ(form->Find<TLabel>(QStringLiteral("LabelARS"))->text(),
+            name + QStringLiteral(" [ARS]"));
+  EXPECT_EQ(form->Find<TEdit>(QStringLiteral("EditARS"))->accessibleName(),
+            name + QStringLiteral(" [ARS]"));
   // The status bar's tool tip shows a file's markup as text: nothing bold.
   EXPECT_TRUE(Status(*form).contains(QStringLiteral("código de divisa no válido: «<b>x</b>»")));
   EXPECT_TRUE(form->StatusBar1->toolTip().contains(QStringLiteral("«&lt;b&gt;x&lt;/b&gt;»")));

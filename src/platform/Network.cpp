@@ -13,6 +13,7 @@ namespace platform {
 namespace {
 
 int g_inFlight = 0;
+int g_patience = 15000;
 
 FetchFunction ModuleEntry() {
   static const auto entry =
@@ -32,8 +33,27 @@ void FetchThroughModule(const QUrl& url, const FetchLimits& limits, FetchDone do
   });
 }
 
-void Fetch(const QUrl& url, const FetchLimits& limits, QObject* context, FetchDone done) {
+void SetFetchPatience(int milliseconds) { g_patience = milliseconds; }
+
+QString AddressProblem(const QUrl& url) {
+  if (!url.isValid() || url.host().isEmpty())
+    return QStringLiteral("dirección de descarga no válida");
+  if (url.scheme() == QLatin1String("https")) return QString();
+  if (url.scheme() == QLatin1String("http") && IsLoopback(url)) return QString();
+  return QStringLiteral("solo se descarga por https");
+}
+
+void Fetch(const QUrl& url, const FetchLimits& asked, QObject* context, FetchDone done) {
   ++g_inFlight;
+  if (const QString problem = AddressProblem(url); !problem.isEmpty()) {
+    QTimer::singleShot(0, qApp, [problem, context = QPointer<QObject>(context), done] {
+      --g_inFlight;
+      if (context) done({FetchResult::Outcome::Refused, {}, problem});
+    });
+    return;
+  }
+  FetchLimits limits = asked;
+  if (limits.timeoutMs <= 0) limits.timeoutMs = g_patience;
   host().Fetch(
       url, limits,
       [context = QPointer<QObject>(context), done = std::move(done)](const FetchResult& result) {

@@ -16,8 +16,11 @@ namespace platform {
 
 struct FetchLimits {
   qint64 maxBytes = 1 << 20;  // a longer body is refused before it is all in memory
-  int timeoutMs = 15000;      // the whole download, from the request to the last byte
+  int timeoutMs = 0;          // the whole download, from the request to the last byte; 0: 15 s
 };
+
+// How long a download may take when its limits do not say (15 s); tests shorten it.
+void SetFetchPatience(int milliseconds);
 
 struct FetchResult {
   enum class Outcome {
@@ -32,8 +35,9 @@ struct FetchResult {
 using FetchDone = std::function<void(const FetchResult& result)>;
 
 // Starts a GET of url and returns at once. done runs once, later, on the GUI thread, unless
-// context is destroyed before the answer. Redirections are followed only on the same scheme,
-// host and port; another host's is refused.
+// context is destroyed before the answer. Only https is fetched, or plain http from this
+// machine (AddressProblem); another address is refused without asking. Redirections are
+// followed only on the same scheme, host and port; another host's is refused.
 void Fetch(const QUrl& url, const FetchLimits& limits, QObject* context, FetchDone done);
 
 // The downloads started and not yet answered, and the files being written from them.
@@ -48,6 +52,9 @@ void KeepDownloaded(const QString& path, const QByteArray& content, QObject* con
 
 // Whether the address names this machine (localhost, 127.0.0.0/8, ::1).
 bool IsLoopback(const QUrl& url);
+// Why an address may not be fetched, in Spanish, or empty: it must be https, or http to this
+// machine (the tests' own servers).
+QString AddressProblem(const QUrl& url);
 
 // The module's entry point, looked up by this name: starts the download and calls done once,
 // whatever happens (the caller keeps the count and its context).

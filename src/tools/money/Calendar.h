@@ -1,0 +1,18 @@
+#pragma once
+// The central bank's calendar: the days it publishes its reference rates, and the dates as the
+// window writes them.
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+
+namespace money {
+
+// The day of the bank's latest publication at that moment: the working days of its
+// settlement calendar, at about 16:00 in Frankfurt.
+QDate LastPublication(const QDateTime& now);
+
+// "4 de diciembre de 2026".
+QString SpanishDate(const QDate& date);
+
+}  // namespace money

@@ -197,6 +197,13 @@ std::vector<CopiedTable> TablesToCopy(QWidget* window) {
     CopiedTable units = UnitTable(window);
     if (units.rows > 0) tables.push_back(std::move(units));
   }
+  const QString heading = window->property(kCopyHeading).toString();
+  if (!heading.isEmpty() && !tables.empty()) {
+    CopiedTable& first = tables.front();
+    for (CopiedCell& cell : first.cells) ++cell.row;
+    first.cells.insert(first.cells.begin(), {heading, 0, 0, 1, std::max(first.cols, 1), true});
+    ++first.rows;
+  }
   return tables;
 }
 

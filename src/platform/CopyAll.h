@@ -16,6 +16,10 @@ class QWidget;
 
 namespace platform {
 
+// The property of a window (QString) whose text heads the copy of its units, on a line of its
+// own: what the figures hang on ("Tipos de referencia del BCE del 4 de diciembre de 2026").
+inline constexpr const char* kCopyHeading = "copyHeading";
+
 struct CopiedCell {
   QString text;
   int row = 0;

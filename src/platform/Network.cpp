@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QThreadPool>
 #include <QTimer>
+#include <memory>
 
 #include "platform/Host.h"
 #include "platform/KeptFile.h"
@@ -64,25 +65,34 @@ void Fetch(const QUrl& url, const FetchLimits& asked, QObject* context, FetchDon
 
 int FetchesInFlight() { return g_inFlight; }
 
-void KeepDownloaded(const QString& path, const QByteArray& content, QObject* context,
-                    std::function<void(const QString& reason)> done) {
+void RunAside(QObject* context, std::function<void()> work, std::function<void()> done) {
   ++g_inFlight;
-  // Whatever is being written is finished before the program ends.
+  // Whatever is under way is finished before the program ends.
   static const bool waits = QObject::connect(qApp, &QCoreApplication::aboutToQuit,
                                              [] { QThreadPool::globalInstance()->waitForDone(); });
   Q_UNUSED(waits);
-  QThreadPool::globalInstance()->start(
-      [path, content, context = QPointer<QObject>(context), done = std::move(done)]() mutable {
-        QString reason;
-        if (WriteWholeFile(path, content, &reason)) reason.clear();
-        QMetaObject::invokeMethod(
-            qApp,
-            [context, reason, done = std::move(done)] {
-              --g_inFlight;
-              if (context) done(reason);
-            },
-            Qt::QueuedConnection);
-      });
+  QThreadPool::globalInstance()->start([context = QPointer<QObject>(context),
+                                        work = std::move(work), done = std::move(done)]() mutable {
+    work();
+    QMetaObject::invokeMethod(
+        qApp,
+        [context, done = std::move(done)] {
+          --g_inFlight;
+          if (context) done();
+        },
+        Qt::QueuedConnection);
+  });
+}
+
+void KeepDownloaded(const QString& path, const QByteArray& content, QObject* context,
+                    std::function<void(const QString& reason)> done) {
+  auto reason = std::make_shared<QString>();
+  RunAside(
+      context,
+      [path, content, reason] {
+        if (WriteWholeFile(path, content, reason.get())) reason->clear();
+      },
+      [reason, done = std::move(done)] { done(*reason); });
 }
 
 bool IsLoopback(const QUrl& url) {

@@ -43,6 +43,10 @@ void Fetch(const QUrl& url, const FetchLimits& limits, QObject* context, FetchDo
 // The downloads started and not yet answered, and the files being written from them.
 int FetchesInFlight();
 
+// Runs work on a thread of its own (reading a large download, say), then done on the GUI
+// thread unless context is gone; counted among FetchesInFlight until then.
+void RunAside(QObject* context, std::function<void()> work, std::function<void()> done);
+
 // Keeps what a download brought: writes the file whole (WriteWholeFile) on a thread of its
 // own, so that the disk never holds the window up, and calls done later on the GUI thread
 // with the reason it could not be written (empty when it was), unless context is gone.

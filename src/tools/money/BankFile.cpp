@@ -22,7 +22,8 @@ QString Quoted(const QStringView text) {
 
 bool RateInBounds(double perEuro) { return perEuro >= kSmallestRate && perEuro <= kLargestRate; }
 
-QString ReadBankFile(const QByteArray& bytes, const QDate& today, RateSheet& sheet) {
+QString ReadBankDays(const QByteArray& bytes, const QDate& today, int mostDays,
+                     std::vector<RateSheet>& days) {
   const QString notTheBank = QStringLiteral("no es el archivo de tipos del BCE");
   QXmlStreamReader xml(bytes);
   // The root must be the bank's envelope; a web page or anything else is not its file.
@@ -31,9 +32,29 @@ QString ReadBankFile(const QByteArray& bytes, const QDate& today, RateSheet& she
       xml.namespaceUri() != QLatin1String(kEnvelopeSpace))
     return notTheBank;
 
-  RateSheet read;
-  QSet<QString> seen;
-  int dated = 0;
+  std::vector<RateSheet> read;
+  QSet<QString> seen;  // the codes of the day being read
+  // What is wrong with the day being read, named by its date when the file holds many.
+  auto wrong = [&](const QString& why) {
+    if (mostDays == 1 || read.empty() || !read.back().date.isValid()) return why;
+    return QStringLiteral("el %1: %2").arg(SpanishDate(read.back().date), why);
+  };
+  // A day is whole once the next starts, or the file ends.
+  auto dayEnds = [&]() -> QString {
+    if (read.empty()) return QString();
+    const RateSheet& day = read.back();
+    if (day.date > today) return QStringLiteral("fecha futura: %1").arg(SpanishDate(day.date));
+    if (day.rates.size() < kFewestCurrencies)
+      return wrong(QStringLiteral("solo trae %1 divisas").arg(day.rates.size()));
+    if (read.size() >= 2) {
+      const QDate before = read[read.size() - 2].date;
+      if (day.date == before) return wrong(QStringLiteral("día repetido"));
+      // In one order or the other (the bank's history runs from the newest day back).
+      if (read.size() >= 3 && (day.date < before) != (before < read[read.size() - 3].date))
+        return wrong(QStringLiteral("días fuera de orden"));
+    }
+    return QString();
+  };
   while (!xml.atEnd()) {
     xml.readNext();
     if (!xml.isStartElement() || xml.name() != QLatin1String("Cube") ||
@@ -41,36 +62,49 @@ QString ReadBankFile(const QByteArray& bytes, const QDate& today, RateSheet& she
       continue;
     const QXmlStreamAttributes attributes = xml.attributes();
     if (attributes.hasAttribute(QLatin1String("time"))) {
+      if (const QString bad = dayEnds(); !bad.isEmpty()) return bad;
+      if (static_cast<int>(read.size()) >= mostDays)
+        return mostDays == 1 ? QStringLiteral("trae más de un día")
+                             : QStringLiteral("trae más de %1 días").arg(mostDays);
       const QStringView time = attributes.value(QLatin1String("time"));
-      read.date = QDate::fromString(time.toString(), Qt::ISODate);
-      if (!read.date.isValid()) return QStringLiteral("fecha no válida: %1").arg(Quoted(time));
-      if (++dated > 1) return QStringLiteral("trae más de un día");
+      read.emplace_back();
+      read.back().date = QDate::fromString(time.toString(), Qt::ISODate);
+      if (!read.back().date.isValid())
+        return QStringLiteral("fecha no válida: %1").arg(Quoted(time));
+      seen.clear();
     }
     if (!attributes.hasAttribute(QLatin1String("currency"))) continue;
+    if (read.empty()) read.emplace_back();  // rates before any date: refused below
     const QString code = attributes.value(QLatin1String("currency")).toString();
     if (!IsCurrencyCode(code))
-      return QStringLiteral("código de divisa no válido: %1").arg(Quoted(code));
+      return wrong(QStringLiteral("código de divisa no válido: %1").arg(Quoted(code)));
     const QStringView text = attributes.value(QLatin1String("rate"));
     bool number = false;
     const double rate = text.toDouble(&number);
     if (!number || !std::isfinite(rate) || rate <= 0)
-      return QStringLiteral("tipo no válido para %1: %2").arg(code, Quoted(text));
+      return wrong(QStringLiteral("tipo no válido para %1: %2").arg(code, Quoted(text)));
     if (!RateInBounds(rate))
-      return QStringLiteral("tipo fuera de lo posible para %1: %2").arg(code, Quoted(text));
+      return wrong(QStringLiteral("tipo fuera de lo posible para %1: %2").arg(code, Quoted(text)));
     if (code == QLatin1String("EUR") || seen.contains(code))
-      return QStringLiteral("divisa repetida: %1").arg(code);
+      return wrong(QStringLiteral("divisa repetida: %1").arg(code));
     if (seen.size() >= kMostBankCurrencies)
-      return QStringLiteral("trae más de %1 divisas").arg(kMostBankCurrencies);
+      return wrong(QStringLiteral("trae más de %1 divisas").arg(kMostBankCurrencies));
     seen.insert(code);
-    read.rates.push_back({code, rate});
+    read.back().rates.push_back({code, rate});
   }
   if (xml.hasError()) return QStringLiteral("XML mal formado (línea %1)").arg(xml.lineNumber());
-  if (!read.date.isValid()) return QStringLiteral("el archivo no trae fecha");
-  if (read.date > today) return QStringLiteral("fecha futura: %1").arg(SpanishDate(read.date));
-  if (read.rates.size() < kFewestCurrencies)
-    return QStringLiteral("solo trae %1 divisas").arg(read.rates.size());
-  sheet = std::move(read);
+  if (read.empty() || !read.front().date.isValid())
+    return QStringLiteral("el archivo no trae fecha");
+  if (const QString bad = dayEnds(); !bad.isEmpty()) return bad;
+  days = std::move(read);
   return QString();
+}
+
+QString ReadBankFile(const QByteArray& bytes, const QDate& today, RateSheet& sheet) {
+  std::vector<RateSheet> days;
+  const QString why = ReadBankDays(bytes, today, 1, days);
+  if (why.isEmpty()) sheet = std::move(days.front());
+  return why;
 }
 
 }  // namespace money

@@ -35,4 +35,9 @@ struct RateSheet {
 // or more than kMostBankCurrencies.
 QString ReadBankFile(const QByteArray& bytes, const QDate& today, RateSheet& sheet);
 
+// Reads a file of the bank's that holds up to mostDays days (its history holds every day since
+// 1999), each checked as the daily file is, in one order of dates with no day twice.
+QString ReadBankDays(const QByteArray& bytes, const QDate& today, int mostDays,
+                     std::vector<RateSheet>& days);
+
 }  // namespace money

@@ -45,4 +45,13 @@ QString SpanishDate(const QDate& date) {
       .toString(date, QStringLiteral("d 'de' MMMM 'de' yyyy"));
 }
 
+QString LongSpanishDate(const QDate& date) {
+  return QLocale(QLocale::Spanish, QLocale::Spain)
+      .toString(date, QStringLiteral("dddd d 'de' MMMM 'de' yyyy"));
+}
+
+QString SpanishDayAndMonth(const QDate& date) {
+  return QLocale(QLocale::Spanish, QLocale::Spain).toString(date, QStringLiteral("d 'de' MMMM"));
+}
+
 }  // namespace money

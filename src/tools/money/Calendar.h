@@ -14,5 +14,9 @@ QDate LastPublication(const QDateTime& now);
 
 // "4 de diciembre de 2026".
 QString SpanishDate(const QDate& date);
+// "viernes 30 de diciembre de 2022".
+QString LongSpanishDate(const QDate& date);
+// "1 de enero".
+QString SpanishDayAndMonth(const QDate& date);
 
 }  // namespace money

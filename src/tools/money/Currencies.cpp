@@ -40,6 +40,17 @@ constexpr Currency kCurrencies[] = {
 };
 constexpr int kCount = sizeof kCurrencies / sizeof kCurrencies[0];
 
+// Currencies the bank published once and no longer does: the euro replaced them, or the bank
+// stopped; the leu and the lira before their redenomination are named as the old ones.
+constexpr Currency kFormer[] = {
+    {"BGN", "lev búlgaro", "lev"},      {"CYP", "libra chipriota", ""},
+    {"EEK", "corona estonia", ""},      {"HRK", "kuna croata", "kuna"},
+    {"LTL", "litas lituana", "litas"},  {"LVL", "lats letón", "lats"},
+    {"MTL", "lira maltesa", ""},        {"ROL", "leu rumano antiguo", ""},
+    {"RUB", "rublo ruso", "rublo|₽"}, {"SIT", "tólar esloveno", "tólar"},
+    {"SKK", "corona eslovaca", ""},     {"TRL", "lira turca antigua", ""},
+};
+
 // ISO 4217's currencies whose minor unit is not the hundredth.
 constexpr const char* kNoDecimals[] = {"BIF", "CLP", "DJF", "GNF", "ISK", "JPY", "KMF", "KRW",
                                        "PYG", "RWF", "UGX", "VND", "VUV", "XAF", "XOF", "XPF"};
@@ -58,6 +69,8 @@ int KnownCurrencyCount() { return kCount; }
 
 const Currency* FindCurrency(const QString& code) {
   for (const Currency& currency : kCurrencies)
+    if (code == QLatin1String(currency.code)) return &currency;
+  for (const Currency& currency : kFormer)
     if (code == QLatin1String(currency.code)) return &currency;
   return nullptr;
 }

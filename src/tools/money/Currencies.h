@@ -16,7 +16,7 @@ struct Currency {
 // Every currency with a Spanish name: the euro and those the central bank publishes.
 const Currency* KnownCurrencies();
 int KnownCurrencyCount();
-// The currency of a code, or null.
+// The currency of a code, or null: those above, and those the bank published once.
 const Currency* FindCurrency(const QString& code);
 
 // The Spanish name of a code, or the code itself when Tarvel has none.

@@ -1,12 +1,15 @@
 #include "tools/money/Unidaddivisas.h"
 
+#include <QApplication>
 #include <QCollator>
+#include <QDateEdit>
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSet>
 #include <QShowEvent>
 #include <QTimer>
 #include <algorithm>
@@ -16,6 +19,7 @@
 #include "platform/Accessibility.h"
 #include "platform/Colors.h"
 #include "platform/Controls.h"
+#include "platform/CopyAll.h"
 #include "platform/Edit.h"
 #include "platform/Locale.h"
 #include "platform/Messages.h"
@@ -33,8 +37,9 @@ constexpr int kMargin = 10;
 constexpr int kColumnGap = 24;
 constexpr int kButtonHeight = 27;
 constexpr int kStatusHeight = 19;
-const QColor kOwnColor(0x00, 0x80, 0x80);   // teal: a rate of the user's own
-const QColor kDateColor(0x50, 0x50, 0x50);  // the day it was entered
+const QColor kOwnColor(0x00, 0x80, 0x80);    // teal: a rate of the user's own
+const QColor kDateColor(0x50, 0x50, 0x50);   // the day it was entered
+const QColor kStaleColor(0xB0, 0x40, 0x00);  // rates more than a week old
 
 // An amount to the currency's minor unit, with its trailing zeros ("95,20"); beyond the
 // fixed notation of the windows, as they show a number.
@@ -71,6 +76,21 @@ TFormDivisas::TFormDivisas(QWidget* owner) : TForm(owner, QStringLiteral("FormDi
   BitBtn4->OnClick = [this] { BitBtn4Click(); };
   BitBtn1 =
       new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
+  FechaTipos = new QDateEdit(this);
+  FechaTipos->setObjectName(QStringLiteral("FechaTipos"));
+  FechaTipos->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+  FechaTipos->setCalendarPopup(true);
+  // Its lowest day stands for none (shown empty): the latest rates. A day before the bank's
+  // first, or after today, can be typed, and is refused with a word in the status bar.
+  FechaTipos->setDateRange(QDate(1900, 1, 1), QDate(9999, 12, 31));
+  FechaTipos->setSpecialValueText(QStringLiteral(" "));
+  FechaTipos->setDate(FechaTipos->minimumDate());
+  goodDate_ = FechaTipos->minimumDate();
+  FechaTipos->resize(std::max(104, FechaTipos->sizeHint().width()), kEditHeight + 2);
+  connect(FechaTipos, &QDateEdit::dateChanged, this,
+          [this](const QDate& date) { platform::Guard([&] { FechaTiposChange(date); }); });
+  LabelFecha = PlaceLabel(this, QStringLiteral("LabelFecha"), QStringLiteral("Fecha:"), 0, 0);
+  FechaTipos->setAccessibleName(QStringLiteral("Fecha de los tipos"));
   StatusBar1 = new TStatusBar(this, QStringLiteral("StatusBar1"));
   // The rows stand in an area of their own, which scrolls only when they are more than the
   // screen holds; otherwise it is not seen.
@@ -129,19 +149,32 @@ void TFormDivisas::BuildRows() {
   auto owned = [this](const QString& code) {
     return std::any_of(own_.begin(), own_.end(), [&](const auto& c) { return c.code == code; });
   };
+  // On a past day: that day's currencies; those it did not have, and the user's own (whose
+  // rates are of today), are shown without a rate.
+  const bool past = OnPastDay();
+  const money::RateSheet& shown = past ? past_ : sheet_;
   std::vector<Row> others;
-  if (!sheet_.Empty()) {
-    for (const money::Rate& rate : sheet_.rates)
-      if (!owned(rate.code))
-        others.push_back(MakeRow(rate.code, money::CurrencyName(rate.code), rate.perEuro));
-  } else {
-    for (int i = 1; i < money::KnownCurrencyCount(); ++i) {
-      const QString code = QString::fromLatin1(money::KnownCurrencies()[i].code);
-      if (!owned(code)) others.push_back(MakeRow(code, money::CurrencyName(code), 0));
-    }
+  QSet<QString> listed;
+  for (const money::Rate& rate : shown.rates) {
+    if (past ? false : owned(rate.code)) continue;
+    others.push_back(MakeRow(rate.code, money::CurrencyName(rate.code), rate.perEuro));
+    listed.insert(rate.code);
   }
-  for (const money::OwnCurrency& currency : own_)
-    others.push_back(MakeRow(currency.code, currency.name, currency.perEuro, currency.entered));
+  auto withoutRate = [&](const QString& code) {
+    if (listed.contains(code) || owned(code)) return;
+    others.push_back(MakeRow(code, money::CurrencyName(code), 0));
+    listed.insert(code);
+  };
+  if (shown.Empty() || past) {
+    for (int i = 1; i < money::KnownCurrencyCount(); ++i)
+      withoutRate(QString::fromLatin1(money::KnownCurrencies()[i].code));
+    for (const money::Rate& rate : sheet_.rates) withoutRate(rate.code);
+  }
+  for (const money::OwnCurrency& currency : own_) {
+    if (listed.contains(currency.code)) continue;
+    others.push_back(
+        MakeRow(currency.code, currency.name, past ? 0 : currency.perEuro, currency.entered));
+  }
   QCollator collator(QLocale(QLocale::Spanish, QLocale::Spain));
   collator.setCaseSensitivity(Qt::CaseInsensitive);
   std::stable_sort(others.begin(), others.end(), [&](const Row& a, const Row& b) {
@@ -178,8 +211,8 @@ void TFormDivisas::BuildRows() {
                     &TFormDivisas::EditEURKeyPress);
     chain << row.edit;
   }
-  SetTabChain(chain << BitBtn2 << BitBtn3 << BitBtn4 << BitBtn1);
-  BitBtn4->setEnabled(!own_.empty());
+  SetTabChain(chain << FechaTipos << BitBtn2 << BitBtn3 << BitBtn4 << BitBtn1);
+  BitBtn4->setEnabled(!own_.empty() && !past);
   PlaceRows();
   for (QWidget* widget : rowWidgets_) widget->show();
   if (isVisible()) platform::NameControlsForAccessibility(this);
@@ -222,6 +255,12 @@ void TFormDivisas::PlaceRows() {
   FitToScreen(rowsWidth, kMargin + perColumn * kPitch);
   const int buttons = rowArea_->height() + 6;
   int x = kMargin;
+  LabelFecha->resize(LabelFecha->width(), kButtonHeight);
+  LabelFecha->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  LabelFecha->move(x, buttons);
+  x += LabelFecha->width() + 6;
+  FechaTipos->move(x, buttons + (kButtonHeight - FechaTipos->height()) / 2);
+  x += FechaTipos->width() + 8;
   for (TBitBtn* button : {BitBtn2, BitBtn3, BitBtn4}) {
     const int width = std::max(90, button->sizeHint().width());
     button->setGeometry(x, buttons, width, kButtonHeight);
@@ -404,29 +443,130 @@ void TFormDivisas::Downloaded(const money::Update& update) {
   ShowStatus();
 }
 
+QString TFormDivisas::RatesLine() const {
+  if (OnPastDay()) {
+    QString line =
+        QStringLiteral("Tipos de referencia del BCE del ") + money::LongSpanishDate(past_.date);
+    // A day without a publication takes the last day before it, and says so.
+    if (past_.date != chosenDay_) {
+      const QString day = chosenDay_.year() != past_.date.year() ? money::SpanishDate(chosenDay_)
+                          : chosenDay_.month() != past_.date.month()
+                              ? money::SpanishDayAndMonth(chosenDay_)
+                              : QString::number(chosenDay_.day());
+      line += QStringLiteral(" (el %1 no hubo publicación)").arg(day);
+    }
+    return line;
+  }
+  if (sheet_.Empty()) return QStringLiteral("Sin tipos de cambio del BCE");
+  QString line =
+      QStringLiteral("Tipos de referencia del BCE del ") + money::SpanishDate(sheet_.date);
+  // Rates kept for more than a week are marked, so a user long offline knows it.
+  const qint64 age = sheet_.date.daysTo(QDate::currentDate());
+  if (age > 7) line += QStringLiteral(" (hace %1 días)").arg(age);
+  return line;
+}
+
 void TFormDivisas::ShowStatus() {
-  // What the desktop's search says of its answers.
+  // What the desktop's search says of its answers, and what heads a copy of the figures.
   setProperty(platform::kAnswerSource, sheet_.Empty() ? QString()
                                                       : QStringLiteral("Tipos del BCE del ") +
                                                             money::SpanishDate(sheet_.date));
-  QString text = sheet_.Empty() ? QStringLiteral("Sin tipos de cambio del BCE")
-                                : QStringLiteral("Tipos de referencia del BCE del ") +
-                                      money::SpanishDate(sheet_.date);
+  const bool anyRates = OnPastDay() || !sheet_.Empty();
+  setProperty(platform::kCopyHeading, anyRates ? RatesLine() : QString());
+  QString text = RatesLine();
   if (downloading_) {
     text += QStringLiteral(" — actualizando...");
   } else if (!netNote_.isEmpty()) {
     text += QStringLiteral(" — ") + netNote_;
   }
-  if (sheet_.Empty() && !downloading_)
+  if (historyBusy_) {
+    text += QStringLiteral(" — cargando los tipos de otros días...");
+  } else if (!historyNote_.isEmpty()) {
+    text += QStringLiteral(" — ") + historyNote_;
+  }
+  if (!dateNote_.isEmpty()) text += QStringLiteral(" — ") + dateNote_;
+  if (sheet_.Empty() && !downloading_ && !OnPastDay())
     text += QStringLiteral(". Pulse «Actualizar» o use Divisas > Conversor \"on-line\"");
   if (!keptNote_.isEmpty()) text += QStringLiteral(" — ") + keptNote_;
   if (!ownNote_.isEmpty()) text += QStringLiteral(" — ") + ownNote_;
   StatusBar1->SetSimpleText(text);
+  // Old rates in the window's warning colour.
+  const bool stale =
+      !OnPastDay() && !sheet_.Empty() && sheet_.date.daysTo(QDate::currentDate()) > 7;
+  QPalette palette = StatusBar1->palette();
+  palette.setColor(QPalette::WindowText,
+                   stale ? kStaleColor : QApplication::palette().color(QPalette::WindowText));
+  StatusBar1->setPalette(palette);
   // Text from outside (a server's reason, a file's name) is shown as it is, never as markup.
   platform::SetPlainToolTip(StatusBar1, text);
   // The window widens rather than cut what it says.
   statusWidth_ = StatusBar1->fontMetrics().horizontalAdvance(text) + 24;
   if (statusWidth_ > width()) PlaceRows();
+}
+
+void TFormDivisas::FechaTiposChange(const QDate& date) {
+  const QDate today = QDate::currentDate();
+  if (date == FechaTipos->minimumDate() || date == today) {
+    // The latest rates.
+    goodDate_ = date;
+    dateNote_.clear();
+    chosenDay_ = QDate();
+    past_ = money::RateSheet();
+    BuildRows();
+    ShowStatus();
+    return;
+  }
+  if (date < money::kFirstPublication || date > today) {
+    dateNote_ = date > today ? QStringLiteral("no hay tipos de días futuros")
+                             : QStringLiteral("no hay tipos del BCE antes del 4 de enero de 1999");
+    // The field keeps the last good day.
+    const QSignalBlocker quiet(FechaTipos);
+    FechaTipos->setDate(goodDate_);
+    ShowStatus();
+    return;
+  }
+  goodDate_ = date;
+  dateNote_.clear();
+  chosenDay_ = date;
+  UseHistory(true);
+}
+
+void TFormDivisas::UseHistory(bool mayDownload) {
+  if (!chosenDay_.isValid()) return;
+  const QDate newest = money::LastPublication(QDateTime::currentDateTimeUtc());
+  // The history serves when it reaches the day, or when the bank has published nothing since.
+  const bool serves =
+      history_ && (history_->LastDay() >= chosenDay_ || history_->LastDay() >= newest);
+  if (serves || (!mayDownload && history_)) {
+    past_ = history_->On(chosenDay_);
+    if (past_.Empty()) historyNote_ = QStringLiteral("el histórico no tiene ese día");
+    BuildRows();
+    ShowStatus();
+    return;
+  }
+  if (historyBusy_) return;  // what is being read or downloaded will ask again
+  historyBusy_ = true;
+  ShowStatus();
+  auto arrived = [this](bool download) {
+    return [this, download](std::shared_ptr<const money::RateHistory> history, const QString& why) {
+      platform::Guard([&] {
+        historyBusy_ = false;
+        historyRead_ = true;
+        if (history) history_ = std::move(history);
+        historyNote_ = why;
+        UseHistory(!download);
+        if (!OnPastDay()) ShowStatus();
+      });
+    };
+  };
+  if (!historyRead_) {
+    money::LoadKeptHistory(this, arrived(false));
+  } else if (mayDownload) {
+    money::DownloadHistory(this, arrived(true));
+  } else {
+    historyBusy_ = false;
+    ShowStatus();
+  }
 }
 
 QStringList TFormDivisas::TakenCodes() const {

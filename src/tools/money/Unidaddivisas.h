@@ -12,6 +12,7 @@
 #include "numeric/FloatErrors.h"
 #include "numeric/KeyStrokes.h"
 #include "platform/Form.h"
+#include "tools/money/History.h"
 #include "tools/money/OwnCurrencies.h"
 #include "tools/money/Rates.h"
 
@@ -20,6 +21,7 @@ class TEdit;
 class TLabel;
 class TStatusBar;
 class QScrollArea;
+class QDateEdit;
 
 class TFormDivisas : public TForm {
   Q_OBJECT
@@ -35,6 +37,9 @@ class TFormDivisas : public TForm {
   TBitBtn* BitBtn2;  // "Actualizar"
   TBitBtn* BitBtn3;  // "Añadir divisa..."
   TBitBtn* BitBtn4;  // "Modificar divisa..."
+  // The day of the rates: empty (or today) for the latest, another day for that day's.
+  QDateEdit* FechaTipos;
+  TLabel* LabelFecha;  // "Fecha:"
 
   void EditEURKeyDown(TEdit* sender, int& key) { Bookkeeping.KeyDown(sender, key); }
   void EditEURKeyPress(TEdit* sender, char16_t& key) { Bookkeeping.KeyPress(sender, key); }
@@ -44,10 +49,14 @@ class TFormDivisas : public TForm {
   void BitBtn2Click();
   void BitBtn3Click();
   void BitBtn4Click();
+  // A day chosen in FechaTipos: that day's rates, or the latest for none or today.
+  void FechaTiposChange(const QDate& date);
 
   // The rates in use: the bank's (possibly none) and the date they were fixed.
   const money::RateSheet& Rates() const { return sheet_; }
-  bool Downloading() const { return downloading_; }
+  // The rates of the day chosen, when one is; empty for the latest.
+  const money::RateSheet& PastRates() const { return past_; }
+  bool Downloading() const { return downloading_ || historyBusy_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -85,6 +94,10 @@ class TFormDivisas : public TForm {
   // The rows that could not be written: emptied, none left showing another amount's figure.
   void ReportOverflow(int emptied);
   void StartDownload();
+  // The chosen day's rates from the history, read or downloaded first when needed.
+  void UseHistory(bool mayDownload);
+  bool OnPastDay() const { return chosenDay_.isValid() && !past_.Empty(); }
+  QString RatesLine() const;
   void Downloaded(const money::Update& update);
   void ShowStatus();
   void SaveOwn(const money::OwnChange& change);
@@ -106,9 +119,17 @@ class TFormDivisas : public TForm {
   money::RateSheet sheet_;
   std::vector<money::OwnCurrency> own_;
   bool downloading_ = false;
-  bool asked_ = false;   // the download of the first showing was decided
-  QString netNote_;      // "sin conexión", or why a download was refused
-  QString ownNote_;      // a damaged file of the user's currencies, set aside
-  QString keptNote_;     // kept rates that no longer read
-  int statusWidth_ = 0;  // what the status bar's text needs
+  bool asked_ = false;  // the download of the first showing was decided
+  QString netNote_;     // "sin conexión", or why a download was refused
+  QString ownNote_;     // a damaged file of the user's currencies, set aside
+  QString keptNote_;    // kept rates that no longer read
+  std::shared_ptr<const money::RateHistory> history_;
+  bool historyRead_ = false;  // the kept history was looked for
+  bool historyBusy_ = false;  // being read or downloaded
+  QString historyNote_;       // why there is no history
+  QDate chosenDay_;           // the day chosen; invalid for the latest
+  QDate goodDate_;            // the field's last good day
+  money::RateSheet past_;     // the rates of the day chosen
+  QString dateNote_;          // a day refused
+  int statusWidth_ = 0;       // what the status bar's text needs
 };

@@ -1,0 +1,131 @@
+#include "tools/money/History.h"
+
+#include <QHash>
+#include <algorithm>
+
+#include "platform/Folders.h"
+#include "platform/KeptFile.h"
+#include "platform/Network.h"
+
+namespace money {
+namespace {
+
+constexpr const char* kBankHistory = "https://www.ecb.europa.eu/stats/eurofxref/eurofxref-hist.xml";
+constexpr int kHistoryPatienceMs = 120000;  // several megabytes on a slow line
+
+// Reads and checks a history file: the history, or none and why.
+std::shared_ptr<const RateHistory> Read(const QByteArray& bytes, QString& why) {
+  std::vector<RateSheet> days;
+  why = ReadBankDays(bytes, QDate::currentDate(), kMostHistoryDays, days);
+  if (!why.isEmpty()) return nullptr;
+  if (days.front().date < kFirstPublication || days.back().date < kFirstPublication) {
+    why = QStringLiteral("días antes del 4 de enero de 1999");
+    return nullptr;
+  }
+  return std::make_shared<const RateHistory>(std::move(days));
+}
+
+}  // namespace
+
+RateHistory::RateHistory(std::vector<RateSheet>&& days) {
+  std::sort(days.begin(), days.end(),
+            [](const RateSheet& a, const RateSheet& b) { return a.date < b.date; });
+  QHash<QString, int> column;
+  for (const RateSheet& day : days)
+    for (const Rate& rate : day.rates)
+      if (!column.contains(rate.code)) {
+        column.insert(rate.code, static_cast<int>(codes_.size()));
+        codes_ << rate.code;
+      }
+  const std::size_t width = static_cast<std::size_t>(codes_.size());
+  perEuro_.assign(days.size() * width, 0);
+  days_.reserve(days.size());
+  for (std::size_t d = 0; d < days.size(); ++d) {
+    days_.push_back(days[d].date);
+    for (const Rate& rate : days[d].rates)
+      perEuro_[d * width + column.value(rate.code)] = rate.perEuro;
+  }
+}
+
+RateSheet RateHistory::On(const QDate& asked) const {
+  RateSheet sheet;
+  const auto after = std::upper_bound(days_.begin(), days_.end(), asked);
+  if (after == days_.begin()) return sheet;
+  const std::size_t d = static_cast<std::size_t>(after - days_.begin()) - 1;
+  const std::size_t width = static_cast<std::size_t>(codes_.size());
+  sheet.date = days_[d];
+  for (std::size_t c = 0; c < width; ++c) {
+    const double perEuro = perEuro_[d * width + c];
+    if (perEuro > 0) sheet.rates.push_back({codes_[static_cast<int>(c)], perEuro});
+  }
+  return sheet;
+}
+
+QUrl HistoryAddress() {
+  const QString address = qEnvironmentVariable("TARVEL_RATES_HISTORY_URL");
+  return QUrl(address.isEmpty() ? QString::fromLatin1(kBankHistory) : address);
+}
+
+QString KeptHistoryPath() {
+  return platform::CacheFolder() + QStringLiteral("/tarvel/eurofxref-hist.xml");
+}
+
+void LoadKeptHistory(QObject* context, HistoryDone done) {
+  struct Loaded {
+    std::shared_ptr<const RateHistory> history;
+    QString why;
+  };
+  auto loaded = std::make_shared<Loaded>();
+  platform::RunAside(
+      context,
+      [loaded] {
+        const platform::KeptRead kept = platform::ReadKeptFile(KeptHistoryPath(), kLargestHistory);
+        if (kept.Ok()) {
+          loaded->history = Read(kept.bytes, loaded->why);
+        } else {
+          loaded->why = kept.reason;
+        }
+        if (!loaded->why.isEmpty())
+          loaded->why = QStringLiteral("el histórico guardado estaba dañado (%1)").arg(loaded->why);
+      },
+      [loaded, done = std::move(done)] { done(loaded->history, loaded->why); });
+}
+
+void DownloadHistory(QObject* context, HistoryDone done) {
+  platform::FetchLimits limits;
+  limits.maxBytes = kLargestHistory;
+  limits.timeoutMs = kHistoryPatienceMs;
+  platform::Fetch(HistoryAddress(), limits, context,
+                  [context, done](const platform::FetchResult& result) {
+                    if (result.outcome != platform::FetchResult::Outcome::Ok) {
+                      done(nullptr, result.outcome == platform::FetchResult::Outcome::Offline
+                                        ? result.reason
+                                        : QStringLiteral("histórico rechazado: ") + result.reason);
+                      return;
+                    }
+                    struct Read_ {
+                      std::shared_ptr<const RateHistory> history;
+                      QString why;
+                    };
+                    auto read = std::make_shared<Read_>();
+                    const QByteArray body = result.body;
+                    platform::RunAside(
+                        context,
+                        [read, body] {
+                          read->history = Read(body, read->why);
+                          if (!read->history) return;
+                          // Kept only once it reads: a bad download never replaces a good history.
+                          QString why;
+                          if (!platform::WriteWholeFile(KeptHistoryPath(), body, &why))
+                            read->why = QStringLiteral("no se pudo guardar el histórico: ") + why;
+                        },
+                        [read, done] {
+                          done(read->history,
+                               read->history || read->why.startsWith(QStringLiteral("no se pudo"))
+                                   ? read->why
+                                   : QStringLiteral("histórico rechazado: ") + read->why);
+                        });
+                  });
+}
+
+}  // namespace money

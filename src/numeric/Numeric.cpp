@@ -92,7 +92,11 @@ void ResetAfterOverflow(TForm* form, const OverflowReset& reset) {
   if (reset.activeEdit) *reset.activeEdit = reset.edit;
   if (reset.resetGuards) reset.resetGuards();
   if (reset.focus && !reset.focusAfterEmptying) reset.edit->SetFocus();
-  reset.edit->SetText(QString());
+  if (reset.clearsTo > 0) {
+    ClearAllEdits(form, reset.clearsTo);
+  } else {
+    reset.edit->SetText(QString());
+  }
   if (reset.focus && reset.focusAfterEmptying) reset.edit->SetFocus();
   SimulateKeys(reset.keys);
   if (reset.beep) platform::host().Beep();

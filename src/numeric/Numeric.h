@@ -65,6 +65,8 @@ struct OverflowReset {
   bool processMessages = false;       // pending window messages are processed after the box
   bool focus = true;
   bool focusAfterEmptying = false;
+  // Above 0, the form's edits "Edit1" to this one are emptied instead of the reset edit alone.
+  int clearsTo = 0;
   std::vector<KeyStep> keys = {{500, platform::keys::Numpad(1)}};
   bool beep = true;
 };

@@ -58,12 +58,6 @@ bool ChangePrologue(TEdit* edit, int editBound) {
   return true;
 }
 
-bool HubPassStarts(bool& updating, TEdit* hub, int editBound) {
-  if (updating) return false;
-  updating = true;
-  return ChangePrologue(hub, editBound);
-}
-
 void ReadIfFocused(TEdit* edit, double& field) {
   if (edit->Focused()) field = Store(ParseValue(edit->Text()));
 }

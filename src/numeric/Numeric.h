@@ -29,10 +29,6 @@ void WriteValue(TEdit* edit, double& field, Extended value, int k = kNoRounding)
 // edits; "-" or a trailing decimal separator waits for more input. True: go on.
 bool ChangePrologue(TEdit* edit, int editBound);
 
-// The start of a hub's pass: none while its guard is set, that is during the pass and after
-// it until the next key stroke; otherwise the guard is set and the prologue decides.
-bool HubPassStarts(bool& updating, TEdit* hub, int editBound);
-
 // The value of an edit that the user is typing in, read from its text. An edit without the
 // focus keeps the value that the handler writing it stored just before, at full precision.
 void ReadIfFocused(TEdit* edit, double& field);

@@ -3,6 +3,7 @@
 // (Edit4) with a busy flag of its own. What an emptied edit does depends on the prologue the
 // window declares.
 #include <memory>
+#include <ostream>
 
 #include "ConverterChecks.h"
 #include "TestSupport.h"
@@ -60,6 +61,10 @@ const PrologueCase kPrologues[] = {
     {"ClearsTyped", HubPrologue::ClearsTyped, false, true},
     {"NeverClears", HubPrologue::NeverClears, false, false},
 };
+
+void PrintTo(const PrologueCase& prologue, std::ostream* os) {
+  *os << "HubPrologue::" << prologue.name;
+}
 
 class HubPrologues : public HostFixture, public ::testing::WithParamInterface<PrologueCase> {
  protected:

@@ -305,7 +305,7 @@ QStringList ReadLines(const QString& path) {
 int RunAll(int argc, char** argv, Arguments a) {
   QCoreApplication app(argc, argv);
   // A command of the driver is exercised as soon as it exists: one whose arguments the monkey
-  // cannot make needs a word it knows, or a share of 0 in the driver's table.
+  // never makes needs a maker, or a share of 0 in the driver's table.
   if (const QString unknown = monkey::CommandsWithoutArguments(); !unknown.isEmpty()) {
     Say(QStringLiteral("error: the monkey cannot make these arguments: ") + unknown);
     return 2;

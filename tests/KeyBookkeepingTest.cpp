@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <ostream>
 #include <vector>
 
 #include "ConverterChecks.h"
@@ -157,6 +158,9 @@ TEST_P(KeyBookkeeping, TabGoesRoundTheChain) {
   EXPECT_EQ(converter::TabWalk(form->FindComponent(chain.front()), static_cast<int>(chain.size())),
             expected);
 }
+
+// A case prints as its window, in the test list and in a failure.
+void PrintTo(const WindowCase& window, std::ostream* os) { *os << window.name << " window"; }
 
 std::string CaseName(const ::testing::TestParamInfo<WindowCase>& info) {
   std::string name;

@@ -19,11 +19,11 @@
 #include "app/HelpTexts.h"
 #include "app/Pictures.h"
 #include "app/RecentUnits.h"
-#include "app/UnitIndex.h"
 #include "app/Unidad2.h"
 #include "app/Unidadbuscar.h"
 #include "app/Unidadpersonalizar.h"
 #include "app/Unit4.h"
+#include "app/UnitIndex.h"
 #include "platform/Accessibility.h"
 #include "platform/Controls.h"
 #include "platform/Folders.h"
@@ -95,6 +95,21 @@ void TFormPrincipal::BuildWelcomeScreen() {
   client->installEventFilter(this);
   setCentralWidget(client);
 
+  BuildHeadline(client);
+  const QList<TLabel*> offers = BuildOffers(client);
+  BuildFooter(client);
+
+  // The labels that look like links are reached by Tab after "Salir", top to bottom.
+  QWidget* previous = BitBtn1;
+  for (TLabel* link : offers + QList<TLabel*>{Label7}) {
+    platform::MakeLink(link);
+    setTabOrder(previous, link);
+    previous = link;
+  }
+}
+
+// The headline over the welcome screen, on the information colour, and what it may hold.
+void TFormPrincipal::BuildHeadline(QWidget* client) {
   auto* Label1 =
       new TLabel(client, QStringLiteral("Label1"),
                  QStringLiteral("Programa \"de cortesía\" para obsequiar a sus clientes!"));
@@ -111,12 +126,15 @@ void TFormPrincipal::BuildWelcomeScreen() {
   Label1->setPalette(info);
   Label1->setGeometry(0, 0, 546, Label1->heightForWidth(546) + 2);
 
-  QFont plain = QApplication::font();
-  QFont bold = plain;
+  QFont bold = QApplication::font();
   bold.setBold(true);
   Label(client, "Label10", QStringLiteral("Esta pantalla de bienvenida puede contener:"), 10, 30,
         bold, palette().color(QPalette::WindowText));
+}
 
+// The logo on the left, the list of what a customised copy offers on the right; the web and
+// e-mail addresses act as links, which this returns.
+QList<TLabel*> TFormPrincipal::BuildOffers(QWidget* client) {
   auto* Bevel2 = new TBevel(client, QStringLiteral("Bevel2"), TBevel::Shape::Box);
   Bevel2->setGeometry(10, 48, 325, 237);
   auto* Image1 = new QLabel(client);
@@ -143,7 +161,14 @@ void TFormPrincipal::BuildWelcomeScreen() {
   TLabel* Label2 = Label(client, "Label2", QStringLiteral("• Algún consejo comercial..."), 351, 212,
                          Arial(13, true), kBlue);
   Label2->OnClick = [this] { Label2Click(); };
+  return {Label4, Label3};
+}
 
+// Below a line: the invitation with its link, and the "Salir" button.
+void TFormPrincipal::BuildFooter(QWidget* client) {
+  QFont plain = QApplication::font();
+  QFont bold = plain;
+  bold.setBold(true);
   auto* Bevel1 = new TBevel(client, QStringLiteral("Bevel1"), TBevel::Shape::TopLine);
   Bevel1->setGeometry(8, 294, 530, 2);
   Label(client, "Label6", QStringLiteral("Si desea personalizar una copia de este software,"), 12,
@@ -160,14 +185,6 @@ void TFormPrincipal::BuildWelcomeScreen() {
   BitBtn1->setIcon(pictures::Exit());
   BitBtn1->setGeometry(546 - 56 - 10, 363 - 25 - 8, 56, 25);
   BitBtn1->OnClick = [this] { BitBtn1Click(); };
-
-  // The labels that look like links are reached by Tab after "Salir", top to bottom.
-  QWidget* previous = BitBtn1;
-  for (TLabel* link : {Label4, Label3, Label7}) {
-    platform::MakeLink(link);
-    setTabOrder(previous, link);
-    previous = link;
-  }
 }
 
 void TFormPrincipal::BuildMenu() {
@@ -343,7 +360,8 @@ void TFormPrincipal::OpenSearch(const QString& typed) {
   const UnitEntry* chosen = nullptr;
   QString number;
   {
-    TFormBuscar form(this, [this]() -> const UnitIndex& { return Units(); }, typed);
+    TFormBuscar form(
+        this, [this]() -> const UnitIndex& { return Units(); }, typed);
     form.ShowModal();
     chosen = form.Chosen();
     number = form.ChosenNumber();

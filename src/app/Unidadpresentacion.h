@@ -77,6 +77,9 @@ class TFormPrincipal : public QMainWindow {
 
  private:
   void BuildWelcomeScreen();
+  void BuildHeadline(QWidget* client);
+  QList<TLabel*> BuildOffers(QWidget* client);
+  void BuildFooter(QWidget* client);
   void BuildMenu();
   void TrayIcon1Activated(QSystemTrayIcon::ActivationReason reason);
   // A command of the catalogue: opens its window (a new instance owned by this window,

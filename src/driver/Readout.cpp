@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,6 +14,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTextEdit>
@@ -94,6 +96,48 @@ const QWidget* FillOwner(const QWidget* w) {
   return w;
 }
 
+// The keys that type a character of their own, whatever the modifiers.
+struct TypingKey {
+  int key;
+  const char* text;
+};
+constexpr TypingKey kTypingKeys[] = {
+    {Qt::Key_Backspace, "\b"}, {Qt::Key_Return, "\r"}, {Qt::Key_Enter, "\r"},
+    {Qt::Key_Escape, "\x1b"},  {Qt::Key_Tab, "\t"},    {Qt::Key_Space, " "},
+};
+
+// A key name in Qt's portable text: our own spellings that Qt reads otherwise ("Control",
+// "PageUp", "Keypad1") in its own ("Ctrl", "PgUp", "Num+1").
+QString Portable(QString name) {
+  static const QRegularExpression control(QStringLiteral("\\bcontrol(?=\\+.)"),
+                                          QRegularExpression::CaseInsensitiveOption);
+  static const QRegularExpression page(QStringLiteral("\\bpage(up|down)$"),
+                                       QRegularExpression::CaseInsensitiveOption);
+  static const QRegularExpression keypad(QStringLiteral("\\bkeypad(\\d)$"),
+                                         QRegularExpression::CaseInsensitiveOption);
+  name.replace(control, QStringLiteral("Ctrl"));
+  name.replace(page, QStringLiteral("Pg\\1"));
+  name.replace(keypad, QStringLiteral("Num+\\1"));
+  return name;
+}
+
+// The character that a key types with these modifiers, as the window system gives it.
+QString TextOf(int key, Qt::KeyboardModifiers modifiers) {
+  for (const TypingKey& typing : kTypingKeys) {
+    if (typing.key == key) return QString::fromLatin1(typing.text);
+  }
+  if (key >= Qt::Key_Escape) return QString();  // a key without a character
+  const QChar c(key);
+  if (modifiers & Qt::KeypadModifier) return QString(c);  // a keypad digit
+  if (modifiers & Qt::ControlModifier) {
+    // A letter of the alphabet types its control code.
+    return key >= 'A' && key <= 'Z' ? QString(QChar(key - 'A' + 1)) : QString();
+  }
+  if (modifiers & Qt::AltModifier) return QString();
+  if (!c.isLetter()) return QString(c);
+  return modifiers & Qt::ShiftModifier ? QString(c.toUpper()) : QString(c.toLower());
+}
+
 }  // namespace
 
 QStringList Describe(QWidget* control) {
@@ -138,94 +182,18 @@ QString StatusText(QWidget* window, bool* found) {
 }
 
 bool ParseKey(const QString& name, platform::KeyStroke* stroke) {
-  QStringList parts = name.split(u'+');
-  if (name.endsWith(QLatin1String("++"))) {  // "Ctrl++"
-    parts.removeLast();
-    parts.last() = QStringLiteral("+");
-  }
-  Qt::KeyboardModifiers mods;
-  for (int i = 0; i + 1 < parts.size(); ++i) {
-    const QString m = parts[i].toLower();
-    if (m == QLatin1String("ctrl") || m == QLatin1String("control"))
-      mods |= Qt::ControlModifier;
-    else if (m == QLatin1String("shift"))
-      mods |= Qt::ShiftModifier;
-    else if (m == QLatin1String("alt"))
-      mods |= Qt::AltModifier;
-    else if (m == QLatin1String("meta"))
-      mods |= Qt::MetaModifier;
-    else
-      return false;
-  }
-  const QString key = parts.last();
-  const QString lower = key.toLower();
-  static const struct {
-    const char* name;
-    int key;
-    const char* text;
-  } kNamed[] = {
-      {"delete", Qt::Key_Delete, ""},
-      {"del", Qt::Key_Delete, ""},
-      {"backspace", Qt::Key_Backspace, "\b"},
-      {"home", Qt::Key_Home, ""},
-      {"end", Qt::Key_End, ""},
-      {"return", Qt::Key_Return, "\r"},
-      {"enter", Qt::Key_Enter, "\r"},
-      {"escape", Qt::Key_Escape, "\x1b"},
-      {"esc", Qt::Key_Escape, "\x1b"},
-      {"tab", Qt::Key_Tab, "\t"},
-      {"backtab", Qt::Key_Backtab, ""},
-      {"left", Qt::Key_Left, ""},
-      {"right", Qt::Key_Right, ""},
-      {"up", Qt::Key_Up, ""},
-      {"down", Qt::Key_Down, ""},
-      {"pageup", Qt::Key_PageUp, ""},
-      {"pgup", Qt::Key_PageUp, ""},
-      {"pagedown", Qt::Key_PageDown, ""},
-      {"pgdown", Qt::Key_PageDown, ""},
-      {"insert", Qt::Key_Insert, ""},
-      {"ins", Qt::Key_Insert, ""},
-      {"space", Qt::Key_Space, " "},
-      {"shift", Qt::Key_Shift, ""},
-      {"ctrl", Qt::Key_Control, ""},
-      {"control", Qt::Key_Control, ""},
-      {"alt", Qt::Key_Alt, ""},
-  };
-  for (const auto& n : kNamed) {
-    if (lower == QLatin1String(n.name)) {
-      *stroke = {n.key, mods, QString::fromLatin1(n.text)};
-      if (n.key == Qt::Key_Enter) stroke->modifiers |= Qt::KeypadModifier;
-      return true;
-    }
-  }
-  if (lower.startsWith(QLatin1String("keypad")) && lower.size() == 7 && lower[6].isDigit()) {
-    *stroke = platform::keys::Numpad(lower[6].digitValue());
-    stroke->modifiers |= mods;
-    return true;
-  }
-  if (lower.size() > 1 && lower[0] == u'f') {
-    bool ok = false;
-    const int n = lower.mid(1).toInt(&ok);
-    if (ok && n >= 1 && n <= 24) {
-      *stroke = {Qt::Key_F1 + n - 1, mods, QString()};
-      return true;
-    }
-  }
-  if (key.size() != 1) return false;
-  const QChar c = key[0];
-  if (c.isLetter()) {
-    const int code = c.toUpper().unicode();
-    QString text;
-    if (mods & Qt::ControlModifier) {
-      if (code >= 'A' && code <= 'Z') text = QString(QChar(code - 'A' + 1));
-    } else if (!(mods & Qt::AltModifier)) {
-      text = (mods & Qt::ShiftModifier) ? QString(c.toUpper()) : QString(c.toLower());
-    }
-    *stroke = {code, mods, text};
-    return true;
-  }
-  *stroke = {c.unicode(), mods,
-             (mods & (Qt::ControlModifier | Qt::AltModifier)) ? QString() : QString(c)};
+  // Qt has no name of its own for the Ctrl key pressed alone.
+  static const QRegularExpression ctrlKey(QStringLiteral("^(.*\\+)?(ctrl|control)$"),
+                                          QRegularExpression::CaseInsensitiveOption);
+  const QRegularExpressionMatch ctrl = ctrlKey.match(name);
+  const QString portable =
+      ctrl.hasMatch() ? Portable(ctrl.captured(1) + QStringLiteral("F1")) : Portable(name);
+  const QKeySequence sequence = QKeySequence::fromString(portable, QKeySequence::PortableText);
+  if (sequence.count() != 1 || sequence[0].key() == Qt::Key_unknown) return false;
+  const int key = ctrl.hasMatch() ? int(Qt::Key_Control) : int(sequence[0].key());
+  Qt::KeyboardModifiers modifiers = sequence[0].keyboardModifiers();
+  if (key == Qt::Key_Enter) modifiers |= Qt::KeypadModifier;  // Enter is the keypad's
+  *stroke = {key, modifiers, TextOf(key, modifiers)};
   return true;
 }
 

@@ -21,8 +21,10 @@ QStringList Describe(QWidget* control);
 QString DescribeState(QWidget* control);
 // The status bar's text of the window (panels joined by " | "), or null when it has none.
 QString StatusText(QWidget* window, bool* found);
-// A key name with optional modifiers ("Delete", "Ctrl+V", "Shift+Home", "Keypad1");
-// false when the name is unknown.
+// A key name with optional modifiers ("Delete", "Ctrl+V", "Shift+Home", "Keypad1"), as Qt's
+// portable key names read it, with our own spellings besides ("Control", "PageUp",
+// "PageDown", "Keypad1" and the Ctrl key alone); false when the name is unknown. The stroke
+// carries the character the key types.
 bool ParseKey(const QString& name, platform::KeyStroke* stroke);
 // Line breaks shown as \n.
 QString OneLine(QString text);

@@ -299,7 +299,7 @@ std::optional<QStringList> Cells(const QString& each,
 }
 
 // The texts of a list's, a combo box's or a grid's items (a grid's first column), in order.
-QStringList Items(QWidget* control, const QString& name) {
+QStringList ItemTexts(QWidget* control, const QString& name) {
   QStringList items;
   if (auto* combo = qobject_cast<QComboBox*>(control)) {
     for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
@@ -313,7 +313,7 @@ QStringList Items(QWidget* control, const QString& name) {
   return items;
 }
 
-void Snapshot(QWidget* window, const QString& file) {
+void SavePicture(QWidget* window, const QString& file) {
   QPixmap picture = window->grab();
   // An open pop-up menu is drawn over the window, where it stands.
   if (QWidget* popup = QApplication::activePopupWidget()) {
@@ -331,230 +331,359 @@ bool HasStatusBar(QWidget* window) {
 
 }  // namespace
 
-const std::vector<Command>& ScriptRunner::Commands() {
+// The functions that carry the commands out, each on the rest of its line.
+struct ScriptRunner::Runs {
   using R = ScriptRunner;
+  static void Decimal(R& r, const QString& rest) {
+    if (r.opened_) Fail(QStringLiteral("decimal must come before the first open"));
+    if (rest != QLatin1String(",") && rest != QLatin1String(".")) {
+      Fail(QStringLiteral("decimal takes , or ."));
+    }
+    platform::SetDecimalSeparator(rest[0].unicode());
+  }
+
+  static void Open(R& r, const QString& rest) { r.Open(rest); }
+
+  static void Close(R& r, const QString&) {
+    QWidget* window = r.ActiveWindow();
+    if (window == r.main_) Fail(QStringLiteral("no tool window is open"));
+    window->close();
+  }
+
+  static void Window(R& r, const QString&) {
+    Print(QStringLiteral("window = ") + r.ActiveWindow()->windowTitle());
+  }
+
+  static void Type(R& r, const QString& rest) {
+    const auto [name, text] = Split(rest);
+    r.FocusAsClick(r.Control(name));
+    for (const QChar c : text) {
+      StrokeInto(r.KeyWindow(), platform::keys::Character(c));
+      r.Settle();
+    }
+  }
+
+  static void Key(R& r, const QString& rest) {
+    const auto [name, text] = Split(rest);
+    QWidget* control = r.Control(name);
+    platform::KeyStroke stroke;
+    if (!ParseKey(text, &stroke)) Fail(QStringLiteral("unknown key '%1'").arg(text));
+    r.FocusAsClick(control);
+    StrokeInto(r.KeyWindow(), stroke);
+  }
+
+  static void Paste(R& r, const QString& rest) {
+    const auto [name, text] = Split(rest);
+    auto* edit = qobject_cast<QLineEdit*>(r.Control(name));
+    if (!edit) Fail(QStringLiteral("'%1' is not an edit").arg(name));
+    // A right click gives the focus as the keyboard would: the text gets selected.
+    if (!edit->hasFocus()) edit->setFocus(Qt::OtherFocusReason);
+    edit->selectAll();
+    if (auto* own = qobject_cast<TEdit*>(edit)) {
+      own->PasteText(text);
+    } else {
+      edit->insert(text);
+    }
+  }
+
+  static void Setclipboard(R&, const QString& rest) { QGuiApplication::clipboard()->setText(rest); }
+
+  static void Focus(R& r, const QString& rest) { r.FocusAsClick(r.Control(rest)); }
+
+  static void Click(R& r, const QString& rest) { ClickOn(r.Control(rest)); }
+
+  static void Clickat(R& r, const QString& rest) {
+    const auto [name, text] = Split(rest);
+    const auto [x, y] = Split(text);
+    bool okX = false, okY = false;
+    const QPoint at(x.toInt(&okX), y.toInt(&okY));
+    if (!okX || !okY) Fail(QStringLiteral("clickat takes a control and two numbers"));
+    ClickOn(r.Control(name), at);
+  }
+
+  static void Rightclick(R& r, const QString& rest) {
+    ClickOn(r.Control(rest), QPoint(), Qt::RightButton);
+  }
+
+  static void Hover(R& r, const QString& rest) { MoveOver(r.Control(rest)); }
+
+  static void Menu(R&, const QString& rest) { ChooseInMenu(rest); }
+
+  static void Tab(R& r, const QString& rest) { ShowTab(r.ActiveWindow(), rest); }
+
+  static void Choose(R& r, const QString& rest) {
+    const auto [name, text] = Split(rest);
+    ChooseItem(r.Control(name), name, text);
+  }
+
+  static void Cell(R& r, const QString& rest) { r.TypeInCell(rest); }
+
+  static void Answer(R& r, const QString& rest) {
+    if (rest == QLatin1String("yes")) {
+      r.host_->answers.push_back(platform::Answer::Yes);
+    } else if (rest == QLatin1String("no")) {
+      r.host_->answers.push_back(platform::Answer::No);
+    } else if (rest == QLatin1String("ok")) {
+      r.host_->answers.push_back(platform::Answer::Ok);
+    } else {
+      Fail(QStringLiteral("answer takes yes, no or ok"));
+    }
+  }
+
+  static void Show(R& r, const QString& rest) {
+    QStringList shown;
+    if (rest.isEmpty()) {
+      for (QWidget* control : ControlsInTabOrder(r.ActiveWindow())) shown << Describe(control);
+    }
+    const auto control = [&r](const QString& name) { return r.Control(name); };
+    for (const QString& each : rest.split(u' ', Qt::SkipEmptyParts)) {
+      const std::optional<QStringList> cells = Cells(each, control);
+      shown << (cells ? *cells : Describe(r.Control(each)));
+    }
+    for (const QString& line : shown) Print(line);
+  }
+
+  static void Row(R& r, const QString& rest) {
+    auto* grid = qobject_cast<QTableWidget*>(r.Control(rest));
+    if (!grid) Fail(QStringLiteral("'%1' is not a grid").arg(rest));
+    const QString suffix = QStringLiteral(",%1]").arg(grid->currentRow());
+    for (const QString& line : Describe(grid)) {
+      if (line.section(u' ', 0, 0).endsWith(suffix)) Print(line);
+    }
+  }
+
+  static void State(R& r, const QString& rest) {
+    for (const QString& each : rest.split(u' ', Qt::SkipEmptyParts)) {
+      Print(DescribeState(r.Control(each)));
+    }
+  }
+
+  static void Filled(R& r, const QString&) {
+    QStringList names;
+    for (QWidget* control : ControlsInTabOrder(r.ActiveWindow())) {
+      auto* edit = qobject_cast<QLineEdit*>(control);
+      if (edit && !edit->text().isEmpty()) names << edit->objectName();
+    }
+    Print((QStringLiteral("filled = ") + names.join(u' ')).trimmed());
+  }
+
+  static void Status(R& r, const QString&) {
+    bool found = false;
+    const QString status = StatusText(r.ActiveWindow(), &found);
+    if (!found) Fail(QStringLiteral("the window has no status bar"));
+    Print(QStringLiteral("status = ") + status);
+  }
+
+  static void Focused(R&, const QString&) {
+    QWidget* w = QApplication::focusWidget();
+    // A grid's cell editor names its grid.
+    while (w && (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_"))))
+      w = w->parentWidget();
+    Print(w ? w->objectName() : QStringLiteral("none"));
+  }
+
+  static void Catalogue(R&, const QString&) {
+    QStringList items;
+    for (int i = 0; i < kMenuRowCount; ++i) {
+      if (kMenu[i].opens) items << QString::fromUtf8(kMenu[i].item);
+    }
+    Print(QStringLiteral("catalogue = ") + items.join(u' '));
+  }
+
+  static void Tabs(R& r, const QString&) {
+    QStringList captions;
+    ListTabs(r.ActiveWindow(), r.ActiveWindow(), captions);
+    Print((QStringLiteral("tabs = ") + captions.join(QStringLiteral(" | "))).trimmed());
+  }
+
+  static void Items(R& r, const QString& rest) {
+    const QStringList items = ItemTexts(r.Control(rest), rest);
+    for (qsizetype i = 0; i < items.size(); ++i)
+      Print(QStringLiteral("%1[%2] = %3").arg(rest).arg(i).arg(items[i]));
+  }
+
+  static void Restart(R& r, const QString&) {
+    if (!r.restart_) Fail(QStringLiteral("this run cannot restart the program"));
+    if (r.ActiveWindow() != r.main_)
+      Fail(QStringLiteral("the main window is not the active window"));
+    r.main_ = r.restart_();
+  }
+
+  static void Wait(R&, const QString& rest) {
+    if (rest != QLatin1String("network")) Fail(QStringLiteral("wait takes: network"));
+    // The program serves its events meanwhile.
+    QElapsedTimer clock;
+    clock.start();
+    while (platform::FetchesInFlight() > 0 && clock.elapsed() < 20000) {
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+      QThread::msleep(2);
+    }
+  }
+
+  static void Echo(R&, const QString& rest) { Print(rest); }
+
+  static void Snapshot(R& r, const QString& rest) { SavePicture(r.ActiveWindow(), rest); }
+};
+
+const std::vector<Command>& ScriptRunner::Commands() {
+  using Arg = Argument::Kind;
   static const std::vector<Command> commands = {
-      {"decimal", ", | .", "the regional decimal separator, before the first open",
-       [](R& r, const QString& rest) {
-         if (r.opened_) Fail(QStringLiteral("decimal must come before the first open"));
-         if (rest != QLatin1String(",") && rest != QLatin1String(".")) {
-           Fail(QStringLiteral("decimal takes , or ."));
-         }
-         platform::SetDecimalSeparator(rest[0].unicode());
-       },
+      {"decimal",
+       {{.kind = Arg::Choice, .words = ", | ."}},
+       "the regional decimal separator, before the first open",
+       &Runs::Decimal,
        0},
-      {"open", "ITEM", "runs the main menu command named ITEM (e.g. Longitud1)",
-       [](R& r, const QString& rest) { r.Open(rest); }, 0},
-      {"close", "", "closes the open tool window as its close box would",
-       [](R& r, const QString&) {
-         QWidget* window = r.ActiveWindow();
-         if (window == r.main_) Fail(QStringLiteral("no tool window is open"));
-         window->close();
-       }},
-      {"window", "", "prints \"window = CAPTION\" for the active window",
-       [](R& r, const QString&) {
-         Print(QStringLiteral("window = ") + r.ActiveWindow()->windowTitle());
-       }},
-      {"type", "WIDGET TEXT", "focuses WIDGET as a click would (if needed), types TEXT key by key",
-       [](R& r, const QString& rest) {
-         const auto [name, text] = Split(rest);
-         r.FocusAsClick(r.Control(name));
-         for (const QChar c : text) {
-           StrokeInto(r.KeyWindow(), platform::keys::Character(c));
-           r.Settle();
-         }
-       },
+      {"open",
+       {{Arg::MenuCommand}},
+       "runs the main menu command named ITEM (e.g. Longitud1)",
+       &Runs::Open,
+       0},
+      {"close", {}, "closes the open tool window as its close box would", &Runs::Close},
+      {"window", {}, "prints \"window = CAPTION\" for the active window", &Runs::Window},
+      {"type",
+       {{Arg::Widget}, {Arg::Text}},
+       "focuses WIDGET as a click would (if needed), types TEXT key by key",
+       &Runs::Type,
        40},
-      {"key", "WIDGET KEY",
+      {"key",
+       {{Arg::Widget}, {Arg::Key}},
        "one key stroke: Delete, Backspace, Home, End, Return, Escape,\n"
        "Tab, Ctrl+V, Shift+Home, Keypad1, F1, a letter...",
-       [](R& r, const QString& rest) {
-         const auto [name, text] = Split(rest);
-         QWidget* control = r.Control(name);
-         platform::KeyStroke stroke;
-         if (!ParseKey(text, &stroke)) Fail(QStringLiteral("unknown key '%1'").arg(text));
-         r.FocusAsClick(control);
-         StrokeInto(r.KeyWindow(), stroke);
-       },
+       &Runs::Key,
        17},
-      {"paste", "EDIT TEXT", "replaces EDIT's text with TEXT as the context menu's paste would",
-       [](R& r, const QString& rest) {
-         const auto [name, text] = Split(rest);
-         auto* edit = qobject_cast<QLineEdit*>(r.Control(name));
-         if (!edit) Fail(QStringLiteral("'%1' is not an edit").arg(name));
-         // A right click gives the focus as the keyboard would: the text gets selected.
-         if (!edit->hasFocus()) edit->setFocus(Qt::OtherFocusReason);
-         edit->selectAll();
-         if (auto* own = qobject_cast<TEdit*>(edit)) {
-           own->PasteText(text);
-         } else {
-           edit->insert(text);
-         }
-       },
+      {"paste",
+       {{Arg::Edit}, {Arg::Text}},
+       "replaces EDIT's text with TEXT as the context menu's paste would",
+       &Runs::Paste,
        7},
-      {"setclipboard", "TEXT", "puts TEXT on the clipboard",
-       [](R&, const QString& rest) { QGuiApplication::clipboard()->setText(rest); }, 3},
-      {"focus", "WIDGET", "gives WIDGET the focus as a mouse click would",
-       [](R& r, const QString& rest) { r.FocusAsClick(r.Control(rest)); }, 2},
-      {"click", "WIDGET", "a left click in its middle",
-       [](R& r, const QString& rest) { ClickOn(r.Control(rest)); }, 14},
-      {"clickat", "WIDGET X Y", "a left click at a pixel of WIDGET (on a grid's title row too)",
-       [](R& r, const QString& rest) {
-         const auto [name, text] = Split(rest);
-         const auto [x, y] = Split(text);
-         bool okX = false, okY = false;
-         const QPoint at(x.toInt(&okX), y.toInt(&okY));
-         if (!okX || !okY) Fail(QStringLiteral("clickat takes a control and two numbers"));
-         ClickOn(r.Control(name), at);
-       }},
-      {"rightclick", "WIDGET", "presses the right button there: its pop-up menu opens",
-       [](R& r, const QString& rest) { ClickOn(r.Control(rest), QPoint(), Qt::RightButton); }, 3},
-      {"hover", "WIDGET", "moves the mouse over it",
-       [](R& r, const QString& rest) { MoveOver(r.Control(rest)); }},
-      {"menu", "ITEM", "chooses ITEM (its name or caption) in the open pop-up menu",
-       [](R&, const QString& rest) { ChooseInMenu(rest); }, 1, nullptr, Command::On::PopupMenu},
-      {"tab", "CAPTION",
+      {"setclipboard", {{Arg::Text}}, "puts TEXT on the clipboard", &Runs::Setclipboard, 3},
+      {"focus", {{Arg::Widget}}, "gives WIDGET the focus as a mouse click would", &Runs::Focus, 2},
+      {"click", {{Arg::Widget}}, "a left click in its middle", &Runs::Click, 14},
+      {"clickat",
+       {{Arg::Widget}, {Arg::X}, {Arg::Y}},
+       "a left click at a pixel of WIDGET (on a grid's title row too)",
+       &Runs::Clickat},
+      {"rightclick",
+       {{Arg::Widget}},
+       "presses the right button there: its pop-up menu opens",
+       &Runs::Rightclick,
+       3},
+      {"hover", {{Arg::Widget}}, "moves the mouse over it", &Runs::Hover},
+      {"menu",
+       {{Arg::MenuItem}},
+       "chooses ITEM (its name or caption) in the open pop-up menu",
+       &Runs::Menu,
+       1,
+       nullptr,
+       Command::On::PopupMenu},
+      {"tab",
+       {{Arg::Caption}},
        "shows the tab captioned CAPTION, of any tab control: the tabs\n"
        "of the pages that hold it are chosen first",
-       [](R& r, const QString& rest) { ShowTab(r.ActiveWindow(), rest); }, 4},
-      {"choose", "LIST ITEM", "selects ITEM (its text, or #N) in a combo box, list or grid",
-       [](R& r, const QString& rest) {
-         const auto [name, text] = Split(rest);
-         ChooseItem(r.Control(name), name, text);
-       },
+       &Runs::Tab,
+       4},
+      {"choose",
+       {{Arg::List}, {Arg::ListItem}},
+       "selects ITEM (its text, or #N) in a combo box, list or grid",
+       &Runs::Choose,
        5},
-      {"cell", "GRID COL ROW TEXT", "selects a grid cell and types TEXT into it",
-       [](R& r, const QString& rest) { r.TypeInCell(rest); }, 3},
-      {"answer", "yes|no|ok", "the answer to the next message box (else its first button)",
-       [](R& r, const QString& rest) {
-         if (rest == QLatin1String("yes")) {
-           r.host_->answers.push_back(platform::Answer::Yes);
-         } else if (rest == QLatin1String("no")) {
-           r.host_->answers.push_back(platform::Answer::No);
-         } else if (rest == QLatin1String("ok")) {
-           r.host_->answers.push_back(platform::Answer::Ok);
-         } else {
-           Fail(QStringLiteral("answer takes yes, no or ok"));
-         }
-       },
+      {"cell",
+       {{Arg::Grid}, {Arg::Column}, {Arg::Row}, {Arg::Text}},
+       "selects a grid cell and types TEXT into it",
+       &Runs::Cell,
+       3},
+      {"answer",
+       {{.kind = Arg::Choice, .words = "yes|no|ok"}},
+       "the answer to the next message box (else its first button)",
+       &Runs::Answer,
        12},
-      {"show", "[WIDGET ...]",
+      {"show",
+       {{.kind = Arg::Widget, .optional = true, .repeats = true}},
        "prints \"WIDGET = text\" (no names: every control in tab order);\n"
        "a grid prints \"GRID[col,row] = text\" for each cell, and\n"
        "GRID[col,row], GRID[col,*] or GRID[*,row] names some of them",
-       [](R& r, const QString& rest) {
-         QStringList shown;
-         if (rest.isEmpty()) {
-           for (QWidget* control : ControlsInTabOrder(r.ActiveWindow())) shown << Describe(control);
-         }
-         const auto control = [&r](const QString& name) { return r.Control(name); };
-         for (const QString& each : rest.split(u' ', Qt::SkipEmptyParts)) {
-           const std::optional<QStringList> cells = Cells(each, control);
-           shown << (cells ? *cells : Describe(r.Control(each)));
-         }
-         for (const QString& line : shown) Print(line);
-       }},
-      {"row", "GRID", "prints the cells of the grid's current row as show does",
-       [](R& r, const QString& rest) {
-         auto* grid = qobject_cast<QTableWidget*>(r.Control(rest));
-         if (!grid) Fail(QStringLiteral("'%1' is not a grid").arg(rest));
-         const QString suffix = QStringLiteral(",%1]").arg(grid->currentRow());
-         for (const QString& line : Describe(grid)) {
-           if (line.section(u' ', 0, 0).endsWith(suffix)) Print(line);
-         }
-       }},
-      {"state", "WIDGET ...", "prints enabled, visible, bold, colours and hint",
-       [](R& r, const QString& rest) {
-         for (const QString& each : rest.split(u' ', Qt::SkipEmptyParts)) {
-           Print(DescribeState(r.Control(each)));
-         }
-       }},
-      {"filled", "",
+       &Runs::Show},
+      {"row", {{Arg::Grid}}, "prints the cells of the grid's current row as show does", &Runs::Row},
+      {"state",
+       {{.kind = Arg::Widget, .repeats = true}},
+       "prints enabled, visible, bold, colours and hint",
+       &Runs::State},
+      {"filled",
+       {},
        "prints \"filled = NAMES\", the edits that are not empty, in tab\n"
        "order (\"filled =\" when every edit is empty)",
-       [](R& r, const QString&) {
-         QStringList names;
-         for (QWidget* control : ControlsInTabOrder(r.ActiveWindow())) {
-           auto* edit = qobject_cast<QLineEdit*>(control);
-           if (edit && !edit->text().isEmpty()) names << edit->objectName();
-         }
-         Print((QStringLiteral("filled = ") + names.join(u' ')).trimmed());
-       }},
-      {"status", "", "prints \"status = TEXT\", the status bar's panels",
-       [](R& r, const QString&) {
-         bool found = false;
-         const QString status = StatusText(r.ActiveWindow(), &found);
-         if (!found) Fail(QStringLiteral("the window has no status bar"));
-         Print(QStringLiteral("status = ") + status);
-       },
-       1, HasStatusBar},
-      {"focused", "", "prints the name of the widget that has the focus",
-       [](R&, const QString&) {
-         QWidget* w = QApplication::focusWidget();
-         // A grid's cell editor names its grid.
-         while (w &&
-                (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_"))))
-           w = w->parentWidget();
-         Print(w ? w->objectName() : QStringLiteral("none"));
-       }},
-      {"catalogue", "", "prints \"catalogue = ITEM ...\", the menu commands that open a window",
-       [](R&, const QString&) {
-         QStringList items;
-         for (int i = 0; i < kMenuRowCount; ++i) {
-           if (kMenu[i].opens) items << QString::fromUtf8(kMenu[i].item);
-         }
-         Print(QStringLiteral("catalogue = ") + items.join(u' '));
-       }},
-      {"tabs", "",
+       &Runs::Filled},
+      {"status",
+       {},
+       "prints \"status = TEXT\", the status bar's panels",
+       &Runs::Status,
+       1,
+       HasStatusBar},
+      {"focused", {}, "prints the name of the widget that has the focus", &Runs::Focused},
+      {"catalogue",
+       {},
+       "prints \"catalogue = ITEM ...\", the menu commands that open a window",
+       &Runs::Catalogue},
+      {"tabs",
+       {},
        "prints \"tabs = CAPTION | ...\", every tab of the active window,\n"
        "each followed by the tabs on its page: \"tab\" shows them in turn",
-       [](R& r, const QString&) {
-         QStringList captions;
-         ListTabs(r.ActiveWindow(), r.ActiveWindow(), captions);
-         Print((QStringLiteral("tabs = ") + captions.join(QStringLiteral(" | "))).trimmed());
-       }},
-      {"items", "LIST",
+       &Runs::Tabs},
+      {"items",
+       {{Arg::List}},
        "prints \"LIST[n] = text\" for every item of a list, combo box or grid\n(a grid's first "
        "column)",
-       [](R& r, const QString& rest) {
-         const QStringList items = Items(r.Control(rest), rest);
-         for (qsizetype i = 0; i < items.size(); ++i)
-           Print(QStringLiteral("%1[%2] = %3").arg(rest).arg(i).arg(items[i]));
-       }},
-      {"restart", "",
+       &Runs::Items},
+      {"restart",
+       {},
        "ends the program as its close box would and starts it again in\n"
        "the same folders: what it keeps across starts is read anew",
-       [](R& r, const QString&) {
-         if (!r.restart_) Fail(QStringLiteral("this run cannot restart the program"));
-         if (r.ActiveWindow() != r.main_)
-           Fail(QStringLiteral("the main window is not the active window"));
-         r.main_ = r.restart_();
-       },
+       &Runs::Restart,
        0},  // the monkey's run keeps its one program
-      {"wait", "network", "returns when no download is in flight (20 seconds at most)",
-       [](R&, const QString& rest) {
-         if (rest != QLatin1String("network")) Fail(QStringLiteral("wait takes: network"));
-         // The program serves its events meanwhile.
-         QElapsedTimer clock;
-         clock.start();
-         while (platform::FetchesInFlight() > 0 && clock.elapsed() < 20000) {
-           QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-           QThread::msleep(2);
-         }
-       }},
-      {"echo", "TEXT", "prints TEXT", [](R&, const QString& rest) { Print(rest); }},
-      {"snapshot", "FILE",
+      {"wait",
+       {{.kind = Arg::Word, .words = "network"}},
+       "returns when no download is in flight (20 seconds at most)",
+       &Runs::Wait},
+      {"echo", {{Arg::Text}}, "prints TEXT", &Runs::Echo},
+      {"snapshot",
+       {{Arg::File}},
        "saves a picture of the active window (PNG), with the open\npop-up menu drawn over it",
-       [](R& r, const QString& rest) { Snapshot(r.ActiveWindow(), rest); }},
+       &Runs::Snapshot},
   };
   return commands;
+}
+
+QString UsageWord(const Argument& argument) {
+  using Kind = Argument::Kind;
+  QString word;
+  switch (argument.kind) {
+    case Kind::Widget: word = QStringLiteral("WIDGET"); break;
+    case Kind::Edit: word = QStringLiteral("EDIT"); break;
+    case Kind::List: word = QStringLiteral("LIST"); break;
+    case Kind::Grid: word = QStringLiteral("GRID"); break;
+    case Kind::ListItem:
+    case Kind::MenuItem:
+    case Kind::MenuCommand: word = QStringLiteral("ITEM"); break;
+    case Kind::Column: word = QStringLiteral("COL"); break;
+    case Kind::Row: word = QStringLiteral("ROW"); break;
+    case Kind::X: word = QStringLiteral("X"); break;
+    case Kind::Y: word = QStringLiteral("Y"); break;
+    case Kind::Key: word = QStringLiteral("KEY"); break;
+    case Kind::Text: word = QStringLiteral("TEXT"); break;
+    case Kind::Caption: word = QStringLiteral("CAPTION"); break;
+    case Kind::File: word = QStringLiteral("FILE"); break;
+    case Kind::Choice:
+    case Kind::Word: word = QString::fromUtf8(argument.words); break;
+  }
+  if (argument.repeats) word += QStringLiteral(" ...");
+  return argument.optional ? u'[' + word + u']' : word;
 }
 
 QString ScriptRunner::Usage() {
   QString usage;
   for (const Command& command : Commands()) {
     QString head = QStringLiteral("  ") + QLatin1String(command.name);
-    if (*command.arguments) head += u' ' + QLatin1String(command.arguments);
+    for (const Argument& argument : command.arguments) head += u' ' + UsageWord(argument);
     const QStringList help = QString::fromUtf8(command.help).split(u'\n');
     usage += head.leftJustified(26) + u' ' + help.front() + u'\n';
     for (qsizetype i = 1; i < help.size(); ++i) usage += QString(27, u' ') + help[i] + u'\n';

@@ -20,13 +20,43 @@ class ScriptRunner;
 // Everything the driver prints goes through here, in order.
 void Print(const QString& line);
 
-// A command of the driver: its name, its arguments as the usage shows them (words in
-// capitals stand for what the script gives: WIDGET, TEXT, KEY...; "a|b" for one word of
-// those; [...] for what may be left out), what it does, and the function that carries it out
-// on the rest of the line.
+// An argument of a driver's command: what it stands for, from which the usage shows its word
+// and the monkey makes one for the window as it is.
+struct Argument {
+  enum class Kind {
+    Widget,       // WIDGET: a control of the active window, by its name
+    Edit,         // EDIT: an edit, by its name
+    List,         // LIST: a combo box, list or grid with items, by its name
+    Grid,         // GRID: a grid, by its name
+    ListItem,     // ITEM: an item of the list named before it, by its text or "#N"
+    MenuItem,     // ITEM: an item of the open pop-up menu, by its name or caption
+    MenuCommand,  // ITEM: a command of the main menu, by its name
+    Column,       // COL: a number, a column of the grid named before it
+    Row,          // ROW: a number, a row of that grid
+    X,            // X: a number, a pixel across the control named before it
+    Y,            // Y: a number, a pixel down it
+    Key,          // KEY: a key name with its modifiers (ParseKey)
+    Text,         // TEXT: free text, the rest of the line
+    Caption,      // CAPTION: the caption of a tab
+    File,         // FILE: a file to write
+    Choice,       // one of the words given, "a|b"
+    Word,         // the word given itself
+  };
+  Kind kind;
+  // The words of a choice, or the word itself, as the usage shows them.
+  const char* words = nullptr;
+  bool optional = false;  // may be left out: "[WIDGET]"
+  bool repeats = false;   // more of the same may follow: "WIDGET ..."
+};
+
+// The word that stands for an argument in the usage ("WIDGET", "[WIDGET ...]", "yes|no|ok").
+QString UsageWord(const Argument& argument);
+
+// A command of the driver: its name, its arguments, what it does, and the function that
+// carries it out on the rest of the line.
 struct Command {
   const char* name;
-  const char* arguments;
+  std::vector<Argument> arguments;
   const char* help;  // lines after the first start with "\n"
   void (*run)(ScriptRunner& runner, const QString& arguments);
   // The share of the monkey's random steps that are this command, against the others'; 0:
@@ -58,6 +88,8 @@ class ScriptRunner : public QObject {
   static QString Usage();
 
  private:
+  struct Runs;  // the commands' functions
+
   void Next();
   void Settle();
   void Finish(int code);

@@ -58,12 +58,6 @@ bool ChangePrologue(TEdit* edit, int editBound) {
   return true;
 }
 
-bool HubPassStarts(bool& updating, TEdit* hub, int editBound) {
-  if (updating) return false;
-  updating = true;
-  return ChangePrologue(hub, editBound);
-}
-
 void ReadIfFocused(TEdit* edit, double& field) {
   if (edit->Focused()) field = Store(ParseValue(edit->Text()));
 }
@@ -92,7 +86,11 @@ void ResetAfterOverflow(TForm* form, const OverflowReset& reset) {
   if (reset.activeEdit) *reset.activeEdit = reset.edit;
   if (reset.resetGuards) reset.resetGuards();
   if (reset.focus && !reset.focusAfterEmptying) reset.edit->SetFocus();
-  reset.edit->SetText(QString());
+  if (reset.clearsTo > 0) {
+    ClearAllEdits(form, reset.clearsTo);
+  } else {
+    reset.edit->SetText(QString());
+  }
   if (reset.focus && reset.focusAfterEmptying) reset.edit->SetFocus();
   SimulateKeys(reset.keys);
   if (reset.beep) platform::host().Beep();

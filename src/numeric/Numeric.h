@@ -29,10 +29,6 @@ void WriteValue(TEdit* edit, double& field, Extended value, int k = kNoRounding)
 // edits; "-" or a trailing decimal separator waits for more input. True: go on.
 bool ChangePrologue(TEdit* edit, int editBound);
 
-// The start of a hub's pass: none while its guard is set, that is during the pass and after
-// it until the next key stroke; otherwise the guard is set and the prologue decides.
-bool HubPassStarts(bool& updating, TEdit* hub, int editBound);
-
 // The value of an edit that the user is typing in, read from its text. An edit without the
 // focus keeps the value that the handler writing it stored just before, at full precision.
 void ReadIfFocused(TEdit* edit, double& field);
@@ -65,6 +61,8 @@ struct OverflowReset {
   bool processMessages = false;       // pending window messages are processed after the box
   bool focus = true;
   bool focusAfterEmptying = false;
+  // Above 0, the form's edits "Edit1" to this one are emptied instead of the reset edit alone.
+  int clearsTo = 0;
   std::vector<KeyStep> keys = {{500, platform::keys::Numpad(1)}};
   bool beep = true;
 };

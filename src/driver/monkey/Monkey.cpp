@@ -331,104 +331,96 @@ Monkey::View Monkey::Look(QWidget* window) const {
   return view;
 }
 
-// One argument of a command, for the word of its usage that stands for it; null when the
-// window has nothing for it.
-std::optional<QString> Monkey::Argument(const QString& word, View& view) {
+// One argument of a command, of its kind; null when the window has nothing for it.
+std::optional<QString> Monkey::Make(const driver::Argument& argument, View& view) {
+  using Kind = driver::Argument::Kind;
   auto name = [&view](QWidget* w) {
     view.last = w;
     return std::optional<QString>(w->objectName());
   };
-  if (word.contains(u'|')) return Pick(word.split(u'|'));
-  if (word == QLatin1String("WIDGET")) {
-    // Half the time an edit; else any control or button, one that closes the window seldom,
-    // so that the window's state gets deep.
-    if (!view.edits.isEmpty() && Below(2) == 0) return name(view.edits[Below(view.edits.size())]);
-    if (!view.closers.isEmpty() && Below(16) == 0)
-      return name(view.closers[Below(view.closers.size())]);
-    const QList<QWidget*> all = view.controls + view.buttons;
-    if (all.isEmpty()) return std::nullopt;
-    return name(all[Below(all.size())]);
-  }
-  if (word == QLatin1String("EDIT")) {
-    if (view.edits.isEmpty()) return std::nullopt;
-    return name(view.edits[Below(view.edits.size())]);
-  }
-  if (word == QLatin1String("LIST")) {
-    if (view.lists.isEmpty()) return std::nullopt;
-    return name(view.lists[Below(view.lists.size())]);
-  }
-  if (word == QLatin1String("GRID")) {
-    if (view.grids.isEmpty()) return std::nullopt;
-    return name(view.grids[Below(view.grids.size())]);
-  }
-  if (word == QLatin1String("ITEM")) {
-    // Of the list just named, by number; else of the open pop-up menu.
-    if (auto* combo = qobject_cast<QComboBox*>(view.last))
-      return QStringLiteral("#%1").arg(Below(combo->count()));
-    if (auto* items = qobject_cast<QAbstractItemView*>(view.last))
-      return QStringLiteral("#%1").arg(Below(items->model()->rowCount(items->rootIndex())));
-    if (view.menuItems.isEmpty()) return std::nullopt;
-    return Pick(view.menuItems);
-  }
-  if (word == QLatin1String("COL") || word == QLatin1String("ROW")) {
-    auto* grid = qobject_cast<QTableWidget*>(view.last);
-    if (!grid) return std::nullopt;
-    return QString::number(
-        Below(word == QLatin1String("COL") ? grid->columnCount() : grid->rowCount()));
-  }
-  if (word == QLatin1String("X") || word == QLatin1String("Y")) {
-    if (!view.last) return std::nullopt;
-    return QString::number(
-        Below(word == QLatin1String("X") ? view.last->width() : view.last->height()));
-  }
-  if (word == QLatin1String("KEY")) {
-    if (Below(8) == 0) return QString::fromLatin1(Below(2) ? "Return" : "Escape");
-    return Pick(kNamedKeys);
-  }
-  if (word == QLatin1String("TEXT")) {
-    // More than a key goes to an edit only: in a button, a blank would press it and the rest
-    // would land in the main window.
-    const bool edit =
-        !view.last || qobject_cast<QLineEdit*>(view.last) || qobject_cast<QTableWidget*>(view.last);
-    const int roll = Below(10);
-    if (roll < 5 || !edit) return QString(kCharacters[Below(kCharacters.size())]);
-    if (roll < 8) {
-      QString run;
-      for (int n = 1 + Below(8); n > 0; --n) run += kCharacters[Below(kCharacters.size())];
-      return run.trimmed().isEmpty() ? QStringLiteral("5") : run;
+  auto any = [&](const QList<QWidget*>& widgets) -> std::optional<QString> {
+    if (widgets.isEmpty()) return std::nullopt;
+    return name(widgets[Below(widgets.size())]);
+  };
+  switch (argument.kind) {
+    case Kind::Widget: {
+      // Half the time an edit; else any control or button, one that closes the window
+      // seldom, so that the window's state gets deep.
+      if (!view.edits.isEmpty() && Below(2) == 0) return any(view.edits);
+      if (!view.closers.isEmpty() && Below(16) == 0) return any(view.closers);
+      return any(view.controls + view.buttons);
     }
-    return Pick(HostileTexts());
+    case Kind::Edit: return any(view.edits);
+    case Kind::List: return any(view.lists);
+    case Kind::Grid: return any(view.grids);
+    case Kind::ListItem: {
+      // Of the list just named, by number.
+      if (auto* combo = qobject_cast<QComboBox*>(view.last))
+        return QStringLiteral("#%1").arg(Below(combo->count()));
+      auto* items = qobject_cast<QAbstractItemView*>(view.last);
+      if (!items) return std::nullopt;
+      return QStringLiteral("#%1").arg(Below(items->model()->rowCount(items->rootIndex())));
+    }
+    case Kind::MenuItem:
+      if (view.menuItems.isEmpty()) return std::nullopt;
+      return Pick(view.menuItems);
+    case Kind::MenuCommand: return std::nullopt;  // the run keeps to its one window
+    case Kind::Column:
+    case Kind::Row: {
+      auto* grid = qobject_cast<QTableWidget*>(view.last);
+      if (!grid) return std::nullopt;
+      return QString::number(
+          Below(argument.kind == Kind::Column ? grid->columnCount() : grid->rowCount()));
+    }
+    case Kind::X:
+    case Kind::Y:
+      if (!view.last) return std::nullopt;
+      return QString::number(
+          Below(argument.kind == Kind::X ? view.last->width() : view.last->height()));
+    case Kind::Key:
+      if (Below(8) == 0) return QString::fromLatin1(Below(2) ? "Return" : "Escape");
+      return Pick(kNamedKeys);
+    case Kind::Text: return Text(view);
+    case Kind::Caption:
+      if (view.tabs.isEmpty()) return std::nullopt;
+      return Pick(view.tabs);
+    // A picture taken and thrown away: a replay of the steps writes nothing anywhere.
+    case Kind::File: return QStringLiteral("/dev/null");
+    case Kind::Choice: {
+      QStringList words = QString::fromUtf8(argument.words).split(u'|');
+      for (QString& word : words) word = word.trimmed();
+      return Pick(words);
+    }
+    case Kind::Word: return QString::fromUtf8(argument.words);
   }
-  if (word == QLatin1String("CAPTION")) {
-    if (view.tabs.isEmpty()) return std::nullopt;
-    return Pick(view.tabs);
-  }
-  // A picture taken and thrown away: a replay of the steps writes nothing anywhere.
-  if (word == QLatin1String("FILE")) return QStringLiteral("/dev/null");
-  return word;  // a word of the command's own
+  return std::nullopt;
 }
 
-// The command's arguments for this window, from the words of its usage; null when the window
-// has nothing for one of them. What may be left out is, half the time; a repeat ("...") is
-// not.
+// Free text: a character, a run of them, or a hostile text. More than a key goes to an edit
+// only: in a button, a blank would press it and the rest would land in the main window.
+QString Monkey::Text(const View& view) {
+  const bool edit =
+      !view.last || qobject_cast<QLineEdit*>(view.last) || qobject_cast<QTableWidget*>(view.last);
+  const int roll = Below(10);
+  if (roll < 5 || !edit) return QString(kCharacters[Below(kCharacters.size())]);
+  if (roll < 8) {
+    QString run;
+    for (int n = 1 + Below(8); n > 0; --n) run += kCharacters[Below(kCharacters.size())];
+    return run.trimmed().isEmpty() ? QStringLiteral("5") : run;
+  }
+  return Pick(HostileTexts());
+}
+
+// The command's arguments for this window; null when the window has nothing for one of them.
+// What may be left out is, half the time; a repeat is not made.
 std::optional<QString> Monkey::Arguments(const driver::Command& command, View& view) {
   QStringList arguments;
-  bool optional = false, leftOut = false;
   view.last = nullptr;
-  for (QString word : QString::fromLatin1(command.arguments).split(u' ', Qt::SkipEmptyParts)) {
-    if (word.startsWith(u'[')) {
-      optional = true;
-      leftOut = Below(2) == 0;
-      word.remove(0, 1);
-    }
-    const bool ends = word.endsWith(u']');
-    if (ends) word.chop(1);
-    if (!word.isEmpty() && word != QLatin1String("...") && !(optional && leftOut)) {
-      const std::optional<QString> argument = Argument(word, view);
-      if (!argument) return std::nullopt;
-      arguments << *argument;
-    }
-    if (ends) optional = false;
+  for (const driver::Argument& argument : command.arguments) {
+    if (argument.optional && Below(2) == 0) continue;
+    const std::optional<QString> made = Make(argument, view);
+    if (!made) return std::nullopt;
+    arguments << *made;
   }
   return arguments.join(u' ');
 }
@@ -470,14 +462,11 @@ QString CommandsWithoutArguments() {
   QStringList words;
   for (const driver::Command& command : driver::ScriptRunner::Commands()) {
     if (command.monkey <= 0) continue;
-    for (QString word : QString::fromLatin1(command.arguments).split(u' ', Qt::SkipEmptyParts)) {
-      word.remove(u'[').remove(u']');
-      static const QStringList known = {"WIDGET", "EDIT", "LIST", "GRID", "ITEM",    "COL", "ROW",
-                                        "X",      "Y",    "KEY",  "TEXT", "CAPTION", "FILE"};
-      if (word != word.toUpper() || word.contains(u'|') || word == QLatin1String("...") ||
-          known.contains(word))
-        continue;
-      words << QStringLiteral("%1 (%2)").arg(word, QLatin1String(command.name));
+    for (const driver::Argument& argument : command.arguments) {
+      // The run keeps to its one window: it opens no other.
+      if (argument.kind != driver::Argument::Kind::MenuCommand) continue;
+      words << QStringLiteral("%1 (%2)").arg(driver::UsageWord(argument),
+                                             QLatin1String(command.name));
     }
   }
   return words.join(QStringLiteral(", "));

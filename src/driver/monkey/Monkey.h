@@ -23,6 +23,7 @@ class RecordingHost;
 }
 namespace driver {
 class ScriptRunner;
+struct Argument;
 struct Command;
 }  // namespace driver
 
@@ -70,7 +71,8 @@ class Monkey {
   QString Produce();
   struct View;
   View Look(QWidget* window) const;
-  std::optional<QString> Argument(const QString& word, View& view);
+  std::optional<QString> Make(const driver::Argument& argument, View& view);
+  QString Text(const View& view);
   std::optional<QString> Arguments(const driver::Command& command, View& view);
   // A driver's command drawn from its table by the monkey's shares, with arguments made for
   // the window as it is.
@@ -105,8 +107,8 @@ class Monkey {
   std::vector<QString> boxInputs_;  // for each box, the focused edit's text as it showed
 };
 
-// The words of the driver's commands that stand for an argument the monkey cannot make
-// ("NAME (command), ..."), among the commands it uses; empty when it can make them all.
+// The arguments of the driver's commands that the monkey never makes ("ITEM (open)", ...),
+// among the commands it uses; empty when it makes them all.
 QString CommandsWithoutArguments();
 
 }  // namespace monkey

@@ -99,35 +99,90 @@ bool Parse(int argc, char** argv, Arguments* a) {
   return a->steps >= 0 && a->stepLimitMs > 0;
 }
 
+// The process's quiet: a grid cell that takes no editor is the monkey's try, not a fault.
+void QuietenMessages() {
+  driver::InstallQuietMessages();
+  static const QtMessageHandler quiet = qInstallMessageHandler(nullptr);
+  qInstallMessageHandler(
+      [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (text != QLatin1String("edit: editing failed")) quiet(type, context, text);
+      });
+}
+
+// The monkey's options for the window of the arguments; false when the script to replay
+// does not read.
+bool ReadOptions(const Arguments& a, monkey::Options* options) {
+  options->item = a.child;
+  options->seed = a.seed;
+  options->steps = a.steps;
+  options->seconds = a.seconds;
+  options->stepLimitMs = a.stepLimitMs;
+  if (a.replay.isEmpty()) return true;
+  QFile file(a.replay);
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    Say(QStringLiteral("error: cannot read ") + a.replay);
+    return false;
+  }
+  options->replaying = true;
+  while (!file.atEnd()) options->replay << QString::fromUtf8(file.readLine());
+  return true;
+}
+
+// How the monkey's run of a window ended.
+struct WindowRun {
+  int code = 0;  // the runner's exit status
+  QString failure;
+  long steps = 0;
+};
+
+// The main window, the scenario driver's runner and the monkey feeding it, until the run
+// ends; a step that never returns is a hang, reported from a watchdog thread, since the GUI
+// thread is stuck.
+WindowRun DriveWindow(const monkey::Options& options, platform::RecordingHost* host) {
+  TFormPrincipal FormPrincipal;
+  FormPrincipal.show();
+  FormPrincipal.activateWindow();
+  QApplication::setActiveWindow(&FormPrincipal);
+  driver::ScriptRunner runner({}, &FormPrincipal, host);
+  monkey::Monkey monkey(options, &FormPrincipal, host, &runner);
+  runner.SetSource([&] { return monkey.Next(); });
+
+  std::atomic<bool> done{false};
+  const long long hangMs = std::max(30000LL, 3LL * options.stepLimitMs);
+  std::thread watchdog([&] {
+    while (!done) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(200));
+      if (!done && monkey.SinceStepStart() > hangMs) {
+        std::printf("FAIL hang: step %ld has not returned after %lld ms\n", monkey.Steps(), hangMs);
+        std::fflush(stdout);
+        std::_Exit(4);
+      }
+    }
+  });
+  runner.Start();
+  QApplication::exec();
+  done = true;
+  watchdog.join();
+  WindowRun run;
+  run.code = runner.ExitCode();
+  run.failure = monkey.Failure();
+  if (run.failure.isEmpty() && run.code == 0 && !options.replaying && !monkey.Finished()) {
+    run.failure = QStringLiteral("ended: the program ended after '%1'").arg(monkey.CurrentLine());
+  }
+  run.steps = monkey.Steps();
+  return run;
+}
+
 // One window in this process: the monkey's commands through the scenario driver's runner.
 int RunWindow(int argc, char** argv, const Arguments& a) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QTemporaryDir scratch(QDir::tempPath() + QStringLiteral("/tarvel-monkey-XXXXXX"));
   if (!scratch.isValid()) return 2;
   driver::PrivateFolders(scratch);
-  driver::InstallQuietMessages();
-  // A grid cell that takes no editor is the monkey's try, not a fault.
-  static const QtMessageHandler quiet = qInstallMessageHandler(nullptr);
-  qInstallMessageHandler(
-      [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
-        if (text != QLatin1String("edit: editing failed")) quiet(type, context, text);
-      });
+  QuietenMessages();
 
   monkey::Options options;
-  options.item = a.child;
-  options.seed = a.seed;
-  options.steps = a.steps;
-  options.seconds = a.seconds;
-  options.stepLimitMs = a.stepLimitMs;
-  if (!a.replay.isEmpty()) {
-    QFile file(a.replay);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-      Say(QStringLiteral("error: cannot read ") + a.replay);
-      return 2;
-    }
-    options.replaying = true;
-    while (!file.atEnd()) options.replay << QString::fromUtf8(file.readLine());
-  }
+  if (!ReadOptions(a, &options)) return 2;
   std::FILE* log = a.log.isEmpty() ? nullptr : std::fopen(a.log.toLocal8Bit().constData(), "w");
   options.log = log;
 
@@ -138,53 +193,16 @@ int RunWindow(int argc, char** argv, const Arguments& a) {
   platform::SetHost(&host);
   QElapsedTimer clock;
   clock.start();
-
-  int code = 0;
-  QString failure;
-  long steps = 0;
-  {
-    TFormPrincipal FormPrincipal;
-    FormPrincipal.show();
-    FormPrincipal.activateWindow();
-    QApplication::setActiveWindow(&FormPrincipal);
-    driver::ScriptRunner runner({}, &FormPrincipal, &host);
-    monkey::Monkey monkey(options, &FormPrincipal, &host, &runner);
-    runner.SetSource([&] { return monkey.Next(); });
-
-    // A step that never returns is a hang: reported from here, since the GUI thread is stuck.
-    std::atomic<bool> done{false};
-    const long long hangMs = std::max(30000LL, 3LL * a.stepLimitMs);
-    std::thread watchdog([&] {
-      while (!done) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
-        if (!done && monkey.SinceStepStart() > hangMs) {
-          std::printf("FAIL hang: step %ld has not returned after %lld ms\n", monkey.Steps(),
-                      hangMs);
-          std::fflush(stdout);
-          std::_Exit(4);
-        }
-      }
-    });
-    runner.Start();
-    QApplication::exec();
-    done = true;
-    watchdog.join();
-    code = runner.ExitCode();
-    failure = monkey.Failure();
-    if (failure.isEmpty() && code == 0 && !options.replaying && !monkey.Finished()) {
-      failure = QStringLiteral("ended: the program ended after '%1'").arg(monkey.CurrentLine());
-    }
-    steps = monkey.Steps();
-  }
+  const WindowRun run = DriveWindow(options, &host);
   platform::SetHost(nullptr);
   if (log) std::fclose(log);
-  if (!failure.isEmpty()) {
-    Say(QStringLiteral("FAIL ") + failure);
+  if (!run.failure.isEmpty()) {
+    Say(QStringLiteral("FAIL ") + run.failure);
     return 3;
   }
-  if (code != 0) return code;  // the runner has printed its error
+  if (run.code != 0) return run.code;  // the runner has printed its error
   Say(QStringLiteral("done %1 steps, %2 boxes, %3 s")
-          .arg(steps)
+          .arg(run.steps)
           .arg(host.boxes.size())
           .arg(double(clock.elapsed()) / 1000, 0, 'f', 1));
   return 0;
@@ -287,7 +305,7 @@ QStringList ReadLines(const QString& path) {
 int RunAll(int argc, char** argv, Arguments a) {
   QCoreApplication app(argc, argv);
   // A command of the driver is exercised as soon as it exists: one whose arguments the monkey
-  // cannot make needs a word it knows, or a share of 0 in the driver's table.
+  // never makes needs a maker, or a share of 0 in the driver's table.
   if (const QString unknown = monkey::CommandsWithoutArguments(); !unknown.isEmpty()) {
     Say(QStringLiteral("error: the monkey cannot make these arguments: ") + unknown);
     return 2;

@@ -52,6 +52,32 @@ TForm1::TForm1(QWidget* owner) : TForm(owner, QStringLiteral("Form1")) {
 }
 
 void TForm1::BuildControls() {
+  BuildPrecisionChoice();
+  BuildInchesBox();
+  BuildConversionButtons();
+  BuildMillimetresBox();
+
+  BitBtn3 =
+      new TBitBtn(this, QStringLiteral("BitBtn3"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
+  BitBtn3->setGeometry(446, 266, 92, 30);
+
+  StatusBar1 = new TStatusBar(this, QStringLiteral("StatusBar1"));
+  StatusBar1->AddPanel(176, Qt::AlignHCenter);
+  StatusBar1->AddPanel(300);
+  StatusBar1->SetPanelText(1, QStringLiteral("Precisión actual: 1/64"));
+  StatusBar1->AutoHint = true;
+  StatusBar1->setSizeGripEnabled(true);
+
+  Edit1->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
+  Edit2->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit2KeyPress(sender, key); };
+  Edit3->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit2KeyPress(sender, key); };
+  Edit4->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit4KeyPress(sender, key); };
+
+  SetTabChain({Edit1, Edit2, Edit3, BitBtn1, Edit4, BitBtn2, RadioButton1, RadioButton2,
+               RadioButton3, RadioButton4, RadioButton5, RadioButton6, RadioButton7, BitBtn3});
+}
+
+void TForm1::BuildPrecisionChoice() {
   using platform::akLeft;
   using platform::akRight;
   using platform::akTop;
@@ -84,8 +110,10 @@ void TForm1::BuildControls() {
     };
     *fractions[i] = button;
   }
+}
 
-  // Left: the inches, whole and fraction.
+// Left: the inches, whole and fraction, and the step buttons.
+void TForm1::BuildInchesBox() {
   auto* left = new TBevel(this, QStringLiteral("Bevel2"), TBevel::Shape::Box, true);
   left->setGeometry(8, 56, 202, 196);
   auto* label1 = new TLabel(this, QStringLiteral("Label1"), QStringLiteral("Pulgadas"));
@@ -112,8 +140,10 @@ void TForm1::BuildControls() {
   SpeedButton2 = steps.next;
   SpeedButton1->OnClick = [this] { SpeedButton1Click(); };
   SpeedButton2->OnClick = [this] { SpeedButton2Click(); };
+}
 
-  // Middle: the conversions.
+// Middle: the conversions.
+void TForm1::BuildConversionButtons() {
   BitBtn1 = new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("\" a mm"));
   BitBtn1->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
   BitBtn1->setLayoutDirection(Qt::RightToLeft);  // the picture right of the caption
@@ -125,8 +155,14 @@ void TForm1::BuildControls() {
   BitBtn2->setGeometry(222, 152, 102, 30);
   platform::SetHint(BitBtn2, QStringLiteral("Convertir a pulgadas"), true);
   BitBtn2->OnClick = [this] { BitBtn2Click(); };
+}
 
-  // Right: the millimetres and the reference.
+// Right: the millimetres and the reference; they keep to the right edge, with the button
+// that converts them.
+void TForm1::BuildMillimetresBox() {
+  using platform::akRight;
+  using platform::akTop;
+
   auto* right = new TBevel(this, QStringLiteral("Bevel3"), TBevel::Shape::Box, true);
   right->setGeometry(336, 56, 202, 196);
   auto* label4 = new TLabel(this, QStringLiteral("Label4"), QStringLiteral("Milímetros"));
@@ -144,25 +180,6 @@ void TForm1::BuildControls() {
                      static_cast<QWidget*>(label6), static_cast<QWidget*>(BitBtn2)}) {
     platform::SetAnchors(w, akTop | akRight);
   }
-
-  BitBtn3 =
-      new TBitBtn(this, QStringLiteral("BitBtn3"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
-  BitBtn3->setGeometry(446, 266, 92, 30);
-
-  StatusBar1 = new TStatusBar(this, QStringLiteral("StatusBar1"));
-  StatusBar1->AddPanel(176, Qt::AlignHCenter);
-  StatusBar1->AddPanel(300);
-  StatusBar1->SetPanelText(1, QStringLiteral("Precisión actual: 1/64"));
-  StatusBar1->AutoHint = true;
-  StatusBar1->setSizeGripEnabled(true);
-
-  Edit1->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit1KeyPress(sender, key); };
-  Edit2->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit2KeyPress(sender, key); };
-  Edit3->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit2KeyPress(sender, key); };
-  Edit4->OnKeyPress = [this](TEdit* sender, char16_t& key) { Edit4KeyPress(sender, key); };
-
-  SetTabChain({Edit1, Edit2, Edit3, BitBtn1, Edit4, BitBtn2, RadioButton1, RadioButton2,
-               RadioButton3, RadioButton4, RadioButton5, RadioButton6, RadioButton7, BitBtn3});
 }
 
 char16_t TForm1::SeparatorKey(const TEdit* edit, bool allowed) const {

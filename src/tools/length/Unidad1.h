@@ -57,6 +57,10 @@ class TForm1 : public TForm {
 
  private:
   void BuildControls();
+  void BuildPrecisionChoice();
+  void BuildInchesBox();
+  void BuildConversionButtons();
+  void BuildMillimetresBox();
   // The steps of "Ant" (-1) and "Sig" (+1).
   void Step(int direction);
   // The denominator edit read; false (the edit set to "1") when it is 0 or less.

@@ -37,22 +37,6 @@ constexpr GraphicUnit kUnits[] = {
     {7, "pixel", {15, 1}, {1 / 15.0L, 1}, 0},  // whole pixels
 };
 
-const GraphicUnit& UnitOf(int edit) {
-  for (const GraphicUnit& unit : kUnits) {
-    if (unit.edit == edit) return unit;
-  }
-  return kUnits[0];
-}
-
-// The shorter prologue of this window: an empty text clears nothing.
-bool GoOn(const QString& text) {
-  return !text.isEmpty() && !text.endsWith(QChar(platform::DecimalSeparator())) &&
-         text != QLatin1String("-");
-}
-
-constexpr int kEditWidth = 121;
-constexpr int kEditHeight = 21;
-constexpr int kPitch = 32;
 struct Place {
   int edit;
   int x, y;
@@ -62,31 +46,29 @@ struct Place {
 constexpr Place kPlaces[] = {{1, 96, 16},  {7, 96, 48},  {2, 96, 80}, {3, 96, 112},
                              {6, 96, 144}, {4, 386, 16}, {5, 386, 48}};
 
+// The source is the edit last entered: every key stroke only clears the guard, and the
+// window filters the characters itself. An empty text waits and clears nothing.
+constexpr HubWindow kWindow{.name = "FormGraf",
+                            .caption = "Unidades gráficas",
+                            .clientSize = {531, 210},
+                            .lastEdit = 7,
+                            .keys = SourceKeys::PressAndDelete,
+                            .sourceIsEntered = true,
+                            .numericFilter = false,
+                            .prologue = HubPrologue::NeverClears,
+                            .volver = {434, 172, 83, 27}};
+
 }  // namespace
 
-TFormGraf::TFormGraf(QWidget* owner) : TForm(owner, QStringLiteral("FormGraf")) {
-  SetCaption(QStringLiteral("Unidades gráficas"));
-  SetBorder(Border::Single);
-  SetClientSize(531, 210);
-  SetPosition(Position::ScreenCenter);
-
+TFormGraf::TFormGraf(QWidget* owner) : THubForm(owner, kWindow) {
   for (const Place& place : kPlaces) {
-    auto* edit = new TEdit(this, QStringLiteral("Edit%1").arg(place.edit));
-    edit->setGeometry(place.x, place.y, kEditWidth, kEditHeight);
-    Edits[place.edit] = edit;
-    const QString caption =
-        place.edit == kHub ? QStringLiteral("twip") : QString::fromUtf8(UnitOf(place.edit).caption);
-    AttachLabel(edit, QStringLiteral("Label%1").arg(place.edit), caption, kNavy, true);
     const int n = place.edit;
-    edit->OnEnter = [this, n](TEdit*) { EditEnter(n); };
-    if (n == kHub) {
-      edit->OnChange = [this](TEdit*) { Edit1Change(); };
-    } else {
-      edit->OnChange = [this, n](TEdit*) { UnitChange(n); };
-    }
+    PlaceEdit(n, place.x, place.y);
+    Label(n, n == kHub ? QStringLiteral("twip") : QString::fromUtf8(UnitOf(kUnits, n).caption));
+    Edits[n]->OnEnter = [this, n](TEdit*) { EditEnter(n); };
   }
-
-  WireKeyHandlers(this, Edits, &TFormGraf::Edit1KeyDown, &TFormGraf::Edit1KeyPress);
+  WireChanges(kHub, &TFormGraf::Edit1Change, &TFormGraf::UnitChange);
+  WireKeys(&TFormGraf::Edit1KeyDown, &TFormGraf::Edit1KeyPress);
 
   // The pixel ruler below the right-hand edits: the slider, and the green bar across it.
   Panel2 = new TPanel(this, QStringLiteral("Panel2"), QStringLiteral("Panel2"));
@@ -106,14 +88,9 @@ TFormGraf::TFormGraf(QWidget* owner) : TForm(owner, QStringLiteral("FormGraf")) 
   TrackBar1->OnChange = [this] { TrackBar1Change(); };
   TrackBar1->OnEnter = [this] { TrackBar1Enter(); };
 
-  BitBtn1 =
-      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
-  BitBtn1->setGeometry(434, 172, 83, 27);
-
-  QList<QWidget*> chain(std::begin(Edits) + 1, std::begin(Edits) + 8);
-  SetTabChain(chain << BitBtn1 << TrackBar1);
-
-  ActiveEdit = Edits[kHub];
+  // The edits by number, the button, then the slider.
+  Finish(HubTabOrder::ByNumber);
+  SetTabChain({BitBtn1, TrackBar1});
 }
 
 void TFormGraf::Edit1KeyPress(TEdit* sender, char16_t& key) {
@@ -158,28 +135,24 @@ void TFormGraf::ResetSlider() {
 void TFormGraf::TrackBar1Enter() { ActiveEdit = Edits[kPixel]; }
 
 void TFormGraf::Edit1Change() {
-  if (Updating) return;
-  Updating = true;
-  TEdit* hub = Edits[kHub];
-  if (!GoOn(hub->Text())) return;
-  ReadIfFocused(hub, Value[kHub]);
-  const Extended base = Value[kHub];
-  for (const GraphicUnit& unit : kUnits) {
-    TEdit* edit = Edits[unit.edit];
-    if (edit == ActiveEdit) continue;
-    WriteValue(edit, Value[unit.edit], base * unit.fromTwips[0] * unit.fromTwips[1], unit.decimals);
-  }
+  HubPass(kHub, [this] {
+    const Extended base = Value[kHub];
+    for (const GraphicUnit& unit : ToWrite(kUnits)) {
+      WriteValue(Edits[unit.edit], Value[unit.edit], base * unit.fromTwips[0] * unit.fromTwips[1],
+                 unit.decimals);
+    }
+  });
 }
 
 void TFormGraf::UnitChange(int n) {
   TEdit* edit = Edits[n];
-  if (!GoOn(edit->Text())) return;
+  if (!Prologue(edit)) return;
   // Unless the user is typing here (or moving the slider), the hub has just stored the value.
   if (edit->Focused() || (n == kPixel && TrackBar1->Focused())) {
     Value[n] = Store(ParseValue(edit->Text()));
   }
-  if (ActiveEdit == Edits[kHub] || Updating) return;
-  const GraphicUnit& unit = UnitOf(n);
+  if (!HubTakes(kHub)) return;
+  const GraphicUnit& unit = UnitOf(kUnits, n);
   Value[kHub] = Store(static_cast<Extended>(Value[n]) * unit.toTwips[0] * unit.toTwips[1]);
   // The hub converts from the exact twips while its edit shows whole ones.
   Edits[kHub]->SetText(FormatValue(std::floor(static_cast<Extended>(Value[kHub]) + 0.5L)));

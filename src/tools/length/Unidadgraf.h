@@ -3,15 +3,12 @@
 // twip edit is the hub and always shows whole twips; the other edits convert only to and
 // from it. A slider draws a green bar on the screen and gives its length in pixels.
 
-#include "numeric/KeyStrokes.h"
-#include "platform/Form.h"
+#include "numeric/HubForm.h"
 
-class TBitBtn;
-class TEdit;
 class TPanel;
 class TTrackBar;
 
-class TFormGraf : public TForm {
+class TFormGraf : public THubForm {
   Q_OBJECT
 
  public:
@@ -22,13 +19,13 @@ class TFormGraf : public TForm {
   TTrackBar* TrackBar1;
   TPanel* Panel1;  // the green bar
   TPanel* Panel2;  // the slider's frame
-  TBitBtn* BitBtn1;
 
-  // The window's own key filter, on every edit, after the bookkeeping.
+  // The window's own key filter, on every edit, after the bookkeeping: a character or Delete
+  // clears the guard and puts the slider back to 0.
   void Edit1KeyPress(TEdit* sender, char16_t& key);
   // Delete: the edit becomes the source and the slider goes back to 0.
   void Edit1KeyDown(TEdit* sender, int& key);
-  // Edit1Enter ... Edit7Enter.
+  // Edit1Enter ... Edit7Enter: the source is the edit last entered.
   void EditEnter(int n);
   void TrackBar1Enter();
   // The hub, the twip edit's change handler.
@@ -41,25 +38,16 @@ class TFormGraf : public TForm {
   // inch) and width (pixels).
   static int SliderPixelsFor(int position, double pixelsPerInch, int screenWidth);
 
-  // The last value of the unit of edit n (n = 1: the base value, in twips).
-  double UnitValue(int n) const { return Value[n]; }
+  // UnitValue(1) is the base value, in twips.
   int SliderPixels = 0;
+
+ protected:
+  // Every key stroke puts the slider back to 0.
+  void GuardsCleared() override { ResetSlider(); }
 
  private:
   // The slider back to 0, as every key and every entry into the pixel edit put it.
   void ResetSlider();
 
-  TEdit* Edits[8] = {};  // by number
-  TEdit* ActiveEdit = nullptr;
-  bool Updating = false;
   bool SliderResetting = false;
-  // A character or Delete clears the guard and puts the slider back to 0; the source is the
-  // edit last entered, and Delete makes it so again (Edit1KeyDown).
-  KeyBookkeeping Bookkeeping{SourceKeys::PressAndDelete, nullptr,
-                             [this] {
-                               Updating = false;
-                               ResetSlider();
-                             },
-                             false};
-  double Value[8] = {};  // by edit number; Value[1] is the base value
 };

@@ -1,14 +1,12 @@
 #include "tools/numbers/Unidadprefijos.h"
 
 #include "numeric/Numeric.h"
-#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 #include "platform/Messages.h"
 
 namespace {
 
-constexpr int kEditBound = 21;
 constexpr int kHub = 21;  // "unidad"
 constexpr int kPrefixes = 20;
 // Above this, yocto (the base value times 1e24) would pass 1e300.
@@ -37,72 +35,56 @@ constexpr int kPitch = 32;
 constexpr int kTop = 16;
 constexpr int kLeftX = 112;   // of the left column's edits
 constexpr int kRightX = 360;  // of the right column's edits
+constexpr int kHubY = kTop + kRowsPerColumn * kPitch + 8;
+
+// Edit1 to Edit20, the button, and "unidad" last.
+constexpr int kTabOrder[] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,
+                             12, 13, 14, 15, 16, 17, 18, 19, 20, 0,  kHub};
+
+constexpr HubWindow kWindow{.name = "FormPrefijos",
+                            .caption = "Prefijos",
+                            .clientSize = {536, 400},
+                            .lastEdit = kHub,
+                            .hub = kHub,
+                            .firstSource = kHub,
+                            .keys = SourceKeys::KeyDownAndPress,
+                            .volver = {kRightX + 38, kHubY - 3, 83, 27}};
 
 }  // namespace
 
-TFormPrefijos::TFormPrefijos(QWidget* owner) : TForm(owner, QStringLiteral("FormPrefijos")) {
-  SetCaption(QStringLiteral("Prefijos"));
-  SetBorder(Border::Single);
-  SetClientSize(536, 400);
-  SetPosition(Position::ScreenCenter);
-
+TFormPrefijos::TFormPrefijos(QWidget* owner) : THubForm(owner, kWindow) {
   for (int n = 1; n <= kHub; ++n) {
-    auto* edit = new TEdit(this, QStringLiteral("Edit%1").arg(n));
-    Edits[n] = edit;
     const int row = (n - 1) % kRowsPerColumn;
     if (n == kHub) {
-      edit->setGeometry(kLeftX, kTop + kRowsPerColumn * kPitch + 8, 121, 21);
+      PlaceEdit(n, kLeftX, kHubY);
     } else {
-      edit->setGeometry(n <= kRowsPerColumn ? kLeftX : kRightX, kTop + row * kPitch, 121, 21);
+      PlaceEdit(n, n <= kRowsPerColumn ? kLeftX : kRightX, kTop + row * kPitch);
     }
     const QString caption =
         n == kHub ? QStringLiteral("unidad") : QString::fromUtf8(kPrefixTable[n - 1].caption);
-    TLabel* label = AttachLabel(edit, QStringLiteral("Label%1").arg(n), caption, kNavy, true);
+    TLabel* label = Label(n, caption);
     if (n == 1) label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    if (n == kHub) {
-      edit->OnChange = [this](TEdit*) { Edit21Change(); };
-    } else {
-      edit->OnChange = [this, n](TEdit*) { PrefixChange(n); };
-    }
   }
-
-  WireKeyHandlers(this, Edits, &TFormPrefijos::Edit1KeyDown, &TFormPrefijos::Edit21KeyPress);
-
-  BitBtn1 =
-      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
-  BitBtn1->setGeometry(kRightX + 38, Edits[kHub]->y() - 3, 83, 27);
-
-  // Edit1 to Edit20, the button, and "unidad" last.
-  QList<QWidget*> chain(std::begin(Edits) + 1, std::begin(Edits) + kPrefixes + 1);
-  SetTabChain(chain << BitBtn1 << Edits[kHub]);
-
-  ActiveEdit = Edits[kHub];
+  WireChanges(kHub, &TFormPrefijos::Edit21Change, &TFormPrefijos::PrefixChange);
+  Finish(kTabOrder);
 }
 
 void TFormPrefijos::PrefixChange(int n) {
-  TEdit* edit = Edits[n];
-  if (!ChangePrologue(edit, kEditBound)) return;
   // A text that does not read (only a paste brings one) ends in the default error box.
-  ReadIfFocused(edit, Value[n]);
-  if (ActiveEdit == Edits[kHub] || Updating) return;
-  WriteValue(Edits[kHub], Value[kHub],
-             static_cast<Extended>(Value[n]) * kPrefixTable[n - 1].toBase);
+  if (!UnitReads(n)) return;
+  HandToHub(kHub, static_cast<Extended>(Value[n]) * kPrefixTable[n - 1].toBase);
 }
 
 void TFormPrefijos::Edit21Change() {
-  TEdit* hub = Edits[kHub];
-  if (!HubPassStarts(Updating, hub, kEditBound)) return;
-  if (hub->Focused()) {
-    try {
-      Value[kHub] = Store(ParseValue(hub->Text()));
-    } catch (const std::exception&) {
-      RecoverUnreadableUnit();  // raises the error box's message
-    }
+  if (!PassStarts(kHub)) return;
+  try {
+    ReadIfFocused(Edits[kHub], Value[kHub]);
+  } catch (const std::exception&) {
+    RecoverUnreadableUnit();  // raises the error box's message
   }
   if (Value[kHub] > kLimit) ResetOverLimit();
   const Extended base = Value[kHub];
-  for (int n = 1; n <= kPrefixes; ++n) {
-    if (Edits[n] == ActiveEdit) continue;
+  for (int n : ToWrite(std::views::iota(1, kPrefixes + 1))) {
     WriteValue(Edits[n], Value[n], base * kPrefixTable[n - 1].fromBase);
   }
 }

@@ -2,7 +2,6 @@
 
 #include "numeric/Numeric.h"
 #include "platform/Edit.h"
-#include "platform/Messages.h"
 
 namespace {
 
@@ -50,13 +49,6 @@ constexpr FlowUnit kUnits[] = {
     {20, "barril/día", {{158.987294928, 1.1574074074074073e-5}}, 19, 24},
 };
 
-const FlowUnit* UnitOf(int edit) {
-  for (const FlowUnit& unit : kUnits) {
-    if (unit.edit == edit) return &unit;
-  }
-  return nullptr;
-}
-
 // Two columns of three blocks of four (per second, minute, hour and day); a 0 leaves a gap.
 constexpr int kLeft[] = {1, 2, 3, 4, 0, 5, 6, 7, 8, 0, 21, 22, 23, 24};
 constexpr int kRight[] = {9, 10, 11, 12, 0, 13, 14, 15, 16, 0, 17, 18, 19, 20};
@@ -65,8 +57,14 @@ constexpr int kPitch = 27;  // from one row of edits to the next
 constexpr int kBlockGap = 14;
 
 // Enter and Escape both close the window with the OK result.
-constexpr HubWindow kWindow("FormCaudal", "Caudal", {609, 435}, kEditBound,
-                            SourceKeys::PressAndDelete, {510, 396, 83, 27}, true);
+constexpr HubWindow kWindow{.name = "FormCaudal",
+                            .caption = "Caudal",
+                            .clientSize = {609, 435},
+                            .lastEdit = kEditBound,
+                            .keys = SourceKeys::PressAndDelete,
+                            .passReportsInvalid = true,
+                            .volver = {510, 396, 83, 27},
+                            .volverCancels = true};
 
 }  // namespace
 
@@ -75,59 +73,46 @@ TFormCaudal::TFormCaudal(QWidget* owner) : THubForm(owner, kWindow) {
   PlaceColumn(kRight, 470, kTop, kPitch, kBlockGap);
   for (int n = 1; n <= kEditBound; ++n) {
     Edits[n]->SetMaxLength(kMaxLength);
-    const FlowUnit* unit = UnitOf(n);
-    Label(n, unit ? QString::fromUtf8(unit->caption) : QStringLiteral("litro/segundo"));
+    Label(n, n == kHub ? QStringLiteral("litro/segundo")
+                       : QString::fromUtf8(UnitOf(kUnits, n).caption));
   }
   WireChanges(kHub, &TFormCaudal::Edit1Change, &TFormCaudal::Edit2Change);
   Finish(HubTabOrder::ByNumber);
 }
 
 void TFormCaudal::Edit2Change(TEdit* sender) {
-  if (!ChangePrologue(sender, kEditBound)) return;
-  try {
+  if (!Prologue(sender)) return;
+  ReportingInvalid([this] {
     // The focused edit is the one read, whichever edit changed: during a pass started from a
     // unit, each write comes back here, computes the same base and writes the same text into
     // the hub, which starts nothing.
-    for (int n = 2; n <= kEditBound; ++n) {
-      if (!Edits[n]->Focused()) continue;
-      Value[n] = Store(ParseValue(Edits[n]->Text()));
-      Value[kHub] = Store(UnitOf(n)->intoBase.Apply(Value[n]));
-      break;
-    }
+    ReadTypedUnit(kHub,
+                  [](int n, Extended value) { return UnitOf(kUnits, n).intoBase.Apply(value); });
     if (Edits[kHub]->Focused()) return;
     Edits[kHub]->SetText(FormatValue(Value[kHub]));
-  } catch (const std::exception&) {
-    ReportInvalidNumber(ActiveEdit);
-  }
+  });
 }
 
 void TFormCaudal::Edit1Change() {
-  TEdit* hub = Edits[kHub];
-  if (!HubPassStarts(Updating, hub, kEditBound)) return;
-  try {
-    ReadIfFocused(hub, Value[kHub]);
+  HubPass(kHub, [this] {
     if (Value[kHub] > kLimit) {
       ResetFlow();
       return;
     }
-    for (const FlowUnit& unit : kUnits) {
-      if (Edits[unit.edit] == ActiveEdit) continue;
+    for (const FlowUnit& unit : ToWrite(kUnits)) {
       // A source that is ActiveEdit holds the value typed there.
       WriteValue(Edits[unit.edit], Value[unit.edit],
                  static_cast<Extended>(Value[unit.source]) * unit.fromSource);
     }
-  } catch (const std::exception&) {
-    ReportInvalidNumber(ActiveEdit);
-  }
+  });
 }
 
-// The simple dialog, base 0, every edit emptied, Edit1 the source with the focus, then
-// keypad 1 after 200 ms: the window ends converted from 1 l/s. No beep.
+// The simple dialog, base 0, Edit1 the source, every edit emptied, then the focus, and keypad 1
+// after 200 ms: the window ends converted from 1 l/s. No beep.
 void TFormCaudal::ResetFlow() {
-  platform::ShowMessage(QStringLiteral("Probemos con un número más chico..."));
-  Value[kHub] = 0;
-  ActiveEdit = Edits[kHub];
-  ClearAllEdits(this, kEditBound);
-  Edits[kHub]->SetFocus();
-  SimulateKeys({{200, platform::keys::Numpad(1)}});
+  OverflowReset reset =
+      RetypeReset(QStringLiteral("Probemos con un número más chico..."), kHub, kHub, 200, "1");
+  reset.clearsTo = kEditBound;
+  reset.focusAfterEmptying = true;
+  ResetAfterOverflow(this, reset);
 }

@@ -248,8 +248,25 @@ TFormClinic::TFormClinic(QWidget* owner) : TForm(owner, QStringLiteral("FormClin
   auto* panel = new QWidget(this);
   panel->setObjectName(QStringLiteral("Panel1"));
   panel->setGeometry(0, 0, 692, 386);
+  BuildGrid(panel);
+  BuildUnitEdits(panel);
+  SetTabChain({StringGrid1, Edit1, Edit2, BitBtn1});
 
-  // The title row and one row per analyte.
+  // Creation.
+  SavedHintHidePause = platform::HintHidePause();
+  SavedHintPause = platform::HintPause();
+  SavedHintColor = platform::HintColor();
+  HeaderPressed = true;
+  CommonUpdating = SIUpdating = false;
+  SortColumn = 0;
+  Label1->SetCaption(QStringLiteral("1-antitripsina"));
+  FillGrid();
+  StringGrid1->SetRow(1);
+  StringGrid1SelectCell(0, 1);
+}
+
+// The title row and one row per analyte.
+void TFormClinic::BuildGrid(QWidget* panel) {
   StringGrid1 = new TStringGrid(panel, QStringLiteral("StringGrid1"), 2, kAnalyteCount + 1, 0, 1);
   StringGrid1->setGeometry(8, 16, 465, 329);
   StringGrid1->SetEditable(false);
@@ -269,7 +286,11 @@ TFormClinic::TFormClinic(QWidget* owner) : TForm(owner, QStringLiteral("FormClin
   StringGrid1->OnMouseUp = [this](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
     StringGrid1MouseUp(button, x, y);
   };
+}
 
+// Beside the grid: the analyte's name, its two units with their edits, the warning and the
+// button.
+void TFormClinic::BuildUnitEdits(QWidget* panel) {
   const int x = 486;
   Label1 = new TLabel(panel, QStringLiteral("Label1"), QString());
   Label1->SetFontColor(kNavy);
@@ -314,16 +335,10 @@ TFormClinic::TFormClinic(QWidget* owner) : TForm(owner, QStringLiteral("FormClin
   }
   Edit1->OnChange = [this](TEdit*) { Edit1Change(); };
   Edit2->OnChange = [this](TEdit*) { Edit2Change(); };
-  SetTabChain({StringGrid1, Edit1, Edit2, BitBtn1});
+}
 
-  // Creation.
-  SavedHintHidePause = platform::HintHidePause();
-  SavedHintPause = platform::HintPause();
-  SavedHintColor = platform::HintColor();
-  HeaderPressed = true;
-  CommonUpdating = SIUpdating = false;
-  SortColumn = 0;
-  Label1->SetCaption(QStringLiteral("1-antitripsina"));
+// The headings, the analytes' names in both languages, the grid in Spanish order.
+void TFormClinic::FillGrid() {
   StringGrid1->SetCell(0, 0, QStringLiteral("Componente"));
   StringGrid1->SetCell(1, 0, QStringLiteral("Component"));
   for (const Analyte& analyte : kAnalytes) {
@@ -337,8 +352,6 @@ TFormClinic::TFormClinic(QWidget* owner) : TForm(owner, QStringLiteral("FormClin
   }
   for (int i = 0; i < kAnalyteCount; ++i) EnglishBySpanish[SpanishNames[i]] = EnglishNames[i];
   OrderBySpanish();
-  StringGrid1->SetRow(1);
-  StringGrid1SelectCell(0, 1);
 }
 
 TFormClinic::~TFormClinic() {

@@ -75,6 +75,9 @@ class TFormClinic : public TForm {
   int OrderedBy() const { return OrderColumn; }
 
  private:
+  void BuildGrid(QWidget* panel);
+  void BuildUnitEdits(QWidget* panel);
+  void FillGrid();
   void OrderBySpanish();
   void OrderByEnglish();
   void ReselectAnalyte(const QString& english);

@@ -60,8 +60,16 @@ constexpr int kTop = 24;
 constexpr int kPitch = 32;
 
 // Both the default and the Cancel button: Enter and Escape close the window.
-constexpr HubWindow kWindow("FormDatos", " Datos", {762, 355}, kEditBound,
-                            SourceKeys::PressAndDelete, {660, 312, 83, 27}, true);
+constexpr HubWindow kWindow{.name = "FormDatos",
+                            .caption = " Datos",
+                            .clientSize = {762, 355},
+                            .lastEdit = kEditBound,
+                            .hub = kHub,
+                            .keys = SourceKeys::PressAndDelete,
+                            .passReportsInvalid = true,
+                            .ownsInvalidBox = true,
+                            .volver = {660, 312, 83, 27},
+                            .volverCancels = true};
 
 }  // namespace
 
@@ -88,58 +96,30 @@ TFormDatos::TFormDatos(QWidget* owner) : THubForm(owner, kWindow) {
 }
 
 void TFormDatos::Edit9Change() {
-  TEdit* hub = Edits[kHub];
-  if (!HubPassStarts(Updating, hub, kEditBound)) return;
-  try {
-    ReadIfFocused(hub, Value[kHub]);
+  HubPass(kHub, [this] {
     // The pass goes on from 0 after the reset; the key it queued brings one bit later.
     if (Value[kHub] > kHubLimit) ResetTooManyBits();
     const Extended bits = Value[kHub];
-    for (int position = 1; position < kUnitCount; ++position) {
-      const DataUnit& unit = kUnits[position];
-      if (Edits[unit.edit] == ActiveEdit) continue;
+    for (const DataUnit& unit : ToWrite(std::span(kUnits).subspan(1))) {
       WriteValue(Edits[unit.edit], Value[unit.edit], bits * unit.perBit);
     }
-  } catch (const std::exception&) {
-    ReportInvalidNumber(ActiveEdit, this);
-  }
+  });
 }
 
 void TFormDatos::Edit10Change(TEdit* sender, int tabPosition) {
-  // Texts that the hub writes never come back here.
-  if (!sender->Focused()) return;
-  if (!ChangePrologue(sender, kEditBound)) return;
-  try {
-    const double x = Store(ParseValue(sender->Text()));
-    if (x > kTypedLimit) {
-      ReportTooLarge(this, sender, x);
-      return;
-    }
-    if (tabPosition > 0 && tabPosition < kUnitCount) {
-      Value[kHub] = Store(x * kUnits[tabPosition].bits);
-    }
-  } catch (const std::exception&) {
-    // The edit whose text did not read: a paste through the context menu may leave
-    // ActiveEdit on another edit, whose text is a number.
-    ReportInvalidNumber(sender, this);
-    return;
-  }
-  Edits[kHub]->SetText(FormatValue(Value[kHub]));
+  TypedUnitChange(sender, kTypedLimit, [tabPosition](double x) -> std::optional<Extended> {
+    if (tabPosition <= 0 || tabPosition >= kUnitCount) return std::nullopt;
+    return x * kUnits[tabPosition].bits;
+  });
 }
 
 // The box, base 0, the bit edit the source, emptied (no pass runs, the guard being set) and
 // then focused; keypad 1 after 200 ms; no beep.
 void TFormDatos::ResetTooManyBits() {
-  OverflowReset reset;
+  OverflowReset reset = RetypeReset(QStringLiteral("Son muchos bits...!"), kHub, kHub, 200, "1");
+  reset.simpleDialog = false;
   reset.caption = QStringLiteral("Epa!");
-  reset.text = QStringLiteral("Son muchos bits...!");
   reset.processMessages = true;
-  reset.edit = Edits[kHub];
-  reset.value = &Value[kHub];
-  reset.resetValue = 0;
-  reset.activeEdit = &ActiveEdit;
   reset.focusAfterEmptying = true;
-  reset.keys = {{200, platform::keys::Numpad(1)}};
-  reset.beep = false;
   ResetAfterOverflow(this, reset);
 }

@@ -57,19 +57,15 @@ constexpr DensityUnit kUnits[] = {
     {15, "onza/galón (EE.UU. líq)", false, 7.489151707306056L, 16.0L, From::Sixteenfold, kRight,
      176},
 };
-constexpr int kRows = sizeof kUnits / sizeof kUnits[0];
-
-const DensityUnit& UnitOf(int edit) {
-  for (const DensityUnit& unit : kUnits) {
-    if (unit.edit == edit) return unit;
-  }
-  return kUnits[0];
-}
 
 constexpr int kTabOrder[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 0, 15};
 
-constexpr HubWindow kWindow("FormDensidad", "Unidades de densidad", {597, 335}, kEditBound,
-                            SourceKeys::PressAndDelete, {496, 292, 83, 27});
+constexpr HubWindow kWindow{.name = "FormDensidad",
+                            .caption = "Unidades de densidad",
+                            .clientSize = {597, 335},
+                            .lastEdit = kEditBound,
+                            .keys = SourceKeys::PressAndDelete,
+                            .volver = {496, 292, 83, 27}};
 
 }  // namespace
 
@@ -93,41 +89,31 @@ TFormDensidad::TFormDensidad(QWidget* owner) : THubForm(owner, kWindow) {
 }
 
 void TFormDensidad::UnitChange(int n) {
-  const DensityUnit& unit = UnitOf(n);
-  TEdit* edit = Edits[n];
-  if (!ChangePrologue(edit, kEditBound)) return;
-  // Unless the user is typing here, the hub has just stored this edit's value.
-  ReadIfFocused(edit, Value[n]);
-  if (ActiveEdit == Edits[kHub] || Updating) return;
-  WriteValue(Edits[kHub], Value[kHub], static_cast<Extended>(Value[n]) * unit.toBase, kDecimals);
+  if (!UnitReads(n)) return;
+  HandToHub(kHub, static_cast<Extended>(Value[n]) * UnitOf(kUnits, n).toBase, kDecimals);
 }
 
 void TFormDensidad::Edit1Change() {
-  TEdit* hub = Edits[kHub];
-  if (!HubPassStarts(Updating, hub, kEditBound)) return;
   // A value typed elsewhere comes unrounded from the unit handler, never through the text.
-  ReadIfFocused(hub, Value[kHub]);
-  const Extended base = Value[kHub];
-  for (int row = 1; row < kRows; ++row) {
-    const DensityUnit& unit = kUnits[row];
-    TEdit* edit = Edits[unit.edit];
-    if (edit == ActiveEdit) continue;
-    Extended value = base;
-    if (unit.from == From::Factor) value = base * unit.fromBase;
-    // From lb/gal as just written, or as typed there when it is the source.
-    if (unit.from == From::Sixteenfold) value = unit.fromBase * Value[kPoundsPerGallon];
-    if (unit.edit == kGuarded && value > kLimit) {
-      ResetOverflow();
-      return;  // lb/yd³ comes first: nothing has been written
+  HubPass(kHub, [this] {
+    const Extended base = Value[kHub];
+    for (const DensityUnit& unit : ToWrite(std::span(kUnits).subspan(1))) {
+      Extended value = base;
+      if (unit.from == From::Factor) value = base * unit.fromBase;
+      // From lb/gal as just written, or as typed there when it is the source.
+      if (unit.from == From::Sixteenfold) value = unit.fromBase * Value[kPoundsPerGallon];
+      if (unit.edit == kGuarded && value > kLimit) {
+        ResetOverflow();
+        return;  // lb/yd³ comes first: nothing has been written
+      }
+      WriteValue(Edits[unit.edit], Value[unit.edit], value, kDecimals);
     }
-    WriteValue(edit, Value[unit.edit], value, kDecimals);
-  }
+  });
 }
 
 void TFormDensidad::ResetOverflow() {
-  OverflowReset reset = EmptyingReset(QStringLiteral("Ohhh..."),
-                                      ActiveEdit->Text() + QStringLiteral(" es todo un numerito!"),
-                                      Edits[kHub], &ActiveEdit, [this] { Updating = false; });
+  OverflowReset reset = EmptyingHubReset(
+      QStringLiteral("Ohhh..."), ActiveEdit->Text() + QStringLiteral(" es todo un numerito!"));
   reset.icon = platform::Icon::Information;
   // Emptying the hub runs it again: it finds the empty text and clears every edit.
   ResetAfterOverflow(this, reset);

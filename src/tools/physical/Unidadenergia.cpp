@@ -79,13 +79,6 @@ constexpr EnergyUnit kUnits[] = {
     Unit(kQuad, "quad", 1.05506e18, Kind::Equivalent, "cuadrillón (1E15 BTU)"),
 };
 
-const EnergyUnit& UnitOf(int edit) {
-  for (const EnergyUnit& unit : kUnits) {
-    if (unit.edit == edit) return unit;
-  }
-  return kUnits[0];
-}
-
 // The cubic centimetre and the cubic foot: the label of the raised "3" of their caption.
 int CubeLabelOf(int edit) {
   switch (edit) {
@@ -112,8 +105,12 @@ constexpr int kTop = 16;
 constexpr int kPitch = 28;
 constexpr int kGap = 14;
 
-constexpr HubWindow kWindow("FormEnergia", "Unidades de energía - trabajo - cant. de calor",
-                            {735, 400}, kEditBound, SourceKeys::PressAndDelete, {633, 300, 83, 27});
+constexpr HubWindow kWindow{.name = "FormEnergia",
+                            .caption = "Unidades de energía - trabajo - cant. de calor",
+                            .clientSize = {735, 400},
+                            .lastEdit = kEditBound,
+                            .keys = SourceKeys::PressAndDelete,
+                            .volver = {633, 300, 83, 27}};
 
 }  // namespace
 
@@ -122,7 +119,7 @@ TFormEnergia::TFormEnergia(QWidget* owner) : THubForm(owner, kWindow) {
   PlaceColumn(kMiddle, 350, kTop, kPitch, kGap);
   PlaceColumn(kRight, 595, kTop, kPitch, kGap);
   for (int n = 1; n <= kEditBound; ++n) {
-    const EnergyUnit* unit = n == kHub ? nullptr : &UnitOf(n);
+    const EnergyUnit* unit = n == kHub ? nullptr : &UnitOf(kUnits, n);
     const QString caption = unit ? QString::fromUtf8(unit->caption) : QStringLiteral("Joule");
     const QColor color = ColorOf(unit ? unit->kind : Kind::Plain);
     const int exponent = CubeLabelOf(n);
@@ -142,47 +139,36 @@ TFormEnergia::TFormEnergia(QWidget* owner) : THubForm(owner, kWindow) {
 }
 
 void TFormEnergia::UnitChange(int n) {
-  TEdit* edit = Edits[n];
-  if (!ChangePrologue(edit, kEditBound)) return;
-  // Unless the user is typing here, the hub has just stored this edit's value.
-  ReadIfFocused(edit, Value[n]);
+  if (!UnitReads(n)) return;
   if (n == kElectronVolt && Value[n] > kLimit) ResetElectronVolts();  // Edit1 the source then
-  if (ActiveEdit == Edits[kHub] || Updating) return;
-  WriteValue(Edits[kHub], Value[kHub], UnitOf(n).joules.Apply(Value[n]));
+  HandToHub(kHub, UnitOf(kUnits, n).joules.Apply(Value[n]));
 }
 
 void TFormEnergia::Edit1Change() {
-  TEdit* hub = Edits[kHub];
-  if (!HubPassStarts(Updating, hub, kEditBound)) return;
   // A value typed elsewhere comes as the unit handler's joules, never through the text.
-  ReadIfFocused(hub, Value[kHub]);
-  const Extended base = Value[kHub];
-  for (const EnergyUnit& unit : kUnits) {
-    TEdit* edit = Edits[unit.edit];
-    if (edit == ActiveEdit) continue;
-    if (!unit.ownValue) {
-      edit->SetText(FormatValue(base));
-    } else if (unit.edit == kQuad) {
-      // From "therm (EEG)" as it stands: written just before, or typed there.
-      WriteValue(edit, Value[kQuad], Value[kThermEEG] * kQuadPerThermEEG);
-    } else {
-      WriteValue(edit, Value[unit.edit], unit.inverses.Apply(base));
+  HubPass(kHub, [this] {
+    const Extended base = Value[kHub];
+    for (const EnergyUnit& unit : ToWrite(kUnits)) {
+      TEdit* edit = Edits[unit.edit];
+      if (!unit.ownValue) {
+        edit->SetText(FormatValue(base));
+      } else if (unit.edit == kQuad) {
+        // From "therm (EEG)" as it stands: written just before, or typed there.
+        WriteValue(edit, Value[kQuad], Value[kThermEEG] * kQuadPerThermEEG);
+      } else {
+        WriteValue(edit, Value[unit.edit], unit.inverses.Apply(base));
+      }
     }
-  }
+  });
 }
 
 // The warning box, the electron-volt value 0, Edit1 the source with the focus, emptied, then
 // keypad 1 after 100 ms; no beep. Typed in electron-volts, the emptied hub clears the window;
 // inside a hub pass it clears nothing and the pass goes on from its base.
 void TFormEnergia::ResetElectronVolts() {
-  OverflowReset reset;
+  OverflowReset reset =
+      RetypeReset(QStringLiteral("¿Dónde quieres llegar hoy...?"), kHub, kElectronVolt, 100, "1");
+  reset.simpleDialog = false;
   reset.caption = QStringLiteral("No será mucho...?");
-  reset.text = QStringLiteral("¿Dónde quieres llegar hoy...?");
-  reset.edit = Edits[kHub];
-  reset.value = &Value[kElectronVolt];
-  reset.resetValue = 0;
-  reset.activeEdit = &ActiveEdit;
-  reset.keys = {{100, platform::keys::Numpad(1)}};
-  reset.beep = false;
   ResetAfterOverflow(this, reset);
 }

@@ -27,8 +27,15 @@ constexpr LightUnit kUnits[] = {
 };
 
 // Both the default and the Cancel button: Enter and Escape close the window.
-constexpr HubWindow kWindow("FIlum", " Tarvel - Iluminación", {496, 247}, 10,
-                            SourceKeys::PressAndDelete, {390, 190, 83, 27}, true);
+constexpr HubWindow kWindow{.name = "FIlum",
+                            .caption = " Tarvel - Iluminación",
+                            .clientSize = {496, 247},
+                            .lastEdit = 10,
+                            .clearsTo = kEditBound,
+                            .keys = SourceKeys::PressAndDelete,
+                            .passReportsInvalid = true,
+                            .volver = {390, 190, 83, 27},
+                            .volverCancels = true};
 
 // What the hub writes into edit n from lux.
 Extended FromLux(int n, Extended lux) {
@@ -69,37 +76,18 @@ TFIlum::TFIlum(QWidget* owner) : THubForm(owner, kWindow) {
 }
 
 void TFIlum::Edit1Change() {
-  TEdit* hub = Edits[kHub];
-  if (!HubPassStarts(Updating, hub, kEditBound)) return;
-  try {
-    ReadIfFocused(hub, BaseValue);
-    const Extended lux = BaseValue;
-    for (int n = 2; n <= 10; ++n) {
-      if (Edits[n] == ActiveEdit) continue;
+  HubPass(kHub, [this] {
+    const Extended lux = Value[kHub];
+    for (int n : ToWrite(std::views::iota(2, 11))) {
       Edits[n]->SetText(FormatValue(Store(FromLux(n, lux))));
     }
-  } catch (const std::exception&) {
-    ReportInvalidNumber(ActiveEdit);
-  }
+  });
 }
 
 void TFIlum::Edit2Change(TEdit* sender, int tabPosition) {
-  // Texts that the hub writes never come back here.
-  if (!sender->Focused()) return;
-  if (!ChangePrologue(sender, kEditBound)) return;
-  try {
-    const double x = Store(ParseValue(sender->Text()));
-    if (x > kLimit) {
-      ReportTooLarge(this, sender, x);
-      return;
-    }
+  TypedUnitChange(sender, kLimit, [tabPosition](double x) -> std::optional<Extended> {
     Extended lux;
-    if (ToLux(tabPosition, x, lux)) BaseValue = Store(lux);
-  } catch (const std::exception&) {
-    // The edit whose text did not read: a paste through the context menu may leave
-    // ActiveEdit on another edit, whose text is a number.
-    ReportInvalidNumber(sender);
-    return;
-  }
-  Edits[kHub]->SetText(FormatValue(BaseValue));
+    if (!ToLux(tabPosition, x, lux)) return std::nullopt;
+    return lux;
+  });
 }

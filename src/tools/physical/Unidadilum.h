@@ -21,8 +21,5 @@ class TFIlum : public THubForm {
   void Edit2Change(TEdit* sender, int tabPosition);
 
   // The base value, in lux.
-  double Lux() const { return BaseValue; }
-
- private:
-  double BaseValue = 0;
+  double Lux() const { return UnitValue(1); }
 };

@@ -57,14 +57,6 @@ constexpr MassUnit kUnits[] = {
     {29, "truss", 16.32932532L, 0.06123951727357711L, Kind::Old},
     {30, "stone", 6.35029318L, 0.1574730444177697L, Kind::Old},
 };
-constexpr int kRows = sizeof kUnits / sizeof kUnits[0];
-
-const MassUnit& UnitOf(int edit) {
-  for (const MassUnit& unit : kUnits) {
-    if (unit.edit == edit) return unit;
-  }
-  return kUnits[0];
-}
 
 QColor ColorOf(Kind kind) {
   switch (kind) {
@@ -101,8 +93,13 @@ constexpr Frame kFrames[] = {
 constexpr int kTabOrder[] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15,
                              16, 17, 18, 19, 20, 21, 22, 23, 24, 28, 29, 30, 0,  25};
 
-constexpr HubWindow kWindow("FormMasa", "Unidades de masa", {730, 383}, kEditBound,
-                            SourceKeys::KeyDownAndPress, {630, 345, 83, 27});
+constexpr HubWindow kWindow{.name = "FormMasa",
+                            .caption = "Unidades de masa",
+                            .clientSize = {730, 383},
+                            .lastEdit = kEditBound,
+                            .hub = kHub,
+                            .keys = SourceKeys::KeyDownAndPress,
+                            .volver = {630, 345, 83, 27}};
 
 }  // namespace
 
@@ -132,38 +129,29 @@ TFormMasa::TFormMasa(QWidget* owner) : THubForm(owner, kWindow) {
 }
 
 void TFormMasa::UnitChange(int n) {
-  TEdit* edit = Edits[n];
-  if (!ChangePrologue(edit, kEditBound)) return;
-  // Unless the user is typing here, the hub has just stored this edit's value.
-  ReadIfFocused(edit, Value[n]);
-  if (ActiveEdit == Edits[kHub] || Updating) return;
-  WriteValue(Edits[kHub], Value[kHub], static_cast<Extended>(Value[n]) * UnitOf(n).toKg);
+  if (!UnitReads(n)) return;
+  HandToHub(kHub, static_cast<Extended>(Value[n]) * UnitOf(kUnits, n).toKg);
 }
 
 void TFormMasa::Edit2Change() {
-  TEdit* hub = Edits[kHub];
-  if (!HubPassStarts(Updating, hub, kEditBound)) return;
   // A value typed elsewhere comes as the unit handler's kilograms, never through the text.
-  ReadIfFocused(hub, Value[kHub]);
-  const Extended base = Value[kHub];
-  for (int row = 1; row < kRows; ++row) {
-    const MassUnit& unit = kUnits[row];
-    TEdit* edit = Edits[unit.edit];
-    if (edit == ActiveEdit) continue;
-    const Extended product = base * unit.fromKg;
-    if (unit.edit == kGuarded && product > kLimit) {
-      ResetOverflow();
-      return;  // the edits after this one are not written
+  HubPass(kHub, [this] {
+    const Extended base = Value[kHub];
+    for (const MassUnit& unit : ToWrite(std::span(kUnits).subspan(1))) {
+      const Extended product = base * unit.fromKg;
+      if (unit.edit == kGuarded && product > kLimit) {
+        ResetOverflow();
+        return;  // the edits after this one are not written
+      }
+      WriteValue(Edits[unit.edit], Value[unit.edit], product);
     }
-    WriteValue(edit, Value[unit.edit], product);
-  }
+  });
 }
 
 void TFormMasa::ResetOverflow() {
-  const OverflowReset reset =
-      EmptyingReset(QStringLiteral("Ohhhh!"),
-                    QStringLiteral("No puedo procesar este numerito...\n¿probamos con otro?"),
-                    Edits[kHub], &ActiveEdit, [this] { Updating = false; });
   // Emptying the hub runs it again: it finds the empty text and clears every edit.
-  ResetAfterOverflow(this, reset);
+  ResetAfterOverflow(
+      this,
+      EmptyingHubReset(QStringLiteral("Ohhhh!"),
+                       QStringLiteral("No puedo procesar este numerito...\n¿probamos con otro?")));
 }

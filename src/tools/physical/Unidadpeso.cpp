@@ -61,13 +61,6 @@ constexpr WeightUnit kUnits[] = {
 constexpr int kGramWrites = 9;   // rows written by the gram hub
 constexpr int kPoundWrites = 6;  // the rows after them, written by the pound hub
 
-const WeightUnit& UnitOf(int edit) {
-  for (const WeightUnit& unit : kUnits) {
-    if (unit.edit == edit) return unit;
-  }
-  return kUnits[0];
-}
-
 // The three frames and the edits in each, top to bottom; also the tab order.
 struct FramedUnits {
   int x, y, width;
@@ -82,15 +75,19 @@ constexpr int kPitch = 28;
 
 const QColor kBlue(0x00, 0x00, 0xFF);
 
+// Default and Cancel button: Enter or Escape closes the window with the OK result.
+constexpr HubWindow kWindow{.name = "FormPeso",
+                            .caption = "Unidades de Peso",
+                            .clientSize = {616, 353},
+                            .lastEdit = kEditBound,
+                            .hub = kGram,
+                            .keys = SourceKeys::KeyDownAndPress,
+                            .volver = {517, 310, 83, 27},
+                            .volverCancels = true};
+
 }  // namespace
 
-TFormPeso::TFormPeso(QWidget* owner) : TForm(owner, QStringLiteral("FormPeso")) {
-  SetCaption(QStringLiteral("Unidades de Peso"));
-  SetBorder(Border::Single);
-  SetClientSize(616, 353);
-  SetPosition(Position::ScreenCenter);
-
-  QList<QWidget*> tabOrder;
+TFormPeso::TFormPeso(QWidget* owner) : THubForm(owner, kWindow) {
   int bevel = 0;
   for (const FramedUnits& group : kFrames) {
     int count = 0;
@@ -98,13 +95,10 @@ TFormPeso::TFormPeso(QWidget* owner) : TForm(owner, QStringLiteral("FormPeso")) 
     auto* frame = new TBevel(this, QStringLiteral("Bevel%1").arg(++bevel), TBevel::Shape::Box);
     frame->setGeometry(group.x, group.y, group.width, 16 + count * kPitch);
     for (int i = 0; i < count; ++i) {
-      const WeightUnit& unit = UnitOf(group.edits[i]);
-      auto* edit = new TEdit(this, QStringLiteral("Edit%1").arg(unit.edit));
-      Edits[unit.edit] = edit;
+      const WeightUnit& unit = UnitOf(kUnits, group.edits[i]);
+      TEdit* edit = PlaceEdit(unit.edit, group.x + group.width - 129, group.y + 12 + i * kPitch);
       edit->setProperty("Tag", unit.edit);
-      edit->setGeometry(group.x + group.width - 129, group.y + 12 + i * kPitch, 121, 21);
-      AttachLabel(edit, QStringLiteral("Label%1").arg(unit.edit), QString::fromUtf8(unit.caption),
-                  unit.force ? kBlue : kNavy, true);
+      Label(unit.edit, QString::fromUtf8(unit.caption), unit.force ? kBlue : kNavy);
       if (unit.edit == kGram) {
         edit->OnChange = [this](TEdit*) { Edit3Change(); };
       } else if (unit.edit == kPound) {
@@ -114,26 +108,17 @@ TFormPeso::TFormPeso(QWidget* owner) : TForm(owner, QStringLiteral("FormPeso")) 
       } else {
         edit->OnChange = [this, n = unit.edit](TEdit*) { PoundUnitChange(n); };
       }
-      tabOrder << edit;
     }
   }
-
-  WireKeyHandlers(this, Edits, &TFormPeso::Edit14KeyDown, &TFormPeso::Edit1KeyPress);
-
-  // Default and Cancel button: Enter or Escape closes the window with the OK result.
-  BitBtn1 =
-      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
-  SetCancelButton(BitBtn1);
-  BitBtn1->setGeometry(517, 310, 83, 27);
-  SetTabChain(tabOrder << BitBtn1);
-
-  ActiveEdit = Edits[kTonne];
+  DeclareHubs({{kGram, &UpdatingGrams}, {kPound, &UpdatingPounds}});
+  // The frames' edits, top to bottom, then the button.
+  Finish();
 }
 
 void TFormPeso::Edit1Change(TEdit* sender) {
   // The hubs' own writes into these edits end here.
   if (!sender->Focused()) return;
-  if (!ChangePrologue(sender, kEditBound)) return;
+  if (!Prologue(sender)) return;
   const int tag = sender->property("Tag").toInt();
   Extended grams = 0;
   try {
@@ -144,7 +129,7 @@ void TFormPeso::Edit1Change(TEdit* sender) {
     }
     // The kilogram, newton and dyne values typed are kept: the gram hub derives from them.
     if (tag == kKilogram || tag == kNewton || tag == kDyne) Value[tag] = Store(value);
-    grams = value * UnitOf(tag).intoHub;
+    grams = value * UnitOf(kUnits, tag).intoHub;
   } catch (const Exception&) {
     ReportNotANumber();
     return;
@@ -156,7 +141,7 @@ void TFormPeso::Edit1Change(TEdit* sender) {
 void TFormPeso::PoundUnitChange(int n) {
   TEdit* edit = Edits[n];
   if (!edit->Focused()) return;
-  if (!ChangePrologue(edit, kEditBound)) return;
+  if (!Prologue(edit)) return;
   try {
     Value[n] = Store(ParseValue(edit->Text()));
   } catch (const Exception&) {
@@ -167,43 +152,31 @@ void TFormPeso::PoundUnitChange(int n) {
     ResetGrains();  // nothing is converted from the rejected grains
     return;
   }
-  if (ActiveEdit == Edits[kPound] || UpdatingPounds) return;
-  WriteValue(Edits[kPound], Value[kPound], static_cast<Extended>(Value[n]) * UnitOf(n).intoHub,
-             kHandOver);
+  HandToHub(kPound, static_cast<Extended>(Value[n]) * UnitOf(kUnits, n).intoHub, kHandOver);
 }
 
+// Each hub runs at most once per key stroke, its flag set until the next one.
 void TFormPeso::Edit3Change() {
-  if (UpdatingGrams) return;
-  // Set until the next key stroke: the hub runs at most once per stroke.
-  UpdatingGrams = true;
-  TEdit* hub = Edits[kGram];
-  if (!ChangePrologue(hub, kEditBound)) return;
-  ReadIfFocused(hub, Value[kGram]);
-  for (int row = 0; row < kGramWrites; ++row) {
-    const WeightUnit& unit = kUnits[row];
-    // The pound hub, once it has run, is not written back; a skipped kilogram or newton
-    // source keeps the value typed there.
-    if (Edits[unit.edit] == ActiveEdit || (unit.edit == kPound && UpdatingPounds)) continue;
-    WriteValue(Edits[unit.edit], Value[unit.edit],
-               static_cast<Extended>(Value[unit.source]) * unit.fromSource, unit.decimals);
-  }
+  HubPass(kGram, [this] {
+    for (const WeightUnit& unit : ToWrite(std::span(kUnits).first(kGramWrites))) {
+      // The pound hub, once it has run, is not written back; a skipped kilogram or newton
+      // source keeps the value typed there.
+      if (unit.edit == kPound && UpdatingPounds) continue;
+      WriteValue(Edits[unit.edit], Value[unit.edit],
+                 static_cast<Extended>(Value[unit.source]) * unit.fromSource, unit.decimals);
+    }
+  });
 }
 
 void TFormPeso::Edit8Change() {
-  if (UpdatingPounds) return;
-  UpdatingPounds = true;
-  TEdit* hub = Edits[kPound];
-  if (!ChangePrologue(hub, kEditBound)) return;
-  ReadIfFocused(hub, Value[kPound]);
-  const Extended pounds = Value[kPound];
-  for (int row = kGramWrites; row < kGramWrites + kPoundWrites; ++row) {
-    const WeightUnit& unit = kUnits[row];
-    if (Edits[unit.edit] == ActiveEdit) continue;
-    WriteValue(Edits[unit.edit], Value[unit.edit], pounds * unit.fromSource, unit.decimals);
-  }
-  // The gram hub, run by this write, does not write back into the pounds.
-  if (ActiveEdit == Edits[kGram] || UpdatingGrams) return;
-  WriteValue(Edits[kGram], Value[kGram], pounds * kGramsPerPound, kHandOver);
+  HubPass(kPound, [this] {
+    const Extended pounds = Value[kPound];
+    for (const WeightUnit& unit : ToWrite(std::span(kUnits).subspan(kGramWrites, kPoundWrites))) {
+      WriteValue(Edits[unit.edit], Value[unit.edit], pounds * unit.fromSource, unit.decimals);
+    }
+    // The gram hub, run by this write, does not write back into the pounds.
+    HandToHub(kGram, pounds * kGramsPerPound, kHandOver);
+  });
 }
 
 // The value as it would be shown; one beyond the range of a double is quoted as typed.

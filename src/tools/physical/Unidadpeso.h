@@ -3,14 +3,9 @@
 // force, metric and troy units, the avoirdupois pound edit the grain, ounce, arroba, quintal
 // and ton units, and each hub hands its value to the other. 1 kg weighs 9.80665 N.
 
-#include "numeric/FloatErrors.h"
-#include "numeric/KeyStrokes.h"
-#include "platform/Form.h"
+#include "numeric/HubForm.h"
 
-class TBitBtn;
-class TEdit;
-
-class TFormPeso : public TForm {
+class TFormPeso : public THubForm {
   Q_OBJECT
 
  public:
@@ -18,11 +13,9 @@ class TFormPeso : public TForm {
 
   // Edits "Edit1" to "Edit18" (there are no Edit15 and Edit16), each with its number as its
   // tag, and "Label<n>" beside each are found by name; the frames are "Bevel1" to "Bevel3".
-  TBitBtn* BitBtn1;
+  // Every edit's key handlers (Edit1KeyDown, Edit1KeyPress): the edit becomes the source and
+  // both hubs' flags are cleared. UnitValue(3) is in grams, UnitValue(8) in pounds.
 
-  // Every edit's key handlers: the edit becomes the source and both hubs' flags are cleared.
-  void Edit14KeyDown(TEdit* sender, int& key) { Bookkeeping.KeyDown(sender, key); }
-  void Edit1KeyPress(TEdit* sender, char16_t& key) { Bookkeeping.KeyPress(sender, key); }
   // The gram hub and the pound hub.
   void Edit3Change();
   void Edit8Change();
@@ -32,19 +25,11 @@ class TFormPeso : public TForm {
   // The handlers of the pound group (Edit4Change, Edit5Change, Edit9Change ... Edit12Change).
   void PoundUnitChange(int n);
 
-  // The last value of the unit of edit n (3: grams, 8: pounds).
-  double UnitValue(int n) const { return Value[n]; }
-
  private:
   void ReportTooHeavy(TEdit* sender, Extended value);
   void ReportNotANumber();
   void ResetGrains();
 
-  TEdit* Edits[19] = {};  // by number, which is also each edit's tag
-  TEdit* ActiveEdit = nullptr;
   bool UpdatingGrams = false;
   bool UpdatingPounds = false;
-  KeyBookkeeping Bookkeeping{SourceKeys::KeyDownAndPress, &ActiveEdit,
-                             [this] { UpdatingGrams = UpdatingPounds = false; }};
-  double Value[19] = {};  // by edit number
 };

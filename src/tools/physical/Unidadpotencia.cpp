@@ -67,13 +67,6 @@ constexpr PowerUnit kUnits[] = {
     {26, "BTU/seg", kHub, {{kWattToBtuPerSecond}}, {{kBtu}}},
 };
 
-const PowerUnit& UnitOf(int edit) {
-  for (const PowerUnit& unit : kUnits) {
-    if (unit.edit == edit) return unit;
-  }
-  return kUnits[0];
-}
-
 // Three columns of rows grouped in threes; a 0 leaves the gap between two groups. The middle
 // column's first group has two rows, and its other groups stand level with their neighbours'.
 constexpr int kLeft[] = {1, 2, 3, 0, 4, 5, 6, 0, 7, 8, 9};
@@ -84,8 +77,13 @@ constexpr int kTop = 16;
 constexpr int kPitch = 28;
 constexpr int kGap = 12;
 
-constexpr HubWindow kWindow("FormPotencia", "Unidades de potencia", {733, 369}, kEditBound,
-                            SourceKeys::KeyDownAndPress, {628, 316, 83, 27});
+constexpr HubWindow kWindow{.name = "FormPotencia",
+                            .caption = "Unidades de potencia",
+                            .clientSize = {733, 369},
+                            .lastEdit = kEditBound,
+                            .keys = SourceKeys::KeyDownAndPress,
+                            .passReportsInvalid = true,
+                            .volver = {628, 316, 83, 27}};
 
 }  // namespace
 
@@ -95,39 +93,30 @@ TFormPotencia::TFormPotencia(QWidget* owner) : THubForm(owner, kWindow) {
   PlaceColumn(kMiddle, 345, kTop + 3 * kPitch + kGap, kPitch, kGap);
   PlaceColumn(kRight, 590, kTop, kPitch, kGap);
   for (int n = 1; n <= kEditBound; ++n) {
-    Label(n, n == kHub ? QStringLiteral("watt") : QString::fromUtf8(UnitOf(n).caption));
+    Label(n, n == kHub ? QStringLiteral("watt") : QString::fromUtf8(UnitOf(kUnits, n).caption));
   }
   WireChanges(kHub, &TFormPotencia::Edit1Change, &TFormPotencia::Edit2Change);
   Finish();
 }
 
 void TFormPotencia::Edit2Change(TEdit* sender) {
-  if (!ChangePrologue(sender, kEditBound)) return;
+  if (!Prologue(sender)) return;
   // The focused edit is the one read, whichever edit changed: during a pass started from a
-  // unit, every write comes back here and computes the same base.
-  try {
-    for (int n = 2; n <= kEditBound; ++n) {
-      if (!Edits[n]->Focused()) continue;
-      Value[n] = Store(ParseValue(Edits[n]->Text()));
-      Value[kHub] = Store(UnitOf(n).intoBase.Apply(Value[n]));
-      break;
-    }
-  } catch (const std::exception&) {
-    ReportInvalidNumber(ActiveEdit);  // and on with the base as it was
-  }
-  if (ActiveEdit == Edits[kHub] || Updating) return;
-  Edits[kHub]->SetText(FormatValue(Value[kHub]));
+  // unit, every write comes back here and computes the same base. A text that does not read
+  // is reported, and the base stays as it was.
+  ReportingInvalid([this] {
+    ReadTypedUnit(kHub,
+                  [](int n, Extended value) { return UnitOf(kUnits, n).intoBase.Apply(value); });
+  });
+  HandToHub(kHub, Value[kHub]);
 }
 
 void TFormPotencia::Edit1Change() {
-  TEdit* hub = Edits[kHub];
-  if (!HubPassStarts(Updating, hub, kEditBound)) return;
-  try {
-    ReadIfFocused(hub, Value[kHub]);
+  // A failure ends the pass where it failed; the guard stays set.
+  HubPass(kHub, [this] {
     const Extended base = Value[kHub];
-    for (const PowerUnit& unit : kUnits) {
+    for (const PowerUnit& unit : ToWrite(kUnits)) {
       TEdit* edit = Edits[unit.edit];
-      if (edit == ActiveEdit) continue;
       if (unit.edit == kJoulePerSecond) {
         edit->SetText(FormatValue(base));
         continue;
@@ -144,7 +133,5 @@ void TFormPotencia::Edit1Change() {
       }
       edit->SetText(FormatValue(Value[unit.edit]));
     }
-  } catch (const std::exception&) {
-    ReportInvalidNumber(ActiveEdit);  // the pass ends where it failed; the guard stays set
-  }
+  });
 }

@@ -122,29 +122,32 @@ constexpr PressureUnit kUnits[] = {
 };
 constexpr int kHubWrites = 13;  // the rows of the hub and the edits it writes
 
-const PressureUnit& UnitOf(int edit) {
-  for (const PressureUnit& unit : kUnits) {
-    if (unit.edit == edit) return unit;
-  }
-  return kUnits[0];
-}
-
 const QColor kTeal(0x00, 0x80, 0x80);
+
+// Edit1 to Edit5, Edit15, Edit6 to Edit14, the button.
+constexpr int kTabOrder[] = {1, 2, 3, 4, 5, 15, 6, 7, 8, 9, 10, 11, 12, 13, 14};
+constexpr int kPascalUnits[] = {kHectopascal, kKilopascal};
+
+// Default and Cancel button: Enter or Escape closes the window with the OK result. An emptied
+// edit never writes a value: the program's clearing would otherwise bring a stale value back.
+// Only the user's emptying clears the form; "-" or a trailing separator in the edit being
+// typed in waits.
+constexpr HubWindow kWindow{.name = "FormPresion",
+                            .caption = "Unidades de presión",
+                            .clientSize = {660, 321},
+                            .lastEdit = 15,
+                            .clearsTo = kEditBound,
+                            .keys = SourceKeys::KeyDownAndPress,
+                            .prologue = HubPrologue::ClearsTyped,
+                            .volver = {562, 282, 83, 27},
+                            .volverCancels = true};
 
 }  // namespace
 
-TFormPresion::TFormPresion(QWidget* owner) : TForm(owner, QStringLiteral("FormPresion")) {
-  SetCaption(QStringLiteral("Unidades de presión"));
-  SetBorder(Border::Single);
-  SetClientSize(660, 321);
-  SetPosition(Position::ScreenCenter);
-
+TFormPresion::TFormPresion(QWidget* owner) : THubForm(owner, kWindow) {
   for (const PressureUnit& unit : kUnits) {
-    auto* edit = new TEdit(this, QStringLiteral("Edit%1").arg(unit.edit));
-    Edits[unit.edit] = edit;
-    edit->setGeometry(unit.x, unit.y, 121, 21);
-    AttachLabel(edit, QStringLiteral("Label%1").arg(unit.edit), QString::fromUtf8(unit.caption),
-                unit.teal ? kTeal : kNavy, true);
+    TEdit* edit = PlaceEdit(unit.edit, unit.x, unit.y);
+    Label(unit.edit, QString::fromUtf8(unit.caption), unit.teal ? kTeal : kNavy);
     const int n = unit.edit;
     if (n == kAtm) {
       edit->OnChange = [this](TEdit*) { Edit1Change(); };
@@ -156,66 +159,30 @@ TFormPresion::TFormPresion(QWidget* owner) : TForm(owner, QStringLiteral("FormPr
       edit->OnChange = [this, n](TEdit*) { UnitChange(n); };
     }
   }
-
-  WireKeyHandlers(this, Edits, &TFormPresion::Edit1KeyDown, &TFormPresion::Edit1KeyPress);
-
-  // Default and Cancel button: Enter or Escape closes the window with the OK result.
-  BitBtn1 =
-      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
-  SetCancelButton(BitBtn1);
-  BitBtn1->setGeometry(562, 282, 83, 27);
-
-  // Edit1 to Edit5, Edit15, Edit6 to Edit14, the button.
-  QList<QWidget*> chain;
-  for (int n : {1, 2, 3, 4, 5, 15, 6, 7, 8, 9, 10, 11, 12, 13, 14}) chain << Edits[n];
-  SetTabChain(chain << BitBtn1);
-
-  ActiveEdit = Edits[kAtm];
-}
-
-// An emptied edit never writes a value: the program's clearing would otherwise bring a stale
-// value back. Only the user's emptying clears the form; "-" or a trailing separator in the
-// edit being typed in waits.
-bool TFormPresion::Proceed(TEdit* edit) {
-  if (edit->Text().isEmpty()) {
-    if (edit->Focused()) ClearAllEdits(this, kEditBound);
-    return false;
-  }
-  return !edit->Focused() || ChangePrologue(edit, kEditBound);
+  DeclareHubs({{kPascal, &UpdatingPascal}});
+  Finish(kTabOrder);
 }
 
 void TFormPresion::UnitChange(int n) {
-  TEdit* edit = Edits[n];
-  if (!Proceed(edit)) return;
-  // Unless the user is typing here, the hub has just stored this edit's value.
-  ReadIfFocused(edit, Value[n]);
-  if (ActiveEdit == Edits[kAtm] || Updating) return;
-  WriteValue(Edits[kAtm], Value[kAtm], UnitOf(n).into.Apply(Value[n]), kHandOver);
+  if (!UnitReads(n)) return;
+  HandToHub(kAtm, UnitOf(kUnits, n).into.Apply(Value[n]), kHandOver);
 }
 
 void TFormPresion::PascalUnitChange(int n) {
-  TEdit* edit = Edits[n];
-  if (!Proceed(edit)) return;
-  ReadIfFocused(edit, Value[n]);
-  if (ActiveEdit == Edits[kPascal] || UpdatingPascal) return;
-  const PressureUnit& unit = UnitOf(n);
-  WriteValue(Edits[kPascal], Value[kPascal], unit.into.Apply(Value[n]), unit.decimals);
+  if (!UnitReads(n)) return;
+  const PressureUnit& unit = UnitOf(kUnits, n);
+  HandToHub(kPascal, unit.into.Apply(Value[n]), unit.decimals);
 }
 
 void TFormPresion::Edit4Change() {
   // Set only at the end: a write of the hub's pass re-enters here while an outer call runs,
   // and the inner call fills the hectopascal and kilopascal edits.
   if (UpdatingPascal) return;
-  TEdit* pascal = Edits[kPascal];
-  if (!Proceed(pascal)) return;
-  ReadIfFocused(pascal, Value[kPascal]);
-  if (ActiveEdit != Edits[kAtm] && !Updating) {
-    WriteValue(Edits[kAtm], Value[kAtm], static_cast<Extended>(Value[kPascal]) * kAtmPerPascal,
-               kHandOver);
-  }
-  for (int n : {kHectopascal, kKilopascal}) {
-    if (ActiveEdit == Edits[n] || UpdatingPascal) continue;
-    const PressureUnit& unit = UnitOf(n);
+  if (!UnitReads(kPascal)) return;
+  HandToHub(kAtm, static_cast<Extended>(Value[kPascal]) * kAtmPerPascal, kHandOver);
+  for (int n : ToWrite(kPascalUnits)) {
+    if (UpdatingPascal) continue;
+    const PressureUnit& unit = UnitOf(kUnits, n);
     WriteValue(Edits[n], Value[n], unit.from.Apply(Value[kPascal]), unit.decimals);
   }
   UpdatingPascal = true;
@@ -223,7 +190,16 @@ void TFormPresion::Edit4Change() {
 
 void TFormPresion::Edit1Change() {
   try {
-    Pass();
+    // The hub runs at most once per key stroke.
+    HubPass(kAtm, [this] {
+      // The pascals as they were before this pass: typed or handed in, or of the last pass.
+      if (Value[kPascal] > kLimit) ResetPascal();
+      for (const PressureUnit& unit : ToWrite(std::span(kUnits).subspan(1, kHubWrites - 1))) {
+        // A source that is ActiveEdit holds the value typed there.
+        WriteValue(Edits[unit.edit], Value[unit.edit], unit.from.Apply(Value[unit.source]),
+                   unit.decimals);
+      }
+    });
   } catch (const Exception&) {
     // The doubles stay as far as the pass computed them.
     platform::MessageBox(
@@ -234,38 +210,14 @@ void TFormPresion::Edit1Change() {
   }
 }
 
-void TFormPresion::Pass() {
-  if (Updating) return;
-  // Set until the next key stroke: the hub runs at most once per stroke.
-  Updating = true;
-  TEdit* hub = Edits[kAtm];
-  if (!Proceed(hub)) return;
-  ReadIfFocused(hub, Value[kAtm]);
-  // The pascals as they were before this pass: typed or handed in, or of the last pass.
-  if (Value[kPascal] > kLimit) ResetPascal();
-  for (int row = 1; row < kHubWrites; ++row) {
-    const PressureUnit& unit = kUnits[row];
-    if (Edits[unit.edit] == ActiveEdit) continue;
-    // A source that is ActiveEdit holds the value typed there.
-    WriteValue(Edits[unit.edit], Value[unit.edit], unit.from.Apply(Value[unit.source]),
-               unit.decimals);
-  }
-}
-
 // The pass goes on from 0 atmospheres; the simulated key brings 1 atmosphere afterwards. The
 // simple dialog, no beep.
 void TFormPresion::ResetPascal() {
   Value[kPascal] = 0;
-  OverflowReset reset;
-  reset.simpleDialog = true;
-  reset.text = QStringLiteral("Esto así no funciona...\n\n(Sacá el dedito de ahí... gracias)");
-  reset.edit = Edits[kAtm];
-  reset.value = &Value[kAtm];
-  reset.resetValue = 0;
-  reset.activeEdit = &ActiveEdit;
+  OverflowReset reset =
+      RetypeReset(QStringLiteral("Esto así no funciona...\n\n(Sacá el dedito de ahí... gracias)"),
+                  kAtm, kAtm, 300, "1");
   // Emptied while the pass's flag is set, Edit1 starts no pass; then it gets the focus.
   reset.focusAfterEmptying = true;
-  reset.keys = {{300, platform::keys::Numpad(1)}};
-  reset.beep = false;
   ResetAfterOverflow(this, reset);
 }

@@ -64,16 +64,13 @@ constexpr AreaUnit kUnits[] = {
     {9, "milla cuadrada [sq.Mi]", kRight, kTop + 4 * kPitch, {{1, 2.589988110336L}, {8, 640.0L}}},
 };
 
-const AreaUnit& UnitOf(int n) {
-  for (const AreaUnit& unit : kUnits) {
-    if (unit.edit == n) return unit;
-  }
-  return kUnits[0];
-}
-
-constexpr HubWindow kWindow("FormSup", "Unidades de superficie", {666, 274}, 12,
-                            SourceKeys::PressAndDelete,
-                            {kRight + 121 - 88, kTop + 5 * kPitch - 2, 88, 25});
+constexpr HubWindow kWindow{.name = "FormSup",
+                            .caption = "Unidades de superficie",
+                            .clientSize = {666, 274},
+                            .lastEdit = 12,
+                            .clearsTo = kEditBound,
+                            .keys = SourceKeys::PressAndDelete,
+                            .volver = {kRight + 121 - 88, kTop + 5 * kPitch - 2, 88, 25}};
 
 }  // namespace
 
@@ -89,7 +86,7 @@ TFormSup::TFormSup(QWidget* owner) : THubForm(owner, kWindow) {
 }
 
 void TFormSup::HubChange(int n) {
-  if (!PassStarts(n, kEditBound)) return;  // busy until the next key stroke
+  if (!PassStarts(n)) return;  // busy until the next key stroke
   // Written by a neighbour, the hub's value is already the neighbour's unrounded product.
   if (Edits[n]->Focused() && !Parse(n)) return;
   WriteTargets(n);
@@ -98,7 +95,7 @@ void TFormSup::HubChange(int n) {
 void TFormSup::LeafChange(int n) {
   TEdit* edit = Edits[n];
   if (!edit->Focused()) return;  // written by its hub: nothing to pass on
-  if (!ChangePrologue(edit, kEditBound) || !Parse(n)) return;
+  if (!Prologue(edit) || !Parse(n)) return;
   WriteTargets(n);
 }
 
@@ -115,7 +112,7 @@ bool TFormSup::Parse(int n) {
 }
 
 void TFormSup::WriteTargets(int n) {
-  for (const Link& link : UnitOf(n).links) {
+  for (const Link& link : UnitOf(kUnits, n).links) {
     if (link.target == 0) break;
     TEdit* target = Edits[link.target];
     if (target == ActiveEdit || Busy(link.target)) continue;
@@ -140,18 +137,8 @@ void TFormSup::WriteTargets(int n) {
 }
 
 void TFormSup::RestartFromSquareMetres() {
-  OverflowReset restart;
-  restart.simpleDialog = true;
-  restart.text = QStringLiteral("Esto así no funciona... ");
-  restart.edit = Edits[kSquareMetres];
-  restart.value = &Value[kSquareMetres];
-  restart.resetValue = 0;
-  restart.activeEdit = &ActiveEdit;
   // The m² handler is still running with its busy flag set: emptying the edit clears
   // nothing, and 1, 0, 0 typed there bring every unit back.
-  restart.keys = {{100, platform::keys::Numpad(1)},
-                  {100, platform::keys::Numpad(0)},
-                  {100, platform::keys::Numpad(0)}};
-  restart.beep = false;
-  ResetAfterOverflow(this, restart);
+  ResetAfterOverflow(this, RetypeReset(QStringLiteral("Esto así no funciona... "), kSquareMetres,
+                                       kSquareMetres, 100, "100"));
 }

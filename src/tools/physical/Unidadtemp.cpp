@@ -22,103 +22,96 @@ constexpr Extended kTen = 10.0L;
 constexpr Extended kEighth = 0.125L;
 constexpr Extended kEighteenth = 1.0L / 18.0L;
 
+constexpr int kCelsius = 1;  // the hub
+constexpr int kFahrenheit = 2;
+constexpr int kReaumur = 3;
+constexpr int kKelvin = 4;
+constexpr int kRankine = 5;
+
 const QColor kTeal(0x00, 0x80, 0x80);
 const QColor kRed(0xFF, 0x00, 0x00);
 
+// One row per scale, top to bottom, 32 pixels apart.
+struct Scale {
+  int edit;
+  const char* caption;  // UTF-8
+  bool teal;
+};
+constexpr Scale kScales[] = {
+    {kCelsius, "Celsius o Centígrado (C)", false},
+    {kFahrenheit, "Fahrenheit (F)", false},
+    {kKelvin, "Kelvin o Absoluta (K)", false},
+    {kRankine, "Rankine [r]", false},
+    {kReaumur, "Réaumur (R)", true},
+};
+constexpr int kTop = 24;
+constexpr int kPitch = 32;
+constexpr int kScaleCount = sizeof kScales / sizeof kScales[0];
+
+// The Celsius pass's writes; Rankine comes after Fahrenheit, from which it is derived.
+constexpr int kWriteOrder[] = {kFahrenheit, kReaumur, kKelvin, kRankine};
+constexpr int kTabOrder[] = {kCelsius, kFahrenheit, kReaumur, kKelvin, 0, kRankine};
+
+constexpr HubWindow kWindow{.name = "FormTemp",
+                            .caption = "Unidades de temperatura",
+                            .clientSize = {356, 246},
+                            .lastEdit = kRankine,
+                            .clearsTo = kEditBound,
+                            .keys = SourceKeys::KeyDownAndPress,
+                            .volver = {246, kTop + kScaleCount* kPitch + 8, 83, 27}};
+
+// Celsius from a value t of scale n.
+Extended ToCelsius(int n, Extended t) {
+  switch (n) {
+    case kFahrenheit: return (t - kFreezing) * kTen * kEighteenth;
+    case kReaumur: return t * kTen * kEighth;
+    case kKelvin: return t - kZeroCelsius;
+    case kRankine: return (t - kZeroFahrenheit - kFreezing) * kTen * kEighteenth;
+    default: return t;
+  }
+}
+
 }  // namespace
 
-TFormTemp::TFormTemp(QWidget* owner) : TForm(owner, QStringLiteral("FormTemp")) {
-  SetCaption(QStringLiteral("Unidades de temperatura"));
-  SetBorder(Border::Single);
-  SetClientSize(356, 246);
-  SetPosition(Position::ScreenCenter);
-
-  // One row per scale, top to bottom: Celsius, Fahrenheit, Kelvin, Rankine, Réaumur.
-  struct Row {
-    TEdit** edit;
-    int n;
-    const char* caption;
-    QColor color;
-  };
-  const Row rows[] = {
-      {&Edit1, 1, "Celsius o Centígrado (C)", kNavy},
-      {&Edit2, 2, "Fahrenheit (F)", kNavy},
-      {&Edit4, 4, "Kelvin o Absoluta (K)", kNavy},
-      {&Edit5, 5, "Rankine [r]", kNavy},
-      {&Edit3, 3, "Réaumur (R)", kTeal},
-  };
-  int y = 24;
-  for (const Row& row : rows) {
-    TEdit* edit = new TEdit(this, QStringLiteral("Edit%1").arg(row.n));
-    *row.edit = edit;
-    edit->setGeometry(208, y, 121, 21);
-    TLabel* label = AttachLabel(edit, QStringLiteral("Label%1").arg(row.n),
-                                QString::fromUtf8(row.caption), row.color, true);
-    if (row.n == 4) Label4 = label;
-    y += 32;
+TFormTemp::TFormTemp(QWidget* owner) : THubForm(owner, kWindow) {
+  int y = kTop;
+  for (const Scale& scale : kScales) {
+    PlaceEdit(scale.edit, 208, y);
+    TLabel* label = Label(scale.edit, QString::fromUtf8(scale.caption), scale.teal ? kTeal : kNavy);
+    if (scale.edit == kKelvin) Label4 = label;
+    y += kPitch;
   }
-  WireKeyHandlers(this, {Edit1, Edit2, Edit3, Edit4, Edit5}, &TFormTemp::Edit1KeyDown,
-                  &TFormTemp::Edit1KeyPress);
-  Edit1->OnChange = [this](TEdit*) { Edit1Change(); };
-  Edit2->OnChange = [this](TEdit*) { Edit2Change(); };
-  Edit3->OnChange = [this](TEdit*) { Edit3Change(); };
-  Edit4->OnChange = [this](TEdit*) { Edit4Change(); };
-  Edit5->OnChange = [this](TEdit*) { Edit5Change(); };
+  WireChanges(kCelsius, &TFormTemp::Edit1Change, &TFormTemp::UnitChange);
+  Finish(kTabOrder);
+}
 
-  BitBtn1 =
-      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
-  BitBtn1->setGeometry(246, y + 8, 83, 27);
-
-  SetTabChain({Edit1, Edit2, Edit3, Edit4, BitBtn1, Edit5});
-
-  ActiveEdit = Edit1;
+Extended TFormTemp::FromCelsius(int n, Extended c) const {
+  switch (n) {
+    case kFahrenheit: return c * kFahrenheitPerDegree + kFreezing;
+    case kReaumur: return c * kReaumurPerDegree;
+    case kKelvin: return c + kZeroCelsius;
+    // From the Fahrenheit field: the typed value when the pass came from Fahrenheit.
+    case kRankine: return static_cast<Extended>(Value[kFahrenheit]) + kZeroFahrenheit;
+    default: return c;
+  }
 }
 
 void TFormTemp::Edit1Change() {
-  if (!HubPassStarts(Updating, Edit1, kEditBound)) return;
   // A relayed value comes unrounded in the field, never through Edit1's rounded text.
-  ReadIfFocused(Edit1, Celsius);
-  const Extended c = Celsius;
-  if (ActiveEdit != Edit2)
-    WriteValue(Edit2, Fahrenheit, c * kFahrenheitPerDegree + kFreezing, kDecimals);
-  if (ActiveEdit != Edit3) WriteValue(Edit3, Reaumur, c * kReaumurPerDegree, kDecimals);
-  if (ActiveEdit != Edit4) {
-    WriteValue(Edit4, Kelvin, c + kZeroCelsius, kDecimals);
-    ShowKelvinSign();
-  }
-  // From the Fahrenheit field: the typed value when the pass came from Fahrenheit.
-  if (ActiveEdit != Edit5) {
-    WriteValue(Edit5, Rankine, static_cast<Extended>(Fahrenheit) + kZeroFahrenheit, kDecimals);
-  }
+  HubPass(kCelsius, [this] {
+    const Extended c = Value[kCelsius];
+    for (int n : ToWrite(kWriteOrder)) {
+      WriteValue(Edits[n], Value[n], FromCelsius(n, c), kDecimals);
+      if (n == kKelvin) ShowKelvinSign();
+    }
+  });
 }
 
-template <class ToCelsius>
-bool TFormTemp::Relay(TEdit* edit, double& field, ToCelsius toCelsius) {
-  if (!ChangePrologue(edit, kEditBound)) return false;
-  // Unless the user is typing here, the Celsius pass has just stored this edit's value.
-  ReadIfFocused(edit, field);
-  if (ActiveEdit == Edit1 || Updating) return false;
+void TFormTemp::UnitChange(int n) {
+  if (!UnitReads(n)) return;
   // The pass this write starts skips this edit, the source, and fills the three others.
-  WriteValue(Edit1, Celsius, toCelsius(static_cast<Extended>(field)), kDecimals);
-  return true;
-}
-
-void TFormTemp::Edit2Change() {
-  Relay(Edit2, Fahrenheit, [](Extended f) { return (f - kFreezing) * kTen * kEighteenth; });
-}
-
-void TFormTemp::Edit3Change() {
-  Relay(Edit3, Reaumur, [](Extended r) { return r * kTen * kEighth; });
-}
-
-void TFormTemp::Edit4Change() {
-  if (Relay(Edit4, Kelvin, [](Extended k) { return k - kZeroCelsius; })) ShowKelvinSign();
-}
-
-void TFormTemp::Edit5Change() {
-  Relay(Edit5, Rankine,
-        [](Extended ra) { return (ra - kZeroFahrenheit - kFreezing) * kTen * kEighteenth; });
+  if (HandToHub(kCelsius, ToCelsius(n, Value[n]), kDecimals) && n == kKelvin) ShowKelvinSign();
 }
 
 // The window's only sign of a temperature below absolute zero; clearing leaves it as it is.
-void TFormTemp::ShowKelvinSign() { Label4->SetFontColor(Kelvin >= 0 ? kNavy : kRed); }
+void TFormTemp::ShowKelvinSign() { Label4->SetFontColor(Value[kKelvin] >= 0 ? kNavy : kRed); }

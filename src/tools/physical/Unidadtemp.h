@@ -3,52 +3,31 @@
 // none converts to another directly: every scale relays to the Celsius edit, and the Celsius
 // pass fills the others.
 
-#include "numeric/KeyStrokes.h"
-#include "platform/Form.h"
+#include "numeric/HubForm.h"
 
-class TBitBtn;
-class TEdit;
 class TLabel;
 
-class TFormTemp : public TForm {
+class TFormTemp : public THubForm {
   Q_OBJECT
 
  public:
   explicit TFormTemp(QWidget* owner);
 
-  TEdit* Edit1;    // Celsius
-  TEdit* Edit2;    // Fahrenheit
-  TEdit* Edit3;    // Réaumur
-  TEdit* Edit4;    // Kelvin
-  TEdit* Edit5;    // Rankine
-  TLabel* Label4;  // red while the Kelvin value is below zero
-  TBitBtn* BitBtn1;
+  // Edits "Edit1" (Celsius), "Edit2" (Fahrenheit), "Edit3" (Réaumur), "Edit4" (Kelvin) and
+  // "Edit5" (Rankine), "Label<n>" beside each; Label4 is red while the Kelvin value is below
+  // zero. Every edit's key handlers (Edit1KeyDown, Edit1KeyPress): the edit becomes the source
+  // and the guard is cleared.
 
-  // Every edit's key handlers: the edit becomes the source and the guard is cleared.
-  void Edit1KeyDown(TEdit* sender, int& key) { Bookkeeping.KeyDown(sender, key); }
-  void Edit1KeyPress(TEdit* sender, char16_t& key) { Bookkeeping.KeyPress(sender, key); }
   // The Celsius pass.
   void Edit1Change();
-  // The relays to Celsius.
-  void Edit2Change();
-  void Edit3Change();
-  void Edit4Change();
-  void Edit5Change();
+  // The relays to Celsius (Edit2Change ... Edit5Change): the edit's own value, then Celsius
+  // from it, written to Edit1.
+  void UnitChange(int n);
 
  private:
-  // The shared steps of a relay: the edit's own value, then Celsius from it, written to
-  // Edit1. False when the relay stopped before writing.
-  template <class ToCelsius>
-  bool Relay(TEdit* edit, double& field, ToCelsius toCelsius);
+  // Scale n's value from c degrees Celsius.
+  Extended FromCelsius(int n, Extended c) const;
   void ShowKelvinSign();
 
-  TEdit* ActiveEdit = nullptr;
-  bool Updating = false;
-  KeyBookkeeping Bookkeeping{SourceKeys::KeyDownAndPress, &ActiveEdit,
-                             [this] { Updating = false; }};
-  double Celsius = 0;
-  double Fahrenheit = 0;
-  double Reaumur = 0;
-  double Kelvin = 0;
-  double Rankine = 0;
+  TLabel* Label4 = nullptr;
 };

@@ -59,8 +59,18 @@ constexpr int kTop = 16;
 constexpr int kPitch = 30;
 constexpr int kGap = 14;
 
-constexpr HubWindow kWindow("FormTiempo", "Unidades de tiempo", {742, 361}, kEdits,
-                            SourceKeys::KeyDownAndPress, {628, 300, 83, 27});
+// The hub's writes. The atomic unit has the largest factor: it comes first, and above the
+// limit nothing is written.
+constexpr int kWriteOrder[] = {kAtomic, 2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12,
+                               13,      14, 15, 17, 18, 19, 20, 21, 22, 23, 24, 25};
+
+constexpr HubWindow kWindow{.name = "FormTiempo",
+                            .caption = "Unidades de tiempo",
+                            .clientSize = {742, 361},
+                            .lastEdit = kEdits,
+                            .clearsTo = kEditBound,
+                            .keys = SourceKeys::KeyDownAndPress,
+                            .volver = {628, 300, 83, 27}};
 
 }  // namespace
 
@@ -75,46 +85,32 @@ TFormTiempo::TFormTiempo(QWidget* owner) : THubForm(owner, kWindow) {
 }
 
 void TFormTiempo::UnitChange(int n) {
-  TEdit* edit = Edits[n];
   // An emptied month waits like a lone dash: the other edits keep their values.
-  if (n == kMonth && edit->Text().isEmpty()) return;
-  if (!ChangePrologue(edit, kEditBound)) return;
-  // Unless the user is typing here, the hub has just stored this edit's value.
-  ReadIfFocused(edit, Value[n]);
+  if (n == kMonth && Edits[n]->Text().isEmpty()) return;
+  if (!UnitReads(n)) return;
   if (n == kElemental && Value[n] > kLimit) ResetElemental();  // Edit1 is the source after it
-  if (ActiveEdit == Edits[kHub] || Updating) return;
-  WriteValue(Edits[kHub], Value[kHub], static_cast<Extended>(Value[n]) * kUnits[n - 1].intoBase);
+  HandToHub(kHub, static_cast<Extended>(Value[n]) * kUnits[n - 1].intoBase);
 }
 
 void TFormTiempo::Edit1Change() {
-  TEdit* hub = Edits[kHub];
-  if (!HubPassStarts(Updating, hub, kEditBound)) return;
-  ReadIfFocused(hub, Value[kHub]);
-  const Extended base = Value[kHub];
-  auto write = [&](int n) {
-    if (Edits[n] != ActiveEdit) WriteValue(Edits[n], Value[n], base * kUnits[n - 1].fromBase);
-  };
-  // The atomic unit has the largest factor: it comes first, and above the limit nothing is
-  // written.
-  if (Edits[kAtomic] != ActiveEdit) {
-    const Extended atomic = base * kUnits[kAtomic - 1].fromBase;
-    if (atomic > kLimit) {
-      ResetAtomic();
-      return;
+  HubPass(kHub, [this] {
+    const Extended base = Value[kHub];
+    for (int n : ToWrite(kWriteOrder)) {
+      const Extended value = base * kUnits[n - 1].fromBase;
+      if (n == kAtomic && value > kLimit) {
+        ResetAtomic();
+        return;
+      }
+      WriteValue(Edits[n], Value[n], value);
     }
-    WriteValue(Edits[kAtomic], Value[kAtomic], atomic);
-  }
-  for (int n = 2; n <= kEdits; ++n) {
-    if (n != kAtomic) write(n);
-  }
+  });
 }
 
 // The "Ohhh..." box quoting the source's text, then the window emptied with Edit1 as the
 // source; the focus stays, no key, no beep.
 void TFormTiempo::ResetAtomic() {
-  OverflowReset reset = EmptyingReset(QStringLiteral("Ohhh..."),
-                                      ActiveEdit->Text() + QStringLiteral(" es todo un numerito!"),
-                                      Edits[kHub], &ActiveEdit, [this] { Updating = false; });
+  OverflowReset reset = EmptyingHubReset(
+      QStringLiteral("Ohhh..."), ActiveEdit->Text() + QStringLiteral(" es todo un numerito!"));
   reset.icon = platform::Icon::Information;
   // With the guard cleared, emptying the hub runs it again, and it clears every edit.
   ResetAfterOverflow(this, reset);
@@ -124,14 +120,7 @@ void TFormTiempo::ResetAtomic() {
 // keypad 1 after 100 ms; no beep. Inside a hub pass the emptied hub clears nothing and the
 // pass goes on writing from its base; the key brings 1 s afterwards.
 void TFormTiempo::ResetElemental() {
-  OverflowReset reset;
-  reset.simpleDialog = true;
-  reset.text = QStringLiteral("Este valor excede la capacidad de cálculo,\nlo siento");
-  reset.edit = Edits[kHub];
-  reset.value = &Value[kElemental];
-  reset.resetValue = 0;
-  reset.activeEdit = &ActiveEdit;
-  reset.keys = {{100, platform::keys::Numpad(1)}};
-  reset.beep = false;
-  ResetAfterOverflow(this, reset);
+  ResetAfterOverflow(
+      this, RetypeReset(QStringLiteral("Este valor excede la capacidad de cálculo,\nlo siento"),
+                        kHub, kElemental, 100, "1"));
 }

@@ -58,8 +58,13 @@ constexpr SpeedUnit kUnits[] = {
 
 constexpr int kTabOrder[] = {1, 2, 3, 4, 5, 6, 9, 7, 8};
 
-constexpr HubWindow kWindow("FormVel", "Unidades de Velocidad", {573, 231}, 9, SourceKeys::KeyDown,
-                            {466, 181, 83, 27});
+constexpr HubWindow kWindow{.name = "FormVel",
+                            .caption = "Unidades de Velocidad",
+                            .clientSize = {573, 231},
+                            .lastEdit = 9,
+                            .clearsTo = kEditBound,
+                            .keys = SourceKeys::KeyDown,
+                            .volver = {466, 181, 83, 27}};
 
 }  // namespace
 
@@ -71,41 +76,26 @@ TFormVel::TFormVel(QWidget* owner) : THubForm(owner, kWindow) {
 
 void TFormVel::UnitChange(int n) {
   const SpeedUnit& unit = kUnits[n - 1];
-  TEdit* edit = Edits[n];
-  if (!ChangePrologue(edit, kEditBound)) return;
-  ReadIfFocused(edit, Value[n]);
-  if (ActiveEdit == Edits[kHub] || Updating) return;
+  if (!UnitReads(n)) return;
   // The speed of light writes km/h unrounded; every other unit rounds it.
-  WriteValue(Edits[kHub], Value[kHub], unit.intoBase.Apply(Value[n]), unit.decimals);
+  HandToHub(kHub, unit.intoBase.Apply(Value[n]), unit.decimals);
 }
 
 void TFormVel::Edit1Change() {
-  TEdit* hub = Edits[kHub];
-  if (!HubPassStarts(Updating, hub, kEditBound)) return;
-  ReadIfFocused(hub, Value[kHub]);
-  // The pass goes on from base 0 after the reset; the keys it queued bring 100 km/h later.
-  if (Value[kHub] > kLimit) ResetSpeed();
-  for (const SpeedUnit& unit : kUnits) {
-    if (unit.edit == kHub || Edits[unit.edit] == ActiveEdit) continue;
-    // A km/s or mph value typed there (the source being skipped) is the one converted.
-    WriteValue(Edits[unit.edit], Value[unit.edit], unit.fromSource.Apply(Value[unit.source]),
-               unit.decimals);
-  }
+  HubPass(kHub, [this] {
+    // The pass goes on from base 0 after the reset; the keys it queued bring 100 km/h later.
+    if (Value[kHub] > kLimit) ResetSpeed();
+    for (const SpeedUnit& unit : ToWrite(std::span(kUnits).subspan(1))) {
+      // A km/s or mph value typed there (the source being skipped) is the one converted.
+      WriteValue(Edits[unit.edit], Value[unit.edit], unit.fromSource.Apply(Value[unit.source]),
+                 unit.decimals);
+    }
+  });
 }
 
 // The simple dialog, base 0, Edit1 the source with the focus, emptied (no pass runs, the
 // guard being set), then keypad 1, 0, 0, each after 100 ms; no beep.
 void TFormVel::ResetSpeed() {
-  OverflowReset reset;
-  reset.simpleDialog = true;
-  reset.text = QStringLiteral("Este número excede la capacidad de cálculo");
-  reset.edit = Edits[kHub];
-  reset.value = &Value[kHub];
-  reset.resetValue = 0;
-  reset.activeEdit = &ActiveEdit;
-  reset.keys = {{100, platform::keys::Numpad(1)},
-                {100, platform::keys::Numpad(0)},
-                {100, platform::keys::Numpad(0)}};
-  reset.beep = false;
-  ResetAfterOverflow(this, reset);
+  ResetAfterOverflow(this, RetypeReset(QStringLiteral("Este número excede la capacidad de cálculo"),
+                                       kHub, kHub, 100, "100"));
 }

@@ -113,13 +113,6 @@ constexpr VolumeUnit kUnits[] = {
     {23, "pinta [pt]", false, Kind::Cubic, {{4, {{33.6003125}}}}},
 };
 
-const VolumeUnit& UnitOf(int n) {
-  for (const VolumeUnit& unit : kUnits) {
-    if (unit.edit == n) return unit;
-  }
-  return kUnits[0];
-}
-
 QColor ColorOf(Kind kind) {
   switch (kind) {
     case Kind::Liquid: return QColor(0x00, 0x00, 0xFF);
@@ -147,8 +140,12 @@ constexpr Frame kFrames[] = {
     {318, 129, 339, 309, "EE.UU.", 524, 155, {14, 11, 17, 18, 19, 20, 21, 10, 24, 23}},
 };
 
-constexpr HubWindow kWindow("FormVol", "Unidades de volumen y capacidad", {665, 489}, kEditBound,
-                            SourceKeys::KeyDown, {567, 452, 90, 27});
+constexpr HubWindow kWindow{.name = "FormVol",
+                            .caption = "Unidades de volumen y capacidad",
+                            .clientSize = {665, 489},
+                            .lastEdit = kEditBound,
+                            .keys = SourceKeys::KeyDown,
+                            .volver = {567, 452, 90, 27}};
 
 }  // namespace
 
@@ -162,7 +159,7 @@ TFormVol::TFormVol(QWidget* owner) : THubForm(owner, kWindow) {
                  frame.x + 10, frame.y + 6, ColorOf(Kind::Cubic), true);
     }
     for (int i = 0; i < 10 && frame.edits[i] != 0; ++i) {
-      const VolumeUnit& unit = UnitOf(frame.edits[i]);
+      const VolumeUnit& unit = UnitOf(kUnits, frame.edits[i]);
       TEdit* edit = PlaceEdit(unit.edit, frame.editX, frame.firstRow + i * kPitch);
       const QString caption = QString::fromUtf8(unit.caption);
       if (!unit.cubic) {
@@ -192,7 +189,7 @@ TFormVol::TFormVol(QWidget* owner) : THubForm(owner, kWindow) {
 }
 
 void TFormVol::HubChange(int n) {
-  if (!PassStarts(n, kEditBound)) return;  // busy until the next key-down in an edit
+  if (!PassStarts(n)) return;  // busy until the next key-down in an edit
   // Written by a neighbour, the hub's value is already the neighbour's unrounded product.
   if (Edits[n]->Focused() && !TryParseValue(Edits[n]->Text(), Value[n])) return;
   if (n == kCubicCentimetres && Value[n] > kLimit) {
@@ -206,13 +203,13 @@ void TFormVol::LeafChange(int n) {
   TEdit* edit = Edits[n];
   if (n == kCubicMetres && !edit->Focused()) return;
   // Emptied by the clearing, a leaf clears too, focused or not.
-  if (!ChangePrologue(edit, kEditBound)) return;
+  if (!Prologue(edit)) return;
   if (edit->Focused() && !TryParseValue(edit->Text(), Value[n])) return;
   WriteTargets(n);
 }
 
 void TFormVol::WriteTargets(int n) {
-  for (const Link& link : UnitOf(n).links) {
+  for (const Link& link : UnitOf(kUnits, n).links) {
     if (link.target == 0) break;
     TEdit* target = Edits[link.target];
     if (target == ActiveEdit || Busy(link.guard)) continue;

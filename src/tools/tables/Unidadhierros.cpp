@@ -34,6 +34,17 @@ constexpr int kNarrow = 20;  // the diameter column
 constexpr int kWide = 52;    // the weight and section columns
 constexpr int kLeft = 38;
 constexpr int kTop = 20;
+constexpr int kHeaderTop = kTop + 22;
+constexpr int kRowsTop = kHeaderTop + 2 * kHeight;
+constexpr int kSectionsLeft = kLeft + kNarrow + kWide;
+
+// The text of a row's cell: the diameter, the weight per metre, or the section of col - 1
+// bars.
+QString CellText(int row, int col) {
+  if (col == 0) return QString::number(kDiameters[row]);
+  if (col == 1) return QLatin1String(kWeights[row]);
+  return Section(col - 1, kDiameters[row]);
+}
 
 TPanel* MakeCell(QWidget* parent, const QString& name, const QString& caption, const QRect& at) {
   auto* cell = new TPanel(parent, name, caption);
@@ -56,72 +67,9 @@ TFormHierros::TFormHierros(QWidget* owner) : TForm(owner, QStringLiteral("FormHi
   auto* frame = new TBevel(this, QStringLiteral("Bevel1"), TBevel::Shape::Frame);
   frame->setGeometry(29, 12, 610, 341);
 
-  const int sectionsLeft = kLeft + kNarrow + kWide;
-  MakeCell(this, QStringLiteral("Panel1"),
-           QStringLiteral("Barras de acero corrugado para hormigón armado."),
-           QRect(kLeft, kTop, kNarrow + 11 * kWide, 22));
-  const int headerTop = kTop + 22;
-  MakeCell(this, QStringLiteral("Panel2"), QStringLiteral("φ"),
-           QRect(kLeft, headerTop, kNarrow, 2 * kHeight));
-  TPanel* weight = MakeCell(this, QStringLiteral("Panel3"), QString(),
-                            QRect(kLeft + kNarrow, headerTop, kWide, 2 * kHeight));
-  int label = 0;
-  for (const QString& caption : {QStringLiteral("Peso"), QStringLiteral("kg/m")}) {
-    auto* text = new TLabel(weight, QStringLiteral("Label%1").arg(label + 1), caption);
-    text->setFont(weight->font());
-    text->SetFontColor(Qt::black);
-    text->setAlignment(Qt::AlignCenter);
-    text->setGeometry(1, 1 + label * (kHeight - 1), kWide - 2, kHeight - 1);
-    ++label;
-  }
-  MakeCell(this, QStringLiteral("Panel5"), QStringLiteral("Sección en cm² según número de barras"),
-           QRect(sectionsLeft, headerTop, 10 * kWide, kHeight));
-
   QList<QWidget*> chain;
-  for (int bars = 1; bars <= 10; ++bars) {
-    const QString name =
-        bars == 1 ? QStringLiteral("Panel4") : QStringLiteral("Panel%1").arg(45 + bars);
-    Headers[bars - 1] =
-        MakeCell(this, name, QString::number(bars),
-                 QRect(sectionsLeft + (bars - 1) * kWide, headerTop + kHeight, kWide, kHeight));
-    platform::SetCellHeadings(Headers[bars - 1], QString(),
-                              QStringLiteral("Sección en cm² según número de barras"));
-    WireCell(Headers[bars - 1]);
-    chain << Headers[bars - 1];
-  }
-  const int rowsTop = headerTop + 2 * kHeight;
-  for (int row = 0; row < kRows; ++row) {
-    const int d = kDiameters[row];
-    for (int col = 0; col < kCols; ++col) {
-      QString caption;
-      if (col == 0) {
-        caption = QString::number(d);
-      } else if (col == 1) {
-        caption = QLatin1String(kWeights[row]);
-      } else {
-        caption = Section(col - 1, d);
-      }
-      const int x = col == 0 ? kLeft : kLeft + kNarrow + (col - 1) * kWide;
-      TPanel* cell =
-          MakeCell(this, QStringLiteral("Panel%1").arg(100 + kCols * row + col), caption,
-                   QRect(x, rowsTop + row * kHeight, col == 0 ? kNarrow : kWide, kHeight));
-      Cells[row][col] = cell;
-      // Read with the bar's diameter and the column's heading.
-      if (col == 0) {
-        platform::SetCellHeadings(cell, QString(), QStringLiteral("φ"));
-      } else {
-        const int bars = col - 1;
-        platform::SetCellHeadings(
-            cell, QStringLiteral("φ %1").arg(d),
-            col == 1 ? QStringLiteral("Peso kg/m")
-                     : QStringLiteral("Sección en cm² de %1 %2")
-                           .arg(bars)
-                           .arg(bars == 1 ? QStringLiteral("barra") : QStringLiteral("barras")));
-      }
-      WireCell(cell);
-      chain << cell;
-    }
-  }
+  BuildHeadings(chain);
+  BuildRows(chain);
 
   BitBtn1 =
       new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
@@ -140,6 +88,69 @@ TFormHierros::TFormHierros(QWidget* owner) : TForm(owner, QStringLiteral("FormHi
   for (int bars = 0; bars < 10; ++bars) Headers[bars]->PopupMenu = PopupMenu1;
   for (auto& row : Cells) {
     for (TPanel* cell : row) cell->PopupMenu = PopupMenu1;
+  }
+}
+
+// The title, the headings of the diameter and weight columns, and the section columns' heading
+// over one heading a number of bars, which take the focus (added to chain).
+void TFormHierros::BuildHeadings(QList<QWidget*>& chain) {
+  MakeCell(this, QStringLiteral("Panel1"),
+           QStringLiteral("Barras de acero corrugado para hormigón armado."),
+           QRect(kLeft, kTop, kNarrow + 11 * kWide, 22));
+  MakeCell(this, QStringLiteral("Panel2"), QStringLiteral("φ"),
+           QRect(kLeft, kHeaderTop, kNarrow, 2 * kHeight));
+  TPanel* weight = MakeCell(this, QStringLiteral("Panel3"), QString(),
+                            QRect(kLeft + kNarrow, kHeaderTop, kWide, 2 * kHeight));
+  int label = 0;
+  for (const QString& caption : {QStringLiteral("Peso"), QStringLiteral("kg/m")}) {
+    auto* text = new TLabel(weight, QStringLiteral("Label%1").arg(label + 1), caption);
+    text->setFont(weight->font());
+    text->SetFontColor(Qt::black);
+    text->setAlignment(Qt::AlignCenter);
+    text->setGeometry(1, 1 + label * (kHeight - 1), kWide - 2, kHeight - 1);
+    ++label;
+  }
+  MakeCell(this, QStringLiteral("Panel5"), QStringLiteral("Sección en cm² según número de barras"),
+           QRect(kSectionsLeft, kHeaderTop, 10 * kWide, kHeight));
+
+  for (int bars = 1; bars <= 10; ++bars) {
+    const QString name =
+        bars == 1 ? QStringLiteral("Panel4") : QStringLiteral("Panel%1").arg(45 + bars);
+    Headers[bars - 1] =
+        MakeCell(this, name, QString::number(bars),
+                 QRect(kSectionsLeft + (bars - 1) * kWide, kHeaderTop + kHeight, kWide, kHeight));
+    platform::SetCellHeadings(Headers[bars - 1], QString(),
+                              QStringLiteral("Sección en cm² según número de barras"));
+    WireCell(Headers[bars - 1]);
+    chain << Headers[bars - 1];
+  }
+}
+
+// A row per diameter: the diameter, the weight per metre and the sections of 1 to 10 bars,
+// each cell read with the bar's diameter and its column's heading (added to chain).
+void TFormHierros::BuildRows(QList<QWidget*>& chain) {
+  for (int row = 0; row < kRows; ++row) {
+    const int d = kDiameters[row];
+    for (int col = 0; col < kCols; ++col) {
+      const int x = col == 0 ? kLeft : kLeft + kNarrow + (col - 1) * kWide;
+      TPanel* cell =
+          MakeCell(this, QStringLiteral("Panel%1").arg(100 + kCols * row + col), CellText(row, col),
+                   QRect(x, kRowsTop + row * kHeight, col == 0 ? kNarrow : kWide, kHeight));
+      Cells[row][col] = cell;
+      if (col == 0) {
+        platform::SetCellHeadings(cell, QString(), QStringLiteral("φ"));
+      } else {
+        const int bars = col - 1;
+        platform::SetCellHeadings(
+            cell, QStringLiteral("φ %1").arg(d),
+            col == 1 ? QStringLiteral("Peso kg/m")
+                     : QStringLiteral("Sección en cm² de %1 %2")
+                           .arg(bars)
+                           .arg(bars == 1 ? QStringLiteral("barra") : QStringLiteral("barras")));
+      }
+      WireCell(cell);
+      chain << cell;
+    }
   }
 }
 

@@ -42,6 +42,8 @@ class TFormHierros : public TForm {
  private:
   static void SetHighlighted(TPanel* cell, bool on);
   static bool Highlighted(const TPanel* cell);
+  void BuildHeadings(QList<QWidget*>& chain);
+  void BuildRows(QList<QWidget*>& chain);
   void WireCell(TPanel* cell);
 
   TPanel* Cells[kRows][kCols] = {};

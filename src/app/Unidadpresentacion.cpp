@@ -18,12 +18,14 @@
 #include "app/Catalogue.h"
 #include "app/HelpTexts.h"
 #include "app/Pictures.h"
+#include "app/Preferences.h"
 #include "app/RecentUnits.h"
-#include "app/UnitIndex.h"
 #include "app/Unidad2.h"
 #include "app/Unidadbuscar.h"
 #include "app/Unidadpersonalizar.h"
+#include "app/Unidadpreferencias.h"
 #include "app/Unit4.h"
+#include "app/UnitIndex.h"
 #include "platform/Accessibility.h"
 #include "platform/Controls.h"
 #include "platform/Folders.h"
@@ -65,6 +67,8 @@ TLabel* Label(QWidget* parent, const char* name, const QString& caption, int x, 
 
 TFormPrincipal::TFormPrincipal(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("FormPrincipal"));
+  // The user's preferences, as kept when the program last ended.
+  prefs::Apply();
   platform::KeepReadable(this);
   setWindowTitle(QStringLiteral(" - Tarvel - Unidades de pesas y medidas"));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -279,6 +283,11 @@ void TFormPrincipal::RunMenuRow(const MenuRow& row, const std::function<void(TFo
 
 void TFormPrincipal::Salir1Click() { close(); }
 
+void TFormPrincipal::Preferencias1Click() {
+  TFormPreferencias form(this);
+  form.ShowModal();
+}
+
 void TFormPrincipal::RunCalculator() {
   if (platform::host().RaiseWindow(QStringLiteral("Calculadora"))) return;
   if (Calculator.isEmpty()) return;
@@ -343,7 +352,8 @@ void TFormPrincipal::OpenSearch(const QString& typed) {
   const UnitEntry* chosen = nullptr;
   QString number;
   {
-    TFormBuscar form(this, [this]() -> const UnitIndex& { return Units(); }, typed);
+    TFormBuscar form(
+        this, [this]() -> const UnitIndex& { return Units(); }, typed);
     form.ShowModal();
     chosen = form.Chosen();
     number = form.ChosenNumber();

@@ -364,7 +364,7 @@ void TFormPrincipal::OpenSearch(const QString& typed) {
 void TFormPrincipal::OpenUnit(const UnitEntry& unit, const QString& number) {
   const MenuRow* row = FindMenuRow(unit.item);
   if (!row) return;
-  recent::Remember(recent::PlaceOf(unit));
+  recent::Remember(recent::PlaceOf(unit), number);
   RunMenuRow(*row, [&](TForm* form) { GoToUnit(form, unit, number); });
 }
 

@@ -15,13 +15,16 @@
 #include "platform/Input.h"
 #include "platform/Locale.h"
 
+// prepare, where given, readies the window before the first stroke.
 template <class Form>
-void MeasureKeystroke(benchmark::State& state, const char* editName) {
+void MeasureKeystroke(benchmark::State& state, const char* editName,
+                      void (*prepare)(QWidget* window) = nullptr) {
   platform::RecordingHost host;
   platform::SetHost(&host);
   platform::SetDecimalSeparator(u',');
   {
     auto form = std::make_unique<Form>(nullptr);
+    if (prepare) prepare(form.get());
     form->show();
     QApplication::setActiveWindow(form.get());
     QCoreApplication::processEvents();

@@ -1,6 +1,7 @@
 #include "app/Catalogue.h"
 
 #include "app/Unidadpresentacion.h"
+#include "platform/Edit.h"
 #include "tools/length/Unidad1.h"
 #include "tools/length/Unidadgraf.h"
 #include "tools/length/Unidadpie.h"
@@ -32,12 +33,20 @@
 #include "tools/tables/Unidadhierros.h"
 #include "tools/tables/Unidadmallas.h"
 
-// The tool windows, each enabled here when it is built.
+// The tool windows, each enabled here when it is built; the live converters show their
+// results as the user prefers numbers (Preferencias...).
 
 namespace {
 template <class T>
 [[maybe_unused]] TForm* Make(QWidget* owner) {
   return new T(owner);
+}
+// A live converter: its results are shown as the user prefers numbers.
+template <class T>
+TForm* Live(QWidget* owner) {
+  TForm* form = new T(owner);
+  platform::ShowResultsInStyle(form);
+  return form;
 }
 constexpr auto S = MenuRow::SubMenu;
 constexpr auto C = MenuRow::Command;
@@ -46,38 +55,39 @@ using P = TFormPrincipal;
 
 const MenuRow kMenu[] = {
     {"", "Archivo1", "&Archivo", nullptr, S, nullptr, nullptr},
-    {"Archivo1", "Salir1", "&Salir", nullptr, C, nullptr, &P::Salir1Click},
+    {"Archivo1", "Preferencias1", "&Preferencias...", nullptr, C, nullptr, &P::Preferencias1Click},
+    {"Archivo1", "Salir1", "&Salir", "N8", C, nullptr, &P::Salir1Click},
     {"", "Otros1", "Unidades de medida", nullptr, S, nullptr, nullptr},
     {"Otros1", "Buscarunidad1", "Buscar unidad...", nullptr, C, nullptr, &P::Buscarunidad1Click},
     {"Otros1", "Numeracin1", "&Numeración", "N7", S, nullptr, nullptr},
-    {"Numeracin1", "Prefijos1", "Prefijos", nullptr, C, Make<TFormPrefijos>, nullptr},
+    {"Numeracin1", "Prefijos1", "Prefijos", nullptr, C, Live<TFormPrefijos>, nullptr},
     {"Numeracin1", "Basedenumeracin2", "Base de numeración", "N1", C, Make<TFormBase>, nullptr},
     {"Numeracin1", "Romanos1", "Romanos", nullptr, C, Make<TFormRomanos>, nullptr},
     {"Numeracin1", "Aletras1", "A letras", nullptr, C, Make<TFormLetras>, nullptr},
     {"Otros1", "Ms1", "&Lineales", "N2", S, nullptr, nullptr},
-    {"Ms1", "Longitud1", "Longitud", nullptr, C, Make<TForm3>, nullptr},
+    {"Ms1", "Longitud1", "Longitud", nullptr, C, Live<TForm3>, nullptr},
     {"Ms1", "Fraccindepulgada1", "Pulgada y fracción", nullptr, C, Make<TForm1>, nullptr},
     {"Ms1", "Piesacm1", "Pies y pulgadas", nullptr, C, Make<TFormPie>, nullptr},
-    {"Ms1", "Grficas1", "Gráficas", nullptr, C, Make<TFormGraf>, nullptr},
+    {"Ms1", "Grficas1", "Gráficas", nullptr, C, Live<TFormGraf>, nullptr},
     {"Ms1", "Zapatos2", "Zapatos", nullptr, C, Make<TFZapatos>, nullptr},
-    {"Otros1", "Superficie1", "&Superficie", nullptr, C, Make<TFormSup>, nullptr},
-    {"Otros1", "Volumenycapacidad1", "&Volumen y capacidad", nullptr, C, Make<TFormVol>, nullptr},
-    {"Otros1", "Masa1", "&Masa", nullptr, C, Make<TFormMasa>, nullptr},
-    {"Otros1", "Densidad1", "&Densidad", nullptr, C, Make<TFormDensidad>, nullptr},
-    {"Otros1", "Peso1", "&Peso", nullptr, C, Make<TFormPeso>, nullptr},
-    {"Otros1", "P1", "Presión", nullptr, C, Make<TFormPresion>, nullptr},
+    {"Otros1", "Superficie1", "&Superficie", nullptr, C, Live<TFormSup>, nullptr},
+    {"Otros1", "Volumenycapacidad1", "&Volumen y capacidad", nullptr, C, Live<TFormVol>, nullptr},
+    {"Otros1", "Masa1", "&Masa", nullptr, C, Live<TFormMasa>, nullptr},
+    {"Otros1", "Densidad1", "&Densidad", nullptr, C, Live<TFormDensidad>, nullptr},
+    {"Otros1", "Peso1", "&Peso", nullptr, C, Live<TFormPeso>, nullptr},
+    {"Otros1", "P1", "Presión", nullptr, C, Live<TFormPresion>, nullptr},
     {"Otros1", "Temperatura1", "Temperatura", nullptr, S, nullptr, nullptr},
-    {"Temperatura1", "Unidades1", "Unidades", nullptr, C, Make<TFormTemp>, nullptr},
+    {"Temperatura1", "Unidades1", "Unidades", nullptr, C, Live<TFormTemp>, nullptr},
     {"Temperatura1", "SensacinTrmica1", "Sensación Térmica", nullptr, C, Make<TForm4>, nullptr},
-    {"Otros1", "Velocidad1", "Velocidad", nullptr, C, Make<TFormVel>, nullptr},
-    {"Otros1", "Caudal1", "Caudal", nullptr, C, Make<TFormCaudal>, nullptr},
-    {"Otros1", "Tiempo1", "Tiempo", nullptr, C, Make<TFormTiempo>, nullptr},
-    {"Otros1", "Energa1", "Energía", nullptr, C, Make<TFormEnergia>, nullptr},
-    {"Otros1", "Potencia", "Potencia", nullptr, C, Make<TFormPotencia>, nullptr},
-    {"Otros1", "ngulo1", "Ángulos planos", nullptr, C, Make<TFormAngulo>, nullptr},
-    {"Otros1", "Iluminacin1", "Iluminación", nullptr, C, Make<TFIlum>, nullptr},
-    {"Otros1", "Datos1", "Datos", nullptr, C, Make<TFormDatos>, nullptr},
-    {"Otros1", "Cnicas1", "Datos Cínicos", "N4", C, Make<TFormClinic>, nullptr},
+    {"Otros1", "Velocidad1", "Velocidad", nullptr, C, Live<TFormVel>, nullptr},
+    {"Otros1", "Caudal1", "Caudal", nullptr, C, Live<TFormCaudal>, nullptr},
+    {"Otros1", "Tiempo1", "Tiempo", nullptr, C, Live<TFormTiempo>, nullptr},
+    {"Otros1", "Energa1", "Energía", nullptr, C, Live<TFormEnergia>, nullptr},
+    {"Otros1", "Potencia", "Potencia", nullptr, C, Live<TFormPotencia>, nullptr},
+    {"Otros1", "ngulo1", "Ángulos planos", nullptr, C, Live<TFormAngulo>, nullptr},
+    {"Otros1", "Iluminacin1", "Iluminación", nullptr, C, Live<TFIlum>, nullptr},
+    {"Otros1", "Datos1", "Datos", nullptr, C, Live<TFormDatos>, nullptr},
+    {"Otros1", "Cnicas1", "Datos Cínicos", "N4", C, Live<TFormClinic>, nullptr},
     {"Otros1", "MedidasantiguasdeAndaluca1", "Medidas antiguas de Andalucía", "N5", C,
      Make<TFormAndalucia>, nullptr},
     {"Otros1", "Hierros1", "Hierros", "N6", S, nullptr, nullptr},

@@ -18,10 +18,12 @@
 #include "app/Catalogue.h"
 #include "app/HelpTexts.h"
 #include "app/Pictures.h"
+#include "app/Preferences.h"
 #include "app/RecentUnits.h"
 #include "app/Unidad2.h"
 #include "app/Unidadbuscar.h"
 #include "app/Unidadpersonalizar.h"
+#include "app/Unidadpreferencias.h"
 #include "app/Unit4.h"
 #include "app/UnitIndex.h"
 #include "platform/Accessibility.h"
@@ -65,6 +67,8 @@ TLabel* Label(QWidget* parent, const char* name, const QString& caption, int x, 
 
 TFormPrincipal::TFormPrincipal(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("FormPrincipal"));
+  // The user's preferences, as kept when the program last ended.
+  prefs::Apply();
   platform::KeepReadable(this);
   setWindowTitle(QStringLiteral(" - Tarvel - Unidades de pesas y medidas"));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -296,6 +300,11 @@ void TFormPrincipal::RunMenuRow(const MenuRow& row, const std::function<void(TFo
 
 void TFormPrincipal::Salir1Click() { close(); }
 
+void TFormPrincipal::Preferencias1Click() {
+  TFormPreferencias form(this);
+  form.ShowModal();
+}
+
 void TFormPrincipal::RunCalculator() {
   if (platform::host().RaiseWindow(QStringLiteral("Calculadora"))) return;
   if (Calculator.isEmpty()) return;
@@ -372,7 +381,7 @@ void TFormPrincipal::OpenSearch(const QString& typed) {
 void TFormPrincipal::OpenUnit(const UnitEntry& unit, const QString& number) {
   const MenuRow* row = FindMenuRow(unit.item);
   if (!row) return;
-  recent::Remember(recent::PlaceOf(unit));
+  recent::Remember(recent::PlaceOf(unit), number);
   RunMenuRow(*row, [&](TForm* form) { GoToUnit(form, unit, number); });
 }
 

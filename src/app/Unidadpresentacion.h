@@ -34,6 +34,8 @@ class TFormPrincipal : public QMainWindow {
 
   // The main window's own commands.
   void Salir1Click();
+  // How the live converters write their results: the "Preferencias" window.
+  void Preferencias1Click();
   void Salir2Click() { Salir1Click(); }
   void BitBtn1Click() { Salir1Click(); }
   void Calculadora1Click();

@@ -29,26 +29,6 @@ QString Figure(long double value) {
   return text;
 }
 
-// How a unit is written after a figure: its symbol when the window gives it one alone ("m",
-// "cm", "km²"), else its name in Spanish ("pulgada [inch ("), in]" is written "pulgadas"), in
-// the plural unless the figure is one.
-QString UnitAfter(const QString& caption, long double value) {
-  const qsizetype open = caption.indexOf(u'[');
-  if (open >= 0) {
-    const QString symbol = caption.mid(open + 1).section(u']', 0, 0).trimmed();
-    if (!symbol.isEmpty() && symbol.size() <= 4 &&
-        std::all_of(symbol.begin(), symbol.end(), [](QChar c) { return c.isLetterOrNumber() || c == u'/'; }))
-      return symbol;
-  }
-  const QString name = caption.section(QRegularExpression(QStringLiteral("[\\[(]")), 0, 0).trimmed();
-  // A one-word name ending in a vowel takes an s ("pulgadas", "yardas", "nudos"); any other
-  // is written as the window writes it.
-  const bool plural = std::fabs(value) != 1 && name.size() >= 3 && !name.back().isUpper() &&
-                      std::all_of(name.begin(), name.end(), [](QChar c) { return c.isLetter(); }) &&
-                      QStringLiteral("aeo").contains(name.back());
-  return plural ? name + u's' : name;
-}
-
 // The units each family is answered in, as people of metric countries think of them: the first
 // (the SI unit where it is an everyday one, else the everyday metric unit: the litre, the bar)
 // for the answer itself, the rest for the figures beside it, in this order.
@@ -102,7 +82,8 @@ struct Reading {
   QString control;
   QString caption;
   long double value;
-  QString shown;  // the edit's text
+  QString written;  // the edit's text as its window wrote it
+  QString shown;    // and as it shows it, in the user's style
 };
 
 // Types the number into the unit's edit of its window, headless, and reads the other units.
@@ -126,7 +107,8 @@ UnitAnswer Convert(const UnitEntry& unit, QWidget* owner, const QString& number,
     if (edit->objectName() == unit.control || edit->accessibleName().isEmpty()) continue;
     Extended value = 0;
     if (!TryParseValue(edit->Text(), value) || value == 0) continue;
-    readings.push_back({edit->objectName(), edit->accessibleName(), value, edit->Text()});
+    readings.push_back(
+        {edit->objectName(), edit->accessibleName(), value, edit->Text(), edit->ShownText()});
   }
   // The answer: the first of the family's everyday units whose figure reads well, else its
   // first. Beside it the other everyday units that read well, then any unit whose figure lies
@@ -140,10 +122,14 @@ UnitAnswer Convert(const UnitEntry& unit, QWidget* owner, const QString& number,
     const long double size = std::fabs(r.value);
     return size >= low && size < high;
   };
-  auto readsWell = [&](const Reading& r) { return rank(r) < everyday.size() && between(r, 0.01L, 1e5L); };
+  auto readsWell = [&](const Reading& r) {
+    return rank(r) < everyday.size() && between(r, 0.01L, 1e5L);
+  };
   auto key = [&](const Reading& r) {
-    return std::tuple(readsWell(r) ? 0 : between(r, 1, 1000) ? 1 : 2, readsWell(r) ? rank(r) : 0,
-                      UnitAfter(r.caption, r.value).size());
+    return std::tuple(readsWell(r)          ? 0
+                      : between(r, 1, 1000) ? 1
+                                            : 2,
+                      readsWell(r) ? rank(r) : 0, UnitAfter(r.caption, r.value).size());
   };
   std::stable_sort(readings.begin(), readings.end(),
                    [&](const Reading& a, const Reading& b) { return key(a) < key(b); });
@@ -158,10 +144,17 @@ UnitAnswer Convert(const UnitEntry& unit, QWidget* owner, const QString& number,
   answer.title = number + u' ' + typedUnit + QStringLiteral(" = ") + best.shown + u' ' +
                  UnitAfter(best.caption, best.value);
   const bool asShown = form->property(platform::kFiguresAsShown).toBool();
+  // Beside it, short figures: six significant digits, or as many as the user chose, in the
+  // user's notation.
+  const NumberStyle& style = ResultStyle();
+  const NumberStyle brief{style.digits == 0 ? 6 : style.digits, style.notation};
+  auto figure = [&](const Reading& r) {
+    if (asShown) return r.shown;
+    return style.AsWindow() ? Figure(r.value) : Restyle(r.written, brief);
+  };
   QStringList others;
   for (std::size_t i = 1; i < readings.size() && others.size() < 3; ++i)
-    others << (asShown ? readings[i].shown : Figure(readings[i].value)) + u' ' +
-                  UnitAfter(readings[i].caption, readings[i].value);
+    others << figure(readings[i]) + u' ' + UnitAfter(readings[i].caption, readings[i].value);
   const QString source = form->property(platform::kAnswerSource).toString();
   answer.description = others.join(QStringLiteral(" · ")) + QStringLiteral(" — ") +
                        (source.isEmpty() ? unit.window : source);
@@ -169,6 +162,25 @@ UnitAnswer Convert(const UnitEntry& unit, QWidget* owner, const QString& number,
 }
 
 }  // namespace
+
+QString UnitAfter(const QString& caption, long double value) {
+  const qsizetype open = caption.indexOf(u'[');
+  if (open >= 0) {
+    const QString symbol = caption.mid(open + 1).section(u']', 0, 0).trimmed();
+    if (!symbol.isEmpty() && symbol.size() <= 4 &&
+        std::all_of(symbol.begin(), symbol.end(),
+                    [](QChar c) { return c.isLetterOrNumber() || c == u'/'; }))
+      return symbol;
+  }
+  const QString name =
+      caption.section(QRegularExpression(QStringLiteral("[\\[(]")), 0, 0).trimmed();
+  // A one-word name ending in a vowel takes an s ("pulgadas", "yardas", "nudos"); any other
+  // is written as the window writes it.
+  const bool plural = std::fabs(value) != 1 && name.size() >= 3 && !name.back().isUpper() &&
+                      std::all_of(name.begin(), name.end(), [](QChar c) { return c.isLetter(); }) &&
+                      QStringLiteral("aeo").contains(name.back());
+  return plural ? name + u's' : name;
+}
 
 std::vector<UnitAnswer> AnswerSearch(const UnitIndex& index, QWidget* owner, const QString& text,
                                      int limit) {
@@ -203,6 +215,7 @@ std::vector<UnitAnswer> AnswerSearch(const UnitIndex& index, QWidget* owner, con
 
 UnitAnswer AnswerUnit(const UnitEntry& unit, QWidget* owner, const QString& number,
                       const QString& typedUnit) {
-  if (typedUnit.isEmpty() || number.isEmpty()) return {&unit, number, {}, unit.caption, unit.window};
+  if (typedUnit.isEmpty() || number.isEmpty())
+    return {&unit, number, {}, unit.caption, unit.window};
   return Convert(unit, owner, number, typedUnit);
 }

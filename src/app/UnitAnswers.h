@@ -23,6 +23,11 @@ struct UnitAnswer {
 // created with owner, one at a time, and destroyed after reading.
 std::vector<UnitAnswer> AnswerSearch(const UnitIndex& index, QWidget* owner, const QString& text,
                                      int limit = 5);
+// How a unit is written after a figure: its symbol when the window gives it one alone ("m",
+// "cm", "km²"), else its name in Spanish ("pulgada [inch ("), in]" is written "pulgadas"), in
+// the plural unless the figure is one.
+QString UnitAfter(const QString& caption, long double value);
+
 // One of those answers again from what it was made of: the unit with the number, converted in
 // its window when typedUnit is given, else named.
 UnitAnswer AnswerUnit(const UnitEntry& unit, QWidget* owner, const QString& number,

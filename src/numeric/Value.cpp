@@ -58,6 +58,68 @@ bool Normalise(const QString& text, char16_t separator, std::string& out) {
   return p == end;
 }
 
+// A number as the windows write it, by its significant digits: value = 0.d1d2... * 10^before.
+struct WrittenNumber {
+  bool negative = false;
+  std::string digits;  // without leading or trailing zeros; empty for zero
+  int before = 0;
+};
+
+// Reads "-12,5E-3" and the like: an optional minus, digits, the separator and digits, "E",
+// an optional minus and up to four digits. Nothing else is a number that a window wrote.
+bool ReadWritten(const QString& text, char16_t separator, WrittenNumber& out) {
+  const char16_t* p = reinterpret_cast<const char16_t*>(text.constData());
+  const char16_t* const end = p + text.size();
+  if (p < end && *p == u'-') {
+    out.negative = true;
+    ++p;
+  }
+  std::string all;
+  while (p < end && IsDigit(*p)) all += static_cast<char>(*p++);
+  const int whole = static_cast<int>(all.size());
+  if (whole == 0) return false;
+  if (p < end && *p == separator) {
+    const std::size_t at = all.size();
+    for (++p; p < end && IsDigit(*p);) all += static_cast<char>(*p++);
+    if (all.size() == at) return false;
+  }
+  int exponent = 0;
+  if (p < end && *p == u'E') {
+    const bool negative = ++p < end && *p == u'-';
+    if (negative) ++p;
+    const char16_t* digits = p;
+    while (p < end && IsDigit(*p) && p - digits < 4) exponent = exponent * 10 + (*p++ - u'0');
+    if (p == digits) return false;
+    if (negative) exponent = -exponent;
+  }
+  if (p != end) return false;
+  const std::size_t first = all.find_first_not_of('0');
+  if (first == std::string::npos) return true;  // zero
+  out.digits = all.substr(first, all.find_last_not_of('0') + 1 - first);
+  out.before = whole - static_cast<int>(first) + exponent;
+  return true;
+}
+
+// Rounds to `count` significant digits, halves away from zero (the digits are the magnitude).
+void RoundDigits(WrittenNumber& number, std::size_t count) {
+  std::string& digits = number.digits;
+  if (digits.size() <= count) return;
+  const bool up = digits[count] >= '5';
+  digits.resize(count);
+  if (up) {
+    std::size_t i = count;
+    while (i > 0 && digits[i - 1] == '9') --i;
+    if (i == 0) {
+      digits = "1";
+      ++number.before;
+    } else {
+      ++digits[i - 1];
+      digits.resize(i);
+    }
+  }
+  digits.resize(digits.find_last_not_of('0') + 1);
+}
+
 }  // namespace
 
 bool TryParseValue(const QString& text, Extended& value) {
@@ -149,6 +211,70 @@ QString FormatValue(double value) {
 }
 
 QString FormatValue(Extended value) { return FormatValue(Store(value)); }
+
+QString Restyle(const QString& written, const NumberStyle& style) {
+  if (style.AsWindow()) return written;
+  const char16_t separator = platform::DecimalSeparator();
+  WrittenNumber number;
+  if (!ReadWritten(written, separator, number)) return written;
+  if (number.digits.empty()) return QStringLiteral("0");
+  if (style.digits > 0) RoundDigits(number, static_cast<std::size_t>(style.digits));
+
+  const std::string& digits = number.digits;
+  const int count = static_cast<int>(digits.size());
+  QString out;
+  out.reserve(count + 8);
+  if (number.negative) out += u'-';
+  // `whole` digits before the separator, the last of them zeros where the digits run out.
+  auto mantissa = [&](int whole) {
+    for (int i = 0; i < whole; ++i) out += QLatin1Char(i < count ? digits[i] : '0');
+    if (count > whole) {
+      out += separator;
+      out += QLatin1String(digits.data() + whole, count - whole);
+    }
+  };
+  auto power = [&](int exponent) {
+    if (exponent == 0) return;
+    out += u'E';
+    if (exponent < 0) out += u'-';
+    out += QString::number(std::abs(exponent));
+  };
+  const int exponent = number.before - 1;  // of the first digit
+  switch (style.notation) {
+    case Notation::AsWindow:
+      if (number.before > 15 || number.before < -3) {
+        mantissa(1);
+        power(exponent);
+      } else if (number.before <= 0) {
+        out += u'0';
+        out += separator;
+        out += QString(-number.before, u'0');
+        out += QLatin1String(digits.data(), count);
+      } else {
+        mantissa(number.before);
+      }
+      break;
+    case Notation::Scientific:
+      mantissa(1);
+      power(exponent);
+      break;
+    case Notation::Engineering: {
+      const int third = (exponent >= 0 ? exponent : exponent - 2) / 3 * 3;
+      mantissa(exponent - third + 1);
+      power(third);
+      break;
+    }
+  }
+  return out;
+}
+
+namespace {
+NumberStyle resultStyle;
+}  // namespace
+
+const NumberStyle& ResultStyle() { return resultStyle; }
+
+void SetResultStyle(const NumberStyle& style) { resultStyle = style; }
 
 Extended RoundTo(Extended x, int k) {
   static constexpr Extended kPower[] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,

@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+#include "numeric/Value.h"
 #include "platform/CopyAll.h"
 #include "platform/Form.h"
 #include "platform/Input.h"
@@ -39,18 +40,40 @@ TEdit::TEdit(QWidget* parent, const QString& name, const QString& initialText) :
   setMouseTracking(true);
   // Every path of ours holds Qt's signals back; this only sees changes made elsewhere
   // (accessibility tools, for example) and reports them like the user's.
-  connect(this, &QLineEdit::textChanged, this, [this] { UserChanged(); });
+  connect(this, &QLineEdit::textChanged, this, [this] {
+    TakeShownText();
+    UserChanged();
+  });
 }
 
 void TEdit::SetText(const QString& newText) {
-  if (newText == text()) return;
+  if (newText == Text()) return;
+  Show(newText);
+  FireChange();
+}
+
+void TEdit::Show(const QString& written) {
+  const bool inStyle = showsResults_ && !ResultStyle().AsWindow();
+  const QString shown = inStyle ? Restyle(written, ResultStyle()) : written;
+  styled_ = shown != written;
+  written_ = styled_ ? written : QString();
   {
     const QSignalBlocker block(this);
-    setText(newText);
+    setText(shown);
     setCursorPosition(0);
   }
   FitText();
-  FireChange();
+}
+
+void TEdit::ShowResults() {
+  if (keepsWritten_ || showsResults_) return;
+  showsResults_ = true;
+  const QString written = Text();
+  if (!written.isEmpty()) Show(written);
+}
+
+void platform::ShowResultsInStyle(QWidget* window) {
+  for (TEdit* edit : window->findChildren<TEdit*>()) edit->ShowResults();
 }
 
 void TEdit::FitText() {
@@ -108,6 +131,7 @@ void TEdit::FireChange() {
 
 template <class F>
 void TEdit::UserEdit(F&& operation) {
+  TakeShownText();
   const QString before = text();
   {
     const QSignalBlocker block(this);
@@ -139,6 +163,8 @@ void TEdit::PasteText(const QString& pasted) {
 
 void TEdit::keyPressEvent(QKeyEvent* event) {
   event->accept();
+  // The key handlers and the key filter see the text the key acts on.
+  TakeShownText();
   const int key = event->key();
   const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
   // Ctrl+Tab moves the focus as Tab does: the window decides where.
@@ -250,6 +276,7 @@ void TEdit::mouseMoveEvent(QMouseEvent* event) {
 void TEdit::inputMethodEvent(QInputMethodEvent* event) {
   QPointer<TEdit> self(this);
   const QString committed = event->commitString();
+  if (!committed.isEmpty()) TakeShownText();
   for (const QChar c : committed) {
     if (!self) return;
     platform::Guard([&] { Character(c.unicode()); });

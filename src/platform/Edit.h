@@ -15,11 +15,22 @@
 //   exceptions end in the default error box.
 // - The maximum length limits typing and pasting only; program writes are never cut.
 // - Enter and Escape go to the form's default and Cancel buttons when it has them.
+//
+// An edit that shows results shows a number that the program writes in the user's style
+// (ResultStyle, numeric/Value.h): "0,002205" where the window wrote "0,00220462262184878".
+// The program goes on reading what it wrote, at full precision; the user sees, copies and
+// edits what is shown, and as soon as the user acts on the text, that is the edit's text.
 
 #include <QLineEdit>
 #include <functional>
 
 class TForm;
+
+namespace platform {
+// Every edit of the window shows results (TEdit::ShowResults), but those that keep their
+// numbers as written: the converters whose results follow the user's preference.
+void ShowResultsInStyle(QWidget* window);
+}  // namespace platform
 
 class TEdit : public QLineEdit {
   Q_OBJECT
@@ -31,9 +42,19 @@ class TEdit : public QLineEdit {
 
   TEdit(QWidget* parent, const QString& name, const QString& initialText = QStringLiteral("0"));
 
-  QString Text() const { return text(); }
+  // What the program reads: the text it wrote last, or what the user typed.
+  QString Text() const { return styled_ ? written_ : text(); }
   // The program's write: runs OnChange at once when the text changes.
   void SetText(const QString& text);
+  // What the edit shows, and a screen reader reads.
+  QString ShownText() const { return text(); }
+
+  // The numbers the program writes from now on, and the one written last, are shown in the
+  // result style; not in an edit that keeps its numbers as written.
+  void ShowResults();
+  // A part of a number of several edits (the degrees, minutes and seconds of an angle) is
+  // shown as written whatever the style.
+  void KeepNumbersAsWritten() { keepsWritten_ = true; }
 
   bool Focused() const { return hasFocus(); }
   void SetFocus();
@@ -73,6 +94,10 @@ class TEdit : public QLineEdit {
  private:
   TForm* Form() const;
   void FireChange();
+  // The text shown becomes the edit's own: the user is acting on it.
+  void TakeShownText() { styled_ = false; }
+  // Shows the program's text, in the result style where this edit shows results so.
+  void Show(const QString& written);
   // The user changed the text: the window learns it, then OnChange runs.
   void UserChanged();
   // Runs a user's operation on the text with Qt's signals held back, then OnChange once if
@@ -90,6 +115,10 @@ class TEdit : public QLineEdit {
 
   int maxLength_ = 0;
   bool upperCase_ = false;
+  bool showsResults_ = false;
+  bool keepsWritten_ = false;
+  bool styled_ = false;  // the text shown is the program's written_ in the result style
+  QString written_;
   bool entered_ = false;  // the focus is in this edit, even while the window is inactive
   bool narrow_ = false;
   QFont wideFont_;

@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "app/Preferences.h"
 #include "app/SearchText.h"
 #include "app/TarvelBus.h"
 #include "app/UnitIndex.h"
@@ -96,8 +97,15 @@ const UnitIndex& Provider::Index() {
   return *index_;
 }
 
+void Provider::ReadPreferences() {
+  // The figures follow the user's preferences as they are now: answers made before a change
+  // are made again.
+  if (prefs::Apply()) answers_.clear();
+}
+
 QStringList Provider::Search(const QString& text) {
   Used();
+  ReadPreferences();
   const UnitIndex& index = Index();
   // The answers of the searches before are let go now and then: an id makes its answer again.
   if (answers_.size() > 500) answers_.clear();
@@ -127,6 +135,7 @@ std::optional<Provider::Id> Provider::Read(const QString& id) {
 }
 
 std::optional<UnitAnswer> Provider::Answer(const QString& id) {
+  ReadPreferences();
   const auto it = answers_.constFind(id);
   if (it != answers_.constEnd()) return it.value();
   const std::optional<Id> read = Read(id);

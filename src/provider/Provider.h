@@ -47,6 +47,9 @@ class Provider : public QObject {
   void Used();
 
  private:
+  // The user's preferences for the figures, read again at each call.
+  void ReadPreferences();
+
   QWidget* owner_;
   QString indexFile_;
   std::unique_ptr<UnitIndex> index_;

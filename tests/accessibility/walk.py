@@ -187,6 +187,13 @@ def main():
             time.sleep(0.05)
             walk(window, caption + " / " + tab)
         driver.run("close")
+    # The main window's own dialogs.
+    for item in ("Preferencias1",):
+        driver.run("open " + item)
+        caption = driver.value("window", "window")
+        TOTALS["windows"] += 1
+        walk(find_window(app, caption), caption)
+        driver.run("close")
     driver.close()
     print("accessibility bus: %(windows)d windows, %(views)d views, %(focusable)d focusable "
           "controls named, %(links)d links, %(tables)d tables with %(cells)d cells read, "

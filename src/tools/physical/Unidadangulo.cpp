@@ -96,6 +96,7 @@ TFormAngulo::TFormAngulo(QWidget* owner) : TForm(owner, QStringLiteral("FormAngu
     Edits[row.edit] = edit;
     edit->setGeometry(row.x, kRowY, row.width, 21);
     edit->setAccessibleName(QString::fromUtf8(row.spoken));
+    edit->KeepNumbersAsWritten();  // whole degrees and minutes, and the seconds beside them
     TLabel* symbol =
         PlaceLabel(this, QStringLiteral("Label%1").arg(row.edit), QString::fromUtf8(row.symbol),
                    row.x + row.width + 2, kRowY, kNavy, true);

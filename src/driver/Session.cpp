@@ -24,13 +24,15 @@ void PrivateFolders(const QTemporaryDir& scratch) {
   if (!display.isEmpty() && !QDir::isAbsolutePath(display) && !runtime.isEmpty())
     qputenv("WAYLAND_DISPLAY", QDir(runtime).absoluteFilePath(display).toLocal8Bit());
   const QString root = scratch.path();
-  for (const char* folder : {"config", "runtime", "cache", "tmp"})
+  for (const char* folder : {"config", "runtime", "cache", "data", "tmp"})
     QDir(root).mkdir(QLatin1String(folder));
   QFile::setPermissions(root + QStringLiteral("/runtime"),
                         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   qputenv("XDG_CONFIG_HOME", (root + QStringLiteral("/config")).toLocal8Bit());
   qputenv("XDG_RUNTIME_DIR", (root + QStringLiteral("/runtime")).toLocal8Bit());
   qputenv("XDG_CACHE_HOME", (root + QStringLiteral("/cache")).toLocal8Bit());
+  // The user's own currencies too: a run never sees, nor changes, another's.
+  qputenv("XDG_DATA_HOME", (root + QStringLiteral("/data")).toLocal8Bit());
   qputenv("TMPDIR", (root + QStringLiteral("/tmp")).toLocal8Bit());
 }
 

@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <QDateEdit>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -24,6 +25,7 @@
 #include "platform/Edit.h"
 #include "platform/Network.h"
 #include "platform/StatusBar.h"
+#include "tools/money/History.h"
 #include "tools/money/OwnCurrencies.h"
 #include "tools/money/Rates.h"
 #include "tools/money/Unidaddivisapropia.h"
@@ -50,11 +52,14 @@ class Currencies : public HostFixture {
   void SetUp() override {
     HostFixture::SetUp();
     platform::SetDecimalSeparator(u',');
-    for (const char* name : {"XDG_CACHE_HOME", "XDG_DATA_HOME", "TARVEL_RATES_URL"})
+    for (const char* name : {"XDG_CACHE_HOME", "XDG_DATA_HOME", "TARVEL_RATES_URL", "TARVEL_TODAY",
+                             "TARVEL_RATES_HISTORY_URL"})
       saved_[name] = qgetenv(name);
     qputenv("XDG_CACHE_HOME", QFile::encodeName(folders_.filePath(QStringLiteral("cache"))));
     qputenv("XDG_DATA_HOME", QFile::encodeName(folders_.filePath(QStringLiteral("data"))));
     platform::SetFetchPatience(1000);
+    // The rates served here are as old on any day the tests run.
+    qputenv("TARVEL_TODAY", "2026-12-10");
   }
   void TearDown() override {
     for (auto it = saved_.begin(); it != saved_.end(); ++it)
@@ -492,4 +497,123 @@ TEST_F(Currencies, TextFromOutsideIsShownAndReadAsItIs) {
   // The status bar's tool tip shows a file's markup as text: nothing bold.
   EXPECT_TRUE(Status(*form).contains(QStringLiteral("código de divisa no válido: «<b>x</b>»")));
   EXPECT_TRUE(form->StatusBar1->toolTip().contains(QStringLiteral("«&lt;b&gt;x&lt;/b&gt;»")));
+}
+
+namespace {
+
+// A history of four days around a New Year: HRK stops after the Friday, ISK starts after it.
+QByteArray History(const QList<QPair<QString, QStringList>>& days) {
+  QByteArray cubes;
+  for (const auto& [date, rates] : days) {
+    cubes += "\t\t<Cube time='" + date.toUtf8() + "'>\n";
+    for (const QString& rate : rates) {
+      const QStringList parts = rate.split(u'=');
+      cubes += "\t\t\t<Cube currency='" + parts[0].toUtf8() + "' rate='" + parts.value(1).toUtf8() +
+               "'/>\n";
+    }
+    cubes += "\t\t</Cube>\n";
+  }
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+         "<gesmes:Envelope xmlns:gesmes=\"http://www.gesmes.org/xml/2002-08-01\" "
+         "xmlns=\"http://www.ecb.int/vocabulary/2002-08-01/eurofxref\">\n\t<Cube>\n" +
+         cubes + "\t</Cube>\n</gesmes:Envelope>\n";
+}
+
+const QStringList kFriday = QStringList(kGoodRates) << QStringLiteral("HRK=7.5365");
+const QStringList kMonday =
+    QStringList(kGoodRates)
+        .replaceInStrings(QStringLiteral("USD=1.0500"), QStringLiteral("USD=1.0683"))
+    << QStringLiteral("BGN=1.9558");
+
+}  // namespace
+
+TEST_F(Currencies, APastDayConvertsAtItsRatesAndABadHistoryIsRefusedWhole) {
+  LoopbackServer server;
+  server.answers[QStringLiteral("/daily")].body =
+      BankFile(QStringLiteral("2026-12-04"), kGoodRates);
+  const QByteArray good =
+      History({{"2023-01-02", kMonday}, {"2022-12-30", kFriday}, {"2022-12-29", kFriday}});
+  server.answers[QStringLiteral("/hist")].body = good;
+  UseAddress(server.Url(QStringLiteral("/daily")));
+  qputenv("TARVEL_RATES_HISTORY_URL", server.Url(QStringLiteral("/hist")).toUtf8());
+  auto form = Open();
+  auto choose = [&](const QDate& day) {
+    form->FechaTipos->setDate(day);
+    WaitForDownload(*form);
+  };
+  choose(QDate(2022, 12, 31));
+  EXPECT_EQ(form->PastRates().date, QDate(2022, 12, 30));
+  EXPECT_EQ(Status(*form),
+            QStringLiteral("Tipos de referencia del BCE del viernes 30 de diciembre de 2022 "
+                           "(el 31 no hubo publicación)"));
+  EXPECT_TRUE(form->Find<TEdit>(QStringLiteral("EditHRK"))->isEnabled());
+  EXPECT_FALSE(form->Find<TEdit>(QStringLiteral("EditBGN")));
+  EXPECT_EQ(ReadFile(money::KeptHistoryPath()), good);
+  choose(QDate(2023, 1, 2));
+  EXPECT_EQ(form->Find<TLabel>(QStringLiteral("LabelBGN"))->Caption(),
+            QStringLiteral("lev búlgaro [BGN]"));
+  EXPECT_FALSE(form->Find<TEdit>(QStringLiteral("EditHRK")));
+
+  // Each bad history, asked for by a day after the kept one's last: refused, the kept one stays.
+  QStringList notANumber = kFriday;
+  notANumber[0] = QStringLiteral("USD=uno");
+  QByteArray huge(65 << 20, ' ');
+  const struct {
+    QByteArray body;
+    const char* why;
+  } bad[] = {
+      {History({{"2023-01-03", kMonday}, {"2023-01-03", kMonday}}),
+       "el 3 de enero de 2023: día repetido"},
+      {History({{"2023-01-03", kMonday}, {"2023-01-05", kMonday}, {"2023-01-04", kMonday}}),
+       "el 4 de enero de 2023: días fuera de orden"},
+      {History({{"2023-01-03", notANumber}}),
+       "el 3 de enero de 2023: tipo no válido para USD: «uno»"},
+      {huge, "la respuesta pasa de 64 MB"},
+      {History({{"2099-01-05", kMonday}, {"2023-01-03", kMonday}}),
+       "fecha futura: 5 de enero de 2099"},
+  };
+  int day = 0;
+  for (const auto& c : bad) {
+    SCOPED_TRACE(c.why);
+    server.answers[QStringLiteral("/hist")].body = c.body;
+    choose(QDate(2023, 2, 1).addDays(day++));
+    EXPECT_TRUE(
+        Status(*form).contains(QStringLiteral("histórico rechazado: ") + QString::fromUtf8(c.why)))
+        << Status(*form).toStdString();
+    EXPECT_EQ(ReadFile(money::KeptHistoryPath()), good);
+    EXPECT_EQ(form->PastRates().date, QDate(2023, 1, 2));  // the kept history still serves
+  }
+  // Back to the latest: the own rows and the latest rates again.
+  form->FechaTipos->setDate(form->FechaTipos->minimumDate());
+  EXPECT_EQ(Status(*form).left(54),
+            QStringLiteral("Tipos de referencia del BCE del 4 de diciembre de 2026"));
+}
+
+TEST_F(Currencies, DownloadsGoThroughTheDesktopsProxy) {
+  const QByteArray saved = qgetenv("https_proxy");
+  // Qt never sends this machine's addresses through a proxy: the bank's own address is asked
+  // for, and the proxy of the test's own is the only way out.
+  LoopbackServer proxy;
+  proxy.answers[QStringLiteral("www.ecb.europa.eu:443")] = {
+      "HTTP/1.1 407 Proxy Authentication Required\r\nProxy-Authenticate: Basic realm=\"x\"\r\n", "",
+      0};
+  UseAddress(QString());
+  qputenv("https_proxy", proxy.Url(QString()).toUtf8());
+  auto form = Open();
+  EXPECT_EQ(proxy.requests.value(0), QStringLiteral("CONNECT www.ecb.europa.eu:443 HTTP/1.1"));
+  EXPECT_TRUE(Status(*form).contains(
+      QStringLiteral("descarga rechazada: el proxy pide usuario y contraseña")))
+      << Status(*form).toStdString();
+  // A proxy that is not there is a refusal that says so.
+  qputenv("https_proxy", "http://127.0.0.1:9");
+  form->BitBtn2->click();
+  WaitForDownload(*form);
+  EXPECT_TRUE(
+      Status(*form).contains(QStringLiteral("descarga rechazada: el proxy rechazó la conexión")))
+      << Status(*form).toStdString();
+  if (saved.isNull()) {
+    qunsetenv("https_proxy");
+  } else {
+    qputenv("https_proxy", saved);
+  }
 }

@@ -34,12 +34,16 @@ class LoopbackServer : public QObject {
         .arg(path);
   }
   QMap<QString, Answer> answers;
+  QStringList requests;  // the first line of each request, in order
 
  private:
   void Serve(QTcpSocket* socket) {
     request_[socket] += socket->readAll();
     if (!request_[socket].contains("\r\n\r\n")) return;
-    const QString path = QString::fromLatin1(request_.take(socket).split(' ').value(1));
+    const QByteArray request = request_.take(socket);
+    requests << QString::fromLatin1(request.left(request.indexOf("\r\n")));
+    // The path, or for a proxy the whole address (or host:port of a tunnel).
+    const QString path = QString::fromLatin1(request.split(' ').value(1));
     Answer answer = answers.value(path, Answer{"HTTP/1.1 404 Not Found\r\n", "no", 0});
     QByteArray reply = answer.head + "Content-Length: " + QByteArray::number(answer.body.size()) +
                        "\r\nConnection: close\r\n\r\n" + answer.body;

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -57,6 +58,7 @@ QString Text(QWidget* control) {
   const QVariant caption = control->property("caption");
   if (caption.isValid()) return caption.toString();
   if (auto* e = qobject_cast<QLineEdit*>(control)) return e->text();
+  if (auto* d = qobject_cast<QAbstractSpinBox*>(control)) return d->text().trimmed();
   if (auto* m = qobject_cast<QPlainTextEdit*>(control)) return m->toPlainText();
   if (auto* m = qobject_cast<QTextEdit*>(control)) return m->toPlainText();
   if (qobject_cast<QRadioButton*>(control) || qobject_cast<QCheckBox*>(control)) {

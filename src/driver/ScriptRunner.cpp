@@ -1,5 +1,6 @@
 #include "driver/ScriptRunner.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -374,7 +375,13 @@ struct ScriptRunner::Runs {
 
   static void Paste(R& r, const QString& rest) {
     const auto [name, text] = Split(rest);
-    auto* edit = qobject_cast<QLineEdit*>(r.Control(name));
+    QWidget* control = r.Control(name);
+    auto* edit = qobject_cast<QLineEdit*>(control);
+    // A date or number field is pasted into through its own edit.
+    if (auto* spin = qobject_cast<QAbstractSpinBox*>(control)) {
+      edit = spin->findChild<QLineEdit*>();
+      if (!spin->hasFocus()) spin->setFocus(Qt::OtherFocusReason);
+    }
     if (!edit) Fail(QStringLiteral("'%1' is not an edit").arg(name));
     // A right click gives the focus as the keyboard would: the text gets selected.
     if (!edit->hasFocus()) edit->setFocus(Qt::OtherFocusReason);

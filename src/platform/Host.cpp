@@ -145,8 +145,21 @@ QString RecordingHost::FindProgram(const QString& name) {
   return {};
 }
 
+namespace {
+
+// Whether the desktop's proxy for the address's scheme is on this machine (a test's own), with
+// no exceptions that could send the request elsewhere.
+bool ProxiedThroughThisMachine(const QUrl& url) {
+  if (!qEnvironmentVariableIsEmpty("no_proxy")) return false;
+  const QUrl proxy(
+      qEnvironmentVariable(url.scheme() == QLatin1String("https") ? "https_proxy" : "http_proxy"));
+  return proxy.isValid() && IsLoopback(proxy);
+}
+
+}  // namespace
+
 void RecordingHost::Fetch(const QUrl& url, const FetchLimits& limits, FetchDone done) {
-  if (IsLoopback(url)) {
+  if (IsLoopback(url) || ProxiedThroughThisMachine(url)) {
     Host::Fetch(url, limits, std::move(done));
     return;
   }

@@ -79,8 +79,9 @@ class RecordingHost : public Host {
   QString FindProgram(const QString& name) override;
   bool RaiseWindow(const QString& title) override;
   bool TrayAvailable() override { return trayAvailable; }
-  // Only this machine is reached (the tests' own servers); any other address answers at once
-  // as a machine without a connection would.
+  // Only this machine is reached (the tests' own servers, or another address through a
+  // proxy of a test's own on this machine); any other address answers at once as a machine
+  // without a connection would.
   void Fetch(const QUrl& url, const FetchLimits& limits, FetchDone done) override;
 
   // The answers to the next boxes, in order; a box without one gets its first button.

@@ -18,6 +18,9 @@ if [ -d "$served" ]; then
   server=$!
   for _ in $(seq 100); do [ -s "$work/port" ] && break; sleep 0.05; done
   export TARVEL_RATES_URL="http://127.0.0.1:$(cat "$work/port")/eurofxref-daily.xml"
+  # The served rates are as old on any day the scenario runs.
+  export TARVEL_TODAY=2026-12-10
+  export TARVEL_RATES_HISTORY_URL="http://127.0.0.1:$(cat "$work/port")/eurofxref-hist.xml"
 fi
 cd "$work" || exit 1
 expected=$(sed -n -e 's/^#> //p' -e 's/^#>$//p' "$scenario")

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QNetworkAccessManager>
+#include <QNetworkProxyFactory>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QTimer>
@@ -19,6 +20,9 @@ using Outcome = FetchResult::Outcome;
 constexpr int kMaxRedirections = 5;
 
 QNetworkAccessManager& Manager() {
+  // The desktop's proxy, as Qt reads it on Linux (http_proxy, https_proxy, no_proxy).
+  static const bool proxied = (QNetworkProxyFactory::setUseSystemConfiguration(true), true);
+  Q_UNUSED(proxied);
   static auto* manager = new QNetworkAccessManager(QCoreApplication::instance());
   return *manager;
 }
@@ -26,6 +30,24 @@ QNetworkAccessManager& Manager() {
 QString Size(qint64 bytes) {
   if (bytes % (1 << 20) == 0) return QStringLiteral("%1 MB").arg(bytes >> 20);
   return QStringLiteral("%1 KB").arg((bytes + 1023) / 1024);
+}
+
+QString ProxyRefusal(QNetworkReply::NetworkError error, bool proxied) {
+  switch (error) {
+    case QNetworkReply::UnknownNetworkError:
+      // Qt reports a proxy that refuses the connection so.
+      if (!proxied) return QString();
+      [[fallthrough]];
+    case QNetworkReply::ProxyConnectionRefusedError:
+      return QStringLiteral("el proxy rechazó la conexión");
+    case QNetworkReply::ProxyAuthenticationRequiredError:
+      return QStringLiteral("el proxy pide usuario y contraseña");
+    case QNetworkReply::ProxyConnectionClosedError:
+      return QStringLiteral("el proxy cerró la conexión");
+    case QNetworkReply::ProxyNotFoundError: return QStringLiteral("no se encuentra el proxy");
+    case QNetworkReply::ProxyTimeoutError: return QStringLiteral("el proxy no respondió");
+    default: return QString();
+  }
 }
 
 bool SameOrigin(const QUrl& a, const QUrl& b) {
@@ -56,6 +78,9 @@ class Download : public QObject {
   void Request(const QUrl& url) {
     url_ = url;
     body_.clear();
+    const QList<QNetworkProxy> proxies =
+        QNetworkProxyFactory::proxyForQuery(QNetworkProxyQuery(url));
+    proxied_ = !proxies.isEmpty() && proxies.front().type() != QNetworkProxy::NoProxy;
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::ManualRedirectPolicy);
@@ -90,6 +115,11 @@ class Download : public QObject {
     if (!reply_) return;
     Read();
     if (!reply_) return;
+    // A proxy that will not pass the request on is an answer of its own, whatever its status.
+    if (const QString proxy = ProxyRefusal(reply_->error(), proxied_); !proxy.isEmpty()) {
+      Finish({Outcome::Refused, {}, proxy});
+      return;
+    }
     const int status = reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (status >= 300 && status < 400) {
       const QUrl target =
@@ -157,6 +187,7 @@ class Download : public QObject {
   QNetworkReply* reply_ = nullptr;
   QByteArray body_;
   int redirections_ = 0;
+  bool proxied_ = false;  // through the desktop's proxy
   bool finished_ = false;
 };
 

@@ -30,6 +30,11 @@ bool Closed(const QDate& day) {
 
 }  // namespace
 
+QDate Today() {
+  const QDate fixed = QDate::fromString(qEnvironmentVariable("TARVEL_TODAY"), Qt::ISODate);
+  return fixed.isValid() ? fixed : QDate::currentDate();
+}
+
 QDate LastPublication(const QDateTime& now) {
   const QTimeZone frankfurt("Europe/Berlin");
   const QDateTime there =

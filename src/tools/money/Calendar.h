@@ -8,6 +8,10 @@
 
 namespace money {
 
+// Today, for the rates: the system's date, or TARVEL_TODAY (yyyy-mm-dd) where tests fix it, so
+// that rates served from a fixed file are as old on any day the tests run.
+QDate Today();
+
 // The day of the bank's latest publication at that moment: the working days of its
 // settlement calendar, at about 16:00 in Frankfurt.
 QDate LastPublication(const QDateTime& now);

@@ -27,7 +27,7 @@ RateSheet KeptRates(QString* problem) {
   const platform::KeptRead kept = platform::ReadKeptFile(KeptRatesPath(), kLargestFile);
   RateSheet sheet;
   QString why = kept.reason;
-  if (kept.Ok()) why = ReadBankFile(kept.bytes, QDate::currentDate(), sheet);
+  if (kept.Ok()) why = ReadBankFile(kept.bytes, Today(), sheet);
   if (problem && !why.isEmpty())
     *problem = QStringLiteral("los tipos guardados estaban dañados (%1)").arg(why);
   return sheet;
@@ -43,7 +43,7 @@ void DownloadRates(QObject* context, std::function<void(const Update&)> done) {
           update.outcome = result.outcome == Fetched::Offline ? Update::Outcome::Offline
                                                               : Update::Outcome::Refused;
           update.reason = result.reason;
-        } else if (QString refused = ReadBankFile(result.body, QDate::currentDate(), update.sheet);
+        } else if (QString refused = ReadBankFile(result.body, Today(), update.sheet);
                    !refused.isEmpty()) {
           update.outcome = Update::Outcome::Refused;
           update.reason = std::move(refused);

@@ -5,6 +5,7 @@
 #include <QDateEdit>
 #include <QDateTime>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QLocale>
 #include <QScreen>
 #include <QScrollArea>
@@ -89,6 +90,12 @@ TFormDivisas::TFormDivisas(QWidget* owner) : TForm(owner, QStringLiteral("FormDi
   FechaTipos->resize(std::max(104, FechaTipos->sizeHint().width()), kEditHeight + 2);
   connect(FechaTipos, &QDateEdit::dateChanged, this,
           [this](const QDate& date) { platform::Guard([&] { FechaTiposChange(date); }); });
+  // Emptied from the keyboard, the field stands for the latest rates again.
+  if (auto* text = FechaTipos->findChild<QLineEdit*>()) {
+    connect(text, &QLineEdit::textEdited, this, [this](const QString& typed) {
+      if (typed.trimmed().isEmpty()) FechaTipos->setDate(FechaTipos->minimumDate());
+    });
+  }
   LabelFecha = PlaceLabel(this, QStringLiteral("LabelFecha"), QStringLiteral("Fecha:"), 0, 0);
   FechaTipos->setAccessibleName(QStringLiteral("Fecha de los tipos"));
   StatusBar1 = new TStatusBar(this, QStringLiteral("StatusBar1"));
@@ -461,7 +468,7 @@ QString TFormDivisas::RatesLine() const {
   QString line =
       QStringLiteral("Tipos de referencia del BCE del ") + money::SpanishDate(sheet_.date);
   // Rates kept for more than a week are marked, so a user long offline knows it.
-  const qint64 age = sheet_.date.daysTo(QDate::currentDate());
+  const qint64 age = sheet_.date.daysTo(money::Today());
   if (age > 7) line += QStringLiteral(" (hace %1 días)").arg(age);
   return line;
 }
@@ -491,8 +498,7 @@ void TFormDivisas::ShowStatus() {
   if (!ownNote_.isEmpty()) text += QStringLiteral(" — ") + ownNote_;
   StatusBar1->SetSimpleText(text);
   // Old rates in the window's warning colour.
-  const bool stale =
-      !OnPastDay() && !sheet_.Empty() && sheet_.date.daysTo(QDate::currentDate()) > 7;
+  const bool stale = !OnPastDay() && !sheet_.Empty() && sheet_.date.daysTo(money::Today()) > 7;
   QPalette palette = StatusBar1->palette();
   palette.setColor(QPalette::WindowText,
                    stale ? kStaleColor : QApplication::palette().color(QPalette::WindowText));
@@ -505,7 +511,7 @@ void TFormDivisas::ShowStatus() {
 }
 
 void TFormDivisas::FechaTiposChange(const QDate& date) {
-  const QDate today = QDate::currentDate();
+  const QDate today = money::Today();
   if (date == FechaTipos->minimumDate() || date == today) {
     // The latest rates.
     goodDate_ = date;

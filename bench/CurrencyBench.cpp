@@ -4,6 +4,7 @@
 
 #include <time.h>
 
+#include <QDateEdit>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -18,6 +19,7 @@
 #include "platform/Controls.h"
 #include "platform/KeptFile.h"
 #include "platform/StatusBar.h"
+#include "tools/money/History.h"
 #include "tools/money/OwnCurrencies.h"
 #include "tools/money/Rates.h"
 #include "tools/money/Unidaddivisas.h"
@@ -170,5 +172,61 @@ void BM_CurrencyDownloadPause(benchmark::State& state) {
   qputenv("TARVEL_RATES_URL", saved);
 }
 BENCHMARK(BM_CurrencyDownloadPause)->Unit(benchmark::kMillisecond);
+
+// The bank's history as large as it is: every working day since 4 January 1999, forty
+// currencies a day (some 5 MB).
+QByteArray FullHistory() {
+  QByteArray cubes;
+  for (QDate day = QDate(2026, 12, 9); day >= QDate(1999, 1, 4); day = day.addDays(-1)) {
+    if (day.dayOfWeek() >= 6) continue;
+    cubes += "<Cube time=\"" + day.toString(Qt::ISODate).toLatin1() + "\">";
+    for (int c = 0; c < 40; ++c)
+      cubes += "<Cube currency=\"Q" + Code(c) + "\" rate=\"" + QByteArray::number(1.5 + c) + "\"/>";
+    cubes += "</Cube>\n";
+  }
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<gesmes:Envelope "
+         "xmlns:gesmes=\"http://www.gesmes.org/xml/2002-08-01\" "
+         "xmlns=\"http://www.ecb.int/vocabulary/2002-08-01/eurofxref\"><Cube>\n" +
+         cubes + "</Cube></gesmes:Envelope>\n";
+}
+
+// Reading the kept history when the first past day is chosen: from the file to the history
+// in memory, on its own thread, as the window waits for it (wall time).
+void BM_HistoryReadKept(benchmark::State& state) {
+  KeptRates kept;
+  platform::WriteWholeFile(money::KeptHistoryPath(), FullHistory());
+  QObject context;
+  for (auto _ : state) {
+    bool done = false;
+    money::LoadKeptHistory(&context,
+                           [&](std::shared_ptr<const money::RateHistory> history, const QString&) {
+                             done = true;
+                             if (!history) state.SkipWithError("the history did not read");
+                           });
+    while (!done)
+      QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
+  }
+}
+BENCHMARK(BM_HistoryReadKept)->Unit(benchmark::kMillisecond);
+
+// A change of day in the window once the history is read: the day's rates found and the rows
+// made anew.
+void BM_HistoryDateChange(benchmark::State& state) {
+  KeptRates kept;
+  platform::WriteWholeFile(money::KeptHistoryPath(), FullHistory());
+  platform::RecordingHost host;
+  platform::SetHost(&host);
+  {
+    TFormDivisas form(nullptr);
+    form.show();
+    form.FechaTipos->setDate(QDate(2010, 6, 1));
+    while (form.Downloading()) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    int day = 0;
+    for (auto _ : state) form.FechaTipos->setDate(QDate(2015, 3, 2).addDays(day++ % 300));
+    if (form.PastRates().Empty()) state.SkipWithError("no rates of a past day");
+  }
+  platform::SetHost(nullptr);
+}
+BENCHMARK(BM_HistoryDateChange)->Unit(benchmark::kMillisecond);
 
 }  // namespace

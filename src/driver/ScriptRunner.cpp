@@ -391,6 +391,8 @@ struct ScriptRunner::Runs {
     } else {
       edit->insert(text);
     }
+    // A pasted date or number counts at once, as Enter would make it.
+    if (auto* spin = qobject_cast<QAbstractSpinBox*>(control)) spin->interpretText();
   }
 
   static void Setclipboard(R&, const QString& rest) { QGuiApplication::clipboard()->setText(rest); }

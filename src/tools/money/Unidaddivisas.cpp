@@ -5,6 +5,7 @@
 #include <QDateEdit>
 #include <QDateTime>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QScreen>
@@ -81,6 +82,8 @@ TFormDivisas::TFormDivisas(QWidget* owner) : TForm(owner, QStringLiteral("FormDi
   FechaTipos->setObjectName(QStringLiteral("FechaTipos"));
   FechaTipos->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
   FechaTipos->setCalendarPopup(true);
+  // A day counts once typed whole (Enter, or leaving the field), not at each key.
+  FechaTipos->setKeyboardTracking(false);
   // Its lowest day stands for none (shown empty): the latest rates. A day before the bank's
   // first, or after today, can be typed, and is refused with a word in the status bar.
   FechaTipos->setDateRange(QDate(1900, 1, 1), QDate(9999, 12, 31));
@@ -90,12 +93,9 @@ TFormDivisas::TFormDivisas(QWidget* owner) : TForm(owner, QStringLiteral("FormDi
   FechaTipos->resize(std::max(104, FechaTipos->sizeHint().width()), kEditHeight + 2);
   connect(FechaTipos, &QDateEdit::dateChanged, this,
           [this](const QDate& date) { platform::Guard([&] { FechaTiposChange(date); }); });
-  // Emptied from the keyboard, the field stands for the latest rates again.
-  if (auto* text = FechaTipos->findChild<QLineEdit*>()) {
-    connect(text, &QLineEdit::textEdited, this, [this](const QString& typed) {
-      if (typed.trimmed().isEmpty()) FechaTipos->setDate(FechaTipos->minimumDate());
-    });
-  }
+  // Entered while empty, it shows today (the same rates), so that a day can be typed into
+  // its parts.
+  FechaTipos->installEventFilter(this);
   LabelFecha = PlaceLabel(this, QStringLiteral("LabelFecha"), QStringLiteral("Fecha:"), 0, 0);
   FechaTipos->setAccessibleName(QStringLiteral("Fecha de los tipos"));
   StatusBar1 = new TStatusBar(this, QStringLiteral("StatusBar1"));
@@ -508,6 +508,28 @@ void TFormDivisas::ShowStatus() {
   // The window widens rather than cut what it says.
   statusWidth_ = StatusBar1->fontMetrics().horizontalAdvance(text) + 24;
   if (statusWidth_ > width()) PlaceRows();
+}
+
+bool TFormDivisas::eventFilter(QObject* watched, QEvent* event) {
+  // Enter in the field takes the day typed, and does not close the window; a field emptied
+  // from the keyboard stands for the latest rates again, on Enter or on leaving it.
+  const bool enter = event->type() == QEvent::KeyPress &&
+                     (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
+                      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter);
+  if (watched == FechaTipos && (enter || event->type() == QEvent::FocusOut)) {
+    if (FechaTipos->text().trimmed().isEmpty()) {
+      FechaTipos->setDate(FechaTipos->minimumDate());
+    } else if (enter) {
+      FechaTipos->interpretText();
+    }
+    if (enter) return true;
+  }
+  if (watched == FechaTipos && event->type() == QEvent::FocusIn &&
+      FechaTipos->date() == FechaTipos->minimumDate()) {
+    const QSignalBlocker quiet(FechaTipos);
+    FechaTipos->setDate(money::Today());
+  }
+  return TForm::eventFilter(watched, event);
 }
 
 void TFormDivisas::FechaTiposChange(const QDate& date) {

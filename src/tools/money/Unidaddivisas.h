@@ -60,6 +60,7 @@ class TFormDivisas : public TForm {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   struct Row {

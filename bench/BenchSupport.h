@@ -13,7 +13,7 @@
 #include "platform/Form.h"
 #include "platform/Host.h"
 #include "platform/Input.h"
-#include "platform/Locale.h"
+#include "value/Locale.h"
 
 // prepare, where given, readies the window before the first stroke.
 template <class Form>

@@ -2,8 +2,8 @@
 // opens it, its results shown as the user prefers numbers: as the window writes them (the
 // default), and rounded to four significant digits.
 #include "BenchSupport.h"
-#include "numeric/Value.h"
 #include "tools/physical/Unidadenergia.h"
+#include "value/Value.h"
 
 namespace {
 

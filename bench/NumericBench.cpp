@@ -2,7 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "numeric/Numeric.h"
-#include "platform/Locale.h"
+#include "value/Locale.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "platform/Host.h"
 #include "platform/Input.h"
 #include "platform/ListBox.h"
-#include "platform/Locale.h"
+#include "value/Locale.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #   setup.sh test      and what the tests need: GoogleTest, the benchmark library, the
 #                      compilers of the sanitizer and fuzz builds, Xvfb with a window manager
 #                      and xdotool for the desktop checks, the accessibility bus, the
-#                      compiler cache (make test)
+#                      compiler cache, clang-format (make test)
 #   setup.sh package   and what building and checking the Debian package needs
 #   setup.sh pictures  and what scripts/screenshots.sh needs: the Spanish locale's sources
 #                      and a platform theme that gives Qt a dark palette and a steady caret
@@ -30,6 +30,8 @@ packages=(
 if [ "$part" != run ]; then
   packages+=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev ccache
+    # the check of the sources' format (TARVEL_CHECK_FORMAT)
+    clang-format
     clang libclang-rt-14-dev
     xvfb xauth x11-utils x11-apps netpbm openbox xdotool libxcb-damage0-dev
     # the accessibility bus: a D-Bus session, the AT-SPI registry and its Python client

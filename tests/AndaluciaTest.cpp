@@ -6,12 +6,12 @@
 #include <memory>
 
 #include "TestSupport.h"
-#include "numeric/Picture.h"
 #include "platform/Edit.h"
 #include "platform/Form.h"
 #include "platform/Grid.h"
 #include "platform/Input.h"
 #include "platform/Pages.h"
+#include "value/Picture.h"
 
 namespace {
 

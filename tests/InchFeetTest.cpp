@@ -8,13 +8,13 @@
 
 #include "ConverterChecks.h"
 #include "TestSupport.h"
-#include "numeric/Integers.h"
 #include "platform/Input.h"
 #include "platform/Panels.h"
 #include "platform/SpeedButton.h"
 #include "platform/StatusBar.h"
 #include "tools/length/Unidad1.h"
 #include "tools/length/Unidadpie.h"
+#include "value/Integers.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 #include "app/Preferences.h"
 #include "app/Unidadpresentacion.h"
 #include "app/UnitAnswers.h"
-#include "numeric/Value.h"
 #include "platform/Edit.h"
 #include "platform/Form.h"
+#include "value/Value.h"
 
 namespace {
 

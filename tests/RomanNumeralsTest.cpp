@@ -5,10 +5,10 @@
 
 #include "ConverterChecks.h"
 #include "TestSupport.h"
-#include "numeric/Integers.h"
 #include "platform/Controls.h"
 #include "platform/Hints.h"
 #include "tools/numbers/Unidadromanos.h"
+#include "value/Integers.h"
 
 namespace {
 

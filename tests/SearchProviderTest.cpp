@@ -6,10 +6,10 @@
 #include <QWidget>
 
 #include "TestSupport.h"
-#include "platform/Locale.h"
 #include "provider/Provider.h"
 #include "tools/money/OwnCurrencies.h"
 #include "tools/money/Rates.h"
+#include "value/Locale.h"
 
 namespace {
 

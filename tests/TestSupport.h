@@ -8,7 +8,7 @@
 #include <QString>
 
 #include "platform/Host.h"
-#include "platform/Locale.h"
+#include "value/Locale.h"
 
 class QWidget;
 class TEdit;

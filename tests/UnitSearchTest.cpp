@@ -13,7 +13,7 @@
 #include "ShellSupport.h"
 #include "app/Catalogue.h"
 #include "app/RecentUnits.h"
-#include "app/SearchText.h"
+#include "value/SearchText.h"
 #include "app/UnitAnswers.h"
 #include "app/Unidadbuscar.h"
 #include "app/Unidadpresentacion.h"

@@ -1,11 +1,11 @@
 #pragma once
 // The user's preferences, kept across starts in the configuration folder: how the live
-// converters write their results (NumberStyle, numeric/Value.h). A file that is missing,
+// converters write their results (NumberStyle, value/Value.h). A file that is missing,
 // cannot be read or is damaged means the defaults, and the next save writes it anew.
 
 #include <QString>
 
-#include "numeric/Value.h"
+#include "value/Value.h"
 
 namespace prefs {
 

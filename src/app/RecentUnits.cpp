@@ -6,14 +6,14 @@
 #include <cmath>
 
 #include "app/UnitIndex.h"
-#include "numeric/Value.h"
 #include "platform/Edit.h"
 #include "platform/Folders.h"
 #include "platform/Form.h"
 #include "platform/Grid.h"
 #include "platform/KeptFile.h"
-#include "platform/Locale.h"
 #include "tools/physical/Unidadclinica.h"
+#include "value/Locale.h"
+#include "value/Value.h"
 
 namespace recent {
 namespace {

@@ -13,9 +13,9 @@
 #include "app/Unidadpresentacion.h"
 #include "platform/Application.h"
 #include "platform/FocusStyle.h"
-#include "platform/Locale.h"
 #include "platform/Messages.h"
 #include "platform/Readable.h"
+#include "value/Locale.h"
 
 const char* const kApplicationTitle = "Tarvel - conversor de unidades";
 

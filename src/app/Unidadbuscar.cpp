@@ -9,14 +9,14 @@
 
 #include "app/FavouriteUnits.h"
 #include "app/RecentUnits.h"
-#include "app/SearchText.h"
 #include "app/UnitAnswers.h"
 #include "app/UnitIndex.h"
-#include "numeric/Value.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 #include "platform/ListBox.h"
 #include "platform/Messages.h"
+#include "value/SearchText.h"
+#include "value/Value.h"
 
 namespace {
 

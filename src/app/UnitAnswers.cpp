@@ -8,14 +8,14 @@
 #include <tuple>
 
 #include "app/Catalogue.h"
-#include "app/SearchText.h"
 #include "app/UnitIndex.h"
 #include "numeric/Numeric.h"
 #include "platform/Accessibility.h"
 #include "platform/Edit.h"
 #include "platform/Form.h"
 #include "platform/Input.h"
-#include "platform/Locale.h"
+#include "value/Locale.h"
+#include "value/SearchText.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/SearchText.h"
+#include "value/SearchText.h"
 
 class QWidget;
 class TEdit;

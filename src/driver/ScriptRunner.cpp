@@ -27,7 +27,7 @@
 #include "platform/Edit.h"
 #include "platform/Host.h"
 #include "platform/Input.h"
-#include "platform/Locale.h"
+#include "value/Locale.h"
 #include "platform/Network.h"
 
 namespace driver {

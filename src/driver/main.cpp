@@ -23,7 +23,7 @@
 #include "driver/Session.h"
 #include "platform/Application.h"
 #include "platform/Host.h"
-#include "platform/Locale.h"
+#include "value/Locale.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 #include "platform/Input.h"
-#include "platform/Locale.h"
+#include "value/Locale.h"
 
 THubForm::THubForm(QWidget* owner, const HubWindow& window)
     : TForm(owner, QString::fromUtf8(window.name)),

@@ -5,8 +5,8 @@
 
 #include "platform/Edit.h"
 #include "platform/Form.h"
-#include "platform/Locale.h"
 #include "platform/Messages.h"
+#include "value/Locale.h"
 
 namespace {
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }

@@ -7,9 +7,9 @@
 #include <functional>
 #include <vector>
 
-#include "numeric/Value.h"
 #include "platform/Host.h"
 #include "platform/Input.h"
+#include "value/Value.h"
 
 class TEdit;
 class TForm;

@@ -13,11 +13,11 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
-#include "numeric/Value.h"
 #include "platform/CopyAll.h"
 #include "platform/Form.h"
 #include "platform/Input.h"
 #include "platform/Messages.h"
+#include "value/Value.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 // - Enter and Escape go to the form's default and Cancel buttons when it has them.
 //
 // An edit that shows results shows a number that the program writes in the user's style
-// (ResultStyle, numeric/Value.h): "0,002205" where the window wrote "0,00220462262184878".
+// (ResultStyle, value/Value.h): "0,002205" where the window wrote "0,00220462262184878".
 // The program goes on reading what it wrote, at full precision; the user sees, copies and
 // edits what is shown, and as soon as the user acts on the text, that is the edit's text.
 

@@ -13,7 +13,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/Exception.h"
+#include "value/Exception.h"
 
 namespace platform {
 namespace {

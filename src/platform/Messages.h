@@ -6,8 +6,8 @@
 #include <exception>
 #include <utility>
 
-#include "platform/Exception.h"
 #include "platform/Host.h"
+#include "value/Exception.h"
 
 namespace platform {
 

@@ -13,11 +13,11 @@
 #include <algorithm>
 
 #include "app/Preferences.h"
-#include "app/SearchText.h"
 #include "app/TarvelBus.h"
 #include "app/UnitIndex.h"
 #include "platform/Folders.h"
 #include "platform/KeptFile.h"
+#include "value/SearchText.h"
 
 namespace {
 

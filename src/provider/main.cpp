@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "platform/Host.h"
-#include "platform/Locale.h"
 #include "provider/Provider.h"
+#include "value/Locale.h"
 
 int main(int argc, char** argv) {
   // Headless: the windows that convert are never shown. Asked for on Qt's own command line,

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/Locale.h"
+#include "value/Locale.h"
 
 inline void FuzzSetUp(uint8_t first) {
   platform::SetDecimalSeparator((first & 1) ? u',' : u'.');

@@ -5,8 +5,8 @@
 // an edit: every key is taken and the whole reads.
 #include "FuzzHost.h"
 #include "FuzzSupport.h"
-#include "app/SearchText.h"
 #include "numeric/Numeric.h"
+#include "value/SearchText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 4) return 0;

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "FuzzSupport.h"
-#include "numeric/Value.h"
+#include "value/Value.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;

@@ -3,7 +3,7 @@
 // itself as a unit name. (That the number is taken key by key by an edit's key filter is
 // fuzz_filter_key's: this target links the value core alone.)
 #include "FuzzSupport.h"
-#include "app/SearchText.h"
+#include "value/SearchText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;

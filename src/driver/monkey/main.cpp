@@ -32,7 +32,7 @@
 #include "driver/monkey/Monkey.h"
 #include "platform/Application.h"
 #include "platform/Host.h"
-#include "platform/Locale.h"
+#include "value/Locale.h"
 
 namespace {
 

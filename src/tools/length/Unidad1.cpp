@@ -4,16 +4,16 @@
 #include <QStyle>
 #include <cmath>
 
-#include "numeric/Integers.h"
 #include "numeric/Numeric.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
-#include "platform/Locale.h"
 #include "platform/Messages.h"
 #include "platform/Panels.h"
 #include "platform/SpeedButton.h"
 #include "platform/StatusBar.h"
 #include "tools/length/FractionParts.h"
+#include "value/Integers.h"
+#include "value/Locale.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "numeric/FloatErrors.h"
 #include "platform/Form.h"
+#include "value/FloatErrors.h"
 
 class TBitBtn;
 class TEdit;

@@ -8,9 +8,9 @@
 #include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
-#include "platform/Locale.h"
 #include "platform/Panel.h"
 #include "platform/TrackBar.h"
+#include "value/Locale.h"
 
 namespace {
 

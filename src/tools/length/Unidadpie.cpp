@@ -5,7 +5,6 @@
 #include <QStyle>
 #include <cmath>
 
-#include "numeric/Integers.h"
 #include "numeric/Numeric.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
@@ -14,6 +13,7 @@
 #include "platform/SpeedButton.h"
 #include "platform/StatusBar.h"
 #include "tools/length/FractionParts.h"
+#include "value/Integers.h"
 
 namespace {
 

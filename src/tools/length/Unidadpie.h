@@ -7,8 +7,8 @@
 
 #include <cstdint>
 
-#include "numeric/FloatErrors.h"
 #include "platform/Form.h"
+#include "value/FloatErrors.h"
 
 class TBitBtn;
 class TEdit;

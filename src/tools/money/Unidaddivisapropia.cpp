@@ -6,7 +6,7 @@
 #include "platform/ComboBox.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
-#include "platform/Locale.h"
+#include "value/Locale.h"
 #include "platform/Messages.h"
 #include "tools/money/Currencies.h"
 #include "tools/money/Rates.h"

@@ -23,7 +23,7 @@
 #include "platform/Controls.h"
 #include "platform/CopyAll.h"
 #include "platform/Edit.h"
-#include "platform/Locale.h"
+#include "value/Locale.h"
 #include "platform/Messages.h"
 #include "platform/StatusBar.h"
 #include "tools/money/Currencies.h"

@@ -9,7 +9,7 @@
 #include <QString>
 #include <vector>
 
-#include "numeric/FloatErrors.h"
+#include "value/FloatErrors.h"
 #include "numeric/KeyStrokes.h"
 #include "platform/Form.h"
 #include "tools/money/History.h"

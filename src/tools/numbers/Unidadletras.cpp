@@ -6,12 +6,12 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "numeric/Integers.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 #include "platform/Host.h"
 #include "platform/Memo.h"
 #include "platform/SpeedButton.h"
+#include "value/Integers.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 #include <algorithm>
 #include <iterator>
 
-#include "numeric/Integers.h"
 #include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 #include "platform/Hints.h"
 #include "platform/Messages.h"
+#include "value/Integers.h"
 
 namespace {
 

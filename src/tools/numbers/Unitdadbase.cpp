@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "numeric/Integers.h"
 #include "platform/ComboBox.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
+#include "value/Integers.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
-#include "platform/Locale.h"
 #include "platform/Messages.h"
 #include "platform/Readable.h"
+#include "value/Locale.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 // shows the angle as degrees, minutes and seconds, with carries both ways; a pie gauge shows
 // the part of a full turn. The source of a conversion is the edit that last got the focus.
 
-#include "numeric/FloatErrors.h"
 #include "numeric/KeyStrokes.h"
 #include "platform/Form.h"
+#include "value/FloatErrors.h"
 
 class TBitBtn;
 class TEdit;

@@ -10,10 +10,10 @@
 #include "platform/ComboBox.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
-#include "platform/Locale.h"
 #include "platform/Pages.h"
 #include "platform/Panel.h"
 #include "platform/StatusBar.h"
+#include "value/Locale.h"
 
 namespace {
 

@@ -5,13 +5,13 @@
 #include <algorithm>
 
 #include "numeric/Numeric.h"
-#include "numeric/Picture.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 #include "platform/Grid.h"
-#include "platform/Locale.h"
 #include "platform/Messages.h"
 #include "platform/Pages.h"
+#include "value/Locale.h"
+#include "value/Picture.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include <QString>
 
-#include "numeric/FloatErrors.h"
 #include "platform/Form.h"
+#include "value/FloatErrors.h"
 
 class QStatusBar;
 class TBitBtn;

@@ -7,9 +7,9 @@
 #include "platform/Accessibility.h"
 #include "platform/Controls.h"
 #include "platform/Host.h"
-#include "platform/Locale.h"
 #include "platform/Messages.h"
 #include "platform/Panel.h"
+#include "value/Locale.h"
 
 namespace {
 

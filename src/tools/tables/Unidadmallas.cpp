@@ -3,13 +3,13 @@
 #include <QFont>
 #include <cmath>
 
-#include "numeric/FloatErrors.h"
-#include "numeric/Picture.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 #include "platform/ListBox.h"
 #include "platform/Messages.h"
 #include "platform/Panel.h"
+#include "value/FloatErrors.h"
+#include "value/Picture.h"
 
 namespace {
 

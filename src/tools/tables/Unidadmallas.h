@@ -5,8 +5,8 @@
 
 #include <functional>
 
-#include "numeric/FloatErrors.h"
 #include "platform/Form.h"
+#include "value/FloatErrors.h"
 
 class TBitBtn;
 class TEdit;

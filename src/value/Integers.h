@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "numeric/FloatErrors.h"
+#include "value/FloatErrors.h"
 
 // The text's value as a decimal integer (leading blanks, an optional sign, digits), or
 // fallback when the text is not one or its value lies outside [min, max].

@@ -1,4 +1,4 @@
-#include "numeric/Integers.h"
+#include "value/Integers.h"
 
 #include <cmath>
 

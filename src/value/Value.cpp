@@ -1,4 +1,4 @@
-#include "numeric/Value.h"
+#include "value/Value.h"
 
 #include <locale.h>
 
@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "platform/Locale.h"
+#include "value/Locale.h"
 
 namespace {
 

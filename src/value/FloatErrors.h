@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "platform/Exception.h"
+#include "value/Exception.h"
 
 using Extended = long double;
 

@@ -1,9 +1,9 @@
-#include "numeric/Picture.h"
+#include "value/Picture.h"
 
 #include <charconv>
 #include <cmath>
 
-#include "platform/Locale.h"
+#include "value/Locale.h"
 
 namespace {
 

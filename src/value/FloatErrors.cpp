@@ -1,4 +1,4 @@
-#include "numeric/FloatErrors.h"
+#include "value/FloatErrors.h"
 
 void RaiseOverflow() { throw EOverflow(); }
 void RaiseInvalidOp() { throw EInvalidOp(); }

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "numeric/FloatErrors.h"
+#include "value/FloatErrors.h"
 
 // Reads a number: spaces, an optional sign, digits with the decimal separator, an optional
 // exponent, spaces. Raises EConvertError ("'%s' is not a valid floating point value").

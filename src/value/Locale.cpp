@@ -1,4 +1,4 @@
-#include "platform/Locale.h"
+#include "value/Locale.h"
 
 #include <QLocale>
 

@@ -1,4 +1,4 @@
-#include "app/SearchText.h"
+#include "value/SearchText.h"
 
 #include <QRegularExpression>
 #include <algorithm>

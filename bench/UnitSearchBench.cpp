@@ -6,9 +6,9 @@
 #include <QApplication>
 #include <QWidget>
 
-#include "app/UnitAnswers.h"
 #include "app/Unidadbuscar.h"
 #include "app/Unidadpresentacion.h"
+#include "app/UnitAnswers.h"
 #include "app/UnitIndex.h"
 #include "platform/Edit.h"
 #include "platform/Host.h"

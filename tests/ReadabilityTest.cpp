@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
@@ -17,13 +18,12 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolTip>
-#include <QHelpEvent>
 #include <algorithm>
 #include <cmath>
 #include <functional>
 #include <iostream>
-#include <memory>
 #include <map>
+#include <memory>
 #include <set>
 
 #include "TestSupport.h"
@@ -42,9 +42,9 @@ namespace {
 // Highlight, HighlightedText, Link, LinkVisited, AlternateBase, NoRole, ToolTipBase,
 // ToolTipText, PlaceholderText), with its disabled texts.
 QPalette DarkPalette() {
-  const char* active[] = {"#ffffff", "#424245", "#979797", "#5e5c5b", "#302f2e", "#4a4947",
-                          "#ffffff", "#ffffff", "#ffffff", "#3d3d3d", "#222020", "#e7e4e0",
-                          "#12608a", "#f9f9f9", "#0986d3", "#a70b06", "#5c5b5a", "#ffffff",
+  const char* active[] = {"#ffffff", "#424245", "#979797",  "#5e5c5b", "#302f2e", "#4a4947",
+                          "#ffffff", "#ffffff", "#ffffff",  "#3d3d3d", "#222020", "#e7e4e0",
+                          "#12608a", "#f9f9f9", "#0986d3",  "#a70b06", "#5c5b5a", "#ffffff",
                           "#3f3f36", "#ffffff", "#80ffffff"};
   QPalette p;
   for (int role = 0; role < QPalette::NColorRoles; ++role) {
@@ -147,15 +147,13 @@ class Measure {
       if (auto* label = qobject_cast<QLabel*>(w)) {
         const QString saved = label->text();
         if (saved.isEmpty()) continue;
-        texts.push_back({Name(w), whole, [label, saved](bool on) {
-                           label->setText(on ? saved : QString());
-                         }});
+        texts.push_back(
+            {Name(w), whole, [label, saved](bool on) { label->setText(on ? saved : QString()); }});
       } else if (auto* panel = qobject_cast<TPanel*>(w)) {
         const QString saved = panel->Caption();
         if (saved.isEmpty()) continue;
-        texts.push_back({Name(w), whole, [panel, saved](bool on) {
-                           panel->SetCaption(on ? saved : QString());
-                         }});
+        texts.push_back({Name(w), whole,
+                         [panel, saved](bool on) { panel->SetCaption(on ? saved : QString()); }});
       } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
         const QString saved = button->text();
         if (saved.isEmpty()) continue;
@@ -171,9 +169,8 @@ class Measure {
         const QString saved = box->title();
         if (saved.isEmpty()) continue;
         const QRect title = InWindow(w, QRect(0, 0, w->width(), w->fontMetrics().height() + 2));
-        texts.push_back({Name(w), title, [box, saved](bool on) {
-                           box->setTitle(on ? saved : QString());
-                         }});
+        texts.push_back(
+            {Name(w), title, [box, saved](bool on) { box->setTitle(on ? saved : QString()); }});
       } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
         const QString saved = edit->text();
         if (saved.isEmpty() || InsideGrid(w)) continue;
@@ -192,11 +189,11 @@ class Measure {
       } else if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) {
         const QString saved = memo->toPlainText();
         if (saved.isEmpty()) continue;
-        texts.push_back({Name(w), InWindow(memo->viewport(), memo->viewport()->rect()),
-                         [memo, saved](bool on) {
-                           const QSignalBlocker quiet(memo);
-                           memo->setPlainText(on ? saved : QString());
-                         }});
+        texts.push_back(
+            {Name(w), InWindow(memo->viewport(), memo->viewport()->rect()), [memo, saved](bool on) {
+               const QSignalBlocker quiet(memo);
+               memo->setPlainText(on ? saved : QString());
+             }});
       } else if (auto* grid = qobject_cast<TStringGrid*>(w)) {
         GridTexts(grid, texts);
       } else if (auto* list = qobject_cast<QListWidget*>(w)) {
@@ -205,8 +202,8 @@ class Measure {
           const QRect cell = list->visualItemRect(item).intersected(list->viewport()->rect());
           if (cell.isEmpty() || item->text().isEmpty()) continue;
           const QString saved = item->text();
-          texts.push_back({Name(w) + QStringLiteral("[%1]").arg(i), InWindow(list->viewport(), cell),
-                           [list, item, saved](bool on) {
+          texts.push_back({Name(w) + QStringLiteral("[%1]").arg(i),
+                           InWindow(list->viewport(), cell), [list, item, saved](bool on) {
                              const QSignalBlocker quiet(list);
                              item->setText(on ? saved : QString());
                            }});
@@ -259,8 +256,8 @@ std::vector<Figure> MeasureWindow(QWidget* window) {
   for (QTabWidget* tabs : window->findChildren<QTabWidget*>()) {
     // The pages that hold this tab control come first.
     for (QWidget* at = tabs; at && at != window; at = at->parentWidget()) {
-      auto* outer = qobject_cast<QTabWidget*>(at->parentWidget() ? at->parentWidget()->parentWidget()
-                                                                 : nullptr);
+      auto* outer = qobject_cast<QTabWidget*>(
+          at->parentWidget() ? at->parentWidget()->parentWidget() : nullptr);
       if (outer) outer->setCurrentWidget(at);
     }
     for (int i = 0; i < tabs->count(); ++i) {
@@ -320,11 +317,10 @@ Survey SurveyAll(const char* palette) {
   ForEachWindow([&](TForm* form) { add(form->objectName(), MeasureWindow(form)); });
   std::cout << "[" << palette << "] " << survey.texts << " texts; lowest "
             << QString::number(survey.lowest.contrast, 'f', 2).toStdString() << ":1 ("
-            << survey.lowest.name.toStdString() << "); " << survey.below.size()
-            << " below 4.5:1\n";
+            << survey.lowest.name.toStdString() << "); " << survey.below.size() << " below 4.5:1\n";
   for (const Figure& f : survey.below)
-    std::cout << "  " << f.name.toStdString() << " " << QString::number(f.contrast, 'f', 2).toStdString()
-              << ":1\n";
+    std::cout << "  " << f.name.toStdString() << " "
+              << QString::number(f.contrast, 'f', 2).toStdString() << ":1\n";
   return survey;
 }
 
@@ -343,9 +339,9 @@ TEST_F(Readability, EveryTextOfEveryWindowReadableOnADarkPalette) {
   QApplication::setPalette(DarkPalette());
   const Survey survey = SurveyAll("dark");
   EXPECT_GT(survey.texts, 1000);
-  EXPECT_TRUE(survey.below.empty()) << survey.below.size() << " texts below 4.5:1, the lowest "
-                                    << survey.lowest.name.toStdString() << " at "
-                                    << survey.lowest.contrast;
+  EXPECT_TRUE(survey.below.empty())
+      << survey.below.size() << " texts below 4.5:1, the lowest "
+      << survey.lowest.name.toStdString() << " at " << survey.lowest.contrast;
 }
 
 // On the light palette the designed colours stay as they are, the low ones included: this
@@ -370,7 +366,8 @@ TEST_F(Readability, TheAngleRowsSignsReadableAtTheWindowsOwnSizeOnADarkPalette) 
     const QRect at(label->mapTo(form.get(), QPoint()), label->size());
     double best = 0;
     for (int y = at.top(); y <= at.bottom(); ++y)
-      for (int x = at.left(); x <= at.right(); ++x) best = std::max(best, Ratio(image.pixel(x, y), window));
+      for (int x = at.left(); x <= at.right(); ++x)
+        best = std::max(best, Ratio(image.pixel(x, y), window));
     EXPECT_GE(best, 4.5) << name << " \"" << label->text().toStdString() << "\"";
   }
 }
@@ -414,9 +411,10 @@ TEST_F(Readability, ADesktopFontSetAfterStartLeavesTheLayoutsWhole) {
     for (QLabel* label : window->findChildren<QLabel*>()) {
       if (label->wordWrap() || label->text().isEmpty() || !label->isVisibleTo(window)) continue;
       ++labels;
-      EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width())
-          << name << "/" << label->objectName().toStdString() << " \"" << label->text().toStdString()
-          << "\" is cut";
+      EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()),
+                label->contentsRect().width())
+          << name << "/" << label->objectName().toStdString() << " \""
+          << label->text().toStdString() << "\" is cut";
     }
   };
   check(open.get());
@@ -437,8 +435,9 @@ TEST_F(Readability, FrameEdgesShowOnTheWindowColour) {
       ++frames;
       const QRect r(frame->mapTo(form, QPoint()), frame->size());
       const QColor beside = platform::BackgroundBehind(frame->parentWidget());
-      for (const QPoint& edge : {QPoint(r.center().x(), r.top()), QPoint(r.left(), r.center().y()),
-                                 QPoint(r.center().x(), r.bottom()), QPoint(r.right(), r.center().y())}) {
+      for (const QPoint& edge :
+           {QPoint(r.center().x(), r.top()), QPoint(r.left(), r.center().y()),
+            QPoint(r.center().x(), r.bottom()), QPoint(r.right(), r.center().y())}) {
         EXPECT_GE(platform::Contrast(image.pixelColor(edge), beside), 1.2)
             << form->objectName().toStdString() << "/" << frame->objectName().toStdString()
             << " edge at " << edge.x() << "," << edge.y();
@@ -469,7 +468,8 @@ TEST_F(Readability, ALongCellTextShowsWholeAsToolTip) {
   // A short one has none of its own.
   QToolTip::hideText();
   const QRect shortCell = grid->visualRect(grid->model()->index(1, 0));
-  QHelpEvent other(QEvent::ToolTip, shortCell.center(), grid->viewport()->mapToGlobal(shortCell.center()));
+  QHelpEvent other(QEvent::ToolTip, shortCell.center(),
+                   grid->viewport()->mapToGlobal(shortCell.center()));
   QApplication::sendEvent(grid->viewport(), &other);
   EXPECT_NE(QToolTip::text(), grid->Cell(0, 1));
 }
@@ -479,7 +479,8 @@ TEST(ReadableTone, SameHueReachingTheContrastOnlyWhereNeeded) {
   for (const QColor& designed : {QColor(0, 0, 0x80), QColor(0, 0x80, 0x80), QColor(0, 0x80, 0),
                                  QColor(0xff, 0, 0), QColor(0, 0, 0xff), QColor(0x80, 0, 0x80)}) {
     const QColor tone = platform::ToneOn(designed, dark);
-    EXPECT_GE(platform::Contrast(tone, dark), platform::kReadableContrast) << designed.name().toStdString();
+    EXPECT_GE(platform::Contrast(tone, dark), platform::kReadableContrast)
+        << designed.name().toStdString();
     EXPECT_LT(platform::Contrast(tone, dark), platform::kReadableContrast + 0.1)
         << designed.name().toStdString() << ": more than the least change";
     EXPECT_EQ(tone.hue(), designed.hue()) << designed.name().toStdString();

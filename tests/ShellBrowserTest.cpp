@@ -3,9 +3,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QTcpServer>
 #include <QFile>
 #include <QLineEdit>
+#include <QTcpServer>
 #include <QToolButton>
 #include <QUrl>
 
@@ -274,10 +274,13 @@ TEST(WebViewModule, APageThatCannotBeLoadedShowsWhyInSpanish) {
   // comes within a second; the wait leaves room for a busy one and stays well short of the
   // thirty seconds and more that a blank window would last.
   QString text;
-  EXPECT_TRUE(WaitFor([&] {
-    text = PageText(*view);
-    return text.contains(QStringLiteral("No se puede acceder"));
-  }, 10000)) << text.toStdString();
+  EXPECT_TRUE(WaitFor(
+      [&] {
+        text = PageText(*view);
+        return text.contains(QStringLiteral("No se puede acceder"));
+      },
+      10000))
+      << text.toStdString();
   EXPECT_TRUE(text.contains(QStringLiteral("No se puede acceder a este sitio web")))
       << text.toStdString();
   EXPECT_TRUE(text.contains(QStringLiteral("rechazado la conexión"))) << text.toStdString();
@@ -295,11 +298,12 @@ TEST(WebViewModule, APageThatCannotBeLoadedShowsWhyInSpanish) {
   const QString mute = QStringLiteral("http://127.0.0.1:%1/").arg(silent.serverPort());
   view->SetPatience(500);
   view->Navigate(mute);
-  ASSERT_TRUE(WaitFor([&] {
-    return PageText(*view).contains(QStringLiteral("No se ha podido cargar la página"));
-  }, 10000));
+  ASSERT_TRUE(WaitFor(
+      [&] { return PageText(*view).contains(QStringLiteral("No se ha podido cargar la página")); },
+      10000));
   text = PageText(*view);
-  EXPECT_TRUE(text.contains(QStringLiteral("no ha respondido en 1 segundos"))) << text.toStdString();
+  EXPECT_TRUE(text.contains(QStringLiteral("no ha respondido en 1 segundos")))
+      << text.toStdString();
   EXPECT_TRUE(text.contains(QStringLiteral("Volver a intentarlo"))) << text.toStdString();
   EXPECT_EQ(view->LocationURL(), mute);
   view.reset();

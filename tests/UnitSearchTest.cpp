@@ -13,10 +13,9 @@
 #include "ShellSupport.h"
 #include "app/Catalogue.h"
 #include "app/RecentUnits.h"
-#include "value/SearchText.h"
-#include "app/UnitAnswers.h"
 #include "app/Unidadbuscar.h"
 #include "app/Unidadpresentacion.h"
+#include "app/UnitAnswers.h"
 #include "app/UnitIndex.h"
 #include "platform/Accessibility.h"
 #include "platform/Edit.h"
@@ -24,6 +23,7 @@
 #include "platform/ListBox.h"
 #include "platform/Pages.h"
 #include "tools/physical/Unidadclinica.h"
+#include "value/SearchText.h"
 
 namespace {
 
@@ -33,13 +33,18 @@ TEST(SearchText, ReadsALeadingNumberExactlyAsTypedAndTheRestAsTheUnit) {
     const char* number;
     const char* unit;
   } cases[] = {
-      {"5 pies", "5", "pies"},         {"2,5 km", "2,5", "km"},
-      {"-40 ºF", "-40", "ºF"},         {"1E3 psi", "1E3", "psi"},
-      {"  1.5e-3m ", "1.5e-3", "m"},   {"100 glucosa", "100", "glucosa"},
+      {"5 pies", "5", "pies"},
+      {"2,5 km", "2,5", "km"},
+      {"-40 ºF", "-40", "ºF"},
+      {"1E3 psi", "1E3", "psi"},
+      {"  1.5e-3m ", "1.5e-3", "m"},
+      {"100 glucosa", "100", "glucosa"},
       {"5e pulgadas", "5", "e pulgadas"},  // no exponent without its digits
-      {"5, pies", "5", ", pies"},      // nor a separator without a digit after it
-      {"-", "", "-"},                  {"pie", "", "pie"},
-      {"", "", ""},                    {",5 m", "", ",5 m"},
+      {"5, pies", "5", ", pies"},          // nor a separator without a digit after it
+      {"-", "", "-"},
+      {"pie", "", "pie"},
+      {"", "", ""},
+      {",5 m", "", ",5 m"},
   };
   for (const auto& c : cases) {
     const search::Query query = search::ReadQuery(QString::fromUtf8(c.typed));
@@ -90,14 +95,16 @@ TEST_F(UnitIndexTest, HoldsEveryLabelledEditEveryTableHeadingAndEveryAnalyte) {
       for (int page = 0; page < pages->count(); ++page) {
         pages->setCurrentIndex(page);
         for (TPageControl* inner : controls) {
-          for (int sub = 0; inner != pages && sub < inner->count(); ++sub) inner->setCurrentIndex(sub);
+          for (int sub = 0; inner != pages && sub < inner->count(); ++sub)
+            inner->setCurrentIndex(sub);
         }
       }
     }
     if (auto* clinic = qobject_cast<TFormClinic*>(form.get())) {
       for (int r = 1; r < clinic->StringGrid1->RowCount(); ++r, ++analytes) {
         const QString name = clinic->StringGrid1->Cell(0, r);
-        EXPECT_TRUE(indexed.count(item + QStringLiteral("/Edit1/-1/") + name)) << name.toStdString();
+        EXPECT_TRUE(indexed.count(item + QStringLiteral("/Edit1/-1/") + name))
+            << name.toStdString();
       }
       continue;
     }
@@ -111,7 +118,8 @@ TEST_F(UnitIndexTest, HoldsEveryLabelledEditEveryTableHeadingAndEveryAnalyte) {
       if (!grid->Editable()) continue;
       for (int col = grid->FixedCols(); col < grid->ColCount(); ++col, ++headings) {
         EXPECT_FALSE(grid->Cell(col, 0).isEmpty());
-        EXPECT_TRUE(indexed.count(item + u'/' + grid->objectName() + u'/' + QString::number(col) + u'/'))
+        EXPECT_TRUE(
+            indexed.count(item + u'/' + grid->objectName() + u'/' + QString::number(col) + u'/'))
             << grid->objectName().toStdString() << " " << col;
       }
     }
@@ -128,13 +136,15 @@ TEST_F(UnitIndexTest, AnswersByWordStartSymbolAndPluralWholeNamesFirst) {
                            "pulgadas de Hg (a 0 C), Unidades de presión"}) {
     EXPECT_TRUE(pul.contains(QString::fromUtf8(unit))) << unit;
   }
-  EXPECT_EQ(Found("pul").first(), QString::fromUtf8("pulgada [inch (\"), in], Unidades de longitud"));
+  EXPECT_EQ(Found("pul").first(),
+            QString::fromUtf8("pulgada [inch (\"), in], Unidades de longitud"));
   EXPECT_EQ(Found("ft").first(), QStringLiteral("pie [foot ('), ft], Unidades de longitud"));
   EXPECT_EQ(Found("km/h").first(), QStringLiteral("km/hora, Unidades de Velocidad"));
   // The s of a symbol is no plural.
   EXPECT_EQ(Found("km/s"), QStringList{QStringLiteral("km/seg, Unidades de Velocidad")});
   EXPECT_EQ(Found("m/s").first(), QStringLiteral("m/seg, Unidades de Velocidad"));
-  EXPECT_EQ(Found("mmHg").first(), QString::fromUtf8("milímetros de Hg (a 0 C), Unidades de presión"));
+  EXPECT_EQ(Found("mmHg").first(),
+            QString::fromUtf8("milímetros de Hg (a 0 C), Unidades de presión"));
   EXPECT_EQ(Found("pies").first(), Found("pie").first());
   EXPECT_EQ(Found("NUDOS"), Found("nudo"));
   EXPECT_EQ(Found("nudo"), (QStringList{QStringLiteral("nudo [milla marina], Unidades de longitud"),
@@ -153,8 +163,8 @@ TEST_F(UnitIndexTest, AnswersByWordStartSymbolAndPluralWholeNamesFirst) {
 TEST_F(UnitIndexTest, SearchWindowMovesBetweenEditAndListAndEnterTakesTheSelectedRow) {
   const UnitEntry* chosen = nullptr;
   QString number;
-  TFormBuscar search(main.get(), [this]() -> const UnitIndex& { return Index(); },
-                     QStringLiteral("3"));
+  TFormBuscar search(
+      main.get(), [this]() -> const UnitIndex& { return Index(); }, QStringLiteral("3"));
   user::Show(&search);
   EXPECT_TRUE(search.Edit1->hasFocus());
   EXPECT_EQ(search.ListBox1->count(), 0);  // a number alone names no unit
@@ -204,16 +214,21 @@ TEST_F(UnitIndexTest, AnswersAQuantityWithTheFiguresItsWindowShows) {
   EXPECT_EQ(feet[0].title, QStringLiteral("5 pies = 1,524 m"));
   EXPECT_EQ(feet[0].description,
             QStringLiteral("152,4 cm · 60 pulgadas · 1,66667 yardas — Unidades de longitud"));
-  const std::vector<UnitAnswer> light = AnswerSearch(Index(), main.get(), QStringLiteral("1 año luz"));
+  const std::vector<UnitAnswer> light =
+      AnswerSearch(Index(), main.get(), QStringLiteral("1 año luz"));
   ASSERT_FALSE(light.empty());
-  EXPECT_TRUE(light[0].description.contains(QStringLiteral("9,46055E12 km"))) << light[0].description.toStdString();
+  EXPECT_TRUE(light[0].description.contains(QStringLiteral("9,46055E12 km")))
+      << light[0].description.toStdString();
   EXPECT_EQ(feet[0].number, QStringLiteral("5"));
 
-  const std::vector<UnitAnswer> speed = AnswerSearch(Index(), main.get(), QStringLiteral("100 km/h"));
+  const std::vector<UnitAnswer> speed =
+      AnswerSearch(Index(), main.get(), QStringLiteral("100 km/h"));
   ASSERT_FALSE(speed.empty());
   EXPECT_EQ(speed[0].title, QStringLiteral("100 km/h = 27,77778 m/seg"));
-  EXPECT_TRUE(speed[0].description.contains(QStringLiteral("53,9612 nudos"))) << speed[0].description.toStdString();
-  const std::vector<UnitAnswer> pressure = AnswerSearch(Index(), main.get(), QStringLiteral("1E3 psi"));
+  EXPECT_TRUE(speed[0].description.contains(QStringLiteral("53,9612 nudos")))
+      << speed[0].description.toStdString();
+  const std::vector<UnitAnswer> pressure =
+      AnswerSearch(Index(), main.get(), QStringLiteral("1E3 psi"));
   ASSERT_FALSE(pressure.empty());
   EXPECT_EQ(pressure[0].title, QStringLiteral("1E3 psi = 68,94757 bar"));
 
@@ -224,7 +239,8 @@ TEST_F(UnitIndexTest, AnswersAQuantityWithTheFiguresItsWindowShows) {
   EXPECT_EQ(AnswerSearch(Index(), main.get(), QStringLiteral("30 celsius"), 1)[0].title,
             QStringLiteral("30 celsius = 86 Fahrenheit"));
 
-  const std::vector<UnitAnswer> name = AnswerSearch(Index(), main.get(), QStringLiteral("onza troy"));
+  const std::vector<UnitAnswer> name =
+      AnswerSearch(Index(), main.get(), QStringLiteral("onza troy"));
   ASSERT_EQ(name.size(), 1u);
   EXPECT_EQ(name[0].title, QStringLiteral("onza troy"));
   EXPECT_EQ(name[0].description, QStringLiteral("Unidades de Peso"));
@@ -252,11 +268,15 @@ TEST_F(UnitIndexTest, ADamagedRecentUnitsFileListsNothingAndIsReplacedAtTheNextO
   const QByteArray metre = "Longitud1\tEdit2\t-1\t\n";
   write(heading + metre);
   EXPECT_EQ(listed(), QStringList{QStringLiteral("metro [m], Unidades de longitud")});
-  const QByteArray damaged[] = {
-      QByteArray("\x00\xff\xfe garbage", 12), metre, heading + "Longitud1\tEdit2\n",
-      heading + "Longitud1\tEdit2\tuno\t\n", heading + metre + metre,
-      heading + metre.left(metre.size() - 1), heading + QByteArray(5000, 'a') + '\n',
-      heading + metre.repeated(9), heading + "Longitud1\tEdit2\t-1\t\xc3\n"};
+  const QByteArray damaged[] = {QByteArray("\x00\xff\xfe garbage", 12),
+                                metre,
+                                heading + "Longitud1\tEdit2\n",
+                                heading + "Longitud1\tEdit2\tuno\t\n",
+                                heading + metre + metre,
+                                heading + metre.left(metre.size() - 1),
+                                heading + QByteArray(5000, 'a') + '\n',
+                                heading + metre.repeated(9),
+                                heading + "Longitud1\tEdit2\t-1\t\xc3\n"};
   for (const QByteArray& content : damaged) {
     write(content);
     EXPECT_TRUE(listed().isEmpty()) << content.toStdString();

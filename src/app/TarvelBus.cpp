@@ -39,7 +39,8 @@ void WhenFree(TFormPrincipal* main, F&& request) {
 
 }  // namespace
 
-TarvelBusAdaptor::TarvelBusAdaptor(TFormPrincipal* main) : QDBusAbstractAdaptor(main), main_(main) {}
+TarvelBusAdaptor::TarvelBusAdaptor(TFormPrincipal* main)
+    : QDBusAbstractAdaptor(main), main_(main) {}
 
 void TarvelBusAdaptor::OpenUnit(int position, const QString& number) {
   WhenFree(main_, [main = main_, position, number] {
@@ -62,7 +63,8 @@ void TarvelBusAdaptor::Raise() {
 static bool DesktopHasABus() {
   const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
   return !qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS") ||
-         (!runtime.isEmpty() && QFileInfo::exists(QString::fromLocal8Bit(runtime) + QStringLiteral("/bus")));
+         (!runtime.isEmpty() &&
+          QFileInfo::exists(QString::fromLocal8Bit(runtime) + QStringLiteral("/bus")));
 }
 
 // A running Tarvel holds a lock on a file of its own in the private folder, named after its
@@ -78,10 +80,12 @@ static bool FirstOnThisBus() {
   } catch (const std::exception&) {
     return false;
   }
-  const QString lock = folder + QStringLiteral("/running-") +
-                       QString::fromLatin1(QCryptographicHash::hash(bus, QCryptographicHash::Sha1).toHex().left(16));
+  const QString lock =
+      folder + QStringLiteral("/running-") +
+      QString::fromLatin1(QCryptographicHash::hash(bus, QCryptographicHash::Sha1).toHex().left(16));
   // Held until the program ends; not handed to the programs it starts.
-  const int fd = ::open(QFile::encodeName(lock).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+  const int fd =
+      ::open(QFile::encodeName(lock).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
   if (fd < 0) return false;
   if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return true;
   ::close(fd);

@@ -19,15 +19,15 @@ class TForm;
 struct UnitEntry {
   enum class Kind { Edit, Heading, Analyte };
   Kind kind = Kind::Edit;
-  QString caption;   // as the window shows it ("pie [foot ('), ft]", "Glucosa (Glucose)")
-  QString window;    // the window's title, with the tab of a heading
-  QString item;      // the menu command that opens the window
-  QString control;   // the edit's or the grid's name
-  QStringList tabs;  // the tab sheets to choose, outermost first, for a heading
-  int col = -1;      // the heading's column
-  QString analyte;   // the analyte's name in the clinical list
-  QStringList names;  // what the search compares: the caption (and the edit's other names), or
-                      // an analyte's two names
+  QString caption;      // as the window shows it ("pie [foot ('), ft]", "Glucosa (Glucose)")
+  QString window;       // the window's title, with the tab of a heading
+  QString item;         // the menu command that opens the window
+  QString control;      // the edit's or the grid's name
+  QStringList tabs;     // the tab sheets to choose, outermost first, for a heading
+  int col = -1;         // the heading's column
+  QString analyte;      // the analyte's name in the clinical list
+  QStringList names;    // what the search compares: the caption (and the edit's other names), or
+                        // an analyte's two names
   bool enabled = true;  // the edit takes input (a currency without a rate does not)
   search::Target target;
   // The row as a screen reader reads it.

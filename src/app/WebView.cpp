@@ -1,9 +1,10 @@
 #include "app/WebView.h"
 
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QOpenGLContext>
 #include <QSurfaceFormat>
-#include <unistd.h>
 
 #include "platform/Modules.h"
 

@@ -27,8 +27,8 @@
 #include "platform/Edit.h"
 #include "platform/Host.h"
 #include "platform/Input.h"
-#include "value/Locale.h"
 #include "platform/Network.h"
+#include "value/Locale.h"
 
 namespace driver {
 namespace {

@@ -6,8 +6,8 @@
 
 namespace platform {
 
-void FocusStyle::drawControl(ControlElement element, const QStyleOption* option,
-                             QPainter* painter, const QWidget* widget) const {
+void FocusStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                             const QWidget* widget) const {
   QProxyStyle::drawControl(element, option, painter, widget);
   if (element != CE_PushButton) return;
   const State keyboardFocus = State_HasFocus | State_KeyboardFocusChange;

@@ -109,8 +109,9 @@ class GridDelegate : public QStyledItemDelegate {
     painter->save();
     painter->fillRect(option.rect, grid_->FixedColor());
     painter->setFont(fitted.font);
-    painter->setPen(platform::TextColor(
-        grid_, grid_->palette().color(QPalette::Active, QPalette::WindowText), grid_->FixedColor()));
+    painter->setPen(
+        platform::TextColor(grid_, grid_->palette().color(QPalette::Active, QPalette::WindowText),
+                            grid_->FixedColor()));
     painter->drawText(option.rect.adjusted(3, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
     painter->restore();
   }
@@ -135,8 +136,9 @@ class FixedRowHeader : public QHeaderView {
     if (grid_->DrawCell(painter, col, 0, rect, TStringGrid::Fixed)) return;
     painter->save();
     painter->fillRect(rect, grid_->FixedColor());
-    painter->setPen(platform::TextColor(
-        grid_, grid_->palette().color(QPalette::Active, QPalette::WindowText), grid_->FixedColor()));
+    painter->setPen(
+        platform::TextColor(grid_, grid_->palette().color(QPalette::Active, QPalette::WindowText),
+                            grid_->FixedColor()));
     painter->drawText(rect.adjusted(3, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,
                       grid_->Cell(col, 0));
     painter->restore();

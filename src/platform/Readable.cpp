@@ -46,9 +46,7 @@ std::optional<QFont>& Designed() {
   return font;
 }
 
-double Channel(double c) {
-  return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-}
+double Channel(double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); }
 
 // The role a widget's text is drawn in and the colour right behind it.
 QPalette::ColorRole TextRole(const QWidget* widget) {
@@ -140,7 +138,8 @@ void FitEdges(QWidget* widget) {
   QColor edge = inherited.color(QPalette::Active, QPalette::Light);
   if (Contrast(edge, beside) < kEdgeContrast) {
     edge = inherited.color(QPalette::Active, QPalette::Midlight);
-    if (Contrast(edge, beside) < kEdgeContrast) edge = inherited.color(QPalette::Active, QPalette::Mid);
+    if (Contrast(edge, beside) < kEdgeContrast)
+      edge = inherited.color(QPalette::Active, QPalette::Mid);
   }
   const QPalette own = widget->palette();
   if (!widget->property(kEdge).isValid() && edge == own.color(QPalette::Active, QPalette::Light))

@@ -38,8 +38,7 @@ bool IsDark(const QPalette& palette);
 
 // The nearest tone of the text's hue (its lightness changed, away from the background) that
 // reaches the contrast against the background; the text itself when it already does.
-QColor ToneOn(const QColor& text, const QColor& background,
-              double contrast = kReadableContrast);
+QColor ToneOn(const QColor& text, const QColor& background, double contrast = kReadableContrast);
 
 // The colour in which a text designed in `text` is drawn on `background` inside `where`:
 // the designed colour on a light palette, ToneOn on a dark one (to kThinTextContrast where

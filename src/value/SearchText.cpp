@@ -8,9 +8,7 @@ namespace {
 
 bool IsAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
-bool IsVowel(QChar c) {
-  return c == u'a' || c == u'e' || c == u'i' || c == u'o' || c == u'u';
-}
+bool IsVowel(QChar c) { return c == u'a' || c == u'e' || c == u'i' || c == u'o' || c == u'u'; }
 
 bool IsDegree(QChar c) { return c == u'º' || c == u'°'; }
 
@@ -122,8 +120,8 @@ std::pair<QString, QString> WordSymbolOf(const QString& caption) {
   const QStringList symbols = Symbols(Fold(caption));
   if (name.isEmpty() || name.contains(u' ') || symbols.isEmpty()) return {};
   const QString& symbol = symbols.first();
-  const bool plain = symbol.size() <= 3 &&
-                     std::all_of(symbol.begin(), symbol.end(), [](QChar c) { return c.isLetter(); });
+  const bool plain = symbol.size() <= 3 && std::all_of(symbol.begin(), symbol.end(),
+                                                       [](QChar c) { return c.isLetter(); });
   if (!plain) return {};
   return {name, symbol};
 }

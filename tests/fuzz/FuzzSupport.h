@@ -9,9 +9,7 @@
 
 #include "value/Locale.h"
 
-inline void FuzzSetUp(uint8_t first) {
-  platform::SetDecimalSeparator((first & 1) ? u',' : u'.');
-}
+inline void FuzzSetUp(uint8_t first) { platform::SetDecimalSeparator((first & 1) ? u',' : u'.'); }
 
 #define FUZZ_CHECK(condition)                                                             \
   do {                                                                                    \

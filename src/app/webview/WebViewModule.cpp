@@ -192,7 +192,7 @@ class EngineView : public WebView {
   QUrl pending_;
   QTimer* patience_ = nullptr;
   bool ownPage_ = false;  // the next load is our error page
-  QUrl failed_;  // the address that did not answer, while our error page stands for it
+  QUrl failed_;           // the address that did not answer, while our error page stands for it
 };
 
 }  // namespace

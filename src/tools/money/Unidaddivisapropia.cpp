@@ -6,10 +6,10 @@
 #include "platform/ComboBox.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
-#include "value/Locale.h"
 #include "platform/Messages.h"
 #include "tools/money/Currencies.h"
 #include "tools/money/Rates.h"
+#include "value/Locale.h"
 
 namespace {
 

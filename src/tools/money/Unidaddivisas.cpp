@@ -23,11 +23,11 @@
 #include "platform/Controls.h"
 #include "platform/CopyAll.h"
 #include "platform/Edit.h"
-#include "value/Locale.h"
 #include "platform/Messages.h"
 #include "platform/StatusBar.h"
 #include "tools/money/Currencies.h"
 #include "tools/money/Unidaddivisapropia.h"
+#include "value/Locale.h"
 
 namespace {
 
@@ -126,30 +126,31 @@ TFormDivisas::Row TFormDivisas::MakeRow(const QString& code, const QString& name
   return row;
 }
 
-void TFormDivisas::BuildRows() {
-  // What the user had typed, to type it again into the same currency's new edit.
-  QString sourceCode, sourceText;
-  bool sourceFocused = false;
+// What the user had typed, to type it again into the same currency's new edit.
+struct TFormDivisas::Typed {
+  QString code, text;
+  bool focused = false;
   int caret = -1, anchor = -1;  // where the user left the caret and the selection's other end
-  if (source_ >= 0 && source_ < static_cast<int>(Rows.size())) {
-    const TEdit* edit = Rows[source_].edit;
-    sourceCode = Rows[source_].code;
-    sourceText = edit->Text();
-    // An amount that waited for its rate takes the focus when it can be typed in.
-    sourceFocused = edit->hasFocus() || !edit->isEnabled();
-    if (edit->hasFocus()) {
-      caret = edit->cursorPosition();
-      anchor = !edit->hasSelectedText()          ? caret
-               : caret == edit->selectionStart() ? edit->selectionEnd()
-                                                 : edit->selectionStart();
-    }
-  }
-  ++passes_;  // rows still to be written belong to the rows that go now
-  later_.clear();
-  for (QWidget* widget : rowWidgets_) delete widget;
-  rowWidgets_.clear();
-  Rows.clear();
+};
 
+TFormDivisas::Typed TFormDivisas::TypedAmount() const {
+  Typed typed;
+  if (source_ < 0 || source_ >= static_cast<int>(Rows.size())) return typed;
+  const TEdit* edit = Rows[source_].edit;
+  typed.code = Rows[source_].code;
+  typed.text = edit->Text();
+  // An amount that waited for its rate takes the focus when it can be typed in.
+  typed.focused = edit->hasFocus() || !edit->isEnabled();
+  if (edit->hasFocus()) {
+    typed.caret = edit->cursorPosition();
+    typed.anchor = !edit->hasSelectedText()                ? typed.caret
+                   : typed.caret == edit->selectionStart() ? edit->selectionEnd()
+                                                           : edit->selectionStart();
+  }
+  return typed;
+}
+
+std::vector<TFormDivisas::Row> TFormDivisas::RowsToShow() const {
   // The euro, then the bank's currencies (or, with no rates yet, every one Tarvel knows by
   // name, without a rate) and the user's own, by name. A code the user added stays the
   // user's even when the bank publishes it later.
@@ -163,7 +164,7 @@ void TFormDivisas::BuildRows() {
   std::vector<Row> others;
   QSet<QString> listed;
   for (const money::Rate& rate : shown.rates) {
-    if (past ? false : owned(rate.code)) continue;
+    if (!past && owned(rate.code)) continue;
     others.push_back(MakeRow(rate.code, money::CurrencyName(rate.code), rate.perEuro));
     listed.insert(rate.code);
   }
@@ -187,39 +188,52 @@ void TFormDivisas::BuildRows() {
   std::stable_sort(others.begin(), others.end(), [&](const Row& a, const Row& b) {
     return collator.compare(a.name, b.name) < 0;
   });
-  Rows.push_back(MakeRow(QStringLiteral("EUR"), money::CurrencyName(QStringLiteral("EUR")), 1.0));
-  for (Row& row : others) Rows.push_back(std::move(row));
+  std::vector<Row> rows{
+      MakeRow(QStringLiteral("EUR"), money::CurrencyName(QStringLiteral("EUR")), 1.0)};
+  for (Row& row : others) rows.push_back(std::move(row));
+  return rows;
+}
+
+void TFormDivisas::MakeRowControls(int i, bool anyRate) {
+  Row& row = Rows[i];
+  row.edit = new TEdit(rowPanel_, QStringLiteral("Edit") + row.code, QString());
+  row.edit->resize(kEditWidth, kEditHeight);
+  row.edit->setEnabled(i == 0 ? anyRate : row.perEuro > 0);
+  row.edit->setProperty(platform::kSearchNames, money::SearchAliases(row.code));
+  row.label = AttachLabel(row.edit, QStringLiteral("Label") + row.code,
+                          money::Caption(row.name, row.code), row.own ? kOwnColor : kNavy);
+  rowWidgets_.insert(rowWidgets_.end(), {row.edit, row.label});
+  if (row.own) {
+    row.mark = PlaceLabel(rowPanel_, QStringLiteral("Fecha") + row.code,
+                          QStringLiteral("propia, ") + ShortDate(row.entered), 0, 0, kDateColor);
+    const QString about =
+        QStringLiteral("Divisa propia: 1 EUR = %1 %2, introducida el %3")
+            .arg(FormatValue(row.perEuro), row.code, money::SpanishDate(row.entered));
+    row.edit->setAccessibleDescription(about);
+    platform::SetPlainHint(row.edit, about);
+    platform::SetPlainHint(row.mark, about);
+    rowWidgets_.push_back(row.mark);
+  }
+  row.edit->OnChange = [this, i](TEdit*) { RowChange(i); };
+  WireKeyHandlers(this, {row.edit}, &TFormDivisas::EditEURKeyDown, &TFormDivisas::EditEURKeyPress);
+}
+
+void TFormDivisas::BuildRows() {
+  const Typed typed = TypedAmount();
+  ++passes_;  // rows still to be written belong to the rows that go now
+  later_.clear();
+  for (QWidget* widget : rowWidgets_) delete widget;
+  rowWidgets_.clear();
+  Rows = RowsToShow();
   const bool anyRate =
       std::any_of(Rows.begin() + 1, Rows.end(), [](const Row& r) { return r.perEuro > 0; });
-
   QList<QWidget*> chain;
   for (int i = 0; i < static_cast<int>(Rows.size()); ++i) {
-    Row& row = Rows[i];
-    row.edit = new TEdit(rowPanel_, QStringLiteral("Edit") + row.code, QString());
-    row.edit->resize(kEditWidth, kEditHeight);
-    row.edit->setEnabled(i == 0 ? anyRate : row.perEuro > 0);
-    row.edit->setProperty(platform::kSearchNames, money::SearchAliases(row.code));
-    row.label = AttachLabel(row.edit, QStringLiteral("Label") + row.code,
-                            money::Caption(row.name, row.code), row.own ? kOwnColor : kNavy);
-    rowWidgets_.insert(rowWidgets_.end(), {row.edit, row.label});
-    if (row.own) {
-      row.mark = PlaceLabel(rowPanel_, QStringLiteral("Fecha") + row.code,
-                            QStringLiteral("propia, ") + ShortDate(row.entered), 0, 0, kDateColor);
-      const QString about =
-          QStringLiteral("Divisa propia: 1 EUR = %1 %2, introducida el %3")
-              .arg(FormatValue(row.perEuro), row.code, money::SpanishDate(row.entered));
-      row.edit->setAccessibleDescription(about);
-      platform::SetPlainHint(row.edit, about);
-      platform::SetPlainHint(row.mark, about);
-      rowWidgets_.push_back(row.mark);
-    }
-    row.edit->OnChange = [this, i](TEdit*) { RowChange(i); };
-    WireKeyHandlers(this, {row.edit}, &TFormDivisas::EditEURKeyDown,
-                    &TFormDivisas::EditEURKeyPress);
-    chain << row.edit;
+    MakeRowControls(i, anyRate);
+    chain << Rows[i].edit;
   }
   SetTabChain(chain << FechaTipos << BitBtn2 << BitBtn3 << BitBtn4 << BitBtn1);
-  BitBtn4->setEnabled(!own_.empty() && !past);
+  BitBtn4->setEnabled(!own_.empty() && !OnPastDay());
   PlaceRows();
   for (QWidget* widget : rowWidgets_) widget->show();
   if (isVisible()) platform::NameControlsForAccessibility(this);
@@ -227,12 +241,12 @@ void TFormDivisas::BuildRows() {
   // One euro in every currency, until the user types; or the user's amount again.
   source_ = 0;
   const auto again =
-      std::find_if(Rows.begin(), Rows.end(), [&](const Row& r) { return r.code == sourceCode; });
-  if (again != Rows.end() && again->edit->isEnabled() && !sourceText.isEmpty()) {
-    if (sourceFocused) again->edit->SetFocus();
-    again->edit->SetText(sourceText);
+      std::find_if(Rows.begin(), Rows.end(), [&](const Row& r) { return r.code == typed.code; });
+  if (again != Rows.end() && again->edit->isEnabled() && !typed.text.isEmpty()) {
+    if (typed.focused) again->edit->SetFocus();
+    again->edit->SetText(typed.text);
     // The caret and the selection where they were: the next key goes where the user expects.
-    if (caret >= 0) again->edit->setSelection(anchor, caret - anchor);
+    if (typed.caret >= 0) again->edit->setSelection(typed.anchor, typed.caret - typed.anchor);
   } else if (Rows[0].edit->isEnabled()) {
     Rows[0].edit->SetText(FormatAmount(1, Rows[0].digits));
   }

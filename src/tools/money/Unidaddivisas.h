@@ -9,12 +9,12 @@
 #include <QString>
 #include <vector>
 
-#include "value/FloatErrors.h"
 #include "numeric/KeyStrokes.h"
 #include "platform/Form.h"
 #include "tools/money/History.h"
 #include "tools/money/OwnCurrencies.h"
 #include "tools/money/Rates.h"
+#include "value/FloatErrors.h"
 
 class TBitBtn;
 class TEdit;
@@ -79,6 +79,12 @@ class TFormDivisas : public TForm {
   // A currency's row; entered: the day a currency of the user's own was entered.
   static Row MakeRow(const QString& code, const QString& name, double perEuro,
                      const QDate& entered = QDate());
+  struct Typed;
+  Typed TypedAmount() const;
+  // The rows of the rates in use, the euro first, the others by name.
+  std::vector<Row> RowsToShow() const;
+  // The edit, label and mark of row i.
+  void MakeRowControls(int i, bool anyRate);
   void BuildRows();
   void PlaceRows();
   void ClearEdits();

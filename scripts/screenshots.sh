@@ -60,6 +60,8 @@ started python3 tests/serve-files.py "$work/rates" "$work/port" 600
 for _ in $(seq 100); do [ -s "$work/port" ] && break; sleep 0.1; done
 port=$(cat "$work/port")
 export TARVEL_RATES_URL=http://127.0.0.1:$port/eurofxref-daily.xml
+# The served rates are as old on any day the pictures are taken.
+export TARVEL_TODAY=2026-12-10
 
 main_title=" - Tarvel - Unidades de pesas y medidas"
 run=0

@@ -552,6 +552,7 @@ void TFormDivisas::FechaTiposChange(const QDate& date) {
     // The latest rates.
     goodDate_ = date;
     dateNote_.clear();
+    historyNote_.clear();  // what the history lacked no longer matters
     chosenDay_ = QDate();
     past_ = money::RateSheet();
     BuildRows();

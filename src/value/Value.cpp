@@ -110,7 +110,7 @@ void RoundDigits(WrittenNumber& number, std::size_t count) {
     std::size_t i = count;
     while (i > 0 && digits[i - 1] == '9') --i;
     if (i == 0) {
-      digits = "1";
+      digits.assign(1, '1');  // not = "1": GCC 12 at -O3 warns falsely (-Wrestrict) on it
       ++number.before;
     } else {
       ++digits[i - 1];

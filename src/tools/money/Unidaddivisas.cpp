@@ -204,8 +204,16 @@ void TFormDivisas::MakeRowControls(int i, bool anyRate) {
                           money::Caption(row.name, row.code), row.own ? kOwnColor : kNavy);
   rowWidgets_.insert(rowWidgets_.end(), {row.edit, row.label});
   if (row.own) {
-    row.mark = PlaceLabel(rowPanel_, QStringLiteral("Fecha") + row.code,
-                          QStringLiteral("propia, ") + ShortDate(row.entered), 0, 0, kDateColor);
+    // Most marks say the same ("propia, 9/12/2026"): the text is measured once.
+    const QString mark = QStringLiteral("propia, ") + ShortDate(row.entered);
+    row.mark = new TLabel(rowPanel_, QStringLiteral("Fecha") + row.code, mark);
+    row.mark->SetFontColor(kDateColor);
+    if (const auto size = markSizes_.constFind(mark); size != markSizes_.cend()) {
+      row.mark->resize(*size);
+    } else {
+      row.mark->adjustSize();
+      markSizes_.insert(mark, row.mark->size());
+    }
     const QString about =
         QStringLiteral("Divisa propia: 1 EUR = %1 %2, introducida el %3")
             .arg(FormatValue(row.perEuro), row.code, money::SpanishDate(row.entered));
@@ -224,6 +232,7 @@ void TFormDivisas::BuildRows() {
   later_.clear();
   for (QWidget* widget : rowWidgets_) delete widget;
   rowWidgets_.clear();
+  markSizes_.clear();
   Rows = RowsToShow();
   const bool anyRate =
       std::any_of(Rows.begin() + 1, Rows.end(), [](const Row& r) { return r.perEuro > 0; });

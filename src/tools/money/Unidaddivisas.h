@@ -6,6 +6,8 @@
 // ones are older than its last publication, or when the user asks.
 
 #include <QDate>
+#include <QHash>
+#include <QSize>
 #include <QString>
 #include <vector>
 
@@ -114,10 +116,11 @@ class TFormDivisas : public TForm {
   QScrollArea* rowArea_;
   QWidget* rowPanel_;  // the rows' edits and labels
   std::vector<QWidget*> rowWidgets_;
-  Extended euros_ = 0;      // the amount being converted, in euros
-  std::vector<int> later_;  // rows off screen still to be written
-  int passes_ = 0;          // conversions and row makings, so a late write knows it is stale
-  int source_ = 0;          // the row the user typed in last: what the others are converted from
+  QHash<QString, QSize> markSizes_;  // the size of each mark's text, measured once
+  Extended euros_ = 0;               // the amount being converted, in euros
+  std::vector<int> later_;           // rows off screen still to be written
+  int passes_ = 0;  // conversions and row makings, so a late write knows it is stale
+  int source_ = 0;  // the row the user typed in last: what the others are converted from
   // Set while a conversion writes the other edits. The source is the edit whose text the user
   // changed, whatever key or paste changed it.
   bool Updating = false;

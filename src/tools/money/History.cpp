@@ -29,22 +29,35 @@ std::shared_ptr<const RateHistory> Read(const QByteArray& bytes, QString& why) {
 }  // namespace
 
 RateHistory::RateHistory(std::vector<RateSheet>&& days) {
+  // The bank's history runs from the newest day back.
+  if (days.size() > 1 && days.front().date > days.back().date)
+    std::reverse(days.begin(), days.end());
   std::sort(days.begin(), days.end(),
             [](const RateSheet& a, const RateSheet& b) { return a.date < b.date; });
-  QHash<QString, int> column;
-  for (const RateSheet& day : days)
-    for (const Rate& rate : day.rates)
-      if (!column.contains(rate.code)) {
-        column.insert(rate.code, static_cast<int>(codes_.size()));
+  // A code's column, found by its three letters as one number (a file's codes are checked).
+  QHash<quint32, int> column;
+  auto key = [](const QString& code) {
+    return (quint32(code[0].unicode()) << 16) | (quint32(code[1].unicode()) << 8) |
+           quint32(code[2].unicode());
+  };
+  std::vector<int> at;  // the column of every rate, in the order of the days
+  for (const RateSheet& day : days) {
+    for (const Rate& rate : day.rates) {
+      auto found = column.constFind(key(rate.code));
+      if (found == column.cend()) {
+        found = column.insert(key(rate.code), static_cast<int>(codes_.size()));
         codes_ << rate.code;
       }
+      at.push_back(*found);
+    }
+  }
   const std::size_t width = static_cast<std::size_t>(codes_.size());
   perEuro_.assign(days.size() * width, 0);
   days_.reserve(days.size());
+  std::size_t next = 0;
   for (std::size_t d = 0; d < days.size(); ++d) {
     days_.push_back(days[d].date);
-    for (const Rate& rate : days[d].rates)
-      perEuro_[d * width + column.value(rate.code)] = rate.perEuro;
+    for (const Rate& rate : days[d].rates) perEuro_[d * width + at[next++]] = rate.perEuro;
   }
 }
 

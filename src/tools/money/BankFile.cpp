@@ -80,28 +80,42 @@ QString ReadBankDays(const QByteArray& bytes, const QDate& today, int mostDays,
     xml.readNext();
     if (!xml.isStartElement() || xml.qualifiedName() != QLatin1String("Cube")) continue;
     const QXmlStreamAttributes attributes = xml.attributes();
-    if (attributes.hasAttribute(QLatin1String("time"))) {
+    // One pass over the element's few attributes.
+    QStringView time, written, text;
+    bool timed = false, coded = false;
+    for (const QXmlStreamAttribute& attribute : attributes) {
+      const QStringView name = attribute.qualifiedName();
+      if (name == QLatin1String("time")) {
+        time = attribute.value();
+        timed = true;
+      } else if (name == QLatin1String("currency")) {
+        written = attribute.value();
+        coded = true;
+      } else if (name == QLatin1String("rate")) {
+        text = attribute.value();
+      }
+    }
+    if (timed) {
       if (const QString bad = dayEnds(); !bad.isEmpty()) return bad;
       if (static_cast<int>(read.size()) >= mostDays)
         return mostDays == 1 ? QStringLiteral("trae más de un día")
                              : QStringLiteral("trae más de %1 días").arg(mostDays);
-      const QStringView time = attributes.value(QLatin1String("time"));
       read.emplace_back();
+      read.back().rates.reserve(static_cast<std::size_t>(seen.size()));
       read.back().date = QDate::fromString(time.toString(), Qt::ISODate);
       if (!read.back().date.isValid())
         return QStringLiteral("fecha no válida: %1").arg(Quoted(time));
       seen.clear();
     }
-    if (!attributes.hasAttribute(QLatin1String("currency"))) continue;
+    if (!coded) continue;
     if (read.empty()) read.emplace_back();  // rates before any date: refused below
-    const QStringView written = attributes.value(QLatin1String("currency"));
-    if (written.size() != 3 || !IsCurrencyCode(written.toString()))
+    if (written.size() != 3 || !std::all_of(written.begin(), written.end(),
+                                            [](QChar c) { return c >= u'A' && c <= u'Z'; }))
       return wrong(QStringLiteral("código de divisa no válido: %1").arg(Quoted(written)));
     const quint32 packed = Packed(written);
     auto known = codes.find(packed);
     if (known == codes.end()) known = codes.insert(packed, written.toString());
     const QString& code = *known;
-    const QStringView text = attributes.value(QLatin1String("rate"));
     bool number = false;
     const double rate = text.toDouble(&number);
     if (!number || !std::isfinite(rate) || rate <= 0)

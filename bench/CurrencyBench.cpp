@@ -88,6 +88,35 @@ class KeptRates {
   QTemporaryDir folder_;
 };
 
+// One file served on the loopback address to every request, for the benchmark's time.
+class ServedFile {
+ public:
+  explicit ServedFile(QByteArray body) : body_(std::move(body)) {
+    server_.listen(QHostAddress::LocalHost, 0);
+    QObject::connect(&server_, &QTcpServer::newConnection, [this] {
+      while (QTcpSocket* socket = server_.nextPendingConnection()) {
+        QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+          if (!socket->readAll().contains("\r\n\r\n")) return;
+          socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/xml\r\nContent-Length: " +
+                        QByteArray::number(body_.size()) + "\r\nConnection: close\r\n\r\n" + body_);
+          socket->disconnectFromHost();
+        });
+        QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+      }
+    });
+  }
+  QByteArray Url(const char* name) const {
+    return QStringLiteral("http://127.0.0.1:%1/%2")
+        .arg(server_.serverPort())
+        .arg(QLatin1String(name))
+        .toUtf8();
+  }
+
+ private:
+  QByteArray body_;
+  QTcpServer server_;
+};
+
 void BM_CurrencyWindowOpens(benchmark::State& state) {
   KeptRates kept;
   MeasureOpening<TFormDivisas>(state);
@@ -114,24 +143,9 @@ BENCHMARK(BM_CurrencyKeystrokeFull)->Unit(benchmark::kMicrosecond);
 
 void BM_CurrencyDownloadPause(benchmark::State& state) {
   KeptRates kept;
-  const QByteArray body = BankFile();
-  QTcpServer server;
-  server.listen(QHostAddress::LocalHost, 0);
-  QObject::connect(&server, &QTcpServer::newConnection, [&] {
-    while (QTcpSocket* socket = server.nextPendingConnection()) {
-      QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket, &body] {
-        if (!socket->readAll().contains("\r\n\r\n")) return;
-        socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/xml\r\nContent-Length: " +
-                      QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
-        socket->disconnectFromHost();
-      });
-      QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-    }
-  });
+  const ServedFile server(BankFile());
   const QByteArray saved = qgetenv("TARVEL_RATES_URL");
-  qputenv(
-      "TARVEL_RATES_URL",
-      QStringLiteral("http://127.0.0.1:%1/eurofxref-daily.xml").arg(server.serverPort()).toUtf8());
+  qputenv("TARVEL_RATES_URL", server.Url("eurofxref-daily.xml"));
   platform::RecordingHost host;
   platform::SetHost(&host);
   {
@@ -225,6 +239,38 @@ void BM_HistoryParts(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_HistoryParts)->Unit(benchmark::kMillisecond);
+
+// The longest turn of the event loop while the history is downloaded, read, checked, kept and
+// shown, from the first past day chosen in a new window (wall and processor time).
+void BM_HistoryDownloadPause(benchmark::State& state) {
+  KeptRates kept;
+  const ServedFile server(FullHistory());
+  qputenv("TARVEL_RATES_HISTORY_URL", server.Url("eurofxref-hist.xml"));
+  platform::RecordingHost host;
+  platform::SetHost(&host);
+  double longest = 0, longestCpu = 0;
+  for (auto _ : state) {
+    QFile::remove(money::KeptHistoryPath());
+    TFormDivisas form(nullptr);
+    form.show();
+    QCoreApplication::processEvents();
+    form.FechaTipos->setDate(QDate(2010, 6, 1));
+    while (form.Downloading()) {
+      QElapsedTimer turn;
+      turn.start();
+      const double cpu = ThreadCpuMs();
+      QCoreApplication::processEvents(QEventLoop::AllEvents);
+      longest = std::max(longest, turn.nsecsElapsed() / 1e6);
+      longestCpu = std::max(longestCpu, ThreadCpuMs() - cpu);
+    }
+    if (form.PastRates().date != QDate(2010, 6, 1)) state.SkipWithError("no rates of that day");
+  }
+  state.counters["longest_pause_ms"] = longest;
+  state.counters["longest_cpu_ms"] = longestCpu;
+  platform::SetHost(nullptr);
+  qunsetenv("TARVEL_RATES_HISTORY_URL");
+}
+BENCHMARK(BM_HistoryDownloadPause)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // A change of day in the window once the history is read: the day's rates found and the rows
 // made anew.

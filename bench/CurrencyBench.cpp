@@ -32,6 +32,22 @@ double ThreadCpuMs() {
   return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
 }
 
+// Turns the event loop while the window downloads, and keeps the longest turn's wall and
+// processor time.
+struct LongestTurn {
+  double wallMs = 0, cpuMs = 0;
+  void WhileDownloading(const TFormDivisas& form) {
+    while (form.Downloading()) {
+      QElapsedTimer turn;
+      turn.start();
+      const double cpu = ThreadCpuMs();
+      QCoreApplication::processEvents(QEventLoop::AllEvents);
+      wallMs = std::max(wallMs, turn.nsecsElapsed() / 1e6);
+      cpuMs = std::max(cpuMs, ThreadCpuMs() - cpu);
+    }
+  }
+};
+
 // Two letters of a made-up code.
 QByteArray Code(int i) { return QByteArray(1, char('A' + i / 26 % 26)) + char('A' + i % 26); }
 
@@ -159,17 +175,11 @@ void BM_CurrencyDownloadPause(benchmark::State& state) {
     for (auto _ : state) {
       form.BitBtn2->click();  // "Actualizar"
       // Each turn of the event loop, while the download is read, checked and kept.
-      double download = 0;
-      while (form.Downloading()) {
-        QElapsedTimer turn;
-        turn.start();
-        const double cpu = ThreadCpuMs();
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-        download = std::max(download, turn.nsecsElapsed() / 1e6);
-        longestCpu = std::max(longestCpu, ThreadCpuMs() - cpu);
-      }
-      longests.push_back(download);
-      longest = std::max(longest, download);
+      LongestTurn download;
+      download.WhileDownloading(form);
+      longests.push_back(download.wallMs);
+      longest = std::max(longest, download.wallMs);
+      longestCpu = std::max(longestCpu, download.cpuMs);
     }
     // The longest turn of all and of a typical download (the median of each one's longest),
     // as the clock on the wall sees them: on a busy machine a turn also waits for the
@@ -248,25 +258,18 @@ void BM_HistoryDownloadPause(benchmark::State& state) {
   qputenv("TARVEL_RATES_HISTORY_URL", server.Url("eurofxref-hist.xml"));
   platform::RecordingHost host;
   platform::SetHost(&host);
-  double longest = 0, longestCpu = 0;
+  LongestTurn longest;
   for (auto _ : state) {
     QFile::remove(money::KeptHistoryPath());
     TFormDivisas form(nullptr);
     form.show();
     QCoreApplication::processEvents();
     form.FechaTipos->setDate(QDate(2010, 6, 1));
-    while (form.Downloading()) {
-      QElapsedTimer turn;
-      turn.start();
-      const double cpu = ThreadCpuMs();
-      QCoreApplication::processEvents(QEventLoop::AllEvents);
-      longest = std::max(longest, turn.nsecsElapsed() / 1e6);
-      longestCpu = std::max(longestCpu, ThreadCpuMs() - cpu);
-    }
+    longest.WhileDownloading(form);
     if (form.PastRates().date != QDate(2010, 6, 1)) state.SkipWithError("no rates of that day");
   }
-  state.counters["longest_pause_ms"] = longest;
-  state.counters["longest_cpu_ms"] = longestCpu;
+  state.counters["longest_pause_ms"] = longest.wallMs;
+  state.counters["longest_cpu_ms"] = longest.cpuMs;
   platform::SetHost(nullptr);
   qunsetenv("TARVEL_RATES_HISTORY_URL");
 }

@@ -109,8 +109,7 @@ QString ReadBankDays(const QByteArray& bytes, const QDate& today, int mostDays,
     }
     if (!coded) continue;
     if (read.empty()) read.emplace_back();  // rates before any date: refused below
-    if (written.size() != 3 || !std::all_of(written.begin(), written.end(),
-                                            [](QChar c) { return c >= u'A' && c <= u'Z'; }))
+    if (!IsCurrencyCode(written))
       return wrong(QStringLiteral("código de divisa no válido: %1").arg(Quoted(written)));
     const quint32 packed = Packed(written);
     auto known = codes.find(packed);

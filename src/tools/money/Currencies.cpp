@@ -92,7 +92,7 @@ int MinorDigits(const QString& code) {
   return 2;
 }
 
-bool IsCurrencyCode(const QString& text) {
+bool IsCurrencyCode(QStringView text) {
   return text.size() == 3 &&
          std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'A' && c <= u'Z'; });
 }

@@ -27,7 +27,7 @@ QStringList SearchAliases(const QString& code);
 int MinorDigits(const QString& code);
 
 // Whether a text is a currency code: three capital letters A to Z.
-bool IsCurrencyCode(const QString& text);
+bool IsCurrencyCode(QStringView text);
 
 // The caption of a currency's row: "dólar estadounidense [USD]".
 QString Caption(const QString& name, const QString& code);

@@ -25,6 +25,8 @@ packages=(
   g++ make cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools
   libqt6webenginecore6-bin qt6-qpa-plugins qt6-translations-l10n libgl-dev libxcb1-dev
+  # the translations: lupdate, lrelease and their CMake functions
+  qt6-tools-dev qt6-l10n-tools
   fonts-liberation fonts-liberation2
 )
 if [ "$part" != run ]; then

@@ -48,7 +48,7 @@ enum class HubPrologue {
 // What a hub window is, before its edits; given with designated initialisers.
 struct HubWindow {
   const char* name;     // the form's designed name
-  const char* caption;  // UTF-8
+  const char* caption;  // UTF-8, marked for translation in the window's context
   QSize clientSize;
   int lastEdit;  // the highest edit number
   // The clearing empties "Edit1" to "Edit<clearsTo>" (missing numbers skipped); 0: to lastEdit.
@@ -120,13 +120,14 @@ class THubForm : public TForm {
   void PlaceColumn(std::span<const int> numbers, int x, int y, int pitch, int gap);
   // "Label<n>" beside edit n: the caption, bold, in the colour given.
   TLabel* Label(int n, const QString& caption, const QColor& color = kNavy);
-  // Each unit of a table whose rows give an edit's number, its caption (UTF-8) and where it
+  // Each unit of a table whose rows give an edit's number, its caption (UTF-8, marked for
+  // translation in the window's context) and where it
   // stands (x, y): the edit placed and labelled, in the table's order.
   template <class Unit, std::size_t N>
   void PlaceUnits(const Unit (&units)[N]) {
     for (const Unit& unit : units) {
       PlaceEdit(unit.edit, unit.x, unit.y);
-      Label(unit.edit, QString::fromUtf8(unit.caption));
+      Label(unit.edit, Text(unit.caption));
     }
   }
 

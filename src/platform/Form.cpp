@@ -1,6 +1,7 @@
 #include "platform/Form.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPointer>
@@ -83,6 +84,10 @@ TForm::TForm(QWidget* owner, const QString& name) : QDialog(owner) {
   platform::InstallAccessibleFaces();
   platform::KeepReadable(this);
   platform::EnableCopyAllKey();
+}
+
+QString TForm::Text(const char* source) const {
+  return QCoreApplication::translate(metaObject()->className(), source);
 }
 
 TEdit* TForm::TypedEdit() const { return qobject_cast<TEdit*>(typed_.data()); }

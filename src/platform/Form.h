@@ -27,6 +27,10 @@ class TForm : public QDialog {
   void Close() { close(); }
 
   void SetCaption(const QString& caption) { setWindowTitle(caption); }
+  // A text of this window's tables (Spanish, UTF-8, marked for translation with the window's
+  // class as its context) in the interface's language. From a constructor, valid once the
+  // window's own class is being built.
+  QString Text(const char* source) const;
   QString Caption() const { return windowTitle(); }
   // The size of the client area; fixed unless the border is sizeable.
   void SetClientSize(int width, int height);

@@ -56,6 +56,11 @@ using P = TFormPrincipal;
 const MenuRow kMenu[] = {
     {"", "Archivo1", "&Archivo", nullptr, S, nullptr, nullptr},
     {"Archivo1", "Preferencias1", "&Preferencias...", nullptr, C, nullptr, &P::Preferencias1Click},
+    {"Archivo1", "Idioma1", "Idioma", nullptr, S, nullptr, nullptr},
+    {"Idioma1", "Delsistema1", "Del sistema", nullptr, C, nullptr, &P::Delsistema1Click},
+    {"Idioma1", "Espanol1", "Español", nullptr, C, nullptr, &P::Espanol1Click},
+    {"Idioma1", "English1", "English", nullptr, C, nullptr, &P::English1Click},
+    {"Idioma1", "Catala1", "Català", nullptr, C, nullptr, &P::Catala1Click},
     {"Archivo1", "Salir1", "&Salir", "N8", C, nullptr, &P::Salir1Click},
     {"", "Otros1", "Unidades de medida", nullptr, S, nullptr, nullptr},
     {"Otros1", "Buscarunidad1", "Buscar unidad...", nullptr, C, nullptr, &P::Buscarunidad1Click},

@@ -3,12 +3,11 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QTimer>
-#include <QTranslator>
 #include <functional>
 #include <memory>
 
+#include "app/Language.h"
 #include "app/TarvelBus.h"
 #include "app/Unidadpresentacion.h"
 #include "platform/Application.h"
@@ -55,13 +54,9 @@ static void RegisterPictures() { Q_INIT_RESOURCE(tarvel); }
 void PrepareApplication() {
   RegisterPictures();
   platform::SetApplicationTitle(QString::fromUtf8(kApplicationTitle));
-  // Qt's own texts (the buttons of message boxes, the edits' context menu) in Spanish, like
-  // every other text of the program.
-  static QTranslator qtTexts;
-  if (qtTexts.load(QStringLiteral("qtbase_es"),
-                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QCoreApplication::installTranslator(&qtTexts);
-  }
+  // Spanish, Qt's own texts too (the buttons of message boxes, the edits' context menu),
+  // until the program chooses otherwise.
+  language::Apply(QStringLiteral("es"));
   platform::ReadDecimalSeparatorFromSystem();
   // The windows were designed for these families; fontconfig's metric-compatible
   // substitutes stand in for them.
@@ -84,6 +79,7 @@ int RunTarvel(int argc, char** argv) {
   // Whatever happens, the program ends with exit code 0.
   platform::Guard([&] {
     PrepareApplication();
+    language::Apply(language::Resolve(language::Chosen()));
     TFormPrincipal FormPrincipal;
     // The program ends when the main window closes, even from the tray while it is hidden.
     QObject::connect(&FormPrincipal, &TFormPrincipal::Closed, &app, &QCoreApplication::quit,

@@ -17,6 +17,7 @@
 #include "app/Addresses.h"
 #include "app/Catalogue.h"
 #include "app/HelpTexts.h"
+#include "app/LanguageMenu.h"
 #include "app/Pictures.h"
 #include "app/Preferences.h"
 #include "app/RecentUnits.h"
@@ -216,6 +217,7 @@ void TFormPrincipal::BuildMenu() {
     }
     action->setObjectName(QString::fromUtf8(row.item));
   }
+  MarkLanguageItems(menus.value(QStringLiteral("Idioma1")));
   QAction* calculator = MenuItem(QStringLiteral("Calculadora1"));
   calculator->setToolTip(QStringLiteral("Calculadora de WIndows"));
   calculator->setStatusTip(calculator->toolTip());
@@ -299,6 +301,10 @@ void TFormPrincipal::RunMenuRow(const MenuRow& row, const std::function<void(TFo
 }
 
 void TFormPrincipal::Salir1Click() { close(); }
+
+void TFormPrincipal::ChooseLanguage(const QString& choice) {
+  ::ChooseLanguage(MenuItem(QStringLiteral("Idioma1"))->menu(), choice);
+}
 
 void TFormPrincipal::Preferencias1Click() {
   TFormPreferencias form(this);

@@ -36,6 +36,12 @@ class TFormPrincipal : public QMainWindow {
   void Salir1Click();
   // How the live converters write their results: the "Preferencias" window.
   void Preferencias1Click();
+  // Archivo > Idioma: the desktop's languages, or one of Tarvel's.
+  void Delsistema1Click() { ChooseLanguage(QString()); }
+  void Espanol1Click() { ChooseLanguage(QStringLiteral("es")); }
+  void English1Click() { ChooseLanguage(QStringLiteral("en")); }
+  void Catala1Click() { ChooseLanguage(QStringLiteral("ca")); }
+  void ChooseLanguage(const QString& choice);
   void Salir2Click() { Salir1Click(); }
   void BitBtn1Click() { Salir1Click(); }
   void Calculadora1Click();

@@ -21,6 +21,7 @@
 #include <optional>
 
 #include "app/Catalogue.h"
+#include "app/Language.h"
 #include "app/Unidadpresentacion.h"
 #include "driver/Readout.h"
 #include "driver/WindowInput.h"
@@ -343,6 +344,11 @@ struct ScriptRunner::Runs {
     platform::SetDecimalSeparator(rest[0].unicode());
   }
 
+  static void Language(R& r, const QString& rest) {
+    if (r.opened_) Fail(QStringLiteral("language must come before the first open"));
+    language::Apply(rest);
+  }
+
   static void Open(R& r, const QString& rest) { r.Open(rest); }
 
   static void Close(R& r, const QString&) {
@@ -541,6 +547,12 @@ const std::vector<Command>& ScriptRunner::Commands() {
        {{.kind = Arg::Choice, .words = ", | ."}},
        "the regional decimal separator, before the first open",
        &Runs::Decimal,
+       0},
+      {"language",
+       {{.kind = Arg::Choice, .words = "es|en|ca"}},
+       "the interface's language (Spanish unless a script says so),\n"
+       "before the first open",
+       &Runs::Language,
        0},
       {"open",
        {{Arg::MenuCommand}},

@@ -15,7 +15,7 @@ struct MenuRow {
   enum Kind { SubMenu, Command };
   const char* parent;         // item name of the sub-menu holding it; "" for the menu bar
   const char* item;           // the item's name ("Longitud1"), as the driver's "open" takes it
-  const char* caption;        // UTF-8, exactly as shown
+  const char* caption;        // UTF-8, in Spanish, translated in the main window's context
   const char* separatorName;  // a separator line just above the row, or null
   Kind kind;
   FormFactory opens;                  // the window the command opens,

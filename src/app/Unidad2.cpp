@@ -12,7 +12,7 @@ const QColor kRed(255, 0, 0);
 }  // namespace
 
 TForm2::TForm2(QWidget* owner) : TForm(owner, QStringLiteral("Form2")) {
-  SetCaption(QStringLiteral("Acerca de Tarvel - conversor de unidades"));
+  SetCaption(tr("Acerca de Tarvel - conversor de unidades"));
   SetBorder(Border::Dialog);
   SetClientSize(401, 257);
   setMouseTracking(true);
@@ -25,22 +25,21 @@ TForm2::TForm2(QWidget* owner) : TForm(owner, QStringLiteral("Form2")) {
   Image1->setPixmap(QPixmap(QStringLiteral(":/tarvel/tarvel.png")));
   Image1->setScaledContents(true);
 
-  PlaceLabel(this, QStringLiteral("Label7"), QStringLiteral("Tarvel - conversor de unidades"), 76,
-             20, QColor(), true);
-  TLabel* Label8 = PlaceLabel(this, QStringLiteral("Label8"), QStringLiteral("Versión 2.5"), 76, 40,
-                              QColor(), true);
+  PlaceLabel(this, QStringLiteral("Label7"), tr("Tarvel - conversor de unidades"), 76, 20, QColor(),
+             true);
+  TLabel* Label8 =
+      PlaceLabel(this, QStringLiteral("Label8"), tr("Versión 2.5"), 76, 40, QColor(), true);
   TLabel* Label1 = PlaceLabel(this, QStringLiteral("Label1"), QString::fromUtf8(kRightsYears),
                               Label8->geometry().right() + 8, 40, QColor(), true);
   Label6 = PlaceLabel(this, QStringLiteral("Label6"), QString::fromUtf8(kMakerName),
                       Label1->geometry().right() + 6, 40, kBlue);
   Label6->setCursor(Qt::PointingHandCursor);
-  Label6->setToolTip(QStringLiteral("Página del programa"));
+  Label6->setToolTip(tr("Página del programa"));
   Label6->setMouseTracking(true);
   Label6->OnClick = [this] { Label6Click(); };
   Label6->OnMouseMove = [this](QMouseEvent*) { Label6MouseMove(); };
 
-  PlaceLabel(this, QStringLiteral("Label3"), QStringLiteral("Para consultas o comentarios:"), 76,
-             70);
+  PlaceLabel(this, QStringLiteral("Label3"), tr("Para consultas o comentarios:"), 76, 70);
   TLabel* Label5 =
       PlaceLabel(this, QStringLiteral("Label5"), QString::fromUtf8(kMakerEmail), 76, 86, kBlue);
   Label5->SetUnderline(true);
@@ -48,21 +47,19 @@ TForm2::TForm2(QWidget* owner) : TForm(owner, QStringLiteral("Form2")) {
   Label5->setCursor(Qt::PointingHandCursor);
   Label5->OnClick = [this] { Label5Click(); };
 
-  TLabel* Label9 =
-      PlaceLabel(this, QStringLiteral("Label9"), QString::fromUtf8(kAndalusianCredit), 20, 120);
-  TLabel* Label10 = PlaceLabel(this, QStringLiteral("Label10"),
-                               QString::fromUtf8(kAndalusianCreditPlace), 0, 138);
+  TLabel* Label9 = PlaceLabel(this, QStringLiteral("Label9"), Text(kAndalusianCredit), 20, 120);
+  TLabel* Label10 =
+      PlaceLabel(this, QStringLiteral("Label10"), Text(kAndalusianCreditPlace), 0, 138);
   Label10->PlaceAt(qMax(Label9->geometry().right() + 1, 200), 138, Qt::AlignRight);
 
   auto* Bevel2 = new TBevel(this, QStringLiteral("Bevel2"), TBevel::Shape::TopLine);
   Bevel2->setGeometry(8, 178, 385, 2);
-  PlaceLabel(this, QStringLiteral("Label2"),
-             QStringLiteral("Versión de cortesía, personalizada para..."), 16, 187,
-             QColor(0, 0, 0));
+  PlaceLabel(this, QStringLiteral("Label2"), tr("Versión de cortesía, personalizada para..."), 16,
+             187, QColor(0, 0, 0));
   auto* Bevel3 = new TBevel(this, QStringLiteral("Bevel3"), TBevel::Shape::TopLine);
   Bevel3->setGeometry(8, 208, 385, 2);
 
-  Button1 = new TButton(this, QStringLiteral("Button1"), QStringLiteral("OK"));
+  Button1 = new TButton(this, QStringLiteral("Button1"), tr("OK"));
   Button1->setGeometry(163, 221, 75, 25);
   Button1->ModalResult = mrOk;
   Button1->setDefault(true);

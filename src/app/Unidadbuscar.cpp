@@ -69,17 +69,17 @@ class RowDelegate : public QStyledItemDelegate {
 
 TFormBuscar::TFormBuscar(QWidget* owner, IndexSource index, const QString& typed)
     : TForm(owner, QStringLiteral("FormBuscar")), index_(std::move(index)) {
-  SetCaption(QStringLiteral("Buscar unidad"));
+  SetCaption(tr("Buscar unidad"));
   SetBorder(Border::Dialog);
   SetClientSize(480, 340);
   SetPosition(Position::ScreenCenter);
 
   Edit1 = new TEdit(this, QStringLiteral("Edit1"), QString());
   Edit1->setGeometry(10, 10, 460, 25);
-  Edit1->setPlaceholderText(QStringLiteral("Unidad o cantidad: pulgada, ft, 5 pies, 100 km/h"));
-  Edit1->setAccessibleName(QStringLiteral("Buscar unidad"));
+  Edit1->setPlaceholderText(tr("Unidad o cantidad: pulgada, ft, 5 pies, 100 km/h"));
+  Edit1->setAccessibleName(tr("Buscar unidad"));
   Edit1->setAccessibleDescription(
-      QStringLiteral("Nombre o símbolo de una unidad, o una cantidad con su unidad"));
+      tr("Nombre o símbolo de una unidad, o una cantidad con su unidad"));
   Edit1->OnChange = [this](TEdit*) { Edit1Change(); };
   // Back from the list, typing goes on at the end of the text.
   Edit1->OnEnter = [](TEdit* edit) { edit->SetSelStart(static_cast<int>(edit->Text().size())); };
@@ -87,7 +87,7 @@ TFormBuscar::TFormBuscar(QWidget* owner, IndexSource index, const QString& typed
   ListBox1 = new TListBox(this, QStringLiteral("ListBox1"));
   ListBox1->setGeometry(10, 42, 460, 262);
   ListBox1->setItemDelegate(new RowDelegate(ListBox1));
-  ListBox1->setAccessibleName(QStringLiteral("Unidades encontradas"));
+  ListBox1->setAccessibleName(tr("Unidades encontradas"));
   connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
     if (item->flags() & Qt::ItemIsSelectable) platform::Guard([this] { Choose(); });
   });
@@ -155,20 +155,20 @@ int TFormBuscar::UnitRow(int row, int step) const {
 
 void TFormBuscar::ShowRecent() {
   typedNumber_.clear();
-  Section favourites{QStringLiteral("Favoritas"), {}};
+  Section favourites{tr("Favoritas"), {}};
   for (const UnitEntry* unit : favourite::Units(index_)) favourites.rows.push_back({unit, {}});
-  Section recents{QStringLiteral("Recientes"), {}};
+  Section recents{tr("Recientes"), {}};
   for (const recent::Recent& unit : recent::Listed(index_))
     recents.rows.push_back({unit.unit, unit.number});
   Fill({favourites, recents});
   Label1->SetCaption(QString());
   QString description;
   if (!favourites.rows.empty() && !recents.rows.empty()) {
-    description = QStringLiteral("Unidades favoritas y abiertas últimamente");
+    description = tr("Unidades favoritas y abiertas últimamente");
   } else if (!favourites.rows.empty()) {
-    description = QStringLiteral("Unidades favoritas");
+    description = tr("Unidades favoritas");
   } else if (!recents.rows.empty()) {
-    description = QStringLiteral("Unidades abiertas últimamente");
+    description = tr("Unidades abiertas últimamente");
   }
   ListBox1->setAccessibleDescription(description);
 }
@@ -191,14 +191,20 @@ void TFormBuscar::Edit1Change() {
 
   QString count;
   if (units_ == 0) {
-    count = query.unit.isEmpty()
-                ? QStringLiteral("Escriba la unidad tras el número: %1 pies").arg(query.number)
-                : QStringLiteral("Ninguna unidad se llama así.");
+    //: %1 is the number typed; the unit after it is an example
+    count = query.unit.isEmpty() ? tr("Escriba la unidad tras el número: %1 pies").arg(query.number)
+                                 : tr("Ninguna unidad se llama así.");
   } else {
-    count = units_ == 1 ? QStringLiteral("1 unidad") : QStringLiteral("%1 unidades").arg(units_);
-    if (units_ > shown) count += QStringLiteral(", las %1 primeras a la vista").arg(shown);
+    if (units_ == 1) {
+      count = tr("1 unidad");
+    } else if (units_ > shown) {
+      count = tr("%1 unidades, las %2 primeras a la vista").arg(units_).arg(shown);
+    } else {
+      count = tr("%1 unidades").arg(units_);
+    }
+    //: %1 is how many units answer ("12 unidades"), %2 the number typed before the unit
     if (!query.number.isEmpty())
-      count += QStringLiteral(". Intro escribe %1 en la elegida.").arg(query.number);
+      count = tr("%1. Intro escribe %2 en la elegida.").arg(count, query.number);
   }
   Label1->SetCaption(count);
   ListBox1->setAccessibleDescription(count);
@@ -221,19 +227,19 @@ void TFormBuscar::ToggleFavourite() {
   QString said;
   switch (toggled.outcome) {
     case favourite::Toggled::Outcome::Added:
-      said = QStringLiteral("%1 está ahora entre las favoritas.").arg(unit);
+      said = tr("%1 está ahora entre las favoritas.").arg(unit);
       break;
     case favourite::Toggled::Outcome::Removed:
-      said = QStringLiteral("%1 ya no está entre las favoritas.").arg(unit);
+      said = tr("%1 ya no está entre las favoritas.").arg(unit);
       break;
     case favourite::Toggled::Outcome::Full:
-      said = QStringLiteral("Ya hay %1 favoritas: quite alguna antes de añadir otra.")
-                 .arg(favourite::kMaxUnits);
+      said =
+          tr("Ya hay %1 favoritas: quite alguna antes de añadir otra.").arg(favourite::kMaxUnits);
       break;
     case favourite::Toggled::Outcome::NotKept:
       said = toggled.reason.isEmpty()
-                 ? QStringLiteral("Esta unidad no puede guardarse entre las favoritas.")
-                 : QStringLiteral("No se pudieron guardar las favoritas: %1.").arg(toggled.reason);
+                 ? tr("Esta unidad no puede guardarse entre las favoritas.")
+                 : tr("No se pudieron guardar las favoritas: %1.").arg(toggled.reason);
       break;
   }
   // With nothing typed the favourites are listed: the list shows the change, and the same
@@ -258,7 +264,7 @@ void TFormBuscar::ListMenu(const QPoint& at) {
   const bool unit = row >= 0 && row < static_cast<int>(rows_.size()) && rows_[row].unit;
   QPointer<QMenu> menu = new QMenu(this);
   menu->setObjectName(QStringLiteral("PopupMenu1"));
-  QAction* add = menu->addAction(QStringLiteral("Añadir a favoritas"));
+  QAction* add = menu->addAction(tr("Añadir a favoritas"));
   add->setObjectName(QStringLiteral("Aadirafavoritas1"));
   add->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
   add->setCheckable(true);

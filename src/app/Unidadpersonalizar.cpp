@@ -9,7 +9,7 @@
 
 TFormPersonalizar::TFormPersonalizar(QWidget* owner)
     : TForm(owner, QStringLiteral("FormPersonalizar")) {
-  SetCaption(QStringLiteral("Cómo personalizar..."));
+  SetCaption(tr("Cómo personalizar..."));
   SetBorder(Border::Sizeable, false, true);
   SetPosition(Position::ScreenCenter);
   SetClientSize(536, 445);
@@ -32,24 +32,24 @@ TFormPersonalizar::TFormPersonalizar(QWidget* owner)
     bar->addWidget(line);
     bar->addSpacing(3);
   };
-  auto button = [&](const char* name, const char* tip, const QIcon& icon, QSize size,
+  auto button = [&](const char* name, const QString& tip, const QIcon& icon, QSize size,
                     void (TFormPersonalizar::*click)()) {
     auto* b = new TSpeedButton(ToolBar1, QLatin1String(name), QString(), icon, size);
-    b->setToolTip(QString::fromUtf8(tip));
+    b->setToolTip(tip);
     b->OnClick = [this, click] { (this->*click)(); };
     bar->addWidget(b);
   };
-  button("boton_atras", "Atrás", pictures::Back(), QSize(52, 26),
+  button("boton_atras", tr("Atrás"), pictures::Back(), QSize(52, 26),
          &TFormPersonalizar::boton_atrasClick);
-  button("BotonAdelante", "Adelante", pictures::Forward(), size,
+  button("BotonAdelante", tr("Adelante"), pictures::Forward(), size,
          &TFormPersonalizar::BotonAdelanteClick);
-  button("BotonActualizar", "Actualizar", pictures::Reload(), size,
+  button("BotonActualizar", tr("Actualizar"), pictures::Reload(), size,
          &TFormPersonalizar::BotonActualizarClick);
   separator();
-  button("SpeedButton1", "Guardar como...", pictures::Save(), size,
+  button("SpeedButton1", tr("Guardar como..."), pictures::Save(), size,
          &TFormPersonalizar::SpeedButton1Click);
   separator();
-  button("SpeedButton2", "Imprimir", pictures::Print(), size,
+  button("SpeedButton2", tr("Imprimir"), pictures::Print(), size,
          &TFormPersonalizar::SpeedButton2Click);
   bar->addStretch(1);
   layout->addWidget(ToolBar1);

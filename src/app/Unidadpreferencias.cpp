@@ -26,32 +26,30 @@ TComboBox* PlaceList(TForm* form, const QString& name, const QString& labelName,
 
 TFormPreferencias::TFormPreferencias(QWidget* owner)
     : TForm(owner, QStringLiteral("FormPreferencias")) {
-  SetCaption(QStringLiteral("Preferencias"));
+  SetCaption(tr("Preferencias"));
   SetBorder(Border::Dialog);
   SetClientSize(326, 128);
   SetPosition(Position::ScreenCenter);
 
-  const QString asWindow = QStringLiteral("Como cada ventana");
+  const QString asWindow = tr("Como cada ventana");
   ComboCifras = PlaceList(this, QStringLiteral("ComboCifras"), QStringLiteral("Label1"),
-                          QStringLiteral("&Cifras significativas"), 16);
+                          tr("&Cifras significativas"), 16);
   ComboCifras->addItem(asWindow);
   for (int digits = NumberStyle::kMinDigits; digits <= NumberStyle::kMaxDigits; ++digits)
     ComboCifras->addItem(QString::number(digits));
   ComboNotacion = PlaceList(this, QStringLiteral("ComboNotacion"), QStringLiteral("Label2"),
-                            QStringLiteral("&Notación"), 48);
-  ComboNotacion->addItems({asWindow, QStringLiteral("Científica"), QStringLiteral("Ingeniería")});
+                            tr("&Notación"), 48);
+  ComboNotacion->addItems({asWindow, tr("Científica"), tr("Ingeniería")});
 
   const NumberStyle& style = ResultStyle();
   ComboCifras->SetItemIndex(style.digits == 0 ? 0 : style.digits - NumberStyle::kMinDigits + 1);
   ComboNotacion->SetItemIndex(static_cast<int>(style.notation));
 
-  BitBtn1 =
-      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Aceptar"), TBitBtn::Kind::OK);
+  BitBtn1 = new TBitBtn(this, QStringLiteral("BitBtn1"), tr("Aceptar"), TBitBtn::Kind::OK);
   BitBtn1->setGeometry(134, 88, 83, 27);
   BitBtn1->ModalResult = mrNone;  // closes once the choice is the program's
   BitBtn1->OnClick = [this] { BitBtn1Click(); };
-  BitBtn2 = new TBitBtn(this, QStringLiteral("BitBtn2"), QStringLiteral("Cancelar"),
-                        TBitBtn::Kind::Cancel);
+  BitBtn2 = new TBitBtn(this, QStringLiteral("BitBtn2"), tr("Cancelar"), TBitBtn::Kind::Cancel);
   BitBtn2->setGeometry(227, 88, 83, 27);
   SetTabChain({ComboCifras, ComboNotacion, BitBtn1, BitBtn2});
   ComboCifras->setFocus();
@@ -66,10 +64,10 @@ void TFormPreferencias::BitBtn1Click() {
   const QString reason = prefs::Save(style);
   if (!reason.isEmpty()) {
     platform::MessageBox(this,
-                         QStringLiteral("Las preferencias valen hasta que se cierre Tarvel: no se "
-                                        "pudieron guardar (%1).")
+                         tr("Las preferencias valen hasta que se cierre Tarvel: no se "
+                            "pudieron guardar (%1).")
                              .arg(reason),
-                         QStringLiteral("Preferencias"), platform::Icon::Warning);
+                         tr("Preferencias"), platform::Icon::Warning);
   }
   SetModalResult(mrOk);
 }

@@ -71,12 +71,12 @@ TFormPrincipal::TFormPrincipal(QWidget* parent) : QMainWindow(parent) {
   // The user's preferences, as kept when the program last ended.
   prefs::Apply();
   platform::KeepReadable(this);
-  setWindowTitle(QStringLiteral(" - Tarvel - Unidades de pesas y medidas"));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
   BuildWelcomeScreen();
   BuildMenu();
+  SetTexts();
   setFixedSize(546, 363 + menuBar()->sizeHint().height());
 
   TempFile.clear();
@@ -115,9 +115,8 @@ void TFormPrincipal::BuildWelcomeScreen() {
 
 // The headline over the welcome screen, on the information colour, and what it may hold.
 void TFormPrincipal::BuildHeadline(QWidget* client) {
-  auto* Label1 =
-      new TLabel(client, QStringLiteral("Label1"),
-                 QStringLiteral("Programa \"de cortesía\" para obsequiar a sus clientes!"));
+  auto* Label1 = new TLabel(client, QStringLiteral("Label1"),
+                            tr("Programa \"de cortesía\" para obsequiar a sus clientes!"));
   QFont black(QFont::substitute(QStringLiteral("Arial Black")));
   black.setPixelSize(15);
   black.setWeight(QFont::Black);
@@ -133,8 +132,8 @@ void TFormPrincipal::BuildHeadline(QWidget* client) {
 
   QFont bold = QApplication::font();
   bold.setBold(true);
-  Label(client, "Label10", QStringLiteral("Esta pantalla de bienvenida puede contener:"), 10, 30,
-        bold, palette().color(QPalette::WindowText));
+  Label(client, "Label10", tr("Esta pantalla de bienvenida puede contener:"), 10, 30, bold,
+        palette().color(QPalette::WindowText));
 }
 
 // The logo on the left, the list of what a customised copy offers on the right; the web and
@@ -148,23 +147,23 @@ QList<TLabel*> TFormPrincipal::BuildOffers(QWidget* client) {
   Image1->setPixmap(QPixmap(QStringLiteral(":/tarvel/logo.png")));
   Image1->setScaledContents(true);
   Image1->setAlignment(Qt::AlignCenter);
-  Image1->setToolTip(QStringLiteral("¿Su logotipo aquí?"));
+  Image1->setToolTip(tr("¿Su logotipo aquí?"));
 
   auto* Bevel3 = new TBevel(client, QStringLiteral("Bevel3"), TBevel::Shape::Box, true);
   Bevel3->setGeometry(339, 50, 201, 233);
-  Label(client, "Label5", QStringLiteral("• Su logotipo..."), 351, 72, Arial(16, true), kBlue);
-  TLabel* Label4 = Label(client, "Label4", QStringLiteral("• Dirección Web..."), 351, 124,
-                         Arial(13, true), kBlue);
+  Label(client, "Label5", tr("• Su logotipo..."), 351, 72, Arial(16, true), kBlue);
+  TLabel* Label4 =
+      Label(client, "Label4", tr("• Dirección Web..."), 351, 124, Arial(13, true), kBlue);
   Label4->setCursor(Qt::PointingHandCursor);
-  Label4->setToolTip(QString::fromUtf8(kSampleWebHint));
+  Label4->setToolTip(tr(kSampleWebHint));
   Label4->OnClick = [this] { Label4Click(); };
-  TLabel* Label3 = Label(client, "Label3", QStringLiteral("• Dirección de e-mail..."), 351, 168,
-                         Arial(13, true), kBlue);
+  TLabel* Label3 =
+      Label(client, "Label3", tr("• Dirección de e-mail..."), 351, 168, Arial(13, true), kBlue);
   Label3->setCursor(Qt::PointingHandCursor);
-  Label3->setToolTip(QString::fromUtf8(kSampleEmailHint));
+  Label3->setToolTip(tr(kSampleEmailHint));
   Label3->OnClick = [this] { Label3Click(); };
-  TLabel* Label2 = Label(client, "Label2", QStringLiteral("• Algún consejo comercial..."), 351, 212,
-                         Arial(13, true), kBlue);
+  TLabel* Label2 =
+      Label(client, "Label2", tr("• Algún consejo comercial..."), 351, 212, Arial(13, true), kBlue);
   Label2->OnClick = [this] { Label2Click(); };
   return {Label4, Label3};
 }
@@ -176,17 +175,20 @@ void TFormPrincipal::BuildFooter(QWidget* client) {
   bold.setBold(true);
   auto* Bevel1 = new TBevel(client, QStringLiteral("Bevel1"), TBevel::Shape::TopLine);
   Bevel1->setGeometry(8, 294, 530, 2);
-  Label(client, "Label6", QStringLiteral("Si desea personalizar una copia de este software,"), 12,
-        304, plain, kBlue);
-  TLabel* Label8 = Label(client, "Label8", QStringLiteral("visite nuestra"), 12, 324, bold, kBlue);
-  Label7 = Label(client, "Label7", QStringLiteral("página en Internet"),
-                 Label8->geometry().right() + 5, 324, Arial(11, true, true), kBlue);
+  //: the first line of the invitation; the second is "visite nuestra" and the link after it
+  Label(client, "Label6", tr("Si desea personalizar una copia de este software,"), 12, 304, plain,
+        kBlue);
+  //: the second line of the invitation, before the link "página en Internet"
+  TLabel* Label8 = Label(client, "Label8", tr("visite nuestra"), 12, 324, bold, kBlue);
+  //: a link to the program's web page, ending the invitation "visite nuestra ..."
+  Label7 = Label(client, "Label7", tr("página en Internet"), Label8->geometry().right() + 5, 324,
+                 Arial(11, true, true), kBlue);
   Label7->setCursor(Qt::PointingHandCursor);
   Label7->setMouseTracking(true);
   Label7->OnClick = [this] { Label7Click(); };
   Label7->OnMouseMove = [this](QMouseEvent*) { Label7MouseMove(); };
 
-  BitBtn1 = new TBitBtn(client, QStringLiteral("BitBtn1"), QStringLiteral("&Salir"));
+  BitBtn1 = new TBitBtn(client, QStringLiteral("BitBtn1"), tr("&Salir"));
   BitBtn1->setIcon(pictures::Exit());
   BitBtn1->setGeometry(546 - 56 - 10, 363 - 25 - 8, 56, 25);
   BitBtn1->OnClick = [this] { BitBtn1Click(); };
@@ -199,7 +201,7 @@ void TFormPrincipal::BuildMenu() {
   for (int i = 0; i < kMenuRowCount; ++i) {
     const MenuRow& row = kMenu[i];
     QMenu* parent = menus.value(QString::fromUtf8(row.parent));
-    const QString caption = QString::fromUtf8(row.caption);
+    const QString caption = tr(row.caption);
     if (row.separatorName && parent) {
       parent->addSeparator()->setObjectName(QString::fromUtf8(row.separatorName));
     }
@@ -218,9 +220,6 @@ void TFormPrincipal::BuildMenu() {
     action->setObjectName(QString::fromUtf8(row.item));
   }
   MarkLanguageItems(menus.value(QStringLiteral("Idioma1")));
-  QAction* calculator = MenuItem(QStringLiteral("Calculadora1"));
-  calculator->setToolTip(QStringLiteral("Calculadora de WIndows"));
-  calculator->setStatusTip(calculator->toolTip());
   MenuItem(QStringLiteral("Salir1"))->setIcon(pictures::Exit());
   MenuItem(QStringLiteral("Buscarunidad1"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
 }
@@ -229,7 +228,7 @@ QMenu* TFormPrincipal::PopupMenu() {
   if (PopupMenu1) return PopupMenu1;
   PopupMenu1 = new QMenu(this);
   PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-  QAction* open = PopupMenu1->addAction(pictures::Open(), QStringLiteral("Abrir el Conversor"));
+  QAction* open = PopupMenu1->addAction(pictures::Open(), QString());
   open->setObjectName(QStringLiteral("AbrirelConversor1"));
   QFont bold = open->font();
   bold.setBold(true);
@@ -238,22 +237,52 @@ QMenu* TFormPrincipal::PopupMenu() {
   connect(open, &QAction::triggered, this,
           [this] { platform::Guard([this] { AbrirelConversor1Click(); }); });
   PopupMenu1->addSeparator()->setObjectName(QStringLiteral("N3"));
-  Calculadora2 = PopupMenu1->addAction(pictures::Calculator(), QStringLiteral("Calculadora"));
+  Calculadora2 = PopupMenu1->addAction(pictures::Calculator(), QString());
   Calculadora2->setObjectName(QStringLiteral("Calculadora2"));
   connect(Calculadora2, &QAction::triggered, this,
           [this] { platform::Guard([this] { Calculadora2Click(); }); });
-  QAction* exit = PopupMenu1->addAction(pictures::Exit(), QStringLiteral("Salir"));
+  QAction* exit = PopupMenu1->addAction(pictures::Exit(), QString());
   exit->setObjectName(QStringLiteral("Salir2"));
   connect(exit, &QAction::triggered, this, [this] { platform::Guard([this] { Salir2Click(); }); });
   Calculadora2->setVisible(!Calculator.isEmpty());
+  SetPopupTexts();
   return PopupMenu1;
+}
+
+// The texts that follow the interface's language, besides the welcome screen's.
+void TFormPrincipal::SetTexts() {
+  setWindowTitle(tr(" - Tarvel - Unidades de pesas y medidas"));
+  for (int i = 0; i < kMenuRowCount; ++i) {
+    MenuItem(QString::fromUtf8(kMenu[i].item))->setText(tr(kMenu[i].caption));
+  }
+  QAction* calculator = MenuItem(QStringLiteral("Calculadora1"));
+  //: the hint of the menu command that starts the desktop's calculator
+  calculator->setToolTip(tr("Calculadora de WIndows"));
+  calculator->setStatusTip(calculator->toolTip());
+  if (PopupMenu1) SetPopupTexts();
+  if (TrayIcon1) TrayIcon1->setToolTip(tr("Tarvel - Conversor"));
+}
+
+void TFormPrincipal::SetPopupTexts() {
+  PopupMenu1->findChild<QAction*>(QStringLiteral("AbrirelConversor1"))
+      ->setText(tr("Abrir el Conversor"));
+  Calculadora2->setText(tr("Calculadora"));
+  PopupMenu1->findChild<QAction*>(QStringLiteral("Salir2"))->setText(tr("Salir"));
+}
+
+// Another language: the welcome screen is built again in it, the focus where it was.
+void TFormPrincipal::Retranslate() {
+  const bool focusOnExit = BitBtn1 && BitBtn1->hasFocus();
+  BuildWelcomeScreen();
+  SetTexts();
+  if (focusOnExit) BitBtn1->setFocus();
 }
 
 QSystemTrayIcon* TFormPrincipal::TrayIcon() {
   if (TrayIcon1) return TrayIcon1;
   TrayIcon1 = new QSystemTrayIcon(QApplication::windowIcon(), this);
   TrayIcon1->setObjectName(QStringLiteral("TrayIcon1"));
-  TrayIcon1->setToolTip(QStringLiteral("Tarvel - Conversor"));
+  TrayIcon1->setToolTip(tr("Tarvel - Conversor"));
   TrayIcon1->setContextMenu(PopupMenu());
   connect(TrayIcon1, &QSystemTrayIcon::activated, this,
           [this](QSystemTrayIcon::ActivationReason reason) {
@@ -293,8 +322,8 @@ void TFormPrincipal::RunMenuRow(const MenuRow& row, const std::function<void(TFo
     try {
       form->ShowModal();
     } catch (const std::exception&) {
-      platform::MessageBox(this, QString::fromLocal8Bit(std::strerror(errno)),
-                           QStringLiteral("Error"), platform::Icon::Warning);
+      platform::MessageBox(this, QString::fromLocal8Bit(std::strerror(errno)), tr("Error"),
+                           platform::Icon::Warning);
     }
   }
   recent::RememberTypedIn(form.get(), QString::fromUtf8(row.item));
@@ -312,6 +341,7 @@ void TFormPrincipal::Preferencias1Click() {
 }
 
 void TFormPrincipal::RunCalculator() {
+  // A calculator already open comes forward: its window, by the title the desktop gives it.
   if (platform::host().RaiseWindow(QStringLiteral("Calculadora"))) return;
   if (Calculator.isEmpty()) return;
   const QString path = platform::host().FindProgram(Calculator);
@@ -395,22 +425,21 @@ void TFormPrincipal::Label7Click() { platform::host().ShellOpen(QString::fromUtf
 
 void TFormPrincipal::Label4Click() {
   platform::MessageBox(
-      this,
-      QStringLiteral("Con un clic aquí, miles de clientes visitarán vuestro sitio en Internet!"),
-      QStringLiteral("Sitio Web"), platform::Icon::None);
+      this, tr("Con un clic aquí, miles de clientes visitarán vuestro sitio en Internet!"),
+      tr("Sitio Web"), platform::Icon::None);
 }
 
 void TFormPrincipal::Label3Click() {
   platform::MessageBox(this,
-                       QStringLiteral("Un clic aquí, y vuestros clientes os escribirán para "
-                                      "acordar un nuevo contrato, enviaros felicitaciones o "
-                                      "simplemente para recordar vuestra dirección de e-mail."),
-                       QStringLiteral("e-mail"), platform::Icon::None);
+                       tr("Un clic aquí, y vuestros clientes os escribirán para "
+                          "acordar un nuevo contrato, enviaros felicitaciones o "
+                          "simplemente para recordar vuestra dirección de e-mail."),
+                       tr("e-mail"), platform::Icon::None);
 }
 
 void TFormPrincipal::Label2Click() {
-  platform::MessageBox(this, QStringLiteral("No, un clic aquí no hará nada."),
-                       QStringLiteral("Nada"), platform::Icon::None);
+  platform::MessageBox(this, tr("No, un clic aquí no hará nada."), tr("Nada"),
+                       platform::Icon::None);
 }
 
 void TFormPrincipal::Label7MouseMove() {
@@ -430,10 +459,9 @@ void TFormPrincipal::AppMinimize() {
   if (!platform::FileExists(flag)) {
     const platform::Answer answer = platform::MessageBox(
         nullptr,
-        QStringLiteral("El conversor se va a minimizar junto al reloj del sistema. \n\n¿Desea "
-                       "volver a ver este mensaje?"),
-        QStringLiteral("Minimizando..."), platform::Icon::Information, platform::Buttons::YesNo,
-        true);
+        tr("El conversor se va a minimizar junto al reloj del sistema. \n\n¿Desea "
+           "volver a ver este mensaje?"),
+        tr("Minimizando..."), platform::Icon::Information, platform::Buttons::YesNo, true);
     if (answer == platform::Answer::No) {
       QByteArray content;
       for (const QString& line : TrayFlagLines()) content += line.toUtf8() + '\n';
@@ -449,6 +477,7 @@ void TFormPrincipal::AppMinimize() {
 
 void TFormPrincipal::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) platform::Guard([this] { Retranslate(); });
   if (event->type() == QEvent::WindowStateChange && isMinimized() && isVisible()) {
     // After the minimise has been done, as the application's own minimise event.
     QTimer::singleShot(0, this, [this] {

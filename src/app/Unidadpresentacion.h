@@ -84,6 +84,9 @@ class TFormPrincipal : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void SetTexts();
+  void SetPopupTexts();
+  void Retranslate();
   void BuildWelcomeScreen();
   void BuildHeadline(QWidget* client);
   QList<TLabel*> BuildOffers(QWidget* client);

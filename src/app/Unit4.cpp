@@ -14,12 +14,9 @@
 #include "platform/Host.h"
 #include "platform/Messages.h"
 
-namespace {
-const QString kCurrencyItem = QStringLiteral("Conversor de divisas \"on-line\"");
-}
-
 TFormBrowser::TFormBrowser(QWidget* owner) : TForm(owner, QStringLiteral("FormBrowser")) {
-  SetCaption(QStringLiteral("Conversor de divisas \"on-line\""));
+  const QString currencyItem = tr("Conversor de divisas \"on-line\"");
+  SetCaption(currencyItem);
   SetBorder(Border::Sizeable, false, true);
   SetPosition(Position::ScreenCenter);
   SetClientSize(654, 422);
@@ -35,25 +32,25 @@ TFormBrowser::TFormBrowser(QWidget* owner) : TForm(owner, QStringLiteral("FormBr
   bar->setContentsMargins(4, 3, 4, 3);
   bar->setSpacing(1);
   const QSize size(51, 37);
-  auto button = [&](const char* name, const char* caption, const QIcon& icon,
+  auto button = [&](const char* name, const QString& caption, const QIcon& icon,
                     void (TFormBrowser::*click)()) {
-    auto* b = new TSpeedButton(Panel2, QLatin1String(name), QString::fromUtf8(caption), icon, size);
+    auto* b = new TSpeedButton(Panel2, QLatin1String(name), caption, icon, size);
     b->setIconSize(QSize(18, 18));
     b->OnClick = [this, click] { (this->*click)(); };
     bar->addWidget(b);
   };
-  button("SpeedButton1", "Anterior", pictures::Back(), &TFormBrowser::SpeedButton1Click);
-  button("SpeedButton5", "Siguiente", pictures::Forward(), &TFormBrowser::SpeedButton5Click);
-  button("SpeedButton2", "Actualizar", pictures::Reload(), &TFormBrowser::SpeedButton2Click);
+  button("SpeedButton1", tr("Anterior"), pictures::Back(), &TFormBrowser::SpeedButton1Click);
+  button("SpeedButton5", tr("Siguiente"), pictures::Forward(), &TFormBrowser::SpeedButton5Click);
+  button("SpeedButton2", tr("Actualizar"), pictures::Reload(), &TFormBrowser::SpeedButton2Click);
   auto* Bevel1 = new TBevel(Panel2, QStringLiteral("Bevel1"), TBevel::Shape::LeftLine);
   Bevel1->setFixedSize(2, 34);
   bar->addSpacing(4);
   bar->addWidget(Bevel1);
   bar->addSpacing(4);
-  button("SpeedButton3", "Guardar", pictures::Save(), &TFormBrowser::SpeedButton3Click);
-  button("SpeedButton4", "Imprimir", pictures::Print(), &TFormBrowser::SpeedButton4Click);
+  button("SpeedButton3", tr("Guardar"), pictures::Save(), &TFormBrowser::SpeedButton3Click);
+  button("SpeedButton4", tr("Imprimir"), pictures::Print(), &TFormBrowser::SpeedButton4Click);
   bar->addSpacing(16);
-  auto* Label1 = new TLabel(Panel2, QStringLiteral("Label1"), QStringLiteral("Ir a:"));
+  auto* Label1 = new TLabel(Panel2, QStringLiteral("Label1"), tr("Ir a:"));
   bar->addWidget(Label1);
   bar->addSpacing(6);
   ComboBox1 = new QComboBox(Panel2);
@@ -61,14 +58,13 @@ TFormBrowser::TFormBrowser(QWidget* owner) : TForm(owner, QStringLiteral("FormBr
   ComboBox1->setFixedWidth(185);
   ComboBox1->setEditable(true);
   ComboBox1->setInsertPolicy(QComboBox::NoInsert);
-  ComboBox1->addItems(
-      {kCurrencyItem, QStringLiteral("Su página Web"), QStringLiteral("Este programa")});
+  ComboBox1->addItems({currencyItem, tr("Su página Web"), tr("Este programa")});
   ComboBox1->setCurrentIndex(-1);
   ComboBox1->lineEdit()->setReadOnly(true);
   // The text only shows the choice: the combo box must not pick an item from it when the
   // text loses the focus or Enter is pressed (Enter is the list's own, below).
   QObject::disconnect(ComboBox1->lineEdit(), nullptr, ComboBox1, nullptr);
-  ComboBox1->setEditText(kCurrencyItem);
+  ComboBox1->setEditText(currencyItem);
   ComboBox1->installEventFilter(this);
   ComboBox1->lineEdit()->installEventFilter(this);
   connect(ComboBox1, &QComboBox::activated, this,
@@ -97,8 +93,8 @@ TFormBrowser::~TFormBrowser() {
 
 void TFormBrowser::FormActivate() {
   if (!browser_) {
-    platform::ShowMessage(QStringLiteral(
-        "Esta aplicación necesita que esté instalado InternetExplores 4, o posterior."));
+    platform::ShowMessage(
+        tr("Esta aplicación necesita que esté instalado InternetExplores 4, o posterior."));
     platform::host().ShellOpen(QString::fromUtf8(kProductPage));
     Close();
     return;
@@ -147,10 +143,10 @@ void TFormBrowser::ComboBox1Change() {
       break;
     case 1:
       platform::MessageBox(this,
-                           QStringLiteral("Eligiendo esta opción, el mini-browser se dirigirá a "
-                                          "su página Web (por un mínimo desembolso previo, "
-                                          "naturalmente =)."),
-                           QStringLiteral("¿Su página aquí?"), platform::Icon::Warning);
+                           tr("Eligiendo esta opción, el mini-browser se dirigirá a "
+                              "su página Web (por un mínimo desembolso previo, "
+                              "naturalmente =)."),
+                           tr("¿Su página aquí?"), platform::Icon::Warning);
       break;
     case 2:
       if (browser_) browser_->Navigate(QString::fromUtf8(kProductPage));

@@ -33,48 +33,47 @@ QString Figure(long double value) {
 // (the SI unit where it is an everyday one, else the everyday metric unit: the litre, the bar)
 // for the answer itself, the rest for the figures beside it, in this order.
 struct EverydayUnits {
-  const char* window;    // the window's title, UTF-8
+  const char* item;      // the menu command of the family's window (its title is translated)
   const char* controls;  // the units' edits
 };
 constexpr EverydayUnits kEverydayUnits[] = {
     // metro, kilómetro, centímetro, pulgada, pie, yarda, milla, milímetro
-    {"Unidades de longitud", "Edit2 Edit1 Edit3 Edit4 Edit5 Edit6 Edit9 Edit11"},
+    {"Longitud1", "Edit2 Edit1 Edit3 Edit4 Edit5 Edit6 Edit9 Edit11"},
     // metro², hectárea, kilómetro², pie², acre
-    {"Unidades de superficie", "Edit3 Edit2 Edit1 Edit6 Edit8"},
+    {"Superficie1", "Edit3 Edit2 Edit1 Edit6 Edit8"},
     // litro, metro³, galón (EE.UU.), galón imperial, pie³, centímetro³
-    {"Unidades de volumen y capacidad", "Edit16 Edit1 Edit11 Edit7 Edit5 Edit2"},
+    {"Volumenycapacidad1", "Edit16 Edit1 Edit11 Edit7 Edit5 Edit2"},
     // kilogramo, gramo, libra, onza, tonelada
-    {"Unidades de masa", "Edit2 Edit3 Edit14 Edit17 Edit1"},
-    {"Unidades de Peso", "Edit2 Edit3 Edit8 Edit5 Edit1"},
+    {"Masa1", "Edit2 Edit3 Edit14 Edit17 Edit1"},
+    {"Peso1", "Edit2 Edit3 Edit8 Edit5 Edit1"},
     // kilogramo/litro, gramo/litro
-    {"Unidades de densidad", "Edit2 Edit4"},
+    {"Densidad1", "Edit2 Edit4"},
     // bar, kilopascal, psi, atmósfera, mm de Hg
-    {"Unidades de presión", "Edit2 Edit15 Edit11 Edit1 Edit6"},
+    {"P1", "Edit2 Edit15 Edit11 Edit1 Edit6"},
     // Celsius, Fahrenheit, Kelvin
-    {"Unidades de temperatura", "Edit1 Edit2 Edit4"},
+    {"Unidades1", "Edit1 Edit2 Edit4"},
     // m/seg, km/hora, milla/hora, nudo, pie/seg
-    {"Unidades de Velocidad", "Edit3 Edit1 Edit6 Edit8 Edit7"},
+    {"Velocidad1", "Edit3 Edit1 Edit6 Edit8 Edit7"},
     // litro/segundo, litro/minuto, metro³/hora, galón/minuto
-    {"Caudal", "Edit1 Edit2 Edit7 Edit14"},
+    {"Caudal1", "Edit1 Edit2 Edit7 Edit14"},
     // hora, minuto, segundo, día, semana
-    {"Unidades de tiempo", "Edit3 Edit2 Edit1 Edit4 Edit5"},
+    {"Tiempo1", "Edit3 Edit2 Edit1 Edit4 Edit5"},
     // Joule, kilovatio hora, kilocaloría, BTU
-    {"Unidades de energía - trabajo - cant. de calor", "Edit1 Edit4 Edit17 Edit18"},
+    {"Energa1", "Edit1 Edit4 Edit17 Edit18"},
     // watt, kilowatt, HP, HP métrico
-    {"Unidades de potencia", "Edit1 Edit2 Edit10 Edit11"},
+    {"Potencia", "Edit1 Edit2 Edit10 Edit11"},
     // grado sexagesimal, radián
-    {"Ángulos planos", "Edit2 Edit1"},
-    {"Tarvel - Iluminación", "Edit3"},  // lux
+    {"ngulo1", "Edit2 Edit1"},
+    {"Iluminacin1", "Edit3"},  // lux
     // megaByte, kiloByte, gigaByte, Byte
-    {"Datos", "Edit18 Edit16 Edit20 Edit11"},
+    {"Datos1", "Edit18 Edit16 Edit20 Edit11"},
     // euro, dólar estadounidense, libra esterlina, yen, franco suizo
-    {"Divisas", "EditEUR EditUSD EditGBP EditJPY EditCHF"},
+    {"Tiposdecambio1", "EditEUR EditUSD EditGBP EditJPY EditCHF"},
 };
 
-QStringList EverydayControls(const QString& window) {
+QStringList EverydayControls(const QString& item) {
   for (const EverydayUnits& family : kEverydayUnits)
-    if (window == QString::fromUtf8(family.window))
-      return QString::fromLatin1(family.controls).split(u' ');
+    if (item == QLatin1String(family.item)) return QString::fromLatin1(family.controls).split(u' ');
   return {};
 }
 
@@ -113,7 +112,7 @@ UnitAnswer Convert(const UnitEntry& unit, QWidget* owner, const QString& number,
   // The answer: the first of the family's everyday units whose figure reads well, else its
   // first. Beside it the other everyday units that read well, then any unit whose figure lies
   // between 1 and 1000, short symbols before long names, then the rest.
-  const QStringList everyday = EverydayControls(unit.window);
+  const QStringList everyday = EverydayControls(unit.item);
   auto rank = [&](const Reading& r) {
     const qsizetype place = everyday.indexOf(r.control);
     return place < 0 ? everyday.size() : place;
@@ -198,7 +197,7 @@ std::vector<UnitAnswer> AnswerSearch(const UnitIndex& index, QWidget* owner, con
     const search::Words words = search::ReadWords(query.unit);
     auto score = [&](const UnitEntry* unit) {
       const bool plain = query.unit.contains(u'/') || !unit->caption.contains(u'/');
-      const bool everyday = EverydayControls(unit->window).contains(unit->control);
+      const bool everyday = EverydayControls(unit->item).contains(unit->control);
       return std::tuple(plain ? 0 : 1, search::MatchRank(unit->target, words), everyday ? 0 : 1);
     };
     for (const UnitEntry* unit : found)

@@ -34,7 +34,9 @@ CreateWebViewFunction ModuleEntry() {
   // language.
   QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
   if (!flags.contains("--lang=")) {
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", (flags + " --lang=es").trimmed());
+    //: the language of this translation, as an HTML language code (en, ca...)
+    const QString language = QCoreApplication::translate("WebView", "es");
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", (flags + " --lang=" + language.toLatin1()).trimmed());
   }
   // The web engine needs a shared OpenGL context from before it loads. The program does not
   // ask for one at start-up (it would load OpenGL into every start), so it is made here.

@@ -11,6 +11,7 @@ extern "C" __attribute__((visibility("default"))) WebView* tarvel_create_webview
 
 #else
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -115,7 +116,9 @@ class EngineView : public WebView {
             .filePath(SuggestedName());
     const QString path = QFileDialog::getSaveFileName(
         view_->window(), QString(), suggested,
-        QStringLiteral("Página web completa (*.html *.htm);;Página web, sólo HTML (*.html *.htm)"));
+        //: the save dialog's two kinds of file, separated by ";;", each with its patterns
+        QCoreApplication::translate(
+            "WebView", "Página web completa (*.html *.htm);;Página web, sólo HTML (*.html *.htm)"));
     if (path.isEmpty()) return;
     view_->page()->save(path, QWebEngineDownloadRequest::CompleteHtmlSaveFormat);
   }
@@ -157,19 +160,25 @@ class EngineView : public WebView {
     view_->stop();
     const QString address = url.toString().toHtmlEscaped();
     const int seconds = (patience_->interval() + 999) / 1000;
+    const QString title =
+        QCoreApplication::translate("WebView", "No se ha podido cargar la página");
+    //: %1 is the page's address, %2 how many seconds the view waited
+    const QString reason = QCoreApplication::translate(
+                               "WebView",
+                               "<b>%1</b> no ha respondido en %2 segundos. Puede que el equipo no "
+                               "tenga conexión a la red o que el servidor no esté disponible.")
+                               .arg(address, QString::number(seconds));
+    // Each text goes in once, in one pass: an address may itself hold "%2".
     const QString page =
         QStringLiteral(
-            "<!DOCTYPE html><html lang=\"es\"><head><meta charset=\"utf-8\">"
-            "<title>No se ha podido cargar la p\u00e1gina</title>"
+            "<!DOCTYPE html><html lang=\"%1\"><head><meta charset=\"utf-8\">"
+            "<title>%2</title>"
             "<style>body{font-family:sans-serif;margin:40px;color:#202124}"
             "h1{font-size:20px;font-weight:normal}p{font-size:14px;line-height:1.5}"
             "a{color:#1a73e8}</style></head><body>"
-            "<h1>No se ha podido cargar la p\u00e1gina</h1>"
-            "<p><b>%1</b> no ha respondido en %2 segundos. Puede que el equipo no tenga "
-            "conexi\u00f3n a la red o que el servidor no est\u00e9 disponible.</p>"
-            "<p><a href=\"%1\">Volver a intentarlo</a></p></body></html>")
-            .arg(address)
-            .arg(seconds);
+            "<h1>%2</h1><p>%3</p><p><a href=\"%4\">%5</a></p></body></html>")
+            .arg(PageLanguage(), title, reason, address,
+                 QCoreApplication::translate("WebView", "Volver a intentarlo"));
     failed_ = url;
     ownPage_ = true;
     view_->setHtml(page, url);
@@ -178,6 +187,11 @@ class EngineView : public WebView {
   static QUrl ToUrl(const QString& address) {
     if (QFileInfo(address).isAbsolute()) return QUrl::fromLocalFile(address);
     return QUrl::fromUserInput(address);
+  }
+
+  static QString PageLanguage() {
+    //: the language of this translation, as an HTML language code (en, ca...)
+    return QCoreApplication::translate("WebView", "es");
   }
 
   QString SuggestedName() const {

@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QPainter>
 #include <algorithm>
+#include <numeric>
+#include <vector>
 
 #include "numeric/Numeric.h"
 #include "platform/Colors.h"
@@ -18,8 +20,11 @@
 
 namespace {
 
+// The name and the units are UTF-8, marked for translation in the window's context and shown
+// translated; the English name is the list's second column in every language, and tells the
+// analytes apart.
 struct Analyte {
-  const char* spanish;  // UTF-8, as shown
+  const char* spanish;
   const char* english;
   double factor;  // conventional value times factor gives the SI value
   const char* common;
@@ -29,150 +34,309 @@ struct Analyte {
 // In alphabetical order of the English names, which is also the list's order by its second
 // column. The texts stand as they have always been shown, odd spellings and blanks included.
 const Analyte kAnalytes[] = {
-    {"Paracetamol", "Acetaminophen", 6.62, "µg/mL", "µmol/L"},
-    {"Ácido acetoacético", "Acetoacetic acid", 0.098, "mg/dL", "mmol/L"},
-    {"Acetona", "Acetone", 0.172, "mg/dL", "mmol/L"},
-    {"Fosfatasa ácida", "Acid phosphatase", 1, "unidades/L", "U/L"},
-    {"Alanina", "Alanine", 112.2, "mg/dL", "µmol/L"},
-    {"Alanina-aminotransferasa", "Alanine aminotransferase (ALT)", 1, "unidades/L", "U/L"},
-    {"Albúmina", "Albumin", 10, "g/dL", "g/L"},
-    {"Alcohol-deshidrogenasa", "Alcohol dehydrogenase", 1, "unidades/L", "U/L"},
-    {"Fructosa-bisfosfato-aldolasa", "Aldolase", 1, "unidades/L", "U/L"},
-    {"Aldosterona", "Aldosterone", 0.0277, "ng/dL", "nmol/L"},
-    {"Fosfatasa alcalina", "Alkaline phosphatase", 1, "unidades/L", "U/L"},
-    {"Amoníaco", "Ammonia", 0.587, "µg/dL", "µmol/L"},
-    {"Amilasa", "Amylase", 1, "unidades/L", "U/L"},
-    {"Androstenodiona", "Androstenedione", 0.0349, "ng/dL", "nmol/L"},
-    {"Proangiotensina", "Angiotensin I", 0.772, "pg/mL", "pmol/L"},
-    {"Angiotensina", "Angiotensin II", 0.957, "pg/mL", "pmol/L"},
-    {"Vasopresina", "Antidiuretic hormone", 0.923, "pg/mL", "pmol/L"},
-    {"Antitrombina III", "Antithrombin III", 10, "mg/dL", "mg/L"},
-    {"1-antitripsina", "alpha1-Antitrypsin", 0.184, "mg/dL", "µmol/L"},
-    {"Apolipoproteína (a)", "Apolipoprotein (a)", 0.01, "mg/dL", "g/L"},
-    {"Apolipoproteína B", "Apolipoprotein B", 0.01, "mg/dL", "g/L"},
-    {"Arginina", "Arginine", 57.4, "mg/dL", "µmol/L"},
-    {"Asparragina", "Asparagine", 75.7, "mg/dL", "µmol/L"},
-    {"Aspartato-aminotransferasa", "Aspartate aminotransferase", 1, "unidades/L", "U/L"},
-    {"Hidrogenocarbonato  [sust. endógena]", "Bicarbonate", 1, "mEq/L", "mmol/L"},
-    {"Bilirrubina", "Bilirubin", 17.1, "mg/dL", "µmol/L"},
-    {"Calcitonina", "Calcitonin", 1, "pg/mL", "ng/L"},
-    {"Calcio", "Calcium", 0.25, "mg/dL", "mmol/L"},
-    {"Dióxido de Carbono", "Carbon dioxide", 1, "mEq/L", "mmoI/L"},
-    {"Ferroxidasa", "Ceruloplasmin", 10, "mg/dL", "mg/L"},
-    {"Cloruro", "Chloride", 1, "mEq/L", "mmol/L"},
-    {"Colesterol", "Cholesterol", 0.0259, "mg/dL", "mmol/L"},
-    {"Citrato", "Citrate", 52.05, "mg/dL", "µmol/L"},
-    {"Cobre", "Copper", 0.157, "µg/dL", "µmoI/L"},
-    {"Coproporfirina (orina)", "Coproporphyrins (urine)", 1.527, "µg/24 hr", "nmol/d"},
-    {"Corticotropina [sustancia endógena]", "Corticotropin (ACTH)", 0.22, "pg/mL", "pmol/L"},
-    {"Cortisol", "Cortisol", 27.59, "µg/dL", "nmol/L"},
-    {"Creatinea", "Creatine", 76.26, "mg/dL", "µmol/L"},
-    {"Creatina-cinasa", "Creatine kinase (CK)", 1, "unidades/L", "U/L"},
-    {"Creatinina", "Creatinine", 88.4, "mg/dL", "µmol/L"},
-    {"Depuración de creatininio", "Creatinine clearance", 0.0167, "mL/min", "mL/s"},
-    {"Deshidroepiandrosterona", "Dehydroepiandrosterone (DHEA)", 3.47, "ng/mL", "nmol/L"},
-    {"Digoxina", "Digoxin", 1.281, "ng/mL", "nmol/L"},
-    {"Adrenalina [sustancia endógena]", "Epinephrine", 5.46, "pg/mL", "pmol/L"},
-    {"Eritrosedimentación", "Erythrocyte sedimentation rate", 1, "mm/h", "mm/h"},
-    {"Estradiol", "Estradiol", 3.671, "pg/mL", "pmol/L"},
-    {"Etanol", "Ethanol (ethyl alcohol)", 0.217, "mg/dL", "mmol/L"},
-    {"Ferritina", "Ferritin", 2.247, "ng/mL", "pmol/L"},
-    {"Fibrinógeno", "Fibrinogen", 0.0294, "mg/dL", "µmol/L"},
-    {"Folato", "Folate", 2.266, "ng/mL", "nmol/L"},
-    {"Folitropina", "Follicle-stimulating hormone", 1, "mIU/mL", "IU/L"},
-    {"Fructosa", "Fructose", 55.5, "mg/dL", "µmol/L"},
-    {"Galactosa", "Galactose", 55.506, "mg/dL", "µmol/L"},
-    {"Glucagón", "Glucagon", 1, "pg/mL", "ng/L"},
-    {"Glucosa", "Glucose", 0.0555, "mg/dL", "mmol/L"},
-    {"Glutamina", "Glutamine", 68.42, "mg/dL", "µmol/L"},
-    {"Glicohemoglobina", "Glycated hemoglobin", 0.01, "% del total de hemoglobina",
-     "propoción del total de hemoglobina"},
-    {"Glicina", "Glycine", 133.3, "mg/dL", "µmol/L"},
-    {"Hepatoglobina", "Haptoglobin", 0.1, "mg/dL", "µmol/L"},
-    {"Hemoglobina (concentración de masa)", "Hemoglobin (mass concentration)", 0.6206, "g/dL",
-     "mmol/L"},
-    {"Colesterol de HDL", "High-density lipoprotein cholesterol (HDL-C)", 0.0259, "mg/dL",
-     "mmol/L"},
-    {"Histidina", "Histidine", 64.45, "mg/dL", "µmol/L"},
-    {"Coriogonadotropina [sustancia endógena]", "Human chorionic gonadotropin (HCG)", 1, "mlU/mL",
-     "IU/L"},
-    {"Ácido 2-hidroxibutírico", "Hydroxybutyric acid", 96.05, "mg/dL", "µmol/L"},
-    {"Hidroxiprolina", "Hydroxyproline", 76.3, "mg/dL", "µmol/L"},
-    {"Inmunoglobulina A", "Immunoglobulin A (IgA)", 0.01, "mg/dL", "g/L"},
-    {"Inmunoglobulina D", "Immunoglobulin D (IgD)", 10, "mg/dL", "mg/L"},
-    {"Inmunoglobulina E", "Immunoglobulin E (IgE)", 10, "mg/dL", "mg/L"},
-    {"Inmunoglobulina G", "Immunoglobulin G (IgG)", 0.01, "mg/dL", "g/L"},
-    {"Inmunoglobulina M", "Immunoglobulin M (IgM)", 0.01, "mg/dL", "g/L"},
-    {"Insulina", "Insulin", 6.945, "µIU/mL", "pmol/L"},
-    {"Hierro", "Iron", 0.179, "µg/dL", "µmol/L"},
-    {"Lactato [Ácido láctico más ion lactato]", "Lactate (lactic acid)", 0.111, "mg/dL", "mmol/L"},
-    {"Lactato-deshidrogenasa", "Lactate dehydrogenase", 1, "unidades/L", "U/L"},
-    {"Plomo", "Lead", 0.0483, "µg/dL", "µmol/L"},
-    {"Leucina", "Leucine", 76.237, "mg/dL", "µmol/L"},
-    {"Triacilglicerol-lipasa", "Lipase", 1, "unidades/L", "U/L"},
-    {"Lípidos", "Lipids (total)", 0.01, "mg/dL", "g/L"},
-    {"Lipoproteína (a)", "Lipoprotein (a)", 0.0357, "mg/dL", "µmol/L"},
-    {"Litio", "Lithium", 1, "mEq/L", "mmol/L"},
-    {"Colesterol de LDL", "Low-density lipoprotein cholesterol (LDL-C)", 0.0259, "mg/dL", "mmol/L"},
-    {"Lutropina", "Luteinizing hormone", 1, "IU/L", "lU/L"},
-    {"Lisina", "Lysine", 68.5, "mg/dL", "µmol/L"},
-    {"Magnesio", "Magnesium", 0.411, "mg/dL", "mmol/L"},
-    {"Metanol", "Methanol", 0.0312, "mg/L", "mmol/L"},
-    {"Metahemoglobina", "Methemoglobin", 0.01, "% del total de hemoglobina",
-     "proporción del total de hemoglobina"},
-    {"Metionina", "Methionine", 67.02, "mg/dL", "µmol/L"},
-    {"Mioglobina", "Myoglobin", 0.0571, "µg/L", "nmol/L"},
-    {"Noradrenalina [sustancia endógena]", "Norepinephrine", 0.00591, "pg/mL", "nmol/L"},
-    {"Ornitina", "Ornithine", 75.67, "mg/dL", "µmol/L"},
-    {"Osmolalidad", "Osmolality", 1, "mOsm/kg", "mmoI/kg"},
-    {"Osteocalcina", "Osteocalcin", 0.171, "µg/L", "nmol/L"},
-    {"Oxalato [ácido oxálico más ion oxalato]", "Oxalate", 11.1, "mg/L", "µmol/L"},
-    {"Paratirina", "Parathyroid hormone", 1, "pg/mL", "ng/L"},
-    {"Fenobarbital", "Phenobarbital", 4.31, "mg/L", "µmol/L"},
-    {"Fenilalanina", "Phenylalanine", 60.54, "mg/dL", "µmol/L"},
-    {"Fenitoína", "Phenytoin", 3.96, "µg/mL", "µmoI/L"},
-    {"Fósforo", "Phosphorus", 0.323, "mg/dL", "mmol/L"},
-    {"Potasio", "Potassium", 1, "mEq/L", "mmoI/L"},
-    {"Progesterona", "Progesterone", 3.18, "ng/mL", "nmol/L"},
-    {"Prolactina", "Prolactin", 43.478, "µg/L", "pmol/L"},
-    {"Prolina", "Proline", 86.86, "mg/dL", "µmol/L"},
-    {"Proteína, total", "Protein, total", 10, "g/dL", "g/L"},
-    {"Protrombina", "Prothrombin", 13.889, "g/L", "µmol/L "},
-    {"Protoporfirina", "Protoporphyrin, erythrocyte", 0.01777, "µg/dL", "µmol/L"},
-    {"Piruvato", "Pyruvate", 113.6, "mg/dL", "µmoI/L"},
-    {"Quinidina", "Quinidine", 3.08, "µg/mL", "µmol/L"},
-    {"Recuento de células rojas", "Red blood cell count", 1, "10^6/µL", "10^12/L"},
-    {"Renina", "Renin", 0.0237, "pg/mL", "pmol/L"},
-    {"Recuento de Reticulocitos", "Reticulocyte count", 0.01, "% de RBCs", "proporción de 1.0"},
-    {"Salicilato [ácido salicílico más ion salicilato]", "Salicylate", 0.00724, "mg/L", "mmol/L"},
-    {"Serina", "Serine", 95.2, "mg/dL", "µmol/L"},
-    {"Sodio", "Sodium", 1, "mEq/L", "mmol/L"},
-    {"Somatomedina-C", "Somatomedin-C (insulinlike growth factor)", 0.131, "ng/mL", "nmol/L"},
-    {"Somatostatina", "Somatostatin", 0.611, "pg/mL", "pmol/L"},
-    {"Testosterona", "Testosterone", 0.0347, "ng/dL", "nmol/L"},
-    {"Teofilina", "Theophylline", 5.55, "µg/mL", "µmol/L"},
-    {"Treonina", "Threonine", 83.95, "mg/dL", "µmol/L"},
-    {"Tirotropina", "Thyrotropin (TSH)", 1, "mIU/L", "mIU/L"},
-    {"Tiroxina libre (T4)", "Thyroxine, free (T4)", 12.87, "ng/dL", "pmol/L"},
-    {"Tiroxina total (T4)", "Thyroxine, total (T4)", 12.87, "µg/dL", "nmol/L"},
-    {"Transferrina", "Transferrin", 0.01, "mg/dL", "g/L"},
-    {"Triiodotironina libre (T3)", "Triiodothyronine, free (T3)", 0.0154, "pg/dL", "pmol/L"},
-    {"Triiodotironina total (T3)", "Triiodothyronine, Total (T3)", 0.0154, "ng/dL", "nmol/L"},
-    {"troponina T", "Troponin T (cardiac)", 1, "ng/mL", "µg/L"},
-    {"Triptófano", "Tryptophan", 48.97, "mg/dL", "µmol/L"},
-    {"Tirosina", "Tyrosine", 55.19, "mg/dL", "µmol/L"},
-    {"Nitrógeno ureico", "Urea nitrogen", 0.357, "mg/dL", "mmol/L"},
-    {"Ácido úrico", "Uric acid", 59.48, "mg/dL", "µmol/L"},
-    {"Valina", "Valine", 85.5, "mg/dL", "µmol/L"},
-    {"Vitamina A (retinol)", "Vitamin A (retinol)", 0.0349, "µg/dL", "µmoI/L"},
-    {"Vitamina B6 (piridoxal-5'-fosfato)", "Vitamin B6 (pyridoxal 5'-phosphate)", 4.046, "ng/mL",
-     "nmol/L"},
-    {"Vitamin B12 (cianocobalamina)", "Vitamin B12 (cyanocobalamin)", 0.738, "pg/mL", "pmol/L"},
-    {"Vitamina C (ácido ascórbico)", "Vitamin C (ascorbic acid)", 56.78, "mg/dL", "µmol/L"},
-    {"Vitamina E (tocoferol)", "Vitamin E", 23.22, "mg/dL", "µmoI/L"},
-    {"Vitamina K", "Vitamin K", 2.22, "ng/mL", "nmol/L"},
-    {"Recuento de células blancas", "White blood cell count", 1, "10^3/µL", "10^9/L"},
-    {"Zinc", "Zinc", 0.153, "µg/dL", "µmol/L"},
+    //: the analytes (laboratory values) by their usual names in this language, each name
+    //: different; the second column of the list keeps their English names
+    {QT_TRANSLATE_NOOP("TFormClinic", "Paracetamol"), "Acetaminophen", 6.62,
+     QT_TRANSLATE_NOOP("TFormClinic", "µg/mL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Ácido acetoacético"), "Acetoacetic acid", 0.098,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "mmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Acetona"), "Acetone", 0.172,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "mmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Fosfatasa ácida"), "Acid phosphatase", 1,
+     QT_TRANSLATE_NOOP("TFormClinic", "unidades/L"), QT_TRANSLATE_NOOP("TFormClinic", "U/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Alanina"), "Alanine", 112.2,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Alanina-aminotransferasa"), "Alanine aminotransferase (ALT)",
+     1, QT_TRANSLATE_NOOP("TFormClinic", "unidades/L"), QT_TRANSLATE_NOOP("TFormClinic", "U/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Albúmina"), "Albumin", 10,
+     QT_TRANSLATE_NOOP("TFormClinic", "g/dL"), QT_TRANSLATE_NOOP("TFormClinic", "g/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Alcohol-deshidrogenasa"), "Alcohol dehydrogenase", 1,
+     QT_TRANSLATE_NOOP("TFormClinic", "unidades/L"), QT_TRANSLATE_NOOP("TFormClinic", "U/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Fructosa-bisfosfato-aldolasa"), "Aldolase", 1,
+     QT_TRANSLATE_NOOP("TFormClinic", "unidades/L"), QT_TRANSLATE_NOOP("TFormClinic", "U/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Aldosterona"), "Aldosterone", 0.0277,
+     QT_TRANSLATE_NOOP("TFormClinic", "ng/dL"), QT_TRANSLATE_NOOP("TFormClinic", "nmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Fosfatasa alcalina"), "Alkaline phosphatase", 1,
+     QT_TRANSLATE_NOOP("TFormClinic", "unidades/L"), QT_TRANSLATE_NOOP("TFormClinic", "U/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Amoníaco"), "Ammonia", 0.587,
+     QT_TRANSLATE_NOOP("TFormClinic", "µg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Amilasa"), "Amylase", 1,
+     QT_TRANSLATE_NOOP("TFormClinic", "unidades/L"), QT_TRANSLATE_NOOP("TFormClinic", "U/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Androstenodiona"), "Androstenedione", 0.0349,
+     QT_TRANSLATE_NOOP("TFormClinic", "ng/dL"), QT_TRANSLATE_NOOP("TFormClinic", "nmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Proangiotensina"), "Angiotensin I", 0.772,
+     QT_TRANSLATE_NOOP("TFormClinic", "pg/mL"), QT_TRANSLATE_NOOP("TFormClinic", "pmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Angiotensina"), "Angiotensin II", 0.957,
+     QT_TRANSLATE_NOOP("TFormClinic", "pg/mL"), QT_TRANSLATE_NOOP("TFormClinic", "pmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Vasopresina"), "Antidiuretic hormone", 0.923,
+     QT_TRANSLATE_NOOP("TFormClinic", "pg/mL"), QT_TRANSLATE_NOOP("TFormClinic", "pmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Antitrombina III"), "Antithrombin III", 10,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "mg/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "1-antitripsina"), "alpha1-Antitrypsin", 0.184,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Apolipoproteína (a)"), "Apolipoprotein (a)", 0.01,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "g/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Apolipoproteína B"), "Apolipoprotein B", 0.01,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "g/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Arginina"), "Arginine", 57.4,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Asparragina"), "Asparagine", 75.7,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Aspartato-aminotransferasa"), "Aspartate aminotransferase",
+     1, QT_TRANSLATE_NOOP("TFormClinic", "unidades/L"), QT_TRANSLATE_NOOP("TFormClinic", "U/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Hidrogenocarbonato  [sust. endógena]"), "Bicarbonate", 1,
+     QT_TRANSLATE_NOOP("TFormClinic", "mEq/L"), QT_TRANSLATE_NOOP("TFormClinic", "mmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Bilirrubina"), "Bilirubin", 17.1,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Calcitonina"), "Calcitonin", 1,
+     QT_TRANSLATE_NOOP("TFormClinic", "pg/mL"), QT_TRANSLATE_NOOP("TFormClinic", "ng/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Calcio"), "Calcium", 0.25,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "mmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Dióxido de Carbono"), "Carbon dioxide", 1,
+     QT_TRANSLATE_NOOP("TFormClinic", "mEq/L"),
+     //: millimoles per litre, the l written as a capital I
+     QT_TRANSLATE_NOOP("TFormClinic", "mmoI/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Ferroxidasa"), "Ceruloplasmin", 10,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "mg/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Cloruro"), "Chloride", 1,
+     QT_TRANSLATE_NOOP("TFormClinic", "mEq/L"), QT_TRANSLATE_NOOP("TFormClinic", "mmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Colesterol"), "Cholesterol", 0.0259,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "mmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Citrato"), "Citrate", 52.05,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Cobre"), "Copper", 0.157,
+     QT_TRANSLATE_NOOP("TFormClinic", "µg/dL"),
+     //: micromoles per litre, the l written as a capital I
+     QT_TRANSLATE_NOOP("TFormClinic", "µmoI/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Coproporfirina (orina)"), "Coproporphyrins (urine)", 1.527,
+     QT_TRANSLATE_NOOP("TFormClinic", "µg/24 hr"), QT_TRANSLATE_NOOP("TFormClinic", "nmol/d")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Corticotropina [sustancia endógena]"),
+     "Corticotropin (ACTH)", 0.22, QT_TRANSLATE_NOOP("TFormClinic", "pg/mL"),
+     QT_TRANSLATE_NOOP("TFormClinic", "pmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Cortisol"), "Cortisol", 27.59,
+     QT_TRANSLATE_NOOP("TFormClinic", "µg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "nmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Creatinea"), "Creatine", 76.26,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Creatina-cinasa"), "Creatine kinase (CK)", 1,
+     QT_TRANSLATE_NOOP("TFormClinic", "unidades/L"), QT_TRANSLATE_NOOP("TFormClinic", "U/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Creatinina"), "Creatinine", 88.4,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Depuración de creatininio"), "Creatinine clearance", 0.0167,
+     QT_TRANSLATE_NOOP("TFormClinic", "mL/min"), QT_TRANSLATE_NOOP("TFormClinic", "mL/s")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Deshidroepiandrosterona"), "Dehydroepiandrosterone (DHEA)",
+     3.47, QT_TRANSLATE_NOOP("TFormClinic", "ng/mL"), QT_TRANSLATE_NOOP("TFormClinic", "nmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Digoxina"), "Digoxin", 1.281,
+     QT_TRANSLATE_NOOP("TFormClinic", "ng/mL"), QT_TRANSLATE_NOOP("TFormClinic", "nmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Adrenalina [sustancia endógena]"), "Epinephrine", 5.46,
+     QT_TRANSLATE_NOOP("TFormClinic", "pg/mL"), QT_TRANSLATE_NOOP("TFormClinic", "pmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Eritrosedimentación"), "Erythrocyte sedimentation rate", 1,
+     QT_TRANSLATE_NOOP("TFormClinic", "mm/h"), QT_TRANSLATE_NOOP("TFormClinic", "mm/h")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Estradiol"), "Estradiol", 3.671,
+     QT_TRANSLATE_NOOP("TFormClinic", "pg/mL"), QT_TRANSLATE_NOOP("TFormClinic", "pmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Etanol"), "Ethanol (ethyl alcohol)", 0.217,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "mmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Ferritina"), "Ferritin", 2.247,
+     QT_TRANSLATE_NOOP("TFormClinic", "ng/mL"), QT_TRANSLATE_NOOP("TFormClinic", "pmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Fibrinógeno"), "Fibrinogen", 0.0294,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Folato"), "Folate", 2.266,
+     QT_TRANSLATE_NOOP("TFormClinic", "ng/mL"), QT_TRANSLATE_NOOP("TFormClinic", "nmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Folitropina"), "Follicle-stimulating hormone", 1,
+     QT_TRANSLATE_NOOP("TFormClinic", "mIU/mL"), QT_TRANSLATE_NOOP("TFormClinic", "IU/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Fructosa"), "Fructose", 55.5,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Galactosa"), "Galactose", 55.506,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Glucagón"), "Glucagon", 1,
+     QT_TRANSLATE_NOOP("TFormClinic", "pg/mL"), QT_TRANSLATE_NOOP("TFormClinic", "ng/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Glucosa"), "Glucose", 0.0555,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "mmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Glutamina"), "Glutamine", 68.42,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Glicohemoglobina"), "Glycated hemoglobin", 0.01,
+     QT_TRANSLATE_NOOP("TFormClinic", "% del total de hemoglobina"),
+     QT_TRANSLATE_NOOP("TFormClinic", "propoción del total de hemoglobina")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Glicina"), "Glycine", 133.3,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Hepatoglobina"), "Haptoglobin", 0.1,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Hemoglobina (concentración de masa)"),
+     "Hemoglobin (mass concentration)", 0.6206, QT_TRANSLATE_NOOP("TFormClinic", "g/dL"),
+     QT_TRANSLATE_NOOP("TFormClinic", "mmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Colesterol de HDL"),
+     "High-density lipoprotein cholesterol (HDL-C)", 0.0259,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "mmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Histidina"), "Histidine", 64.45,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Coriogonadotropina [sustancia endógena]"),
+     "Human chorionic gonadotropin (HCG)", 1,
+     //: milli-international units per millilitre, the I written as a lower-case l
+     QT_TRANSLATE_NOOP("TFormClinic", "mlU/mL"), QT_TRANSLATE_NOOP("TFormClinic", "IU/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Ácido 2-hidroxibutírico"), "Hydroxybutyric acid", 96.05,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Hidroxiprolina"), "Hydroxyproline", 76.3,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Inmunoglobulina A"), "Immunoglobulin A (IgA)", 0.01,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "g/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Inmunoglobulina D"), "Immunoglobulin D (IgD)", 10,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "mg/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Inmunoglobulina E"), "Immunoglobulin E (IgE)", 10,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "mg/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Inmunoglobulina G"), "Immunoglobulin G (IgG)", 0.01,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "g/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Inmunoglobulina M"), "Immunoglobulin M (IgM)", 0.01,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "g/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Insulina"), "Insulin", 6.945,
+     QT_TRANSLATE_NOOP("TFormClinic", "µIU/mL"), QT_TRANSLATE_NOOP("TFormClinic", "pmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Hierro"), "Iron", 0.179,
+     QT_TRANSLATE_NOOP("TFormClinic", "µg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Lactato [Ácido láctico más ion lactato]"),
+     "Lactate (lactic acid)", 0.111, QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"),
+     QT_TRANSLATE_NOOP("TFormClinic", "mmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Lactato-deshidrogenasa"), "Lactate dehydrogenase", 1,
+     QT_TRANSLATE_NOOP("TFormClinic", "unidades/L"), QT_TRANSLATE_NOOP("TFormClinic", "U/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Plomo"), "Lead", 0.0483,
+     QT_TRANSLATE_NOOP("TFormClinic", "µg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Leucina"), "Leucine", 76.237,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Triacilglicerol-lipasa"), "Lipase", 1,
+     QT_TRANSLATE_NOOP("TFormClinic", "unidades/L"), QT_TRANSLATE_NOOP("TFormClinic", "U/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Lípidos"), "Lipids (total)", 0.01,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "g/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Lipoproteína (a)"), "Lipoprotein (a)", 0.0357,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Litio"), "Lithium", 1,
+     QT_TRANSLATE_NOOP("TFormClinic", "mEq/L"), QT_TRANSLATE_NOOP("TFormClinic", "mmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Colesterol de LDL"),
+     "Low-density lipoprotein cholesterol (LDL-C)", 0.0259,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "mmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Lutropina"), "Luteinizing hormone", 1,
+     QT_TRANSLATE_NOOP("TFormClinic", "IU/L"),
+     //: international units per litre, the I written as a lower-case l
+     QT_TRANSLATE_NOOP("TFormClinic", "lU/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Lisina"), "Lysine", 68.5,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Magnesio"), "Magnesium", 0.411,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "mmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Metanol"), "Methanol", 0.0312,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/L"), QT_TRANSLATE_NOOP("TFormClinic", "mmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Metahemoglobina"), "Methemoglobin", 0.01,
+     QT_TRANSLATE_NOOP("TFormClinic", "% del total de hemoglobina"),
+     QT_TRANSLATE_NOOP("TFormClinic", "proporción del total de hemoglobina")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Metionina"), "Methionine", 67.02,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Mioglobina"), "Myoglobin", 0.0571,
+     QT_TRANSLATE_NOOP("TFormClinic", "µg/L"), QT_TRANSLATE_NOOP("TFormClinic", "nmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Noradrenalina [sustancia endógena]"), "Norepinephrine",
+     0.00591, QT_TRANSLATE_NOOP("TFormClinic", "pg/mL"),
+     QT_TRANSLATE_NOOP("TFormClinic", "nmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Ornitina"), "Ornithine", 75.67,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Osmolalidad"), "Osmolality", 1,
+     QT_TRANSLATE_NOOP("TFormClinic", "mOsm/kg"),
+     //: millimoles per kilogram, the l written as a capital I
+     QT_TRANSLATE_NOOP("TFormClinic", "mmoI/kg")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Osteocalcina"), "Osteocalcin", 0.171,
+     QT_TRANSLATE_NOOP("TFormClinic", "µg/L"), QT_TRANSLATE_NOOP("TFormClinic", "nmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Oxalato [ácido oxálico más ion oxalato]"), "Oxalate", 11.1,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/L"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Paratirina"), "Parathyroid hormone", 1,
+     QT_TRANSLATE_NOOP("TFormClinic", "pg/mL"), QT_TRANSLATE_NOOP("TFormClinic", "ng/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Fenobarbital"), "Phenobarbital", 4.31,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/L"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Fenilalanina"), "Phenylalanine", 60.54,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Fenitoína"), "Phenytoin", 3.96,
+     QT_TRANSLATE_NOOP("TFormClinic", "µg/mL"), QT_TRANSLATE_NOOP("TFormClinic", "µmoI/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Fósforo"), "Phosphorus", 0.323,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "mmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Potasio"), "Potassium", 1,
+     QT_TRANSLATE_NOOP("TFormClinic", "mEq/L"), QT_TRANSLATE_NOOP("TFormClinic", "mmoI/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Progesterona"), "Progesterone", 3.18,
+     QT_TRANSLATE_NOOP("TFormClinic", "ng/mL"), QT_TRANSLATE_NOOP("TFormClinic", "nmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Prolactina"), "Prolactin", 43.478,
+     QT_TRANSLATE_NOOP("TFormClinic", "µg/L"), QT_TRANSLATE_NOOP("TFormClinic", "pmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Prolina"), "Proline", 86.86,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Proteína, total"), "Protein, total", 10,
+     QT_TRANSLATE_NOOP("TFormClinic", "g/dL"), QT_TRANSLATE_NOOP("TFormClinic", "g/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Protrombina"), "Prothrombin", 13.889,
+     QT_TRANSLATE_NOOP("TFormClinic", "g/L"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L ")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Protoporfirina"), "Protoporphyrin, erythrocyte", 0.01777,
+     QT_TRANSLATE_NOOP("TFormClinic", "µg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Piruvato"), "Pyruvate", 113.6,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmoI/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Quinidina"), "Quinidine", 3.08,
+     QT_TRANSLATE_NOOP("TFormClinic", "µg/mL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Recuento de células rojas"), "Red blood cell count", 1,
+     QT_TRANSLATE_NOOP("TFormClinic", "10^6/µL"), QT_TRANSLATE_NOOP("TFormClinic", "10^12/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Renina"), "Renin", 0.0237,
+     QT_TRANSLATE_NOOP("TFormClinic", "pg/mL"), QT_TRANSLATE_NOOP("TFormClinic", "pmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Recuento de Reticulocitos"), "Reticulocyte count", 0.01,
+     //: per cent of the red blood cells
+     QT_TRANSLATE_NOOP("TFormClinic", "% de RBCs"),
+     //: a fraction of one: the count in SI units
+     QT_TRANSLATE_NOOP("TFormClinic", "proporción de 1.0")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Salicilato [ácido salicílico más ion salicilato]"),
+     "Salicylate", 0.00724, QT_TRANSLATE_NOOP("TFormClinic", "mg/L"),
+     QT_TRANSLATE_NOOP("TFormClinic", "mmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Serina"), "Serine", 95.2,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Sodio"), "Sodium", 1,
+     QT_TRANSLATE_NOOP("TFormClinic", "mEq/L"), QT_TRANSLATE_NOOP("TFormClinic", "mmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Somatomedina-C"),
+     "Somatomedin-C (insulinlike growth factor)", 0.131, QT_TRANSLATE_NOOP("TFormClinic", "ng/mL"),
+     QT_TRANSLATE_NOOP("TFormClinic", "nmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Somatostatina"), "Somatostatin", 0.611,
+     QT_TRANSLATE_NOOP("TFormClinic", "pg/mL"), QT_TRANSLATE_NOOP("TFormClinic", "pmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Testosterona"), "Testosterone", 0.0347,
+     QT_TRANSLATE_NOOP("TFormClinic", "ng/dL"), QT_TRANSLATE_NOOP("TFormClinic", "nmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Teofilina"), "Theophylline", 5.55,
+     QT_TRANSLATE_NOOP("TFormClinic", "µg/mL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Treonina"), "Threonine", 83.95,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Tirotropina"), "Thyrotropin (TSH)", 1,
+     QT_TRANSLATE_NOOP("TFormClinic", "mIU/L"), QT_TRANSLATE_NOOP("TFormClinic", "mIU/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Tiroxina libre (T4)"), "Thyroxine, free (T4)", 12.87,
+     QT_TRANSLATE_NOOP("TFormClinic", "ng/dL"), QT_TRANSLATE_NOOP("TFormClinic", "pmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Tiroxina total (T4)"), "Thyroxine, total (T4)", 12.87,
+     QT_TRANSLATE_NOOP("TFormClinic", "µg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "nmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Transferrina"), "Transferrin", 0.01,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "g/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Triiodotironina libre (T3)"), "Triiodothyronine, free (T3)",
+     0.0154, QT_TRANSLATE_NOOP("TFormClinic", "pg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "pmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Triiodotironina total (T3)"), "Triiodothyronine, Total (T3)",
+     0.0154, QT_TRANSLATE_NOOP("TFormClinic", "ng/dL"), QT_TRANSLATE_NOOP("TFormClinic", "nmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "troponina T"), "Troponin T (cardiac)", 1,
+     QT_TRANSLATE_NOOP("TFormClinic", "ng/mL"), QT_TRANSLATE_NOOP("TFormClinic", "µg/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Triptófano"), "Tryptophan", 48.97,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Tirosina"), "Tyrosine", 55.19,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Nitrógeno ureico"), "Urea nitrogen", 0.357,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "mmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Ácido úrico"), "Uric acid", 59.48,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Valina"), "Valine", 85.5,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Vitamina A (retinol)"), "Vitamin A (retinol)", 0.0349,
+     QT_TRANSLATE_NOOP("TFormClinic", "µg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmoI/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Vitamina B6 (piridoxal-5'-fosfato)"),
+     "Vitamin B6 (pyridoxal 5'-phosphate)", 4.046, QT_TRANSLATE_NOOP("TFormClinic", "ng/mL"),
+     QT_TRANSLATE_NOOP("TFormClinic", "nmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Vitamin B12 (cianocobalamina)"),
+     "Vitamin B12 (cyanocobalamin)", 0.738, QT_TRANSLATE_NOOP("TFormClinic", "pg/mL"),
+     QT_TRANSLATE_NOOP("TFormClinic", "pmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Vitamina C (ácido ascórbico)"), "Vitamin C (ascorbic acid)",
+     56.78, QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Vitamina E (tocoferol)"), "Vitamin E", 23.22,
+     QT_TRANSLATE_NOOP("TFormClinic", "mg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmoI/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Vitamina K"), "Vitamin K", 2.22,
+     QT_TRANSLATE_NOOP("TFormClinic", "ng/mL"), QT_TRANSLATE_NOOP("TFormClinic", "nmol/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Recuento de células blancas"), "White blood cell count", 1,
+     QT_TRANSLATE_NOOP("TFormClinic", "10^3/µL"), QT_TRANSLATE_NOOP("TFormClinic", "10^9/L")},
+    {QT_TRANSLATE_NOOP("TFormClinic", "Zinc"), "Zinc", 0.153,
+     QT_TRANSLATE_NOOP("TFormClinic", "µg/dL"), QT_TRANSLATE_NOOP("TFormClinic", "µmol/L")},
 };
 constexpr int kAnalyteCount = sizeof kAnalytes / sizeof kAnalytes[0];
 
@@ -185,11 +349,6 @@ const QColor kSelectedFill(128, 128, 192);
 const QColor kSelectedDark(98, 98, 162);
 const QColor kSelectedLight(158, 158, 222);
 const QColor kWarningHint(193, 193, 255);
-
-const QString kWarning = QStringLiteral(
-    "Como con cualquier otro software, verifique los datos\n"
-    "y los resultados de los procesos antes de aplicarlos;\n"
-    "en particular si se trata de cuestiones de salud.");
 
 // A frame of width pixels inside rect, top and left in one colour, bottom and right in the
 // other; rect shrinks by it.
@@ -240,7 +399,7 @@ QString TCellObject::GetText() const { return grid_->Cell(col_, row_); }
 void TCellObject::SetText(const QString& text) { grid_->SetCell(col_, row_, text); }
 
 TFormClinic::TFormClinic(QWidget* owner) : TForm(owner, QStringLiteral("FormClinic")) {
-  SetCaption(QStringLiteral("Unidades de datos clínicos"));
+  SetCaption(tr("Unidades de datos clínicos"));
   SetBorder(Border::Dialog);
   SetClientSize(692, 386);
   SetPosition(Position::ScreenCenter);
@@ -259,7 +418,7 @@ TFormClinic::TFormClinic(QWidget* owner) : TForm(owner, QStringLiteral("FormClin
   HeaderPressed = true;
   CommonUpdating = SIUpdating = false;
   SortColumn = 0;
-  Label1->SetCaption(QStringLiteral("1-antitripsina"));
+  Label1->SetCaption(tr("1-antitripsina"));
   FillGrid();
   StringGrid1->SetRow(1);
   StringGrid1SelectCell(0, 1);
@@ -297,21 +456,21 @@ void TFormClinic::BuildUnitEdits(QWidget* panel) {
   Label1->setWordWrap(true);
   Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Label1->setGeometry(x, 20, 198, 44);
-  PlaceLabel(panel, QStringLiteral("Label2"), QStringLiteral("Unidad Común"), x, 78);
+  PlaceLabel(panel, QStringLiteral("Label2"), tr("Unidad Común"), x, 78);
   Edit1 = new TEdit(panel, QStringLiteral("Edit1"), QString());
   Edit1->setGeometry(x, 96, 94, 21);
   Label3 = new TLabel(panel, QStringLiteral("Label3"), QString());
   Label3->setWordWrap(true);
   Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Label3->setGeometry(x + 100, 99, 105, 36);
-  PlaceLabel(panel, QStringLiteral("Label4"), QStringLiteral("Unidad SI"), x, 146);
+  PlaceLabel(panel, QStringLiteral("Label4"), tr("Unidad SI"), x, 146);
   Edit2 = new TEdit(panel, QStringLiteral("Edit2"), QString());
   Edit2->setGeometry(x, 164, 94, 21);
   Label5 = new TLabel(panel, QStringLiteral("Label5"), QString());
   Label5->setWordWrap(true);
   Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Label5->setGeometry(x + 100, 167, 105, 28);
-  Label6 = PlaceLabel(panel, QStringLiteral("Label6"), QStringLiteral("Advertencia"), x, 222,
+  Label6 = PlaceLabel(panel, QStringLiteral("Label6"), tr("Advertencia"), x, 222,
                       QColor(0x00, 0x00, 0xff));
   Label6->SetUnderline(true);
   Label6->adjustSize();
@@ -319,8 +478,7 @@ void TFormClinic::BuildUnitEdits(QWidget* panel) {
   Label6->setMouseTracking(true);
   Label6->OnMouseMove = [this](QMouseEvent*) { Label6MouseMove(); };
 
-  BitBtn1 =
-      new TBitBtn(panel, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
+  BitBtn1 = new TBitBtn(panel, QStringLiteral("BitBtn1"), tr("Volver"), TBitBtn::Kind::OK);
   BitBtn1->setGeometry(598, 318, 83, 27);
   SetCancelButton(BitBtn1);  // Escape closes it too, with the OK result
 
@@ -337,12 +495,14 @@ void TFormClinic::BuildUnitEdits(QWidget* panel) {
   Edit2->OnChange = [this](TEdit*) { Edit2Change(); };
 }
 
-// The headings, the analytes' names in both languages, the grid in Spanish order.
+// The headings, the analytes' names (in the interface's language and in English), the grid in
+// the order of the first.
 void TFormClinic::FillGrid() {
-  StringGrid1->SetCell(0, 0, QStringLiteral("Componente"));
-  StringGrid1->SetCell(1, 0, QStringLiteral("Component"));
+  StringGrid1->SetCell(0, 0, tr("Componente"));
+  //: the heading of the column that keeps the analytes' English names in every language
+  StringGrid1->SetCell(1, 0, tr("Component"));
   for (const Analyte& analyte : kAnalytes) {
-    SpanishNames << QString::fromUtf8(analyte.spanish);
+    Names << Text(analyte.spanish);
     EnglishNames << QString::fromUtf8(analyte.english);
   }
   for (int col = 0; col < 2; ++col) {
@@ -350,7 +510,6 @@ void TFormClinic::FillGrid() {
         std::make_unique<TCellObject>(StringGrid1, TCellObject::kHeaderButton, col, 0);
     HeaderCells[col]->SetKind(TCellObject::kHeaderButton);
   }
-  for (int i = 0; i < kAnalyteCount; ++i) EnglishBySpanish[SpanishNames[i]] = EnglishNames[i];
   OrderBySpanish();
 }
 
@@ -365,6 +524,11 @@ int TFormClinic::AnalyteOfRow(int row) const {
   return static_cast<int>(EnglishNames.indexOf(StringGrid1->Cell(1, row)));
 }
 
+QString TFormClinic::AnalyteKey(int row) const {
+  const int i = row < 1 ? -1 : AnalyteOfRow(row);
+  return i < 0 ? QString() : QString::fromUtf8(kAnalytes[i].spanish);
+}
+
 void TFormClinic::ReselectAnalyte(const QString& english) {
   for (int row = 1; row <= kAnalyteCount; ++row) {
     if (StringGrid1->Cell(1, row) == english) {
@@ -377,17 +541,21 @@ void TFormClinic::ReselectAnalyte(const QString& english) {
 void TFormClinic::OrderBySpanish() {
   const QString selected = StringGrid1->Cell(1, StringGrid1->Row());
   // The C locale has no collation of its own (it orders by character codes, accented
-  // initials after "Z"); the names are Spanish, so they are then ordered as in Spain.
+  // initials after "Z"); the names are Spanish at source, so they are then ordered as in Spain.
   QLocale locale = QLocale::system();
   if (locale.language() == QLocale::C) locale = QLocale(QLocale::Spanish, QLocale::Spain);
   QCollator collator(locale);
   collator.setCaseSensitivity(Qt::CaseInsensitive);
-  std::stable_sort(SpanishNames.begin(), SpanishNames.end(),
-                   [&collator](const QString& a, const QString& b) { return collator(a, b); });
+  // The analytes' indexes are ordered, not the names: a translation that gave two analytes one
+  // name would otherwise pair a name with another analyte's English name.
+  std::vector<int> order(kAnalyteCount);
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(),
+                   [&](int a, int b) { return collator(Names[a], Names[b]); });
   for (int row = 1; row <= kAnalyteCount; ++row) {
-    const QString& spanish = SpanishNames[row - 1];
-    StringGrid1->SetCell(0, row, spanish);
-    StringGrid1->SetCell(1, row, EnglishBySpanish[spanish]);
+    const int i = order[row - 1];
+    StringGrid1->SetCell(0, row, Names[i]);
+    StringGrid1->SetCell(1, row, EnglishNames[i]);
   }
   ReselectAnalyte(selected);
   OrderColumn = 0;
@@ -396,7 +564,7 @@ void TFormClinic::OrderBySpanish() {
 void TFormClinic::OrderByEnglish() {
   const QString selected = StringGrid1->Cell(1, StringGrid1->Row());
   for (int row = 1; row <= kAnalyteCount; ++row) {
-    StringGrid1->SetCell(0, row, QString::fromUtf8(kAnalytes[row - 1].spanish));
+    StringGrid1->SetCell(0, row, Text(kAnalytes[row - 1].spanish));
     StringGrid1->SetCell(1, row, QString::fromUtf8(kAnalytes[row - 1].english));
   }
   ReselectAnalyte(selected);
@@ -412,18 +580,16 @@ void TFormClinic::StringGrid1SelectCell(int, int row) {
   try {
     Edit1->SetText(QStringLiteral("1"));
     Edit2->SetText(FormatValue(analyte.factor));
-    Label3->SetCaption(QString::fromUtf8(analyte.common));
-    Label5->SetCaption(QString::fromUtf8(analyte.si));
+    Label3->SetCaption(Text(analyte.common));
+    Label5->SetCaption(Text(analyte.si));
   } catch (const EConvertError&) {
     Edit1->SetText(QString());
     Edit2->SetText(QString());
     Label3->SetCaption(QStringLiteral("..."));
     Label5->SetCaption(QStringLiteral("..."));
     platform::MessageBox(
-        this,
-        QStringLiteral(
-            "Error en la conversión.\nEste componente no tiene una conversión asociada."),
-        QStringLiteral("Error"), platform::Icon::Warning);
+        this, tr("Error en la conversión.\nEste componente no tiene una conversión asociada."),
+        tr("Error"), platform::Icon::Warning);
   } catch (const std::exception& error) {
     ReportError(error);
   }
@@ -446,9 +612,9 @@ void TFormClinic::Convert(TEdit* source, bool& updating, TEdit* target, bool toS
     const Extended y = toSI ? Checked(x * factor) : Divide(x, factor);
     target->SetText(FormatValue(RoundTo(y, kDecimals)));
   } catch (const EConvertError&) {
-    platform::MessageBox(this,
-                         source->Text().left(100) + QStringLiteral(" no es un número válido."),
-                         QStringLiteral("Error de conversión"), platform::Icon::Warning);
+    //: %1 is what the user typed
+    platform::MessageBox(this, tr("%1 no es un número válido.").arg(source->Text().left(100)),
+                         tr("Error de conversión"), platform::Icon::Warning);
   } catch (const std::exception& error) {
     ReportError(error);
   }
@@ -459,7 +625,7 @@ void TFormClinic::Convert(TEdit* source, bool& updating, TEdit* target, bool toS
 void TFormClinic::ReportError(const std::exception& error) {
   const auto* own = dynamic_cast<const Exception*>(&error);
   platform::MessageBox(this, own ? own->Message() : QString::fromLocal8Bit(error.what()),
-                       QStringLiteral("Mensaje de Windows:"), platform::Icon::Warning);
+                       tr("Mensaje de Windows:"), platform::Icon::Warning);
 }
 
 void TFormClinic::StringGrid1DrawCell(int col, int row, QPainter& canvas, const QRect& rect,
@@ -554,7 +720,10 @@ void TFormClinic::StringGrid1MouseUp(Qt::MouseButton button, int x, int y) {
 }
 
 void TFormClinic::Label6MouseMove() {
-  Label6->setToolTip(kWarning);
+  Label6->setToolTip(
+      tr("Como con cualquier otro software, verifique los datos\n"
+         "y los resultados de los procesos antes de aplicarlos;\n"
+         "en particular si se trata de cuestiones de salud."));
   // Shown at once, and kept until the mouse leaves the label.
   platform::SetHintPause(0);
   platform::SetHintHidePause(platform::kHintNever);

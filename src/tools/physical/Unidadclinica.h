@@ -1,14 +1,13 @@
 #pragma once
 // The clinical data: 138 laboratory values, each converted between its conventional unit and
-// its unit of the international system by one factor. A grid lists them by Spanish and English
-// name, ordered by either column through the buttons in its titles; two edits convert a value
-// of the selected analyte either way.
+// its unit of the international system by one factor. A grid lists them by name, in the
+// interface's language (Spanish unless translated), and by English name, ordered by either column
+// through the buttons in its titles; two edits convert a value of the selected analyte either way.
 
 #include <QColor>
 #include <QObject>
 #include <QString>
 #include <QStringList>
-#include <map>
 #include <memory>
 
 #include "platform/Form.h"
@@ -57,7 +56,7 @@ class TFormClinic : public TForm {
   TStringGrid* StringGrid1;
   TEdit* Edit1;    // conventional unit
   TEdit* Edit2;    // SI unit
-  TLabel* Label1;  // the selected analyte's Spanish name
+  TLabel* Label1;  // the selected analyte's name, as in the first column
   TLabel* Label3;  // its conventional unit
   TLabel* Label5;  // its SI unit
   TLabel* Label6;  // "Advertencia"
@@ -71,8 +70,14 @@ class TFormClinic : public TForm {
   void Edit2Change();
   void Label6MouseMove();
 
-  // The column the list is ordered by: 0 Spanish names, 1 the stored (English) order.
+  // The column the list is ordered by: 0 the names of the first column, 1 the stored (English)
+  // order.
   int OrderedBy() const { return OrderColumn; }
+
+  // The name of the analyte of a row as the program writes it before any translation (its
+  // Spanish name, the first column's text when no translation is loaded): the same in every
+  // language, so what names the analyte in a kept file. Empty for the title row.
+  QString AnalyteKey(int row) const;
 
  private:
   void BuildGrid(QWidget* panel);
@@ -86,9 +91,8 @@ class TFormClinic : public TForm {
   void Convert(TEdit* source, bool& updating, TEdit* target, bool toSI);
   void ReportError(const std::exception& error);
 
-  QStringList SpanishNames;
+  QStringList Names;  // the analytes' names as the first column shows them, in the table's order
   QStringList EnglishNames;
-  std::map<QString, QString> EnglishBySpanish;
   int SortColumn = 0;
   TCellObject* CurrentHeaderCell = nullptr;
   std::unique_ptr<TCellObject> HeaderCells[2];

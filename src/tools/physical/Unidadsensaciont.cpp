@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 #include <cmath>
 
@@ -91,9 +92,13 @@ const QColor kYellow(0xff, 0xff, 0x00);
 const QColor kRed(0xff, 0x00, 0x00);
 const QColor kFuchsia(0xff, 0x00, 0xff);
 
-const QString kHealthNote = QStringLiteral(
-    "Efectos variables según la edad, el estado de salud y las características corporales de "
-    "cada persona");
+const char* const kHealthNote =
+    QT_TRANSLATE_NOOP("TForm4",
+                      "Efectos variables según la edad, el estado de salud y las características "
+                      "corporales de cada persona");
+
+// A text that the helpers below show in the window, translated in the window's context.
+QString WindowText(const char* source) { return QCoreApplication::translate("TForm4", source); }
 
 QFont Sized(QFont font, int pixels, bool bold) {
   font.setPixelSize(pixels);
@@ -109,10 +114,10 @@ struct TabParts {
   TLabel* sentence;
 };
 
-TabParts BuildTab(QWidget* page, const char* heading, const char* headingName, int labelBase,
+TabParts BuildTab(QWidget* page, const QString& heading, const char* headingName, int labelBase,
                   const char* resultName, const char* result, const char* categoryName,
-                  const char* sentencePanel, const char* sentenceName, const char* sentence) {
-  auto* title = new TLabel(page, QLatin1String(headingName), QString::fromUtf8(heading));
+                  const char* sentencePanel, const char* sentenceName, const QString& sentence) {
+  auto* title = new TLabel(page, QLatin1String(headingName), heading);
   QFont arial(QFont::substitute(QStringLiteral("Arial")));
   title->setFont(Sized(arial, 12, false));
   title->SetFontColor(kNavy);
@@ -120,7 +125,7 @@ TabParts BuildTab(QWidget* page, const char* heading, const char* headingName, i
   title->setGeometry(4, 8, page->width() - 8, 16);
 
   auto* caption = new TLabel(page, QStringLiteral("Label%1").arg(labelBase),
-                             QStringLiteral("Sensación Térmica:"));
+                             WindowText(QT_TRANSLATE_NOOP("TForm4", "Sensación Térmica:")));
   caption->setFont(Sized(caption->font(), 13, true));
   caption->adjustSize();
   auto* edit = new TEdit(page, QLatin1String(resultName), QLatin1String(result));
@@ -132,24 +137,27 @@ TabParts BuildTab(QWidget* page, const char* heading, const char* headingName, i
   edit->setGeometry(282, 90, 48, 24);
   caption->move(edit->x() - 8 - caption->width(),
                 edit->y() + (edit->height() - caption->height()) / 2);
-  platform::SetHint(edit, QStringLiteral("Sensación térmica, en º C"), true);
-  auto* unit =
-      new TLabel(page, QStringLiteral("Label%1").arg(labelBase + 1), QStringLiteral("[ºC]"));
+  platform::SetHint(edit, WindowText(QT_TRANSLATE_NOOP("TForm4", "Sensación térmica, en º C")),
+                    true);
+  auto* unit = new TLabel(page, QStringLiteral("Label%1").arg(labelBase + 1),
+                          WindowText(QT_TRANSLATE_NOOP("TForm4", "[ºC]")));
   unit->adjustSize();
   unit->move(edit->x() + edit->width() + 6, edit->y() + (edit->height() - unit->height()) / 2);
 
   const QFont bold13 = Sized(page->font(), 13, true);
-  auto* category = new TPanel(page, QLatin1String(categoryName), QStringLiteral("¡Buenos días!"));
+  auto* category = new TPanel(page, QLatin1String(categoryName),
+                              WindowText(QT_TRANSLATE_NOOP("TForm4", "¡Buenos días!")));
   category->setFont(bold13);
   category->SetColor(kAqua);
   category->setGeometry(6, 132, 142, 62);
-  platform::SetHint(category, QStringLiteral("Categoría del peligro"), true);
+  platform::SetHint(category, WindowText(QT_TRANSLATE_NOOP("TForm4", "Categoría del peligro")),
+                    true);
 
   auto* frame = new TPanel(page, QLatin1String(sentencePanel));
   frame->SetBevelOuter(TPanel::Bevel::Lowered);
   frame->SetColor(Qt::white);
   frame->setGeometry(154, 132, page->width() - 166, 62);
-  auto* label = new TLabel(frame, QLatin1String(sentenceName), QString::fromUtf8(sentence));
+  auto* label = new TLabel(frame, QLatin1String(sentenceName), sentence);
   label->SetBold(true);
   label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   label->setGeometry(frame->contentsRect());
@@ -157,14 +165,13 @@ TabParts BuildTab(QWidget* page, const char* heading, const char* headingName, i
 }
 
 // A list with its caption above it and its unit to its right.
-TComboBox* BuildList(QWidget* page, const char* name, int labelNumber, const char* caption,
-                     const char* unit, const char* hint, int x, int width) {
+TComboBox* BuildList(QWidget* page, const char* name, int labelNumber, const QString& caption,
+                     const QString& unit, const QString& hint, int x, int width) {
   auto* list = new TComboBox(page, QLatin1String(name), TComboBox::Style::DropDownList);
   list->setGeometry(x, 52, width, 22);
-  platform::SetHint(list, QString::fromUtf8(hint), true);
-  PlaceLabel(page, QStringLiteral("Label%1").arg(labelNumber), QString::fromUtf8(caption), x, 34);
-  auto* unitLabel =
-      new TLabel(page, QStringLiteral("Label%1").arg(labelNumber + 1), QString::fromUtf8(unit));
+  platform::SetHint(list, hint, true);
+  PlaceLabel(page, QStringLiteral("Label%1").arg(labelNumber), caption, x, 34);
+  auto* unitLabel = new TLabel(page, QStringLiteral("Label%1").arg(labelNumber + 1), unit);
   unitLabel->adjustSize();
   unitLabel->move(x + width + 5, list->y() + (list->height() - unitLabel->height()) / 2);
   return list;
@@ -186,7 +193,7 @@ int ListPosition(TComboBox* list, int last) {
 }  // namespace
 
 TForm4::TForm4(QWidget* owner) : TForm(owner, QStringLiteral("Form4")) {
-  SetCaption(QStringLiteral("Sensación Térmica"));
+  SetCaption(tr("Sensación Térmica"));
   SetBorder(Border::Single);
   SetClientSize(520, 263);
 
@@ -194,38 +201,38 @@ TForm4::TForm4(QWidget* owner) : TForm(owner, QStringLiteral("Form4")) {
   StatusBar1->AutoHint = true;
   PageControl1 = new TPageControl(this, QStringLiteral("PageControl1"));
   PageControl1->setGeometry(0, 0, 520, StatusBar1->y());
-  TTabSheet* summer = PageControl1->AddSheet(QStringLiteral("TabSheet1"), QStringLiteral("Verano"));
-  TTabSheet* winter =
-      PageControl1->AddSheet(QStringLiteral("TabSheet2"), QStringLiteral("Invierno"));
+  TTabSheet* summer = PageControl1->AddSheet(QStringLiteral("TabSheet1"), tr("Verano"));
+  TTabSheet* winter = PageControl1->AddSheet(QStringLiteral("TabSheet2"), tr("Invierno"));
   // The pages take their size from the tab control before anything is placed on them.
   summer->resize(512, 212);
   winter->resize(512, 212);
 
-  ComboBox1 = BuildList(summer, "ComboBox1", 1, "Temperatura:", "[ºC]",
-                        "Temperatura ambiente, en º C", 20, 56);
-  ComboBox2 = BuildList(summer, "ComboBox2", 3, "Humedad relativa:", "[%]",
-                        "Humedad relativa ambiente, en %", 150, 56);
-  ComboBox3 = BuildList(summer, "ComboBox3", 5, "Velocidad del viento:", "[Km/hora]",
-                        "Velocidad del viento, en Km/hora", 286, 112);
+  ComboBox1 = BuildList(summer, "ComboBox1", 1, tr("Temperatura:"), tr("[ºC]"),
+                        tr("Temperatura ambiente, en º C"), 20, 56);
+  ComboBox2 = BuildList(summer, "ComboBox2", 3, tr("Humedad relativa:"), tr("[%]"),
+                        tr("Humedad relativa ambiente, en %"), 150, 56);
+  ComboBox3 = BuildList(summer, "ComboBox3", 5, tr("Velocidad del viento:"), tr("[Km/hora]"),
+                        tr("Velocidad del viento, en Km/hora"), 286, 112);
   const TabParts hot = BuildTab(
-      summer, "Sensación térmica por el efecto combinado del calor, la humedad y el viento",
-      "Label17", 7, "Edit1", "16", "Panel1", "Panel2", "Label15", " ¿Hace calor?");
+      summer, tr("Sensación térmica por el efecto combinado del calor, la humedad y el viento"),
+      "Label17", 7, "Edit1", "16", "Panel1", "Panel2", "Label15", tr(" ¿Hace calor?"));
   Edit1 = hot.result;
   Panel1 = hot.category;
   Label15 = hot.sentence;
-  platform::SetHint(Label15->parentWidget(), QStringLiteral("Síndrome provocado"), true);
-  platform::SetHint(Label15, QStringLiteral("Síndrome provocado por el calor"), true);
+  platform::SetHint(Label15->parentWidget(), tr("Síndrome provocado"), true);
+  platform::SetHint(Label15, tr("Síndrome provocado por el calor"), true);
 
-  ComboBox4 = BuildList(winter, "ComboBox4", 9, "Temperatura:", "[ºC]",
-                        "Temperatura ambiente, en º C", 90, 56);
-  ComboBox6 = BuildList(winter, "ComboBox6", 11, "Velocidad del viento:", "[Km/hora]",
-                        "Velocidad del viento, en Km/hora", 300, 56);
-  const TabParts cold = BuildTab(winter, "Sensación térmica por efecto del viento:", "Label18", 13,
-                                 "Edit2", "10", "Panel3", "Panel4", "Label20", " ¿Está fresco?");
+  ComboBox4 = BuildList(winter, "ComboBox4", 9, tr("Temperatura:"), tr("[ºC]"),
+                        tr("Temperatura ambiente, en º C"), 90, 56);
+  ComboBox6 = BuildList(winter, "ComboBox6", 11, tr("Velocidad del viento:"), tr("[Km/hora]"),
+                        tr("Velocidad del viento, en Km/hora"), 300, 56);
+  const TabParts cold =
+      BuildTab(winter, tr("Sensación térmica por efecto del viento:"), "Label18", 13, "Edit2", "10",
+               "Panel3", "Panel4", "Label20", tr(" ¿Está fresco?"));
   Edit2 = cold.result;
   Panel3 = cold.category;
   Label20 = cold.sentence;
-  platform::SetHint(Label20, QStringLiteral("Peligro de congelamiento"), true);
+  platform::SetHint(Label20, tr("Peligro de congelamiento"), true);
 
   ComboBox1->OnChange = [this](TComboBox*) { SummerUpdate(); };
   ComboBox2->OnChange = [this](TComboBox*) { SummerUpdate(); };
@@ -245,9 +252,14 @@ void TForm4::FormCreate() {
   Fill(ComboBox2, 0, kHumidities, 5);
   // The wind classes are written with the regional decimal separator.
   const QChar sep(platform::DecimalSeparator());
+  static constexpr const char* kWindBounds[][2] = {
+      {"0", "12,0"}, {"12,5", "21,0"}, {"21,5", "36,0"}, {"36,5", "50,0"}, {"50,5", "..."}};
   QStringList classes;
-  for (const char* text : {"0 a 12,0", "12,5 a 21,0", "21,5 a 36,0", "36,5 a 50,0", "50,5 a ..."}) {
-    classes << QString::fromLatin1(text).replace(u',', sep);
+  for (const auto& [from, to] : kWindBounds) {
+    //: a class of wind speeds in the drop-down list, in km/h: from %1 to %2 (%2 is "..." for
+    //: the last class, which has no upper bound)
+    classes << tr("%1 a %2").arg(QString::fromLatin1(from).replace(u',', sep),
+                                 QString::fromLatin1(to).replace(u',', sep));
   }
   ComboBox3->addItems(classes);
   Fill(ComboBox4, 10, kWinterTemperatures, -1);
@@ -277,31 +289,36 @@ void TForm4::ShowHeatCategory() {
   struct Category {
     int from;  // the lowest felt temperature of the category
     const QColor& color;
-    const char* caption;
-    const char* sentence;
+    const char* caption;   // marked for translation in the window's context
+    const char* sentence;  // the same
   };
   static const Category kCategories[] = {
-      {55, kFuchsia, "Extremo peligro:", " Golpe de calor e insolación inminentes."},
-      {40, kRed, "Peligro:",
-       " Insolación, golpe de calor, calambres. \n Muy posibles por exposición prolongada o "
-       "actividad física."},
-      {32, kYellow, "Precaución extrema:",
-       " Insolación, golpe de calor, calambres. \n Posibles por exposición prolongada o "
-       "actividad física."},
-      {27, kLime, "Precaución:", " Posible fatiga por exposición prolongada o\n actividad física."},
+      {55, kFuchsia, QT_TRANSLATE_NOOP("TForm4", "Extremo peligro:"),
+       QT_TRANSLATE_NOOP("TForm4", " Golpe de calor e insolación inminentes.")},
+      {40, kRed, QT_TRANSLATE_NOOP("TForm4", "Peligro:"),
+       QT_TRANSLATE_NOOP("TForm4",
+                         " Insolación, golpe de calor, calambres. \n Muy posibles por exposición "
+                         "prolongada o actividad física.")},
+      {32, kYellow, QT_TRANSLATE_NOOP("TForm4", "Precaución extrema:"),
+       QT_TRANSLATE_NOOP("TForm4",
+                         " Insolación, golpe de calor, calambres. \n Posibles por exposición "
+                         "prolongada o actividad física.")},
+      {27, kLime, QT_TRANSLATE_NOOP("TForm4", "Precaución:"),
+       QT_TRANSLATE_NOOP("TForm4",
+                         " Posible fatiga por exposición prolongada o\n actividad física.")},
   };
   for (const Category& category : kCategories) {
     if (HeatValue < category.from) continue;
     Panel1->SetColor(category.color);
-    Panel1->SetCaption(QString::fromUtf8(category.caption));
-    Label15->SetCaption(QString::fromUtf8(category.sentence));
-    StatusBar1->SetSimpleText(kHealthNote);
+    Panel1->SetCaption(Text(category.caption));
+    Label15->SetCaption(Text(category.sentence));
+    StatusBar1->SetSimpleText(Text(kHealthNote));
     return;
   }
   // A mild day leaves the status bar as it is.
   Panel1->SetColor(kAqua);
-  Panel1->SetCaption(QStringLiteral("Bueno:"));
-  Label15->SetCaption(QStringLiteral(" ¡Que tengas un buen día!"));
+  Panel1->SetCaption(tr("Bueno:"));
+  Label15->SetCaption(tr(" ¡Que tengas un buen día!"));
 }
 
 void TForm4::WinterUpdate() {
@@ -335,21 +352,21 @@ void TForm4::ShowColdCategory() {
   // The band above -30 and up to -29 goes with the colder category: the stronger warning.
   if (WindChillValue > 7.5) {
     Panel3->SetColor(kAqua);
-    Panel3->SetCaption(QStringLiteral("¡Buenos días!"));
-    Label20->SetCaption(QStringLiteral(" ¿Está fresco?"));
+    Panel3->SetCaption(tr("¡Buenos días!"));
+    Label20->SetCaption(tr(" ¿Está fresco?"));
   } else if (WindChillValue > -29) {
     Panel3->SetColor(kLime);
-    Panel3->SetCaption(QStringLiteral("Peligro:"));
-    Label20->SetCaption(QStringLiteral("Peligro de hipotermia, sin la vestimenta apropiada."));
+    Panel3->SetCaption(tr("Peligro:"));
+    Label20->SetCaption(tr("Peligro de hipotermia, sin la vestimenta apropiada."));
   } else if (WindChillValue > -60) {
     Panel3->SetColor(kYellow);
-    Panel3->SetCaption(QStringLiteral("Muy peligroso"));
-    Label20->SetCaption(QStringLiteral(
-        "Las partes del cuerpo expuestas al viento pueden congelarse\nen 1 minuto."));
+    Panel3->SetCaption(tr("Muy peligroso"));
+    Label20->SetCaption(
+        tr("Las partes del cuerpo expuestas al viento pueden congelarse\nen 1 minuto."));
   } else {
     Panel3->SetColor(kRed);
-    Panel3->SetCaption(QStringLiteral("Extrem. peligroso."));
-    Label20->SetCaption(QStringLiteral(
-        "Las partes del cuerpo expuestas al viento pueden congelarse\nen 30 segundos."));
+    Panel3->SetCaption(tr("Extrem. peligroso."));
+    Label20->SetCaption(
+        tr("Las partes del cuerpo expuestas al viento pueden congelarse\nen 30 segundos."));
   }
 }

@@ -1,5 +1,6 @@
 #include "tools/length/FractionParts.h"
 
+#include <QCoreApplication>
 #include <QStyle>
 
 #include "platform/Controls.h"
@@ -17,11 +18,14 @@ TBevel* AddFractionBar(QWidget* parent, const QRect& geometry) {
 StepButtons AddStepButtons(QWidget* parent, QPoint previous, QPoint next) {
   const QSize size(84, 30);
   QStyle* style = parent->style();
-  StepButtons buttons{
-      new TSpeedButton(parent, QStringLiteral("SpeedButton1"), QStringLiteral("Ant"),
-                       style->standardIcon(QStyle::SP_ArrowLeft), size),
-      new TSpeedButton(parent, QStringLiteral("SpeedButton2"), QStringLiteral("Sig"),
-                       style->standardIcon(QStyle::SP_ArrowRight), size)};
+  StepButtons buttons{new TSpeedButton(parent, QStringLiteral("SpeedButton1"),
+                                       //: a button: the previous measure (short for "anterior")
+                                       QCoreApplication::translate("FractionParts", "Ant"),
+                                       style->standardIcon(QStyle::SP_ArrowLeft), size),
+                      new TSpeedButton(parent, QStringLiteral("SpeedButton2"),
+                                       //: a button: the next measure (short for "siguiente")
+                                       QCoreApplication::translate("FractionParts", "Sig"),
+                                       style->standardIcon(QStyle::SP_ArrowRight), size)};
   buttons.previous->move(previous);
   buttons.next->move(next);
   for (TSpeedButton* step : {buttons.previous, buttons.next}) {
@@ -33,14 +37,18 @@ StepButtons AddStepButtons(QWidget* parent, QPoint previous, QPoint next) {
     p.setColor(QPalette::ButtonText, QColor(0x00, 0xFF, 0xFF));
     step->setPalette(p);
   }
-  platform::SetHint(buttons.previous, QStringLiteral("Medida anterior"), false);
-  platform::SetHint(buttons.next, QStringLiteral("Medida siguiente"), false);
+  platform::SetHint(buttons.previous,
+                    QCoreApplication::translate("FractionParts", "Medida anterior"), false);
+  platform::SetHint(buttons.next, QCoreApplication::translate("FractionParts", "Medida siguiente"),
+                    false);
   return buttons;
 }
 
 char16_t DigitsOnly(char16_t key) { return (key >= u'0' && key <= u'9') || key == 8 ? key : 0; }
 
 void NameFractionEdits(QWidget* numerator, QWidget* denominator) {
-  numerator->setAccessibleName(QStringLiteral("Numerador de la fracción de pulgada"));
-  denominator->setAccessibleName(QStringLiteral("Denominador de la fracción de pulgada"));
+  numerator->setAccessibleName(
+      QCoreApplication::translate("FractionParts", "Numerador de la fracción de pulgada"));
+  denominator->setAccessibleName(
+      QCoreApplication::translate("FractionParts", "Denominador de la fracción de pulgada"));
 }

@@ -26,7 +26,7 @@ const Extended kInchPerMm = 1.0L / static_cast<Extended>(kMmPerInch);
 constexpr Extended kMillimetreLimit = 1e20L;
 constexpr Extended kInchLimitInMm = 1e300L;
 
-const QString kTooFar = QStringLiteral("¿Hasta dónde quieres llegar hoy?");
+constexpr const char* kTooFar = QT_TRANSLATE_NOOP("TForm1", "¿Hasta dónde quieres llegar hoy?");
 
 // The designed outer size, 554 x 358, less the frame and caption of the desktop it was drawn
 // on: the window opens at this size and cannot be made smaller.
@@ -41,7 +41,7 @@ QString Millimetres(Extended value) { return FormatValue(RoundTo(value, 4)); }
 }  // namespace
 
 TForm1::TForm1(QWidget* owner) : TForm(owner, QStringLiteral("Form1")) {
-  SetCaption(QStringLiteral(" Pulgadas <--> milímetros"));
+  SetCaption(tr(" Pulgadas <--> milímetros"));
   SetBorder(Border::Sizeable);
   SetClientSize(kClientWidth, kClientHeight);
   // The window can be enlarged but not shrunk below its designed size.
@@ -57,14 +57,13 @@ void TForm1::BuildControls() {
   BuildConversionButtons();
   BuildMillimetresBox();
 
-  BitBtn3 =
-      new TBitBtn(this, QStringLiteral("BitBtn3"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
+  BitBtn3 = new TBitBtn(this, QStringLiteral("BitBtn3"), tr("Volver"), TBitBtn::Kind::OK);
   BitBtn3->setGeometry(446, 266, 92, 30);
 
   StatusBar1 = new TStatusBar(this, QStringLiteral("StatusBar1"));
   StatusBar1->AddPanel(176, Qt::AlignHCenter);
   StatusBar1->AddPanel(300);
-  StatusBar1->SetPanelText(1, QStringLiteral("Precisión actual: 1/64"));
+  StatusBar1->SetPanelText(1, tr("Precisión actual: 1/%1").arg(64));
   StatusBar1->AutoHint = true;
   StatusBar1->setSizeGripEnabled(true);
 
@@ -82,14 +81,13 @@ void TForm1::BuildPrecisionChoice() {
   using platform::akRight;
   using platform::akTop;
 
-  RadioGroup1 = new TGroupBox(this, QStringLiteral("RadioGroup1"), QStringLiteral("Ajustar a:"));
+  RadioGroup1 = new TGroupBox(this, QStringLiteral("RadioGroup1"), tr("Ajustar a:"));
   RadioGroup1->SetBold(true);
   RadioGroup1->setGeometry(8, 2, 530, 46);
   platform::SetAnchors(RadioGroup1, akLeft | akTop | akRight);
 
   // The radio buttons lie over the box, all with the window as parent: one exclusive group.
-  RadioButton1 =
-      new TRadioButton(this, QStringLiteral("RadioButton1"), QStringLiteral("decimales"));
+  RadioButton1 = new TRadioButton(this, QStringLiteral("RadioButton1"), tr("decimales"));
   RadioButton1->setGeometry(16, 20, 84, 22);
   RadioButton1->OnClick = [this] { RadioButton1Click(); };
   TRadioButton** fractions[] = {&RadioButton2, &RadioButton3, &RadioButton4,
@@ -116,18 +114,18 @@ void TForm1::BuildPrecisionChoice() {
 void TForm1::BuildInchesBox() {
   auto* left = new TBevel(this, QStringLiteral("Bevel2"), TBevel::Shape::Box, true);
   left->setGeometry(8, 56, 202, 196);
-  auto* label1 = new TLabel(this, QStringLiteral("Label1"), QStringLiteral("Pulgadas"));
+  auto* label1 = new TLabel(this, QStringLiteral("Label1"), tr("Pulgadas"));
   label1->SetBold(true);
   label1->setGeometry(8, 62, 202, 18);
   label1->setAlignment(Qt::AlignCenter);
-  PlaceLabel(this, QStringLiteral("Label2"), QStringLiteral("Parte entera"), 20, 92);
+  PlaceLabel(this, QStringLiteral("Label2"), tr("Parte entera"), 20, 92);
   Edit1 = new TEdit(this, QStringLiteral("Edit1"));
   QFont larger = Edit1->font();
   larger.setPointSize(12);
   Edit1->setFont(larger);
   Edit1->setGeometry(20, 112, 92, 28);
   Edit1->SetMaxLength(10);
-  PlaceLabel(this, QStringLiteral("Label3"), QStringLiteral("Fracción"), 130, 80);
+  PlaceLabel(this, QStringLiteral("Label3"), tr("Fracción"), 130, 80);
   Edit2 = new TEdit(this, QStringLiteral("Edit2"));
   Edit2->setGeometry(130, 98, 64, 22);
   AddFractionBar(this, QRect(130, 124, 64, 4));
@@ -144,16 +142,18 @@ void TForm1::BuildInchesBox() {
 
 // Middle: the conversions.
 void TForm1::BuildConversionButtons() {
-  BitBtn1 = new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("\" a mm"));
+  //: a button: from inches (") to millimetres
+  BitBtn1 = new TBitBtn(this, QStringLiteral("BitBtn1"), tr("\" a mm"));
   BitBtn1->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
   BitBtn1->setLayoutDirection(Qt::RightToLeft);  // the picture right of the caption
   BitBtn1->setGeometry(222, 110, 102, 30);
-  platform::SetHint(BitBtn1, QStringLiteral("Convertir a mm"), true);
+  platform::SetHint(BitBtn1, tr("Convertir a mm"), true);
   BitBtn1->OnClick = [this] { BitBtn1Click(); };
-  BitBtn2 = new TBitBtn(this, QStringLiteral("BitBtn2"), QStringLiteral("mm a \""));
+  //: a button: from millimetres to inches (")
+  BitBtn2 = new TBitBtn(this, QStringLiteral("BitBtn2"), tr("mm a \""));
   BitBtn2->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
   BitBtn2->setGeometry(222, 152, 102, 30);
-  platform::SetHint(BitBtn2, QStringLiteral("Convertir a pulgadas"), true);
+  platform::SetHint(BitBtn2, tr("Convertir a pulgadas"), true);
   BitBtn2->OnClick = [this] { BitBtn2Click(); };
 }
 
@@ -165,14 +165,14 @@ void TForm1::BuildMillimetresBox() {
 
   auto* right = new TBevel(this, QStringLiteral("Bevel3"), TBevel::Shape::Box, true);
   right->setGeometry(336, 56, 202, 196);
-  auto* label4 = new TLabel(this, QStringLiteral("Label4"), QStringLiteral("Milímetros"));
+  auto* label4 = new TLabel(this, QStringLiteral("Label4"), tr("Milímetros"));
   label4->SetBold(true);
   label4->setGeometry(336, 62, 202, 18);
   label4->setAlignment(Qt::AlignCenter);
   Edit4 = new TEdit(this, QStringLiteral("Edit4"));
   Edit4->setGeometry(350, 108, 174, 24);
-  auto* label5 = PlaceLabel(this, QStringLiteral("Label5"),
-                            QStringLiteral("1 pulgada [inch, (\"), in] ="), 350, 170);
+  auto* label5 =
+      PlaceLabel(this, QStringLiteral("Label5"), tr("1 pulgada [inch, (\"), in] ="), 350, 170);
   auto* label6 = new TLabel(this, QStringLiteral("Label6"), QStringLiteral("25,4 mm"));
   label6->PlaceAt(524, 192, Qt::AlignRight);
   for (QWidget* w : {static_cast<QWidget*>(right), static_cast<QWidget*>(label4),
@@ -210,7 +210,7 @@ void TForm1::BitBtn1Click() {
   if (RadioButton1->Checked() || Edit2->Text() == QLatin1String("0")) {
     const double millimetres = Store(ParseValue(Edit1->Text()) * kMmPerInch);
     if (millimetres > kInchLimitInMm) {
-      platform::MessageBox(this, kTooFar, QStringLiteral("Tarvel"), platform::Icon::Warning);
+      platform::MessageBox(this, Text(kTooFar), QStringLiteral("Tarvel"), platform::Icon::Warning);
       Edit1->SetText(QStringLiteral("1"));
       return;
     }
@@ -248,15 +248,15 @@ void TForm1::BitBtn2Click() {
   // A text beyond the range of a double counts as not a number, like any other.
   Extended read = 0;
   if (!TryParseValue(Edit4->Text(), read) || !std::isfinite(static_cast<double>(read))) {
-    platform::ShowMessage(QStringLiteral("\"%1\" no es un núnero válido.").arg(Edit4->Text()));
+    platform::ShowMessage(tr("\"%1\" no es un núnero válido.").arg(Edit4->Text()));
     BitBtn1Click();
     Edit4->SetFocus();
     return;
   }
   MillimetreValue = static_cast<double>(read);
   if (MillimetreValue > kMillimetreLimit) {
-    platform::MessageBox(this, QStringLiteral("  %1  \n\n").arg(kTooFar), QStringLiteral("Tarvel"),
-                         platform::Icon::Warning);
+    platform::MessageBox(this, QStringLiteral("  %1  \n\n").arg(Text(kTooFar)),
+                         QStringLiteral("Tarvel"), platform::Icon::Warning);
     MillimetreValue = kMmPerInch;
   }
 
@@ -343,13 +343,13 @@ void TForm1::RadioButton1Click() {
   Edit2->SetText(QStringLiteral("0"));
   Edit3->SetText(QStringLiteral("1"));
   EnableFraction(false);
-  StatusBar1->SetPanelText(1, QStringLiteral("Precisión actual: decimal."));
+  StatusBar1->SetPanelText(1, tr("Precisión actual: decimal."));
 }
 
 void TForm1::RadioButton2Click() {
   FractionPrecision = 2;
   EnableFraction(true);
-  StatusBar1->SetPanelText(1, QStringLiteral("Precisión actual: 1/2 "));
+  StatusBar1->SetPanelText(1, tr("Precisión actual: 1/2 "));
 }
 
 void TForm1::RadioButton3Click() {
@@ -365,5 +365,5 @@ void TForm1::RadioButton3Click() {
     FractionPrecision = 4;
   }
   EnableFraction(true);
-  StatusBar1->SetPanelText(1, QStringLiteral("Precisión actual: 1/%1").arg(FractionPrecision));
+  StatusBar1->SetPanelText(1, tr("Precisión actual: 1/%1").arg(FractionPrecision));
 }

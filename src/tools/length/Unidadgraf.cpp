@@ -19,7 +19,7 @@ constexpr int kPixel = 7;  // the pixel edit, which the slider writes
 
 struct GraphicUnit {
   int edit;
-  const char* caption;  // UTF-8
+  const char* caption;  // UTF-8, marked for translation in the window's context
   // A value of this unit times toTwips[0] times toTwips[1] gives twips; twips times
   // fromTwips[0] times fromTwips[1] give this unit.
   Extended toTwips[2];
@@ -29,12 +29,12 @@ struct GraphicUnit {
 
 // In the order in which the hub writes them.
 constexpr GraphicUnit kUnits[] = {
-    {2, "punto", {20, 1}, {0.05L, 1}, 3},
-    {3, "carácter", {120, 1}, {1 / 120.0L, 1}, 3},
-    {4, "milímetro", {1440, 1 / 25.4L}, {1 / 1440.0L, 25.4}, 3},
-    {5, "centímetro", {1440, 1 / 2.54L}, {1 / 1440.0L, 2.54}, 3},
-    {6, "pulgada", {1440, 1}, {1 / 1440.0L, 1}, 3},
-    {7, "pixel", {15, 1}, {1 / 15.0L, 1}, 0},  // whole pixels
+    {2, QT_TRANSLATE_NOOP("TFormGraf", "punto"), {20, 1}, {0.05L, 1}, 3},
+    {3, QT_TRANSLATE_NOOP("TFormGraf", "carácter"), {120, 1}, {1 / 120.0L, 1}, 3},
+    {4, QT_TRANSLATE_NOOP("TFormGraf", "milímetro"), {1440, 1 / 25.4L}, {1 / 1440.0L, 25.4}, 3},
+    {5, QT_TRANSLATE_NOOP("TFormGraf", "centímetro"), {1440, 1 / 2.54L}, {1 / 1440.0L, 2.54}, 3},
+    {6, QT_TRANSLATE_NOOP("TFormGraf", "pulgada"), {1440, 1}, {1 / 1440.0L, 1}, 3},
+    {7, QT_TRANSLATE_NOOP("TFormGraf", "pixel"), {15, 1}, {1 / 15.0L, 1}, 0},  // whole pixels
 };
 
 struct Place {
@@ -49,7 +49,7 @@ constexpr Place kPlaces[] = {{1, 96, 16},  {7, 96, 48},  {2, 96, 80}, {3, 96, 11
 // The source is the edit last entered: every key stroke only clears the guard, and the
 // window filters the characters itself. An empty text waits and clears nothing.
 constexpr HubWindow kWindow{.name = "FormGraf",
-                            .caption = "Unidades gráficas",
+                            .caption = QT_TRANSLATE_NOOP("TFormGraf", "Unidades gráficas"),
                             .clientSize = {531, 210},
                             .lastEdit = 7,
                             .keys = SourceKeys::PressAndDelete,
@@ -64,7 +64,7 @@ TFormGraf::TFormGraf(QWidget* owner) : THubForm(owner, kWindow) {
   for (const Place& place : kPlaces) {
     const int n = place.edit;
     PlaceEdit(n, place.x, place.y);
-    Label(n, n == kHub ? QStringLiteral("twip") : QString::fromUtf8(UnitOf(kUnits, n).caption));
+    Label(n, n == kHub ? tr("twip") : Text(UnitOf(kUnits, n).caption));
     Edits[n]->OnEnter = [this, n](TEdit*) { EditEnter(n); };
   }
   WireChanges(kHub, &TFormGraf::Edit1Change, &TFormGraf::UnitChange);
@@ -84,7 +84,7 @@ TFormGraf::TFormGraf(QWidget* owner) : THubForm(owner, kWindow) {
   Panel1->hide();
   TrackBar1->SetMax(Panel1->width());
   // The ruler has no caption of its own: a screen reader reads it as what it sets.
-  TrackBar1->setAccessibleName(QStringLiteral("regla de píxeles"));
+  TrackBar1->setAccessibleName(tr("regla de píxeles"));
   TrackBar1->OnChange = [this] { TrackBar1Change(); };
   TrackBar1->OnEnter = [this] { TrackBar1Enter(); };
 

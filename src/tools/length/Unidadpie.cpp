@@ -28,7 +28,8 @@ const Extended kInchPerCm = 1.0L / static_cast<Extended>(kCmPerInch);
 // every value stays far inside its type.
 constexpr Extended kFractionFeetLimit = 1e10L;
 
-const QString kBoxCaption = QStringLiteral("pie");
+//: the caption of the window's message boxes: the unit foot
+constexpr const char* kBoxCaption = QT_TRANSLATE_NOOP("TFormPie", "pie");
 Extended Number(const TEdit* edit) { return ParseValue(edit->Text()); }
 
 // The window's icon: a folding rule.
@@ -50,6 +51,7 @@ QIcon RuleIcon() {
 }
 
 struct UnitCaptions {
+  // UTF-8, marked for translation in the window's context.
   const char* heading;
   const char* toMetric;
   const char* toFeet;
@@ -57,9 +59,23 @@ struct UnitCaptions {
 };
 // By MetricUnit - 1: metres, centimetres, millimetres.
 constexpr UnitCaptions kUnitCaptions[] = {
-    {"metros", "' a m ", " m a '", "Convertir a metro"},
-    {"centímetros", "' a cm", "cm a '", "Convertir a centímetro"},
-    {"milímetros", "' a mm", "mm a '", "Convertir a milímetro"},
+    {QT_TRANSLATE_NOOP("TFormPie", "metros"),
+     //: a button: from feet (') to metres
+     QT_TRANSLATE_NOOP("TFormPie", "' a m "),
+     //: a button: from metres to feet (')
+     QT_TRANSLATE_NOOP("TFormPie", " m a '"), QT_TRANSLATE_NOOP("TFormPie", "Convertir a metro")},
+    {QT_TRANSLATE_NOOP("TFormPie", "centímetros"),
+     //: a button: from feet (') to centimetres
+     QT_TRANSLATE_NOOP("TFormPie", "' a cm"),
+     //: a button: from centimetres to feet (')
+     QT_TRANSLATE_NOOP("TFormPie", "cm a '"),
+     QT_TRANSLATE_NOOP("TFormPie", "Convertir a centímetro")},
+    {QT_TRANSLATE_NOOP("TFormPie", "milímetros"),
+     //: a button: from feet (') to millimetres
+     QT_TRANSLATE_NOOP("TFormPie", "' a mm"),
+     //: a button: from millimetres to feet (')
+     QT_TRANSLATE_NOOP("TFormPie", "mm a '"),
+     QT_TRANSLATE_NOOP("TFormPie", "Convertir a milímetro")},
 };
 // The factor from the unit of the row to that of the column.
 constexpr Extended kRescale[3][3] = {
@@ -68,7 +84,7 @@ constexpr Extended kRescale[3][3] = {
 }  // namespace
 
 TFormPie::TFormPie(QWidget* owner) : TForm(owner, QStringLiteral("FormPie")) {
-  SetCaption(QStringLiteral(" Pies <--> centímetros"));
+  SetCaption(tr(" Pies <--> centímetros"));
   SetBorder(Border::Single);
   SetClientSize(576, 314);
   SetPosition(Position::ScreenCenter);
@@ -81,17 +97,24 @@ TFormPie::TFormPie(QWidget* owner) : TForm(owner, QStringLiteral("FormPie")) {
 }
 
 void TFormPie::BuildControls() {
-  RadioGroup1 = new TGroupBox(this, QStringLiteral("RadioGroup1"), QStringLiteral("Ajustar a:"));
+  RadioGroup1 = new TGroupBox(this, QStringLiteral("RadioGroup1"), tr("Ajustar a:"));
   RadioGroup1->SetBold(true);
   RadioGroup1->setGeometry(8, 2, 560, 46);
   // Laid over the box with the window as parent: the precision buttons form one group, the
   // unit buttons in their frame another.
-  const char* const precisions[] = {"decimales", "pulgada", "1/2 \"",  "1/4 \"",
-                                    "1/8 \"",    "1/16 \"", "1/32 \"", "1/64 \""};
+  // The fractions of an inch are the same in every language.
+  const char* const precisions[] = {QT_TRANSLATE_NOOP("TFormPie", "decimales"),
+                                    QT_TRANSLATE_NOOP("TFormPie", "pulgada"),
+                                    "1/2 \"",
+                                    "1/4 \"",
+                                    "1/8 \"",
+                                    "1/16 \"",
+                                    "1/32 \"",
+                                    "1/64 \""};
   const int x[] = {16, 100, 178, 242, 306, 370, 434, 498};
   for (int n = 1; n <= 8; ++n) {
     RadioButton[n] = new TRadioButton(this, QStringLiteral("RadioButton%1").arg(n),
-                                      QString::fromUtf8(precisions[n - 1]), n == 8);
+                                      Text(precisions[n - 1]), n == 8);
     RadioButton[n]->setGeometry(x[n - 1], 20, n <= 2 ? 80 : 60, 22);
   }
   RadioButton[1]->OnClick = [this] { RadioButton1Click(); };
@@ -102,22 +125,21 @@ void TFormPie::BuildControls() {
 
   BuildFeetPanel();
 
-  BitBtn1 = new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("' a cm"));
+  BitBtn1 = new TBitBtn(this, QStringLiteral("BitBtn1"), Text(kUnitCaptions[1].toMetric));
   BitBtn1->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
   BitBtn1->setLayoutDirection(Qt::RightToLeft);  // the picture right of the caption
   BitBtn1->setGeometry(254, 104, 96, 30);
-  platform::SetHint(BitBtn1, QStringLiteral("Convertir a centímetros"), false);
+  platform::SetHint(BitBtn1, tr("Convertir a centímetros"), false);
   BitBtn1->OnClick = [this] { BitBtn1Click(); };
-  BitBtn2 = new TBitBtn(this, QStringLiteral("BitBtn2"), QStringLiteral("cm a '"));
+  BitBtn2 = new TBitBtn(this, QStringLiteral("BitBtn2"), Text(kUnitCaptions[1].toFeet));
   BitBtn2->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
   BitBtn2->setGeometry(254, 146, 96, 30);
-  platform::SetHint(BitBtn2, QStringLiteral("Convertir a pies"), false);
+  platform::SetHint(BitBtn2, tr("Convertir a pies"), false);
   BitBtn2->OnClick = [this] { BitBtn2Click(); };
 
   BuildMetricPanel();
 
-  BitBtn3 =
-      new TBitBtn(this, QStringLiteral("BitBtn3"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
+  BitBtn3 = new TBitBtn(this, QStringLiteral("BitBtn3"), tr("Volver"), TBitBtn::Kind::OK);
   BitBtn3->setGeometry(476, 262, 92, 28);
 
   StatusBar1 = new TStatusBar(this, QStringLiteral("StatusBar1"));
@@ -137,8 +159,8 @@ void TFormPie::BuildControls() {
 void TFormPie::BuildFeetPanel() {
   Panel1 = new TPanel(this, QStringLiteral("Panel1"));
   Panel1->setGeometry(8, 56, 236, 196);
-  PlaceLabel(Panel1, QStringLiteral("Label1"), QStringLiteral("Pies"), 12, 30, QColor(), true);
-  PlaceLabel(Panel1, QStringLiteral("Label3"), QStringLiteral("Pulgadas"), 98, 30, QColor(), true);
+  PlaceLabel(Panel1, QStringLiteral("Label1"), tr("Pies"), 12, 30, QColor(), true);
+  PlaceLabel(Panel1, QStringLiteral("Label3"), tr("Pulgadas"), 98, 30, QColor(), true);
   Edit2 = new TEdit(Panel1, QStringLiteral("Edit2"));
   Edit2->setGeometry(12, 51, 78, 24);
   Edit3 = new TEdit(Panel1, QStringLiteral("Edit3"));
@@ -160,7 +182,7 @@ void TFormPie::BuildFeetPanel() {
 void TFormPie::BuildMetricPanel() {
   Panel2 = new TPanel(this, QStringLiteral("Panel2"));
   Panel2->setGeometry(360, 56, 208, 196);
-  Label2 = new TLabel(Panel2, QStringLiteral("Label2"), QStringLiteral("Centímetros"));
+  Label2 = new TLabel(Panel2, QStringLiteral("Label2"), tr("Centímetros"));
   Label2->SetBold(true);
   Label2->setGeometry(0, 22, 208, 18);
   Label2->setAlignment(Qt::AlignCenter);
@@ -226,8 +248,8 @@ void TFormPie::BitBtn2Click() {
   if (Edit1->Text().isEmpty()) Edit1->SetText(QStringLiteral("0"));
   Extended metric = 0;
   if (!TryParseValue(Edit1->Text(), metric)) {
-    platform::MessageBox(this, QStringLiteral("\"%1\" no es un número válido.").arg(Edit1->Text()),
-                         kBoxCaption, platform::Icon::Warning);
+    platform::MessageBox(this, tr("\"%1\" no es un número válido.").arg(Edit1->Text()),
+                         Text(kBoxCaption), platform::Icon::Warning);
     Edit1->SetFocus();
     return;
   }
@@ -247,8 +269,7 @@ void TFormPie::BitBtn2Click() {
     const double wholeFeet = std::floor(FeetValue);
     Edit2->SetText(FormatValue(wholeFeet));
     if (!(wholeFeet >= -0x1p63 && wholeFeet < 0x1p63)) {
-      platform::ShowMessage(FormatValue(CentimetreValue) +
-                            QStringLiteral(" es demasiado para mi..."));
+      platform::ShowMessage(tr("%1 es demasiado para mi...").arg(FormatValue(CentimetreValue)));
       return;
     }
     // Rounded down, never to the nearest.
@@ -259,9 +280,9 @@ void TFormPie::BitBtn2Click() {
   }
 
   if (std::fabs(FeetValue) >= kFractionFeetLimit) {
-    platform::ShowMessage(FormatValue(FeetValue) +
-                          QStringLiteral(" son demasiados pies para convertiren pies, pulgadas y "
-                                         "fracción.\nPuede convertirlos a número decimal"));
+    platform::ShowMessage(tr("%1 son demasiados pies para convertiren pies, pulgadas y "
+                             "fracción.\nPuede convertirlos a número decimal")
+                              .arg(FormatValue(FeetValue)));
     return;
   }
   FractionDenominator = static_cast<std::uint32_t>(FractionPrecision);
@@ -295,12 +316,11 @@ void TFormPie::BitBtn2Click() {
 void TFormPie::Step(int direction) {
   if (RadioButton[1]->Checked()) {
     // The step buttons are off in decimal mode; this box is their guard.
-    platform::MessageBox(
-        this,
-        QStringLiteral("La precisión actual es decimal.\nLos botones \"Ant\" y \"Sig\" dan la "
-                       "medida anterior y siguiente, sólo cuando se indica la precisión como "
-                       "fracción de pulgada: 1/2, 1/4, 1/8, 1/16, 1/32 ó 1/64"),
-        kBoxCaption, platform::Icon::Information);
+    platform::MessageBox(this,
+                         tr("La precisión actual es decimal.\nLos botones \"Ant\" y \"Sig\" dan la "
+                            "medida anterior y siguiente, sólo cuando se indica la precisión como "
+                            "fracción de pulgada: 1/2, 1/4, 1/8, 1/16, 1/32 ó 1/64"),
+                         Text(kBoxCaption), platform::Icon::Information);
     return;
   }
   if (Edit2->Text().isEmpty()) Edit2->SetText(QStringLiteral("0"));
@@ -384,10 +404,10 @@ void TFormPie::RadioButton5Click() {
 
 void TFormPie::ChooseUnit(int unit) {
   const UnitCaptions& c = kUnitCaptions[unit - 1];
-  Label2->SetCaption(QString::fromUtf8(c.heading));
-  BitBtn1->setText(QString::fromUtf8(c.toMetric));
-  BitBtn2->setText(QString::fromUtf8(c.toFeet));
-  platform::SetHint(BitBtn1, QString::fromUtf8(c.hint), false);
+  Label2->SetCaption(Text(c.heading));
+  BitBtn1->setText(Text(c.toMetric));
+  BitBtn2->setText(Text(c.toFeet));
+  platform::SetHint(BitBtn1, Text(c.hint), false);
   if (Edit1->Text().isEmpty()) Edit1->SetText(QStringLiteral("0"));
   const int previous = MetricUnit;
   // The unit follows the button even when the text does not read, so that the next rescaling

@@ -42,7 +42,7 @@ int RowY(int row) { return kTop + kRow * (row - 1); }
 }  // namespace
 
 TForm3::TForm3(QWidget* owner) : TForm(owner, QStringLiteral("Form3")) {
-  SetCaption(QStringLiteral("Unidades de longitud"));
+  SetCaption(tr("Unidades de longitud"));
   SetBorder(Border::Single);
   SetClientSize(590, 396);
   SetPosition(Position::ScreenCenter);
@@ -58,7 +58,7 @@ TEdit* TForm3::AddEdit(const char* name, const char* labelName, const char* capt
   auto* edit = new TEdit(this, QString::fromLatin1(name));
   edit->setGeometry(x, y, kEditWidth, kEditHeight);
   edit->SetMaxLength(310);
-  TLabel* label = AttachLabel(edit, QString::fromLatin1(labelName), QString::fromUtf8(caption));
+  TLabel* label = AttachLabel(edit, QString::fromLatin1(labelName), Text(caption));
   if (!rightAligned) {
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->move(kBritishLabelX, y);
@@ -70,28 +70,44 @@ void TForm3::BuildControls() {
   // Created in tab order, so the focus chain follows it.
   const int m = kMetricEditX;
   const int b = kBritishEditX;
-  Edit15 = AddEdit("Edit15", "Label15", "miriámetro [Ma]", m, RowY(1), true);
-  Edit1 = AddEdit("Edit1", "Label1", "kilómetro [km]", m, RowY(2), true);
-  Edit12 = AddEdit("Edit12", "Label12", "hectómetro [hm]", m, RowY(3), true);
-  Edit13 = AddEdit("Edit13", "Label13", "decámetro [dam]", m, RowY(4), true);
-  Edit2 = AddEdit("Edit2", "Label2", "metro [m]", m, RowY(5), true);
-  Edit14 = AddEdit("Edit14", "Label14", "decímetro [dm]", m, RowY(6), true);
-  Edit3 = AddEdit("Edit3", "Label3", "centímetro [cm]", m, RowY(7), true);
-  Edit11 = AddEdit("Edit11", "Label11", "milímetro [mm]", m, RowY(8), true);
-  Edit18 = AddEdit("Edit18", "Label18", "milésima de pulg. [mil]", b, RowY(1), false);
-  Edit4 = AddEdit("Edit4", "Label4", "pulgada [inch (\"), in]", b, RowY(2), false);
-  Edit5 = AddEdit("Edit5", "Label5", "pie [foot ('), ft]", b, RowY(3), false);
-  Edit6 = AddEdit("Edit6", "Label6", "yarda [yard, yd]", b, RowY(4), false);
-  Edit7 = AddEdit("Edit7", "Label7", "braza [fathom]", b, RowY(5), false);
-  Edit8 = AddEdit("Edit8", "Label8", "cadena [chain, ch]", b, RowY(6), false);
-  Edit9 = AddEdit("Edit9", "Label9", "milla estatuto [Mi]", b, RowY(7), false);
-  Edit10 = AddEdit("Edit10", "Label10", "nudo [milla marina]", b, RowY(8), false);
-  Edit16 = AddEdit("Edit16", "Label16", "unidad astronómica [ua]", m, RowY(9), true);
-  Edit17 = AddEdit("Edit17", "Label17", "año luz", m, RowY(10), true);
-  Edit19 = AddEdit("Edit19", "Label19", "parsec [pc]", m, RowY(11), true);
+  Edit15 = AddEdit("Edit15", "Label15", QT_TRANSLATE_NOOP("TForm3", "miriámetro [Ma]"), m, RowY(1),
+                   true);
+  Edit1 =
+      AddEdit("Edit1", "Label1", QT_TRANSLATE_NOOP("TForm3", "kilómetro [km]"), m, RowY(2), true);
+  Edit12 = AddEdit("Edit12", "Label12", QT_TRANSLATE_NOOP("TForm3", "hectómetro [hm]"), m, RowY(3),
+                   true);
+  Edit13 = AddEdit("Edit13", "Label13", QT_TRANSLATE_NOOP("TForm3", "decámetro [dam]"), m, RowY(4),
+                   true);
+  Edit2 = AddEdit("Edit2", "Label2", QT_TRANSLATE_NOOP("TForm3", "metro [m]"), m, RowY(5), true);
+  Edit14 =
+      AddEdit("Edit14", "Label14", QT_TRANSLATE_NOOP("TForm3", "decímetro [dm]"), m, RowY(6), true);
+  Edit3 =
+      AddEdit("Edit3", "Label3", QT_TRANSLATE_NOOP("TForm3", "centímetro [cm]"), m, RowY(7), true);
+  Edit11 =
+      AddEdit("Edit11", "Label11", QT_TRANSLATE_NOOP("TForm3", "milímetro [mm]"), m, RowY(8), true);
+  Edit18 = AddEdit("Edit18", "Label18", QT_TRANSLATE_NOOP("TForm3", "milésima de pulg. [mil]"), b,
+                   RowY(1), false);
+  Edit4 = AddEdit("Edit4", "Label4", QT_TRANSLATE_NOOP("TForm3", "pulgada [inch (\"), in]"), b,
+                  RowY(2), false);
+  Edit5 = AddEdit("Edit5", "Label5", QT_TRANSLATE_NOOP("TForm3", "pie [foot ('), ft]"), b, RowY(3),
+                  false);
+  Edit6 = AddEdit("Edit6", "Label6", QT_TRANSLATE_NOOP("TForm3", "yarda [yard, yd]"), b, RowY(4),
+                  false);
+  Edit7 =
+      AddEdit("Edit7", "Label7", QT_TRANSLATE_NOOP("TForm3", "braza [fathom]"), b, RowY(5), false);
+  Edit8 = AddEdit("Edit8", "Label8", QT_TRANSLATE_NOOP("TForm3", "cadena [chain, ch]"), b, RowY(6),
+                  false);
+  Edit9 = AddEdit("Edit9", "Label9", QT_TRANSLATE_NOOP("TForm3", "milla estatuto [Mi]"), b, RowY(7),
+                  false);
+  Edit10 = AddEdit("Edit10", "Label10", QT_TRANSLATE_NOOP("TForm3", "nudo [milla marina]"), b,
+                   RowY(8), false);
+  Edit16 = AddEdit("Edit16", "Label16", QT_TRANSLATE_NOOP("TForm3", "unidad astronómica [ua]"), m,
+                   RowY(9), true);
+  Edit17 = AddEdit("Edit17", "Label17", QT_TRANSLATE_NOOP("TForm3", "año luz"), m, RowY(10), true);
+  Edit19 =
+      AddEdit("Edit19", "Label19", QT_TRANSLATE_NOOP("TForm3", "parsec [pc]"), m, RowY(11), true);
 
-  BitBtn1 =
-      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
+  BitBtn1 = new TBitBtn(this, QStringLiteral("BitBtn1"), tr("Volver"), TBitBtn::Kind::OK);
   BitBtn1->setGeometry(b + kEditWidth - 100, RowY(11) - 2, 100, 25);
 
   SetTabChain({Edit15, Edit1, Edit12, Edit13, Edit2, Edit14, Edit3,  Edit11, Edit18, Edit4,
@@ -304,8 +320,8 @@ void TForm3::Edit19Change() {
 
 void TForm3::ResetAfterOverflow() {
   OverflowReset reset;
-  reset.caption = QStringLiteral("Vaya!");
-  reset.text = QStringLiteral("¡Qué número más grande tienes...!");
+  reset.caption = tr("Vaya!");
+  reset.text = tr("¡Qué número más grande tienes...!");
   reset.edit = Edit2;
   reset.value = &Metres;
   reset.activeEdit = &ActiveEdit;
@@ -315,7 +331,7 @@ void TForm3::ResetAfterOverflow() {
 void TForm3::RestartFromCentimetres() {
   OverflowReset restart;
   restart.simpleDialog = true;
-  restart.text = QStringLiteral("Esto así no funciona... ");
+  restart.text = tr("Esto así no funciona... ");
   restart.edit = Edit3;
   restart.value = &Centimetres;
   restart.resetValue = 0;

@@ -22,6 +22,8 @@ class TForm3 : public TForm {
  private:
   void BuildControls();
   void WireEvents();
+  // An edit and its label; the caption is UTF-8, marked for translation in this window's
+  // context.
   TEdit* AddEdit(const char* name, const char* labelName, const char* caption, int x, int y,
                  bool rightAligned);
 

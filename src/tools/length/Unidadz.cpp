@@ -10,27 +10,33 @@
 namespace {
 
 struct Row {
-  const char* header;  // UTF-8
+  const char* header;  // UTF-8, marked for translation in the window's context
   const char* values[8];
   bool metric;  // the European sizes, in navy
 };
 
 const Row kFirstBlock[] = {
-    {"Sistema Métrico Europeo", {"36", "37", "38", "39", "40", "41", "42", "43"}, true},
-    {"De Mujeres",
+    {QT_TRANSLATE_NOOP("TFZapatos", "Sistema Métrico Europeo"),
+     {"36", "37", "38", "39", "40", "41", "42", "43"},
+     true},
+    {QT_TRANSLATE_NOOP("TFZapatos", "De Mujeres"),
      {"5 1/2", "6 - 6 1/2", "7 - 7 1/2", "8 - 8 1/2", "9", "9 1/2", "10 - 10 1/2", "11"},
      false},
-    {"De Hombres", {"", "", "", "6 - 6 1/2", "7", "7 1/2 - 8", "8 1/2", "9"}, false},
-    {"Aprox. en centímetros",
+    {QT_TRANSLATE_NOOP("TFZapatos", "De Hombres"),
+     {"", "", "", "6 - 6 1/2", "7", "7 1/2 - 8", "8 1/2", "9"},
+     false},
+    {QT_TRANSLATE_NOOP("TFZapatos", "Aprox. en centímetros"),
      {"22 1/2", "22 3/4", "23 3/4", "24 1/2", "25 1/4", "25 3/4", "26 1/4", "27"},
      false},
 };
 const Row kSecondBlock[] = {
-    {"Sistema Métrico Europeo", {"44", "45", "46", "47", "48", "49", "50", ""}, true},
-    {"De Hombres",
+    {QT_TRANSLATE_NOOP("TFZapatos", "Sistema Métrico Europeo"),
+     {"44", "45", "46", "47", "48", "49", "50", ""},
+     true},
+    {QT_TRANSLATE_NOOP("TFZapatos", "De Hombres"),
      {"9 1/2 - 10", "10 1/2 - 11", "11 1/2 - 12", "12 1/2", "13 - 13 1/2", "14 - 14 1/2", "15", ""},
      false},
-    {"Aprox. en centímetros",
+    {QT_TRANSLATE_NOOP("TFZapatos", "Aprox. en centímetros"),
      {"27 1/2", "28", "28 3/4", "30", "30 1/2", "31 1/2", "32", ""},
      false},
 };
@@ -47,7 +53,7 @@ constexpr int kBlockPitch = 31;  // from the first block's last row to the secon
 }  // namespace
 
 TFZapatos::TFZapatos(QWidget* owner) : TForm(owner, QStringLiteral("FZapatos")) {
-  SetCaption(QStringLiteral("Medida de zapatos"));
+  SetCaption(tr("Medida de zapatos"));
   SetBorder(Border::Single);
   SetClientSize(670, 263);
   QPalette menuColour = palette();
@@ -66,7 +72,7 @@ TFZapatos::TFZapatos(QWidget* owner) : TForm(owner, QStringLiteral("FZapatos")) 
     for (int col = 0; col <= 8; ++col) {
       const bool header = col == 0;
       auto* cell = new TPanel(this, QStringLiteral("Panel%1").arg(++number),
-                              QString::fromUtf8(header ? row.header : row.values[col - 1]));
+                              header ? Text(row.header) : QString::fromUtf8(row.values[col - 1]));
       cell->SetBevelOuter(TPanel::Bevel::Lowered);
       cell->SetColor(system.color(QPalette::Base));
       cell->SetFontColor(row.metric ? kNavy : system.color(QPalette::Text));
@@ -89,10 +95,11 @@ TFZapatos::TFZapatos(QWidget* owner) : TForm(owner, QStringLiteral("FZapatos")) 
         for (const char* size : european.values) {
           if (*size) last = QString::fromUtf8(size);
         }
-        platform::SetCellHeadings(
-            cell, QString(), QString::fromUtf8(european.values[0]) + QStringLiteral(" a ") + last);
+        //: a range of European shoe sizes, as in "36 a 43"
+        platform::SetCellHeadings(cell, QString(),
+                                  tr("%1 a %2").arg(QString::fromUtf8(european.values[0]), last));
       } else {
-        platform::SetCellHeadings(cell, QString::fromUtf8(row.header),
+        platform::SetCellHeadings(cell, Text(row.header),
                                   QString::fromUtf8(european.values[col - 1]));
       }
       cell->SetTabStop(true);
@@ -109,8 +116,7 @@ TFZapatos::TFZapatos(QWidget* owner) : TForm(owner, QStringLiteral("FZapatos")) 
     y += kPitch;
   }
 
-  BitBtn1 =
-      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
+  BitBtn1 = new TBitBtn(this, QStringLiteral("BitBtn1"), tr("Volver"), TBitBtn::Kind::OK);
   BitBtn1->setGeometry(579, 222, 83, 27);
   SetTabChain(chain << BitBtn1);
 }

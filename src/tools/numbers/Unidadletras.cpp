@@ -172,7 +172,7 @@ QString NumberWords(const QString& text) {
 }
 
 TFormLetras::TFormLetras(QWidget* owner) : TForm(owner, QStringLiteral("FormLetras")) {
-  SetCaption(QStringLiteral(" Tarvel - números y letras"));
+  SetCaption(tr(" Tarvel - números y letras"));
   SetBorder(Border::Single);
   SetClientSize(339, 224);
   SetPosition(Position::Default);
@@ -191,12 +191,11 @@ TFormLetras::TFormLetras(QWidget* owner) : TForm(owner, QStringLiteral("FormLetr
                                   QSize(25, 25));
   SpeedButton1->setIconSize(QSize(16, 16));
   SpeedButton1->move(302, 84);
-  SpeedButton1->setToolTip(QStringLiteral("Copiar al portapapeles"));
+  SpeedButton1->setToolTip(tr("Copiar al portapapeles"));
 
-  Label1 = PlaceLabel(this, QStringLiteral("Label1"), QStringLiteral("Números:"), 16, 14);
-  Label2 = PlaceLabel(this, QStringLiteral("Label2"), QStringLiteral("Letras:"), 16, 66);
-  Label3 = PlaceLabel(this, QStringLiteral("Label3"), QStringLiteral("Otros idiomas..."), 16, 200,
-                      kBlue);
+  Label1 = PlaceLabel(this, QStringLiteral("Label1"), tr("Números:"), 16, 14);
+  Label2 = PlaceLabel(this, QStringLiteral("Label2"), tr("Letras:"), 16, 66);
+  Label3 = PlaceLabel(this, QStringLiteral("Label3"), tr("Otros idiomas..."), 16, 200, kBlue);
   Label3->SetUnderline(true);
   Label3->adjustSize();
   Label3->setCursor(Qt::PointingHandCursor);

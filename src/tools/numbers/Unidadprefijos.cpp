@@ -13,7 +13,7 @@ constexpr int kPrefixes = 20;
 constexpr double kLimit = 1e276;
 
 struct Prefix {
-  const char* caption;  // UTF-8
+  const char* caption;  // UTF-8, marked for translation in the window's context
   // The base value times fromBase gives this edit's value; its value times toBase the base.
   Extended fromBase;
   Extended toBase;
@@ -21,13 +21,26 @@ struct Prefix {
 
 // Edit1 to Edit20 in order: the left column from yotta down, the right column from deci.
 constexpr Prefix kPrefixTable[kPrefixes] = {
-    {"yotta [Y]", 1e-24L, 1e24L},  {"zetta [Z]", 1e-21L, 1e21L},  {"exa [E]", 1e-18L, 1e18L},
-    {"peta [P]", 1e-15L, 1e15L},   {"tera [T]", 1e-12L, 1e12L},   {"giga [G]", 1e-9L, 1e9L},
-    {"mega [M]", 1e-6L, 1e6L},     {"kilo [k]", 0.001L, 1000.0L}, {"hecto [h]", 0.01L, 100.0L},
-    {"deca [da]", 0.1L, 10.0L},    {"deci [d]", 10.0L, 0.1L},     {"centi [c]", 100.0L, 0.01L},
-    {"mili [m]", 1000.0L, 0.001L}, {"micro [µ]", 1e6L, 1e-6L},    {"nano [n]", 1e9L, 1e-9L},
-    {"pico [p]", 1e12L, 1e-12L},   {"femto [f]", 1e15L, 1e-15L},  {"atto [a]", 1e18L, 1e-18L},
-    {"zepto [z]", 1e21L, 1e-21L},  {"yocto [y]", 1e24L, 1e-24L},
+    {QT_TRANSLATE_NOOP("TFormPrefijos", "yotta [Y]"), 1e-24L, 1e24L},
+    {QT_TRANSLATE_NOOP("TFormPrefijos", "zetta [Z]"), 1e-21L, 1e21L},
+    {QT_TRANSLATE_NOOP("TFormPrefijos", "exa [E]"), 1e-18L, 1e18L},
+    {QT_TRANSLATE_NOOP("TFormPrefijos", "peta [P]"), 1e-15L, 1e15L},
+    {QT_TRANSLATE_NOOP("TFormPrefijos", "tera [T]"), 1e-12L, 1e12L},
+    {QT_TRANSLATE_NOOP("TFormPrefijos", "giga [G]"), 1e-9L, 1e9L},
+    {QT_TRANSLATE_NOOP("TFormPrefijos", "mega [M]"), 1e-6L, 1e6L},
+    {QT_TRANSLATE_NOOP("TFormPrefijos", "kilo [k]"), 0.001L, 1000.0L},
+    {QT_TRANSLATE_NOOP("TFormPrefijos", "hecto [h]"), 0.01L, 100.0L},
+    {QT_TRANSLATE_NOOP("TFormPrefijos", "deca [da]"), 0.1L, 10.0L},
+    {QT_TRANSLATE_NOOP("TFormPrefijos", "deci [d]"), 10.0L, 0.1L},
+    {QT_TRANSLATE_NOOP("TFormPrefijos", "centi [c]"), 100.0L, 0.01L},
+    {QT_TRANSLATE_NOOP("TFormPrefijos", "mili [m]"), 1000.0L, 0.001L},
+    {QT_TRANSLATE_NOOP("TFormPrefijos", "micro [µ]"), 1e6L, 1e-6L},
+    {QT_TRANSLATE_NOOP("TFormPrefijos", "nano [n]"), 1e9L, 1e-9L},
+    {QT_TRANSLATE_NOOP("TFormPrefijos", "pico [p]"), 1e12L, 1e-12L},
+    {QT_TRANSLATE_NOOP("TFormPrefijos", "femto [f]"), 1e15L, 1e-15L},
+    {QT_TRANSLATE_NOOP("TFormPrefijos", "atto [a]"), 1e18L, 1e-18L},
+    {QT_TRANSLATE_NOOP("TFormPrefijos", "zepto [z]"), 1e21L, 1e-21L},
+    {QT_TRANSLATE_NOOP("TFormPrefijos", "yocto [y]"), 1e24L, 1e-24L},
 };
 
 constexpr int kRowsPerColumn = 10;
@@ -42,7 +55,7 @@ constexpr int kTabOrder[] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,
                              12, 13, 14, 15, 16, 17, 18, 19, 20, 0,  kHub};
 
 constexpr HubWindow kWindow{.name = "FormPrefijos",
-                            .caption = "Prefijos",
+                            .caption = QT_TRANSLATE_NOOP("TFormPrefijos", "Prefijos"),
                             .clientSize = {536, 400},
                             .lastEdit = kHub,
                             .hub = kHub,
@@ -61,7 +74,8 @@ TFormPrefijos::TFormPrefijos(QWidget* owner) : THubForm(owner, kWindow) {
       PlaceEdit(n, n <= kRowsPerColumn ? kLeftX : kRightX, kTop + row * kPitch);
     }
     const QString caption =
-        n == kHub ? QStringLiteral("unidad") : QString::fromUtf8(kPrefixTable[n - 1].caption);
+        //: the bare unit, without a prefix
+        n == kHub ? tr("unidad") : Text(kPrefixTable[n - 1].caption);
     TLabel* label = Label(n, caption);
     if (n == 1) label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   }
@@ -99,18 +113,18 @@ void TFormPrefijos::RecoverUnreadableUnit() {
   hub->SetText(QStringLiteral("0"));  // a whole pass that writes 0 everywhere
   platform::host().Pause(200);
   throw EConvertError(
-      QStringLiteral("Se ha producido un error inesperado...\nNo será posible continuar con el "
-                     "proceso en curso.\nSalga ordenadamente de todos los programas activos y "
-                     "reinicie el equipo."));
+      tr("Se ha producido un error inesperado...\nNo será posible continuar con el "
+         "proceso en curso.\nSalga ordenadamente de todos los programas activos y "
+         "reinicie el equipo."));
 }
 
 // The pass goes on from 0, so every edit ends at 0.
 void TFormPrefijos::ResetOverLimit() {
   Value[kHub] = 0;
   platform::MessageBox(this,
-                       QStringLiteral("Este número supera la capacidad de cálculo...\nInténtelo "
-                                      "con otro más chiquito... \nGracias..."),
-                       QStringLiteral("¡Ohhh!"), platform::Icon::Warning);
+                       tr("Este número supera la capacidad de cálculo...\nInténtelo "
+                          "con otro más chiquito... \nGracias..."),
+                       tr("¡Ohhh!"), platform::Icon::Warning);
   ActiveEdit = Edits[kHub];
   Edits[kHub]->SetText(QStringLiteral("0"));  // the hub returns at once, Updating being set
   Edits[kHub]->SetFocus();

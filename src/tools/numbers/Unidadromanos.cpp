@@ -47,12 +47,13 @@ const QColor kConventionHintColor(193, 193, 255);
 
 constexpr int kLongNumeral = 45;  // from this length on the edit shows its numeral in a hint
 
-const char* const kConvention =
+constexpr const char* kConvention = QT_TRANSLATE_NOOP(
+    "TFormRomanos",
     "   Para facilitar la presentación, se ha adoptado la siguiente \n convención:\n   Toda "
     "letra, o sucesión, seguida por uno, dos, tres, etc., \n paréntesis, representa su valor en "
     "miles, millones, ... lo que \n se interpreta como una rayita sobrepuesta hasta esa letra. "
     "\n   Por ejemplo: V) = 5000;  L) = 50000;  M) = 1000000; \n M)XX = 1000020;  LII)) = "
-    "52000000.";
+    "52000000.");
 
 // The numeral of n appended to out; a signed 64-bit number takes at most 7 groups of 13.
 void AppendRoman(int64_t n, char* out, int& length) {
@@ -116,7 +117,7 @@ uint64_t FromRoman(QStringView text) {
 }
 
 TFormRomanos::TFormRomanos(QWidget* owner) : TForm(owner, QStringLiteral("FormRomanos")) {
-  SetCaption(QStringLiteral(" Tarvel - números romanos"));
+  SetCaption(tr(" Tarvel - números romanos"));
   SetBorder(Border::Single);
   SetClientSize(383, 178);
   SetPosition(Position::Default);
@@ -136,23 +137,20 @@ TFormRomanos::TFormRomanos(QWidget* owner) : TForm(owner, QStringLiteral("FormRo
   Edit2->setFont(bold);
   Edit2->SetUpperCase(true);
   Edit2->setMouseTracking(true);
-  BitBtn1 =
-      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
+  BitBtn1 = new TBitBtn(this, QStringLiteral("BitBtn1"), tr("Volver"), TBitBtn::Kind::OK);
   BitBtn1->setGeometry(278, 136, 83, 27);
   SetCancelButton(BitBtn1);
 
-  Label4 =
-      PlaceLabel(this, QStringLiteral("Label4"),
-                 QStringLiteral("Convierte números arábigos (o indios) en romanos, y viceversa."),
-                 22, 16, kNavy);
-  Label1 = AttachLabel(Edit1, QStringLiteral("Label1"), QStringLiteral("Arábigos:"));
-  Label2 = AttachLabel(Edit2, QStringLiteral("Label2"), QStringLiteral("Romanos:"));
-  Label3 =
-      PlaceLabel(this, QStringLiteral("Label3"), QStringLiteral("Convención"), 22, 142, kPurple);
+  Label4 = PlaceLabel(this, QStringLiteral("Label4"),
+                      tr("Convierte números arábigos (o indios) en romanos, y viceversa."), 22, 16,
+                      kNavy);
+  Label1 = AttachLabel(Edit1, QStringLiteral("Label1"), tr("Arábigos:"));
+  Label2 = AttachLabel(Edit2, QStringLiteral("Label2"), tr("Romanos:"));
+  Label3 = PlaceLabel(this, QStringLiteral("Label3"), tr("Convención"), 22, 142, kPurple);
   Label3->SetUnderline(true);
   Label3->adjustSize();
   Label3->setCursor(Qt::WhatsThisCursor);
-  ConventionHint = QString::fromUtf8(kConvention);
+  ConventionHint = Text(kConvention);
 
   Edit1->OnChange = [this](TEdit*) { Edit1Change(); };
   Edit2->OnChange = [this](TEdit*) { Edit2Change(); };
@@ -179,10 +177,10 @@ void TFormRomanos::Edit2Change() {
     Edit1->SetText(QString::number(value));
   } else if (canonical.isEmpty()) {
     Edit2->SelectAll();
-    platform::ShowMessage(QStringLiteral("Se produjo un error al procesar este número."));
+    platform::ShowMessage(tr("Se produjo un error al procesar este número."));
   } else {
     platform::ShowMessage(
-        numeral + QStringLiteral(" no es un número romano \n(o excede la capacidad de cálculo)."));
+        tr("%1 no es un número romano \n(o excede la capacidad de cálculo).").arg(numeral));
   }
 }
 
@@ -193,8 +191,7 @@ void TFormRomanos::Edit2MouseMove() {
     return;
   }
   HintsAtOnceAndForGood();
-  Edit2->setToolTip(numeral +
-                    QStringLiteral("\nPuede copiar este número, y pegarlo en otra aplicación."));
+  Edit2->setToolTip(tr("%1\nPuede copiar este número, y pegarlo en otra aplicación.").arg(numeral));
 }
 
 void TFormRomanos::Label3Click() {

@@ -87,7 +87,7 @@ int MaxLengthForBase(int base) {
 }
 
 TFormBase::TFormBase(QWidget* owner) : TForm(owner, QStringLiteral("FormBase")) {
-  SetCaption(QStringLiteral("  Tarvel - Base de numeración"));
+  SetCaption(tr("  Tarvel - Base de numeración"));
   SetBorder(Border::Single);
   SetClientSize(431, 218);
   SetPosition(Position::Default);
@@ -99,18 +99,16 @@ TFormBase::TFormBase(QWidget* owner) : TForm(owner, QStringLiteral("FormBase")) 
   Edit2 = MakeNumberEdit(this, QStringLiteral("Edit2"), 122);
   ComboBox2 = MakeBaseBox(this, QStringLiteral("ComboBox2"));
   ComboBox2->setGeometry(kLeft + kEditWidth - kBoxWidth, 148, kBoxWidth, 21);
-  BitBtn1 =
-      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
+  BitBtn1 = new TBitBtn(this, QStringLiteral("BitBtn1"), tr("Volver"), TBitBtn::Kind::OK);
   BitBtn1->setGeometry(kLeft + kEditWidth - 83, 182, 83, 27);
   SetCancelButton(BitBtn1);
 
-  Label1 = PlaceLabel(
-      this, QStringLiteral("Label1"),
-      QStringLiteral("Elija la base de numeración y escriba el número que desea convertir:"), kLeft,
-      16);
-  Label3 = AttachLabel(ComboBox1, QStringLiteral("Label3"), QStringLiteral("Base:"));
-  Label2 = PlaceLabel(this, QStringLiteral("Label2"), QStringLiteral("Equivale a:"), kLeft, 102);
-  Label4 = AttachLabel(ComboBox2, QStringLiteral("Label4"), QStringLiteral("Base:"));
+  Label1 = PlaceLabel(this, QStringLiteral("Label1"),
+                      tr("Elija la base de numeración y escriba el número que desea convertir:"),
+                      kLeft, 16);
+  Label3 = AttachLabel(ComboBox1, QStringLiteral("Label3"), tr("Base:"));
+  Label2 = PlaceLabel(this, QStringLiteral("Label2"), tr("Equivale a:"), kLeft, 102);
+  Label4 = AttachLabel(ComboBox2, QStringLiteral("Label4"), tr("Base:"));
 
   Edit1->OnChange = [this](TEdit*) { Edit1Change(); };
   Edit2->OnChange = [this](TEdit*) { Edit2Change(); };

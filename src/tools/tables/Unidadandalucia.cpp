@@ -34,8 +34,12 @@ enum GroupNumber : int {
 };
 
 constexpr int kProvinces = 8;
-const char* const kProvinceNames[kProvinces] = {"Almería", "Cádiz", "Córdoba", "Granada",
-                                                "Huelva",  "Jaén",  "Málaga",  "Sevilla"};
+// UTF-8, marked for translation in the window's context.
+const char* const kProvinceNames[kProvinces] = {
+    QT_TRANSLATE_NOOP("TFormAndalucia", "Almería"), QT_TRANSLATE_NOOP("TFormAndalucia", "Cádiz"),
+    QT_TRANSLATE_NOOP("TFormAndalucia", "Córdoba"), QT_TRANSLATE_NOOP("TFormAndalucia", "Granada"),
+    QT_TRANSLATE_NOOP("TFormAndalucia", "Huelva"),  QT_TRANSLATE_NOOP("TFormAndalucia", "Jaén"),
+    QT_TRANSLATE_NOOP("TFormAndalucia", "Málaga"),  QT_TRANSLATE_NOOP("TFormAndalucia", "Sevilla")};
 constexpr int kAlmeria = 0;
 
 // A unit derived from a base unit of the province: how many of it make one base unit, per
@@ -297,7 +301,7 @@ const Group kGroupTable[TFormAndalucia::kGroups + 1] = {
 // metric value is in its unit.
 struct MetricEditRow {
   int edit;
-  const char* label;
+  const char* label;        // UTF-8, marked for translation in the window's context
   const char* text;         // the default text
   int x;                    // where it stands on the page
   Extended toMetric = 1;    // a value of the edit times this is the metric value
@@ -305,19 +309,20 @@ struct MetricEditRow {
 };
 const MetricEditRow kMetricEdits[TFormAndalucia::kGroups + 1][3] = {
     {},
-    {{1, "metro:", "1", 52}},
-    {{2, "kilogramo:", "1", 290}},
-    {{3, "litro:", "1", 456}},
-    {{4, "metro cuadrado:", "1", 92}},
-    {{5, "metro cúbico:", "1", 390}},
-    {{6, "metro:", "1", 50},
-     {7, "centímetro:", "100", 232, 0.01L, 100.0L},
-     {8, "milímetro:", "1000", 414, 0.001L, 1000.0L}},
-    {{9, "kilogramo:", "1", 72}, {10, "gramo:", "1000", 262, 0.001L, 1000.0L}},
-    {{11, "litro:", "1", 42}},
-    {{12, "litro:", "1", 42}},
-    {{13, "litro:", "1", 42}},
-    {{14, "metro cuadrado:", "1", 92}},
+    {{1, QT_TRANSLATE_NOOP("TFormAndalucia", "metro:"), "1", 52}},
+    {{2, QT_TRANSLATE_NOOP("TFormAndalucia", "kilogramo:"), "1", 290}},
+    {{3, QT_TRANSLATE_NOOP("TFormAndalucia", "litro:"), "1", 456}},
+    {{4, QT_TRANSLATE_NOOP("TFormAndalucia", "metro cuadrado:"), "1", 92}},
+    {{5, QT_TRANSLATE_NOOP("TFormAndalucia", "metro cúbico:"), "1", 390}},
+    {{6, QT_TRANSLATE_NOOP("TFormAndalucia", "metro:"), "1", 50},
+     {7, QT_TRANSLATE_NOOP("TFormAndalucia", "centímetro:"), "100", 232, 0.01L, 100.0L},
+     {8, QT_TRANSLATE_NOOP("TFormAndalucia", "milímetro:"), "1000", 414, 0.001L, 1000.0L}},
+    {{9, QT_TRANSLATE_NOOP("TFormAndalucia", "kilogramo:"), "1", 72},
+     {10, QT_TRANSLATE_NOOP("TFormAndalucia", "gramo:"), "1000", 262, 0.001L, 1000.0L}},
+    {{11, QT_TRANSLATE_NOOP("TFormAndalucia", "litro:"), "1", 42}},
+    {{12, QT_TRANSLATE_NOOP("TFormAndalucia", "litro:"), "1", 42}},
+    {{13, QT_TRANSLATE_NOOP("TFormAndalucia", "litro:"), "1", 42}},
+    {{14, QT_TRANSLATE_NOOP("TFormAndalucia", "metro cuadrado:"), "1", 92}},
 };
 
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
@@ -353,14 +358,14 @@ constexpr int kEditHeight = 21;
 }  // namespace
 
 TFormAndalucia::TFormAndalucia(QWidget* owner) : TForm(owner, QStringLiteral("FormAndalucia")) {
-  SetCaption(QStringLiteral("Unidades Antiguas de Andalucía"));
+  SetCaption(tr("Unidades Antiguas de Andalucía"));
   SetBorder(Border::Single);
   SetClientSize(706, 445);
   SetPosition(Position::ScreenCenter);
 
   auto* top = new TLabel(this, QStringLiteral("Panel1"),
-                         QStringLiteral("MEDIDAS ANTIGUAS DE ANDALUCÍA  (Procedentes del sistema "
-                                        "de medidas llamado de Castilla)"));
+                         tr("MEDIDAS ANTIGUAS DE ANDALUCÍA  (Procedentes del sistema "
+                            "de medidas llamado de Castilla)"));
   top->setFrameStyle(QFrame::Panel | QFrame::Raised);
   top->setAlignment(Qt::AlignCenter);
   top->SetBold(true);
@@ -369,31 +374,38 @@ TFormAndalucia::TFormAndalucia(QWidget* owner) : TForm(owner, QStringLiteral("Fo
   PageControl1 = new TPageControl(this, QStringLiteral("PageControl1"));
   PageControl1->SetTabWidth(100);
   PageControl1->setGeometry(0, 28, 706, 356);
-  const char* const outer[] = {"Principales", "Longitud", "Peso",    "Vinos y Licores",
-                               "Áridos",      "Aceite",   "Agrarias"};
+  const char* const outer[] = {
+      QT_TRANSLATE_NOOP("TFormAndalucia", "Principales"),
+      QT_TRANSLATE_NOOP("TFormAndalucia", "Longitud"), QT_TRANSLATE_NOOP("TFormAndalucia", "Peso"),
+      QT_TRANSLATE_NOOP("TFormAndalucia", "Vinos y Licores"),
+      //: dry goods: grain and pulses measured by volume
+      QT_TRANSLATE_NOOP("TFormAndalucia", "Áridos"), QT_TRANSLATE_NOOP("TFormAndalucia", "Aceite"),
+      //: land measures
+      QT_TRANSLATE_NOOP("TFormAndalucia", "Agrarias")};
   for (int i = 0; i < 7; ++i) {
     TabSheet[i + 1] =
-        PageControl1->AddSheet(QStringLiteral("TabSheet%1").arg(i + 1), Utf8(outer[i]));
+        PageControl1->AddSheet(QStringLiteral("TabSheet%1").arg(i + 1), Text(outer[i]));
   }
   PageControl2 = new TPageControl(TabSheet[1], QStringLiteral("PageControl2"));
   PageControl2->SetTabWidth(200);
   PageControl2->setGeometry(4, 4, 692, 320);
-  TabSheet[9] = PageControl2->AddSheet(QStringLiteral("TabSheet9"),
-                                       QStringLiteral("Longitud - Peso - Capacidad"));
-  TabSheet[8] =
-      PageControl2->AddSheet(QStringLiteral("TabSheet8"), QStringLiteral("Superficie - Volumen"));
+  TabSheet[9] =
+      PageControl2->AddSheet(QStringLiteral("TabSheet9"), tr("Longitud - Peso - Capacidad"));
+  TabSheet[8] = PageControl2->AddSheet(QStringLiteral("TabSheet8"), tr("Superficie - Volumen"));
 
   for (int group = 1; group <= kGroups; ++group) BuildGroup(group);
 
   const int footY = kGridY + StringGrid[1]->height() + 6;
-  PlaceLabel(TabSheet[9], QStringLiteral("Label15"), QStringLiteral("(1) También llamada Arroba"),
-             420, footY);
-  PlaceLabel(TabSheet[8], QStringLiteral("Label16"), QStringLiteral("(1) Unidad de regadío"), 10,
-             footY);
+  PlaceLabel(TabSheet[9], QStringLiteral("Label15"),
+             //: a footnote to the unit "Cántara (1)", whose other name is "Arroba"
+             tr("(1) También llamada Arroba"), 420, footY);
+  PlaceLabel(TabSheet[8], QStringLiteral("Label16"),
+             //: a footnote to the unit "Tahulla (1)"
+             tr("(1) Unidad de regadío"), 10, footY);
 
   SpeedButton1 = new TButton(TabSheet[7], QStringLiteral("SpeedButton1"), QString());
   SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
-  SpeedButton1->setToolTip(QStringLiteral("Aclaración"));
+  SpeedButton1->setToolTip(tr("Aclaración"));
   SpeedButton1->setFocusPolicy(Qt::NoFocus);
   SpeedButton1->setGeometry(StringGrid[11]->x() + StringGrid[11]->width() + 8, kGridY, 25, 25);
   SpeedButton1->OnClick = [this] { SpeedButton1Click(); };
@@ -401,11 +413,10 @@ TFormAndalucia::TFormAndalucia(QWidget* owner) : TForm(owner, QStringLiteral("Fo
   auto* bottom = new TBevel(this, QStringLiteral("Panel2"), TBevel::Shape::Box, true);
   bottom->setGeometry(0, 386, 706, 40);
   PlaceLabel(this, QStringLiteral("Label17"),
-             QStringLiteral("Datos publicados por la Dirección General del Instituto Geográfico "
-                            "y Estadístico. Año 1938"),
+             tr("Datos publicados por la Dirección General del Instituto Geográfico "
+                "y Estadístico. Año 1938"),
              10, 399);
-  BitBtn1 =
-      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
+  BitBtn1 = new TBitBtn(this, QStringLiteral("BitBtn1"), tr("Volver"), TBitBtn::Kind::OK);
   BitBtn1->setGeometry(612, 392, 83, 27);
 
   StatusBar1 = new QStatusBar(this);
@@ -447,7 +458,7 @@ void TFormAndalucia::BuildGroup(int group) {
     const MetricEditRow& entry = kMetricEdits[group][i];
     auto* edit = new TEdit(page, QStringLiteral("Edit%1").arg(entry.edit), Utf8(entry.text));
     edit->setGeometry(entry.x, kEditY, kEditWidth, kEditHeight);
-    AttachLabel(edit, QStringLiteral("Label%1").arg(entry.edit), Utf8(entry.label));
+    AttachLabel(edit, QStringLiteral("Label%1").arg(entry.edit), Text(entry.label));
     edit->OnChange = [this, group](TEdit* sender) { EditChange(group, sender); };
     if (g.guard == Guard::Busy) {
       edit->OnKeyPress = [this, group](TEdit*, char16_t& key) { StringGridKeyPress(group, key); };
@@ -502,7 +513,7 @@ void TFormAndalucia::Fill(int group) {
   TStringGrid* grid = StringGrid[group];
   const int first = g.provinces ? 1 : 0;
   if (g.provinces) {
-    for (int p = 0; p < kProvinces; ++p) grid->SetCell(0, p + 1, Utf8(kProvinceNames[p]));
+    for (int p = 0; p < kProvinces; ++p) grid->SetCell(0, p + 1, Text(kProvinceNames[p]));
   }
   for (int c = 0; c < g.columns; ++c) {
     grid->SetCell(c + first, 0, Utf8(g.units ? g.units[c].caption : g.captions[c]));
@@ -595,13 +606,11 @@ void TFormAndalucia::StringGridSetEditText(int group, int col, int row, const QS
   const int province = row - 1;
   if (g.undefined != Undefined::Never && Factor[group][col][row] <= 0) {
     if (g.undefined == Undefined::Irrigation) {
-      platform::MessageBox(
-          this, QStringLiteral("Esta unidad de regadío sólo se ha definido para Almería."),
-          QStringLiteral("Tahulla"), platform::Icon::Information);
+      platform::MessageBox(this, tr("Esta unidad de regadío sólo se ha definido para Almería."),
+                           QStringLiteral("Tahulla"), platform::Icon::Information);
     } else {
       platform::MessageBox(
-          this,
-          QStringLiteral("No se ha definido esta unidad para ") + Utf8(kProvinceNames[province]),
+          this, tr("No se ha definido esta unidad para %1").arg(Text(kProvinceNames[province])),
           grid->Cell(col, 0), platform::Icon::None);
     }
     grid->SetCell(col, row, QString());
@@ -618,10 +627,10 @@ void TFormAndalucia::StringGridSetEditText(int group, int col, int row, const QS
     switch (g.beyond) {
       case Beyond::OhBox:
         platform::MessageBox(this,
-                             QStringLiteral("Este es el máximo número admisible... \nSi necesita "
-                                            "operar con magnitudes mayores que 10E300 "
-                                            "comuníquese con el autor..."),
-                             QStringLiteral("Oh!"), platform::Icon::None);
+                             tr("Este es el máximo número admisible... \nSi necesita "
+                                "operar con magnitudes mayores que 10E300 "
+                                "comuníquese con el autor..."),
+                             tr("Oh!"), platform::Icon::None);
         grid->SetCell(col, row, QStringLiteral("0"));
         edit->SetFocus();
         edit->SetText(QStringLiteral("0"));
@@ -681,15 +690,14 @@ void TFormAndalucia::Edit1KeyDown(int key) {
 void TFormAndalucia::SpeedButton1Click() {
   platform::MessageBox(
       this,
-      QStringLiteral(
-          "Fanega - Celemín - Cuartillo:\n"
-          "    Son medidas de capacidad para áridos.\n"
-          "    Aquí significan: espacio de tierra en que se siembra una fanega, celemín o "
-          "cuartillo de trigo.\n"
-          "\n"
-          "Nota del autor:\n"
-          "    Aunque resulta evidente la inconsistencia entre la Vara, como unidad de "
-          "longitud, y la Vara² que\n"
-          "    aquí se muestra, se han respetado las equivalencias publicadas por la fuente."),
-      QStringLiteral("Aclaración"), platform::Icon::None);
+      tr("Fanega - Celemín - Cuartillo:\n"
+         "    Son medidas de capacidad para áridos.\n"
+         "    Aquí significan: espacio de tierra en que se siembra una fanega, celemín o "
+         "cuartillo de trigo.\n"
+         "\n"
+         "Nota del autor:\n"
+         "    Aunque resulta evidente la inconsistencia entre la Vara, como unidad de "
+         "longitud, y la Vara² que\n"
+         "    aquí se muestra, se han respetado las equivalencias publicadas por la fuente."),
+      tr("Aclaración"), platform::Icon::None);
 }

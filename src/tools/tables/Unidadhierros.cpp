@@ -59,7 +59,7 @@ TPanel* MakeCell(QWidget* parent, const QString& name, const QString& caption, c
 }  // namespace
 
 TFormHierros::TFormHierros(QWidget* owner) : TForm(owner, QStringLiteral("FormHierros")) {
-  SetCaption(QStringLiteral("Barras de acero"));
+  SetCaption(tr("Barras de acero"));
   SetBorder(Border::Single);
   SetClientSize(668, 410);
   SetPosition(Position::ScreenCenter);
@@ -71,8 +71,7 @@ TFormHierros::TFormHierros(QWidget* owner) : TForm(owner, QStringLiteral("FormHi
   BuildHeadings(chain);
   BuildRows(chain);
 
-  BitBtn1 =
-      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
+  BitBtn1 = new TBitBtn(this, QStringLiteral("BitBtn1"), tr("Volver"), TBitBtn::Kind::OK);
   BitBtn1->setGeometry(556, 368, 83, 27);
   SetTabChain(chain << BitBtn1);
   // The window opens with no cell highlighted: the focus starts on the button.
@@ -80,7 +79,7 @@ TFormHierros::TFormHierros(QWidget* owner) : TForm(owner, QStringLiteral("FormHi
 
   PopupMenu1 = new QMenu(this);
   PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-  Copiar1 = PopupMenu1->addAction(QStringLiteral("Copiar"));
+  Copiar1 = PopupMenu1->addAction(tr("Copiar"));
   Copiar1->setObjectName(QStringLiteral("Copiar1"));
   PopupMenu1->setDefaultAction(Copiar1);
   connect(Copiar1, &QAction::triggered, this,
@@ -94,15 +93,14 @@ TFormHierros::TFormHierros(QWidget* owner) : TForm(owner, QStringLiteral("FormHi
 // The title, the headings of the diameter and weight columns, and the section columns' heading
 // over one heading a number of bars, which take the focus (added to chain).
 void TFormHierros::BuildHeadings(QList<QWidget*>& chain) {
-  MakeCell(this, QStringLiteral("Panel1"),
-           QStringLiteral("Barras de acero corrugado para hormigón armado."),
+  MakeCell(this, QStringLiteral("Panel1"), tr("Barras de acero corrugado para hormigón armado."),
            QRect(kLeft, kTop, kNarrow + 11 * kWide, 22));
   MakeCell(this, QStringLiteral("Panel2"), QStringLiteral("φ"),
            QRect(kLeft, kHeaderTop, kNarrow, 2 * kHeight));
   TPanel* weight = MakeCell(this, QStringLiteral("Panel3"), QString(),
                             QRect(kLeft + kNarrow, kHeaderTop, kWide, 2 * kHeight));
   int label = 0;
-  for (const QString& caption : {QStringLiteral("Peso"), QStringLiteral("kg/m")}) {
+  for (const QString& caption : {tr("Peso"), QStringLiteral("kg/m")}) {
     auto* text = new TLabel(weight, QStringLiteral("Label%1").arg(label + 1), caption);
     text->setFont(weight->font());
     text->SetFontColor(Qt::black);
@@ -110,7 +108,7 @@ void TFormHierros::BuildHeadings(QList<QWidget*>& chain) {
     text->setGeometry(1, 1 + label * (kHeight - 1), kWide - 2, kHeight - 1);
     ++label;
   }
-  MakeCell(this, QStringLiteral("Panel5"), QStringLiteral("Sección en cm² según número de barras"),
+  MakeCell(this, QStringLiteral("Panel5"), tr("Sección en cm² según número de barras"),
            QRect(kSectionsLeft, kHeaderTop, 10 * kWide, kHeight));
 
   for (int bars = 1; bars <= 10; ++bars) {
@@ -120,7 +118,7 @@ void TFormHierros::BuildHeadings(QList<QWidget*>& chain) {
         MakeCell(this, name, QString::number(bars),
                  QRect(kSectionsLeft + (bars - 1) * kWide, kHeaderTop + kHeight, kWide, kHeight));
     platform::SetCellHeadings(Headers[bars - 1], QString(),
-                              QStringLiteral("Sección en cm² según número de barras"));
+                              tr("Sección en cm² según número de barras"));
     WireCell(Headers[bars - 1]);
     chain << Headers[bars - 1];
   }
@@ -141,12 +139,10 @@ void TFormHierros::BuildRows(QList<QWidget*>& chain) {
         platform::SetCellHeadings(cell, QString(), QStringLiteral("φ"));
       } else {
         const int bars = col - 1;
-        platform::SetCellHeadings(
-            cell, QStringLiteral("φ %1").arg(d),
-            col == 1 ? QStringLiteral("Peso kg/m")
-                     : QStringLiteral("Sección en cm² de %1 %2")
-                           .arg(bars)
-                           .arg(bars == 1 ? QStringLiteral("barra") : QStringLiteral("barras")));
+        platform::SetCellHeadings(cell, QStringLiteral("φ %1").arg(d),
+                                  col == 1    ? tr("Peso kg/m")
+                                  : bars == 1 ? tr("Sección en cm² de %1 barra").arg(bars)
+                                              : tr("Sección en cm² de %1 barras").arg(bars));
       }
       WireCell(cell);
       chain << cell;

@@ -58,18 +58,18 @@ TLabel* ArialLabel(QWidget* parent, const QString& name, const QString& text, in
 }  // namespace
 
 TFormMallas::TFormMallas(QWidget* owner) : TForm(owner, QStringLiteral("FormMallas")) {
-  SetCaption(QStringLiteral("Mallas"));
+  SetCaption(tr("Mallas"));
   SetBorder(Border::Single);
   SetClientSize(587, 315);
   SetPosition(Position::ScreenCenter);
 
-  auto* title = new TPanel(this, QStringLiteral("Panel1"), QStringLiteral("MALLA TEÓRICA."));
+  auto* title = new TPanel(this, QStringLiteral("Panel1"), tr("MALLA TEÓRICA."));
   title->setFont(Arial(10, true));
   title->setGeometry(8, 8, 571, 26);
-  auto* subtitle = new TPanel(
-      this, QStringLiteral("Panel2"),
-      QStringLiteral("Peso por metro cuadrado y sección de acero por metro lineal de las "
-                     "diferentes mallas teóricas"));
+  auto* subtitle =
+      new TPanel(this, QStringLiteral("Panel2"),
+                 tr("Peso por metro cuadrado y sección de acero por metro lineal de las "
+                    "diferentes mallas teóricas"));
   subtitle->SetBevelOuter(TPanel::Bevel::None);
   subtitle->setAutoFillBackground(false);
   subtitle->setFont(Arial(10));
@@ -84,8 +84,7 @@ TFormMallas::TFormMallas(QWidget* owner) : TForm(owner, QStringLiteral("FormMall
   // The three framed boxes, each with its caption above it.
   constexpr int kBoxTop = 88, kBoxHeight = 146, kBoxWidth = 183;
   constexpr int kBoxX[] = {8, 202, 396};
-  const QString boxCaptions[] = {QStringLiteral("Lado A:"), QStringLiteral("Diámetros:"),
-                                 QStringLiteral("Lado B:")};
+  const QString boxCaptions[] = {tr("Lado A:"), tr("Diámetros:"), tr("Lado B:")};
   for (int i = 0; i < 3; ++i) {
     auto* box = new TBevel(this, QStringLiteral("Bevel%1").arg(i + 1), TBevel::Shape::Frame);
     box->setGeometry(kBoxX[i], kBoxTop, kBoxWidth, kBoxHeight);
@@ -103,8 +102,8 @@ TFormMallas::TFormMallas(QWidget* owner) : TForm(owner, QStringLiteral("FormMall
     list = new TListBox(this, listName, spacings);
     list->setFont(Arial(9));
     list->setGeometry(x + 14, kListTop, 52, 5 * 18 + 6);
-    ArialLabel(this, QStringLiteral("Label%1").arg(labelNumber + 1),
-               QStringLiteral("Sección (cm²/m)"), x + 78, kColumnTop);
+    ArialLabel(this, QStringLiteral("Label%1").arg(labelNumber + 1), tr("Sección (cm²/m)"), x + 78,
+               kColumnTop);
     edit = ResultEdit(this, editName, QRect(x + 78, kListTop, 92, 24));
   };
   side(0, ListBox1, QStringLiteral("ListBox1"), Edit1, QStringLiteral("Edit1"), 4);
@@ -121,13 +120,12 @@ TFormMallas::TFormMallas(QWidget* owner) : TForm(owner, QStringLiteral("FormMall
   // The weight, in a box below the first two.
   auto* weightBox = new TBevel(this, QStringLiteral("Bevel4"), TBevel::Shape::Frame);
   weightBox->setGeometry(8, 244, 377, 44);
-  TLabel* weight = ArialLabel(this, QStringLiteral("Label10"), QStringLiteral("Peso ( kg/m² )  = "),
-                              24, 256, 10);
+  TLabel* weight =
+      ArialLabel(this, QStringLiteral("Label10"), tr("Peso ( kg/m² )  = "), 24, 256, 10);
   Edit3 = ResultEdit(this, QStringLiteral("Edit3"),
                      QRect(weight->x() + weight->width() + 4, 254, 92, 24));
 
-  BitBtn1 =
-      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
+  BitBtn1 = new TBitBtn(this, QStringLiteral("BitBtn1"), tr("Volver"), TBitBtn::Kind::OK);
   BitBtn1->setGeometry(496, 280, 83, 27);
 
   for (TListBox* list : {ListBox1, ListBox2, ListBox3}) list->OnClick = [this] { ListBox1Click(); };

@@ -77,7 +77,7 @@ def main():
             committed = {key(n, m) for n, m in messages(ts)}
             run = subprocess.run(
                 [lupdate, "-silent", "-source-language", "es", "-no-obsolete", "-locations",
-                 "none", sources, "-ts", str(copy)],
+                 "none", "-I", sources, sources, "-ts", str(copy)],
                 capture_output=True, text=True)
             if run.returncode != 0:
                 print(f"{ts.name}: lupdate failed:\n{run.stdout}{run.stderr}")

@@ -171,7 +171,7 @@ void RememberTypedIn(const TForm* form, const QString& item) {
   if (const auto* clinic = qobject_cast<const TFormClinic*>(form)) {
     const TStringGrid* grid = clinic->StringGrid1;
     if ((edit != clinic->Edit1 && edit != clinic->Edit2) || grid->Row() < grid->FixedRows()) return;
-    Remember({item, clinic->Edit1->objectName(), -1, grid->Cell(0, grid->Row())},
+    Remember({item, clinic->Edit1->objectName(), -1, clinic->AnalyteKey(grid->Row())},
              edit == clinic->Edit1 ? edit->Text() : QString());
     return;
   }

@@ -12,6 +12,7 @@
 #include <set>
 
 #include "app/Catalogue.h"
+#include "app/Language.h"
 #include "platform/Accessibility.h"
 #include "platform/Edit.h"
 #include "platform/Form.h"
@@ -104,7 +105,9 @@ void UnitIndex::ReadWindow(TForm* form, const QString& item) {
   auto add = [&](UnitEntry entry, const QStringList& names) {
     entry.item = item;
     if (entry.window.isEmpty()) entry.window = title;
+    // A name said twice (Spanish is the interface's language) is compared once.
     entry.names = names;
+    entry.names.removeDuplicates();
     entries_.push_back(std::move(entry));
   };
 
@@ -122,8 +125,9 @@ void UnitIndex::ReadWindow(TForm* form, const QString& item) {
                           ? spanish
                           : spanish + QStringLiteral(" (") + english + u')';
       entry.control = clinic->Edit1->objectName();
-      entry.analyte = grid->Cell(0, row);
-      add(entry, {spanish, english});
+      // The analyte's Spanish name is its key in every language.
+      entry.analyte = clinic->AnalyteKey(row);
+      add(entry, {spanish, english, entry.analyte});
     }
     return;
   }
@@ -135,7 +139,8 @@ void UnitIndex::ReadWindow(TForm* form, const QString& item) {
     entry.caption = edit->accessibleName();
     entry.control = edit->objectName();
     entry.enabled = edit->isEnabled();
-    add(entry, QStringList{entry.caption} << edit->property(platform::kSearchNames).toStringList());
+    add(entry, QStringList{entry.caption, language::SpanishOf(entry.caption)}
+                   << edit->property(platform::kSearchNames).toStringList());
   }
   for (TStringGrid* grid : form->findChildren<TStringGrid*>()) {
     if (!grid->Editable() || grid->FixedRows() < 1) continue;
@@ -151,7 +156,7 @@ void UnitIndex::ReadWindow(TForm* form, const QString& item) {
       for (TTabSheet* sheet : sheets) entry.tabs << sheet->objectName();
       if (!sheets.empty())
         entry.window = title + QStringLiteral(" (") + TabCaption(sheets.back()) + u')';
-      add(entry, {caption});
+      add(entry, {caption, platform::PlainCaption(language::SpanishOf(grid->Cell(col, 0)))});
     }
   }
 }
@@ -258,7 +263,7 @@ void Go(TForm* form, const UnitEntry& entry) {
       if (!clinic) break;
       TStringGrid* grid = clinic->StringGrid1;
       for (int row = grid->FixedRows(); row < grid->RowCount(); ++row) {
-        if (grid->Cell(0, row) != entry.analyte) continue;
+        if (clinic->AnalyteKey(row) != entry.analyte) continue;
         grid->setCurrentCell(row, 0);  // the list's own choice of an analyte
         grid->scrollTo(grid->model()->index(row, 0));
         break;

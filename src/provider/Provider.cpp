@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "app/Language.h"
 #include "app/Preferences.h"
 #include "app/TarvelBus.h"
 #include "app/UnitIndex.h"
@@ -23,7 +24,7 @@ namespace {
 
 // What the index is read from: the windows of this very program, and the files they read when
 // they are made. Another build or installation, new rates or currencies of the user's own, and
-// the windows are read again.
+// the windows are read again, as in another language.
 QString IndexStamp() {
   const QStringList read = QStringList{QCoreApplication::applicationFilePath()} + UnitIndexInputs();
   QStringList stamp;
@@ -39,6 +40,8 @@ QString IndexStamp() {
                  .arg(st.st_mtim.tv_sec)
                  .arg(st.st_mtim.tv_nsec);
   }
+  // The names are read in the interface's language.
+  stamp << QStringLiteral("language ") + language::Current();
   return stamp.join(u'\n');
 }
 

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "app/Language.h"
 #include "platform/Host.h"
 #include "provider/Provider.h"
 #include "value/Locale.h"
@@ -30,6 +31,8 @@ int main(int argc, char** argv) {
   platform::RecordingHost host;
   platform::SetHost(&host);
   platform::ReadDecimalSeparatorFromSystem();
+  // The answers in the language Tarvel speaks on this desktop.
+  language::Apply(language::Resolve(language::Chosen()));
   RegisterProviderTypes();
 
   QWidget owner;

@@ -1,5 +1,6 @@
 #include "numeric/HubForm.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "platform/Controls.h"
@@ -63,8 +64,8 @@ void THubForm::Finish(std::span<const int> order) {
   if (!keysWired_) WireKeys(&THubForm::Edit1KeyDown, &THubForm::Edit1KeyPress);
   // The window's own class is built by now: its caption is translated in its context.
   SetCaption(Text(window_.caption));
-  BitBtn1 =
-      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
+  BitBtn1 = new TBitBtn(this, QStringLiteral("BitBtn1"),
+                        QCoreApplication::translate("Kit", "Volver"), TBitBtn::Kind::OK);
   BitBtn1->setGeometry(window_.volver);
   if (window_.volverCancels) SetCancelButton(BitBtn1);
 

@@ -38,8 +38,11 @@ char16_t FilterNumericKey(char16_t key, const QString& text, int selStart, int s
     if (!TryParseValue(candidate, value)) return 0;  // silently refused
     return key;
   } catch (const std::exception&) {
-    platform::MessageBox(nullptr, candidate.left(100) + QStringLiteral(" no es un número válido."),
-                         QStringLiteral("mmh"), platform::Icon::Warning);
+    platform::MessageBox(
+        nullptr,
+        QCoreApplication::translate("Kit", "%1 no es un número válido.").arg(candidate.left(100)),
+        //: the caption of a box: a puzzled murmur
+        QCoreApplication::translate("Kit", "mmh"), platform::Icon::Warning);
     return 0;
   }
 }
@@ -112,8 +115,9 @@ OverflowReset EmptyingReset(const QString& caption, const QString& text, TEdit* 
 
 void ReportInvalidNumber(TEdit* edit, QWidget* owner) {
   platform::MessageBox(
-      owner, QStringLiteral("\"") + edit->Text() + QStringLiteral("\" no es un número válido."),
-      QStringLiteral("Oh oh!"), platform::Icon::Error);
+      owner, QCoreApplication::translate("Kit", "\"%1\" no es un número válido.").arg(edit->Text()),
+      //: the caption of a box: a playful alarm
+      QCoreApplication::translate("Kit", "Oh oh!"), platform::Icon::Error);
   edit->SelectAll();
 }
 
@@ -122,10 +126,13 @@ void ReportTooLarge(TForm* form, TEdit* edit, double value) {
 }
 
 void ReportTooLarge(TForm* form, TEdit* edit, const QString& shown) {
-  platform::MessageBox(form,
-                       QStringLiteral("\"") + shown +
-                           QStringLiteral("\" Es un número demasiado grande para poner aquí.\n"
-                                          "Prueba con uno menor.\nGraciasss."),
-                       QStringLiteral("Número muy grande."), platform::Icon::Warning);
+  //: a playful message, in three lines; %1 the number typed
+  platform::MessageBox(
+      form,
+      QCoreApplication::translate("Kit",
+                                  "\"%1\" Es un número demasiado grande para poner aquí.\n"
+                                  "Prueba con uno menor.\nGraciasss.")
+          .arg(shown),
+      QCoreApplication::translate("Kit", "Número muy grande."), platform::Icon::Warning);
   edit->SelectAll();
 }

@@ -8,6 +8,7 @@
 #include <QAccessibleActionInterface>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -320,7 +321,8 @@ class PanelFace : public QAccessibleWidget {
     QString caption = PlainCaption(panel->Caption());
     // An empty cell of a table is read as one.
     if (caption.isEmpty() && (!row.isEmpty() || !column.isEmpty()))
-      caption = QStringLiteral("vacía");
+      //: how a screen reader names an empty cell of a table ("celda vacía")
+      caption = QCoreApplication::translate("Platform", "vacía");
     QStringList parts;
     for (const QString& part : {caption, row, column}) {
       if (!part.isEmpty() && !parts.contains(part)) parts << part;

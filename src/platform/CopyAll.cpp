@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -265,7 +266,8 @@ void AddCopyAllItem(QMenu* menu, QWidget* edit) {
   const std::vector<QWidget*> fields = UnitFields(window);
   if (std::find(fields.begin(), fields.end(), edit) == fields.end()) return;
   menu->addSeparator();
-  QAction* item = menu->addAction(QStringLiteral("Copiar todas las unidades"));
+  QAction* item =
+      menu->addAction(QCoreApplication::translate("Platform", "Copiar todas las unidades"));
   item->setObjectName(QStringLiteral("copy-all-units"));
   item->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
   QObject::connect(item, &QAction::triggered, window,

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -164,7 +165,9 @@ void RecordingHost::Fetch(const QUrl& url, const FetchLimits& limits, FetchDone 
     return;
   }
   QTimer::singleShot(0, qApp, [done = std::move(done)] {
-    done({FetchResult::Outcome::Offline, {}, QStringLiteral("sin conexión")});
+    done({FetchResult::Outcome::Offline,
+          {},
+          QCoreApplication::translate("Platform", "sin conexión")});
   });
 }
 

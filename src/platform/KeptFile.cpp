@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
@@ -27,8 +28,11 @@ bool MakeFolders(const QByteArray& path) {
 }
 
 QString SizeText(qint64 bytes) {
-  if (bytes % (1 << 20) == 0) return QStringLiteral("%1 MB").arg(bytes >> 20);
-  return QStringLiteral("%1 KB").arg((bytes + 1023) / 1024);
+  //: a size in megabytes
+  if (bytes % (1 << 20) == 0)
+    return QCoreApplication::translate("Platform", "%1 MB").arg(bytes >> 20);
+  //: a size in kilobytes
+  return QCoreApplication::translate("Platform", "%1 KB").arg((bytes + 1023) / 1024);
 }
 
 // Writes all of it, through interrupted calls and short writes; the error number, or 0.
@@ -66,21 +70,29 @@ void SyncFolder(const QByteArray& folder) {
 
 QString FileErrorText(int error) {
   switch (error) {
-    case ENOSPC: return QStringLiteral("no queda espacio en el disco");
-    case EDQUOT: return QStringLiteral("se ha llenado su cuota de disco");
-    case EFBIG: return QStringLiteral("el archivo pasa del tamaño que el sistema permite");
+    case ENOSPC: return QCoreApplication::translate("Platform", "no queda espacio en el disco");
+    case EDQUOT: return QCoreApplication::translate("Platform", "se ha llenado su cuota de disco");
+    case EFBIG:
+      return QCoreApplication::translate("Platform",
+                                         "el archivo pasa del tamaño que el sistema permite");
     case EACCES:
-    case EPERM: return QStringLiteral("no hay permiso para escribir en la carpeta");
-    case EROFS: return QStringLiteral("el disco es de solo lectura");
-    case EIO: return QStringLiteral("error de lectura o escritura en el disco");
-    case ENOTDIR: return QStringLiteral("una carpeta del camino es un archivo");
-    case ENAMETOOLONG: return QStringLiteral("el nombre del archivo es demasiado largo");
-    case ENOENT: return QStringLiteral("la carpeta no existe");
-    case EISDIR: return QStringLiteral("en su lugar hay una carpeta");
+    case EPERM:
+      return QCoreApplication::translate("Platform", "no hay permiso para escribir en la carpeta");
+    case EROFS: return QCoreApplication::translate("Platform", "el disco es de solo lectura");
+    case EIO:
+      return QCoreApplication::translate("Platform", "error de lectura o escritura en el disco");
+    //: a file could not be written: one of the folders on its path is a file
+    case ENOTDIR:
+      return QCoreApplication::translate("Platform", "una carpeta del camino es un archivo");
+    case ENAMETOOLONG:
+      return QCoreApplication::translate("Platform", "el nombre del archivo es demasiado largo");
+    case ENOENT: return QCoreApplication::translate("Platform", "la carpeta no existe");
+    //: a file could not be written: a folder stands where the file should be
+    case EISDIR: return QCoreApplication::translate("Platform", "en su lugar hay una carpeta");
     default:
-      return QStringLiteral("error del sistema %1 (%2)")
-          .arg(error)
-          .arg(QString::fromLocal8Bit(std::strerror(error)));
+      //: %1 the error's number, %2 the system's own description of it
+      return QCoreApplication::translate("Platform", "error del sistema %1 (%2)")
+          .arg(QString::number(error), QString::fromLocal8Bit(std::strerror(error)));
   }
 }
 
@@ -125,7 +137,7 @@ KeptRead ReadKeptFile(const QString& path, qint64 maxBytes) {
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
     read.outcome = KeptRead::Outcome::NotAFile;
-    read.reason = QStringLiteral("no es un archivo normal");
+    read.reason = QCoreApplication::translate("Platform", "no es un archivo normal");
     return read;
   }
   // One byte more than the limit tells a larger file, whatever its size says.
@@ -146,7 +158,8 @@ KeptRead ReadKeptFile(const QString& path, qint64 maxBytes) {
     read.reason = FileErrorText(error);
   } else if (got > maxBytes) {
     read.outcome = KeptRead::Outcome::TooLarge;
-    read.reason = QStringLiteral("pasa de %1").arg(SizeText(maxBytes));
+    //: a kept file is too large; %1 its limit ("1 MB")
+    read.reason = QCoreApplication::translate("Platform", "pasa de %1").arg(SizeText(maxBytes));
   } else {
     bytes.truncate(got);
     read.outcome = KeptRead::Outcome::Read;

@@ -5,7 +5,7 @@
 // A write never leaves a kept file cut short: the content goes to a temporary file in the
 // same folder, every step is checked (write, flush to the disk, close, rename), and only then
 // does it replace the old file. Any failure leaves the old file byte for byte and says why,
-// in Spanish, for the window to show ("no queda espacio en el disco").
+// in the interface's language, for the window to show ("no queda espacio en el disco").
 //
 // A read takes a regular file only (a pipe or a device at the file's place is refused
 // without waiting on it) and never more than its limit.
@@ -16,7 +16,7 @@
 namespace platform {
 
 // Writes the whole file or nothing; the folders are made (mode 0700) when missing. False,
-// with the reason in Spanish, when it could not be written: the old file is then untouched
+// with the reason for the user, when it could not be written: the old file is then untouched
 // and no temporary file is left behind.
 bool WriteWholeFile(const QString& path, const QByteArray& content, QString* reason = nullptr);
 
@@ -30,14 +30,14 @@ struct KeptRead {
   };
   Outcome outcome = Outcome::Missing;
   QByteArray bytes;
-  QString reason;  // in Spanish, for every outcome but Missing and Read
+  QString reason;  // for the user, for every outcome but Missing and Read
   bool Ok() const { return outcome == Outcome::Read; }
 };
 
 // Reads a kept file of at most maxBytes (it reads one byte more to tell a larger one).
 KeptRead ReadKeptFile(const QString& path, qint64 maxBytes);
 
-// A system error number as the user reads it, in Spanish.
+// A system error number as the user reads it, in the interface's language.
 QString FileErrorText(int error);
 
 }  // namespace platform

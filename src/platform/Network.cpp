@@ -30,7 +30,9 @@ void FetchThroughModule(const QUrl& url, const FetchLimits& limits, FetchDone do
     return;
   }
   QTimer::singleShot(0, qApp, [done = std::move(done)] {
-    done({FetchResult::Outcome::Offline, {}, QStringLiteral("falta el módulo de red")});
+    done({FetchResult::Outcome::Offline,
+          {},
+          QCoreApplication::translate("Platform", "falta el módulo de red")});
   });
 }
 
@@ -38,10 +40,10 @@ void SetFetchPatience(int milliseconds) { g_patience = milliseconds; }
 
 QString AddressProblem(const QUrl& url) {
   if (!url.isValid() || url.host().isEmpty())
-    return QStringLiteral("dirección de descarga no válida");
+    return QCoreApplication::translate("Platform", "dirección de descarga no válida");
   if (url.scheme() == QLatin1String("https")) return QString();
   if (url.scheme() == QLatin1String("http") && IsLoopback(url)) return QString();
-  return QStringLiteral("solo se descarga por https");
+  return QCoreApplication::translate("Platform", "solo se descarga por https");
 }
 
 void Fetch(const QUrl& url, const FetchLimits& asked, QObject* context, FetchDone done) {

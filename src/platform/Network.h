@@ -30,7 +30,7 @@ struct FetchResult {
   };
   Outcome outcome = Outcome::Offline;
   QByteArray body;
-  QString reason;  // for the user, in Spanish ("sin conexión", "el servidor respondió 404")
+  QString reason;  // for the user, translated ("sin conexión", "el servidor respondió 404")
 };
 using FetchDone = std::function<void(const FetchResult& result)>;
 
@@ -56,7 +56,7 @@ void KeepDownloaded(const QString& path, const QByteArray& content, QObject* con
 
 // Whether the address names this machine (localhost, 127.0.0.0/8, ::1).
 bool IsLoopback(const QUrl& url);
-// Why an address may not be fetched, in Spanish, or empty: it must be https, or http to this
+// Why an address may not be fetched, for the user, or empty: it must be https, or http to this
 // machine (the tests' own servers).
 QString AddressProblem(const QUrl& url);
 

@@ -28,8 +28,11 @@ QNetworkAccessManager& Manager() {
 }
 
 QString Size(qint64 bytes) {
-  if (bytes % (1 << 20) == 0) return QStringLiteral("%1 MB").arg(bytes >> 20);
-  return QStringLiteral("%1 KB").arg((bytes + 1023) / 1024);
+  //: a size in megabytes
+  if (bytes % (1 << 20) == 0)
+    return QCoreApplication::translate("Platform", "%1 MB").arg(bytes >> 20);
+  //: a size in kilobytes
+  return QCoreApplication::translate("Platform", "%1 KB").arg((bytes + 1023) / 1024);
 }
 
 QString ProxyRefusal(QNetworkReply::NetworkError error, bool proxied) {
@@ -39,13 +42,15 @@ QString ProxyRefusal(QNetworkReply::NetworkError error, bool proxied) {
       if (!proxied) return QString();
       [[fallthrough]];
     case QNetworkReply::ProxyConnectionRefusedError:
-      return QStringLiteral("el proxy rechazó la conexión");
+      return QCoreApplication::translate("Platform", "el proxy rechazó la conexión");
     case QNetworkReply::ProxyAuthenticationRequiredError:
-      return QStringLiteral("el proxy pide usuario y contraseña");
+      return QCoreApplication::translate("Platform", "el proxy pide usuario y contraseña");
     case QNetworkReply::ProxyConnectionClosedError:
-      return QStringLiteral("el proxy cerró la conexión");
-    case QNetworkReply::ProxyNotFoundError: return QStringLiteral("no se encuentra el proxy");
-    case QNetworkReply::ProxyTimeoutError: return QStringLiteral("el proxy no respondió");
+      return QCoreApplication::translate("Platform", "el proxy cerró la conexión");
+    case QNetworkReply::ProxyNotFoundError:
+      return QCoreApplication::translate("Platform", "no se encuentra el proxy");
+    case QNetworkReply::ProxyTimeoutError:
+      return QCoreApplication::translate("Platform", "el proxy no respondió");
     default: return QString();
   }
 }
@@ -64,11 +69,13 @@ class Download : public QObject {
     clock_.setSingleShot(true);
     connect(&clock_, &QTimer::timeout, this, [this] {
       const int seconds = limits_.timeoutMs / 1000;
-      Finish({Outcome::Offline,
-              {},
-              seconds == 1
-                  ? QStringLiteral("el servidor no respondió en 1 segundo")
-                  : QStringLiteral("el servidor no respondió en %1 segundos").arg(seconds)});
+      Finish(
+          {Outcome::Offline,
+           {},
+           seconds == 1
+               ? QCoreApplication::translate("Platform", "el servidor no respondió en 1 segundo")
+               : QCoreApplication::translate("Platform", "el servidor no respondió en %1 segundos")
+                     .arg(seconds)});
     });
     clock_.start(limits_.timeoutMs);
     Request(url);
@@ -108,7 +115,8 @@ class Download : public QObject {
   void TooLong() {
     Finish({Outcome::Refused,
             {},
-            QStringLiteral("la respuesta pasa de %1").arg(Size(limits_.maxBytes))});
+            QCoreApplication::translate("Platform", "la respuesta pasa de %1")
+                .arg(Size(limits_.maxBytes))});
   }
 
   void Answered() {
@@ -127,9 +135,13 @@ class Download : public QObject {
       if (!SameOrigin(url_, target)) {
         Finish({Outcome::Refused,
                 {},
-                QStringLiteral("redirigida a otro servidor (%1)").arg(target.host())});
+                //: a download was redirected; %1 the other server's name
+                QCoreApplication::translate("Platform", "redirigida a otro servidor (%1)")
+                    .arg(target.host())});
       } else if (++redirections_ > kMaxRedirections) {
-        Finish({Outcome::Refused, {}, QStringLiteral("demasiadas redirecciones")});
+        Finish({Outcome::Refused,
+                {},
+                QCoreApplication::translate("Platform", "demasiadas redirecciones")});
       } else {
         Drop();
         Request(target);
@@ -137,28 +149,38 @@ class Download : public QObject {
       return;
     }
     if (status != 0 && status != 200) {
-      Finish({Outcome::Refused, {}, QStringLiteral("el servidor respondió %1").arg(status)});
+      Finish({Outcome::Refused,
+              {},
+              //: %1 the HTTP status ("404")
+              QCoreApplication::translate("Platform", "el servidor respondió %1").arg(status)});
       return;
     }
     switch (reply_->error()) {
       case QNetworkReply::NoError: Finish({Outcome::Ok, body_, QString()}); return;
       case QNetworkReply::SslHandshakeFailedError:
-        Finish({Outcome::Refused, {}, QStringLiteral("la conexión segura no es válida")});
+        Finish({Outcome::Refused,
+                {},
+                QCoreApplication::translate("Platform", "la conexión segura no es válida")});
         return;
       case QNetworkReply::UnknownContentError:
         // A compressed answer that Qt would not unpack: one that unpacks far beyond the limit
         // (a bomb), or a damaged one; Qt tells neither from the other.
         Finish({Outcome::Refused,
                 {},
-                QStringLiteral("la respuesta comprimida pasa de %1 o está dañada")
+                QCoreApplication::translate("Platform",
+                                            "la respuesta comprimida pasa de %1 o está dañada")
                     .arg(Size(limits_.maxBytes))});
         return;
       case QNetworkReply::ProtocolUnknownError:
       case QNetworkReply::ProtocolInvalidOperationError:
       case QNetworkReply::ProtocolFailure:
-        Finish({Outcome::Refused, {}, QStringLiteral("el servidor no habla HTTP")});
+        Finish({Outcome::Refused,
+                {},
+                QCoreApplication::translate("Platform", "el servidor no habla HTTP")});
         return;
-      default: Finish({Outcome::Offline, {}, QStringLiteral("sin conexión")}); return;
+      default:
+        Finish({Outcome::Offline, {}, QCoreApplication::translate("Platform", "sin conexión")});
+        return;
     }
   }
 

@@ -28,8 +28,8 @@ struct RateSheet {
   bool Empty() const { return rates.empty(); }
 };
 
-// Reads the bank's daily file (its XML as published). The reason it is refused, in Spanish
-// for the status bar, or empty when sheet holds its rates: not the bank's XML, malformed, no
+// Reads the bank's daily file (its XML as published). The reason it is refused, as the
+// status bar says it, or empty when sheet holds its rates: not the bank's XML, malformed, no
 // date, a date after today, a code that is not three capital letters, a rate that is not a
 // number between kSmallestRate and kLargestRate, a currency twice, fewer than ten currencies
 // or more than kMostBankCurrencies.

@@ -1,6 +1,6 @@
 #pragma once
 // The central bank's calendar: the days it publishes its reference rates, and the dates as the
-// window writes them.
+// window writes them, in the interface's language (Spanish when no translation is loaded).
 
 #include <QDate>
 #include <QDateTime>
@@ -17,10 +17,13 @@ QDate Today();
 QDate LastPublication(const QDateTime& now);
 
 // "4 de diciembre de 2026".
-QString SpanishDate(const QDate& date);
+QString DateText(const QDate& date);
 // "viernes 30 de diciembre de 2022".
-QString LongSpanishDate(const QDate& date);
+QString LongDateText(const QDate& date);
 // "1 de enero".
-QString SpanishDayAndMonth(const QDate& date);
+QString DayAndMonthText(const QDate& date);
+// The day of the month alone, as a sentence names it after a date of the same month: "31"
+// ("el 31"; in English "the 31st").
+QString DayText(const QDate& date);
 
 }  // namespace money

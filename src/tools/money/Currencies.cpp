@@ -1,5 +1,6 @@
 #include "tools/money/Currencies.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace money {
@@ -7,48 +8,86 @@ namespace {
 
 // The euro, then the currencies of the central bank's daily reference rates, by code.
 constexpr Currency kCurrencies[] = {
-    {"EUR", "euro", "€"},
-    {"AUD", "dólar australiano", "A$"},
-    {"BRL", "real brasileño", "R$"},
-    {"CAD", "dólar canadiense", "C$"},
-    {"CHF", "franco suizo", ""},
-    {"CNY", "yuan chino", "renminbi|yuan"},
-    {"CZK", "corona checa", "Kč"},
-    {"DKK", "corona danesa", ""},
-    {"GBP", "libra esterlina", "£|esterlina"},
-    {"HKD", "dólar de Hong Kong", "HK$"},
-    {"HUF", "forinto húngaro", "forint|Ft"},
-    {"IDR", "rupia indonesia", "Rp"},
-    {"ILS", "nuevo séquel israelí", "séquel|shekel|₪"},
-    {"INR", "rupia india", "₹"},
-    {"ISK", "corona islandesa", ""},
-    {"JPY", "yen japonés", "¥|yen"},
-    {"KRW", "won surcoreano", "₩|won"},
-    {"MXN", "peso mexicano", "MX$"},
-    {"MYR", "ringit malasio", "ringgit|RM"},
-    {"NOK", "corona noruega", ""},
-    {"NZD", "dólar neozelandés", "NZ$"},
-    {"PHP", "peso filipino", "₱"},
-    {"PLN", "esloti polaco", "zloty|złoty|zł"},
-    {"RON", "leu rumano", ""},
-    {"SEK", "corona sueca", ""},
-    {"SGD", "dólar singapurense", "S$"},
-    {"THB", "bat tailandés", "baht|฿"},
-    {"TRY", "lira turca", "₺"},
-    {"USD", "dólar estadounidense", "$|US$|dólar"},
-    {"ZAR", "rand sudafricano", ""},
+    {"EUR", QT_TRANSLATE_NOOP("Currencies", "euro"), "€"},
+    {"AUD", QT_TRANSLATE_NOOP("Currencies", "dólar australiano"), "A$"},
+    {"BRL", QT_TRANSLATE_NOOP("Currencies", "real brasileño"), "R$"},
+    {"CAD", QT_TRANSLATE_NOOP("Currencies", "dólar canadiense"), "C$"},
+    {"CHF", QT_TRANSLATE_NOOP("Currencies", "franco suizo"), ""},
+    {"CNY", QT_TRANSLATE_NOOP("Currencies", "yuan chino"),
+     //: other names and signs a search takes for it, separated by |
+     QT_TRANSLATE_NOOP("Currencies", "renminbi|yuan")},
+    {"CZK", QT_TRANSLATE_NOOP("Currencies", "corona checa"), "Kč"},
+    {"DKK", QT_TRANSLATE_NOOP("Currencies", "corona danesa"), ""},
+    {"GBP", QT_TRANSLATE_NOOP("Currencies", "libra esterlina"),
+     //: other names and signs a search takes for it, separated by |
+     QT_TRANSLATE_NOOP("Currencies", "£|esterlina")},
+    {"HKD", QT_TRANSLATE_NOOP("Currencies", "dólar de Hong Kong"), "HK$"},
+    {"HUF", QT_TRANSLATE_NOOP("Currencies", "forinto húngaro"),
+     //: other names and signs a search takes for it, separated by |
+     QT_TRANSLATE_NOOP("Currencies", "forint|Ft")},
+    {"IDR", QT_TRANSLATE_NOOP("Currencies", "rupia indonesia"), "Rp"},
+    {"ILS", QT_TRANSLATE_NOOP("Currencies", "nuevo séquel israelí"),
+     //: other names and signs a search takes for it, separated by |
+     QT_TRANSLATE_NOOP("Currencies", "séquel|shekel|₪")},
+    {"INR", QT_TRANSLATE_NOOP("Currencies", "rupia india"), "₹"},
+    {"ISK", QT_TRANSLATE_NOOP("Currencies", "corona islandesa"), ""},
+    {"JPY", QT_TRANSLATE_NOOP("Currencies", "yen japonés"),
+     //: other names and signs a search takes for it, separated by |
+     QT_TRANSLATE_NOOP("Currencies", "¥|yen")},
+    {"KRW", QT_TRANSLATE_NOOP("Currencies", "won surcoreano"),
+     //: other names and signs a search takes for it, separated by |
+     QT_TRANSLATE_NOOP("Currencies", "₩|won")},
+    {"MXN", QT_TRANSLATE_NOOP("Currencies", "peso mexicano"), "MX$"},
+    {"MYR", QT_TRANSLATE_NOOP("Currencies", "ringit malasio"),
+     //: other names and signs a search takes for it, separated by |
+     QT_TRANSLATE_NOOP("Currencies", "ringgit|RM")},
+    {"NOK", QT_TRANSLATE_NOOP("Currencies", "corona noruega"), ""},
+    {"NZD", QT_TRANSLATE_NOOP("Currencies", "dólar neozelandés"), "NZ$"},
+    {"PHP", QT_TRANSLATE_NOOP("Currencies", "peso filipino"), "₱"},
+    {"PLN", QT_TRANSLATE_NOOP("Currencies", "esloti polaco"),
+     //: other names and signs a search takes for it, separated by |
+     QT_TRANSLATE_NOOP("Currencies", "zloty|złoty|zł")},
+    {"RON", QT_TRANSLATE_NOOP("Currencies", "leu rumano"), ""},
+    {"SEK", QT_TRANSLATE_NOOP("Currencies", "corona sueca"), ""},
+    {"SGD", QT_TRANSLATE_NOOP("Currencies", "dólar singapurense"), "S$"},
+    {"THB", QT_TRANSLATE_NOOP("Currencies", "bat tailandés"),
+     //: other names and signs a search takes for it, separated by |
+     QT_TRANSLATE_NOOP("Currencies", "baht|฿")},
+    {"TRY", QT_TRANSLATE_NOOP("Currencies", "lira turca"), "₺"},
+    {"USD", QT_TRANSLATE_NOOP("Currencies", "dólar estadounidense"),
+     //: other names and signs a search takes for it, separated by |
+     QT_TRANSLATE_NOOP("Currencies", "$|US$|dólar")},
+    {"ZAR", QT_TRANSLATE_NOOP("Currencies", "rand sudafricano"), ""},
 };
 constexpr int kCount = sizeof kCurrencies / sizeof kCurrencies[0];
 
 // Currencies the bank published once and no longer does: the euro replaced them, or the bank
 // stopped; the leu and the lira before their redenomination are named as the old ones.
 constexpr Currency kFormer[] = {
-    {"BGN", "lev búlgaro", "lev"},      {"CYP", "libra chipriota", ""},
-    {"EEK", "corona estonia", ""},      {"HRK", "kuna croata", "kuna"},
-    {"LTL", "litas lituana", "litas"},  {"LVL", "lats letón", "lats"},
-    {"MTL", "lira maltesa", ""},        {"ROL", "leu rumano antiguo", ""},
-    {"RUB", "rublo ruso", "rublo|₽"}, {"SIT", "tólar esloveno", "tólar"},
-    {"SKK", "corona eslovaca", ""},     {"TRL", "lira turca antigua", ""},
+    {"BGN", QT_TRANSLATE_NOOP("Currencies", "lev búlgaro"),
+     //: other names and signs a search takes for it, separated by |
+     QT_TRANSLATE_NOOP("Currencies", "lev")},
+    {"CYP", QT_TRANSLATE_NOOP("Currencies", "libra chipriota"), ""},
+    {"EEK", QT_TRANSLATE_NOOP("Currencies", "corona estonia"), ""},
+    {"HRK", QT_TRANSLATE_NOOP("Currencies", "kuna croata"),
+     //: other names and signs a search takes for it, separated by |
+     QT_TRANSLATE_NOOP("Currencies", "kuna")},
+    {"LTL", QT_TRANSLATE_NOOP("Currencies", "litas lituana"),
+     //: other names and signs a search takes for it, separated by |
+     QT_TRANSLATE_NOOP("Currencies", "litas")},
+    {"LVL", QT_TRANSLATE_NOOP("Currencies", "lats letón"),
+     //: other names and signs a search takes for it, separated by |
+     QT_TRANSLATE_NOOP("Currencies", "lats")},
+    {"MTL", QT_TRANSLATE_NOOP("Currencies", "lira maltesa"), ""},
+    {"ROL", QT_TRANSLATE_NOOP("Currencies", "leu rumano antiguo"), ""},
+    {"RUB", QT_TRANSLATE_NOOP("Currencies", "rublo ruso"),
+     //: other names and signs a search takes for it, separated by |
+     QT_TRANSLATE_NOOP("Currencies", "rublo|₽")},
+    {"SIT", QT_TRANSLATE_NOOP("Currencies", "tólar esloveno"),
+     //: other names and signs a search takes for it, separated by |
+     QT_TRANSLATE_NOOP("Currencies", "tólar")},
+    {"SKK", QT_TRANSLATE_NOOP("Currencies", "corona eslovaca"), ""},
+    {"TRL", QT_TRANSLATE_NOOP("Currencies", "lira turca antigua"), ""},
 };
 
 // ISO 4217's currencies whose minor unit is not the hundredth.
@@ -77,13 +116,13 @@ const Currency* FindCurrency(const QString& code) {
 
 QString CurrencyName(const QString& code) {
   const Currency* currency = FindCurrency(code);
-  return currency ? QString::fromUtf8(currency->name) : code;
+  return currency ? QCoreApplication::translate("Currencies", currency->name) : code;
 }
 
 QStringList SearchAliases(const QString& code) {
   const Currency* currency = FindCurrency(code);
   if (!currency || !*currency->aliases) return {};
-  return QString::fromUtf8(currency->aliases).split(u'|');
+  return QCoreApplication::translate("Currencies", currency->aliases).split(u'|');
 }
 
 int MinorDigits(const QString& code) {

@@ -1,6 +1,7 @@
 #pragma once
-// The currencies Tarvel knows by name: their Spanish names, the other names and signs by which
-// people look them up, and the decimals of their minor unit.
+// The currencies Tarvel knows by name: their names (Spanish, translated into the interface's
+// language), the other names and signs by which people look them up, and the decimals of their
+// minor unit.
 
 #include <QString>
 #include <QStringList>
@@ -8,18 +9,19 @@
 namespace money {
 
 struct Currency {
-  const char* code;     // ISO 4217
-  const char* name;     // Spanish, UTF-8 ("dólar estadounidense")
-  const char* aliases;  // other names and signs, separated by '|' (UTF-8), or ""
+  const char* code;  // ISO 4217
+  // Spanish, UTF-8, marked for translation in the context "Currencies" ("dólar estadounidense")
+  const char* name;
+  const char* aliases;  // other names and signs, separated by '|' (UTF-8, the same), or ""
 };
 
-// Every currency with a Spanish name: the euro and those the central bank publishes.
+// Every currency with a name of its own: the euro and those the central bank publishes.
 const Currency* KnownCurrencies();
 int KnownCurrencyCount();
 // The currency of a code, or null: those above, and those the bank published once.
 const Currency* FindCurrency(const QString& code);
 
-// The Spanish name of a code, or the code itself when Tarvel has none.
+// The name of a code in the interface's language, or the code itself when Tarvel has none.
 QString CurrencyName(const QString& code);
 // The names and signs a search may use for it besides its caption ("$", "€", "dólar").
 QStringList SearchAliases(const QString& code);

@@ -1,5 +1,6 @@
 #include "tools/money/History.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <algorithm>
 
@@ -20,10 +21,20 @@ std::shared_ptr<const RateHistory> Read(const QByteArray& bytes, QString& why) {
   why = ReadBankDays(bytes, Today(), kMostHistoryDays, days);
   if (!why.isEmpty()) return nullptr;
   if (days.front().date < kFirstPublication || days.back().date < kFirstPublication) {
-    why = QStringLiteral("días antes del 4 de enero de 1999");
+    why = QCoreApplication::translate("History", "días antes del 4 de enero de 1999");
     return nullptr;
   }
   return std::make_shared<const RateHistory>(std::move(days));
+}
+
+// Why a downloaded history was refused, as the status bar says it.
+QString Refused(const QString& why) {
+  return QCoreApplication::translate("History", "histórico rechazado: %1").arg(why);
+}
+
+// Why a good history could not be kept.
+QString NotKept(const QString& why) {
+  return QCoreApplication::translate("History", "no se pudo guardar el histórico: %1").arg(why);
 }
 
 }  // namespace
@@ -100,7 +111,9 @@ void LoadKeptHistory(QObject* context, HistoryDone done) {
           loaded->why = kept.reason;
         }
         if (!loaded->why.isEmpty())
-          loaded->why = QStringLiteral("el histórico guardado estaba dañado (%1)").arg(loaded->why);
+          loaded->why =
+              QCoreApplication::translate("History", "el histórico guardado estaba dañado (%1)")
+                  .arg(loaded->why);
       },
       [loaded, done = std::move(done)] { done(loaded->history, loaded->why); });
 }
@@ -114,7 +127,7 @@ void DownloadHistory(QObject* context, HistoryDone done) {
                     if (result.outcome != platform::FetchResult::Outcome::Ok) {
                       done(nullptr, result.outcome == platform::FetchResult::Outcome::Offline
                                         ? result.reason
-                                        : QStringLiteral("histórico rechazado: ") + result.reason);
+                                        : Refused(result.reason));
                       return;
                     }
                     struct Read_ {
@@ -131,13 +144,11 @@ void DownloadHistory(QObject* context, HistoryDone done) {
                           // Kept only once it reads: a bad download never replaces a good history.
                           QString why;
                           if (!platform::WriteWholeFile(KeptHistoryPath(), body, &why))
-                            read->why = QStringLiteral("no se pudo guardar el histórico: ") + why;
+                            read->why = NotKept(why);
                         },
                         [read, done] {
-                          done(read->history,
-                               read->history || read->why.startsWith(QStringLiteral("no se pudo"))
-                                   ? read->why
-                                   : QStringLiteral("histórico rechazado: ") + read->why);
+                          // A history that reads comes with why it was not kept, if it was not.
+                          done(read->history, read->history ? read->why : Refused(read->why));
                         });
                   });
 }

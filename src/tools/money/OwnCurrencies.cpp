@@ -1,5 +1,6 @@
 #include "tools/money/OwnCurrencies.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -39,22 +40,26 @@ struct OwnFile {
 
 // An entry that reads, or why not.
 QString ReadEntry(const QJsonValue& value, const QSet<QString>& seen, OwnCurrency& currency) {
-  if (!value.isObject()) return QStringLiteral("una divisa no se lee");
+  if (!value.isObject())
+    return QCoreApplication::translate("OwnCurrencies", "una divisa no se lee");
   const QJsonObject entry = value.toObject();
   currency = {entry.value(kCode).toString(), entry.value(kName).toString().trimmed(),
               entry.value(kRate).toDouble(),
               QDate::fromString(entry.value(kEntered).toString(), Qt::ISODate)};
   if (!IsCurrencyCode(currency.code) || currency.code == QLatin1String("EUR"))
-    return QStringLiteral("un código de divisa no vale");
-  if (seen.contains(currency.code)) return QStringLiteral("%1 está dos veces").arg(currency.code);
+    return QCoreApplication::translate("OwnCurrencies", "un código de divisa no vale");
+  if (seen.contains(currency.code))
+    return QCoreApplication::translate("OwnCurrencies", "%1 está dos veces").arg(currency.code);
   if (currency.name.isEmpty() || currency.name.size() > kOwnNameLength)
-    return QStringLiteral("el nombre de %1 está vacío o pasa de %2 letras")
-        .arg(currency.code)
-        .arg(kOwnNameLength);
+    return QCoreApplication::translate("OwnCurrencies",
+                                       "el nombre de %1 está vacío o pasa de %2 letras")
+        .arg(currency.code, QString::number(kOwnNameLength));
   if (!RateInBounds(currency.perEuro))
-    return QStringLiteral("el tipo de %1 no está entre 1E-6 y 1E12").arg(currency.code);
+    return QCoreApplication::translate("OwnCurrencies", "el tipo de %1 no está entre 1E-6 y 1E12")
+        .arg(currency.code);
   if (!currency.entered.isValid())
-    return QStringLiteral("la fecha de %1 no vale").arg(currency.code);
+    return QCoreApplication::translate("OwnCurrencies", "la fecha de %1 no vale")
+        .arg(currency.code);
   return QString();
 }
 
@@ -63,19 +68,19 @@ OwnFile Parse(const QByteArray& bytes) {
   QJsonParseError error{};
   const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
   if (error.error != QJsonParseError::NoError || !document.isObject()) {
-    file.damaged = QStringLiteral("no es JSON");
+    file.damaged = QCoreApplication::translate("OwnCurrencies", "no es JSON");
     return file;
   }
   file.root = document.object();
   const QJsonValue entries = file.root.value(kEntries);
   if (!entries.isArray()) {
-    file.damaged = QStringLiteral("sin lista de divisas");
+    file.damaged = QCoreApplication::translate("OwnCurrencies", "sin lista de divisas");
     return file;
   }
   const QJsonArray list = entries.toArray();
   if (list.size() > kMostOwnCurrencies) {
-    file.damaged =
-        QStringLiteral("tiene %1 divisas, más de %2").arg(list.size()).arg(kMostOwnCurrencies);
+    file.damaged = QCoreApplication::translate("OwnCurrencies", "tiene %1 divisas, más de %2")
+                       .arg(QString::number(list.size()), QString::number(kMostOwnCurrencies));
     return file;
   }
   QSet<QString> seen;
@@ -98,10 +103,15 @@ QString SetAside(const QString& path, const QString& why) {
   for (int n = 2; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++n)
     aside = stamp + QStringLiteral("-%1").arg(n);
   if (QFile::rename(path, aside)) {
-    return QStringLiteral("el archivo de sus divisas estaba dañado (%1) y se ha apartado como %2")
+    //: %1 what is wrong with it; %2 the name it was renamed to
+    return QCoreApplication::translate(
+               "OwnCurrencies",
+               "el archivo de sus divisas estaba dañado (%1) y se ha apartado como %2")
         .arg(why, QFileInfo(aside).fileName());
   }
-  return QStringLiteral("el archivo de sus divisas está dañado (%1) y no se pudo apartar").arg(why);
+  return QCoreApplication::translate(
+             "OwnCurrencies", "el archivo de sus divisas está dañado (%1) y no se pudo apartar")
+      .arg(why);
 }
 
 // The file read whole; a damaged one set aside, with problem saying so.
@@ -114,8 +124,9 @@ OwnFile ReadFile(const QString& path) {
     case platform::KeptRead::Outcome::TooLarge:
     case platform::KeptRead::Outcome::NotAFile: file.damaged = kept.reason; break;
     case platform::KeptRead::Outcome::Unreadable:
-      file.own.problem =
-          QStringLiteral("no se puede leer el archivo de sus divisas: ") + kept.reason;
+      file.own.problem = QCoreApplication::translate(
+                             "OwnCurrencies", "no se puede leer el archivo de sus divisas: %1")
+                             .arg(kept.reason);
       return file;
   }
   if (!file.damaged.isEmpty()) {
@@ -145,7 +156,8 @@ QString Write(const QJsonObject& root) {
   QString why;
   if (platform::WriteWholeFile(OwnCurrenciesPath(), QJsonDocument(root).toJson(), &why))
     return QString();
-  return QStringLiteral("no se pudieron guardar sus divisas: ") + why;
+  return QCoreApplication::translate("OwnCurrencies", "no se pudieron guardar sus divisas: %1")
+      .arg(why);
 }
 
 // Applies the change to the entries; false when it cannot be made (the list is full).
@@ -182,7 +194,8 @@ OwnCurrencies SaveOwnChange(const OwnChange& change, const std::vector<OwnCurren
   QDir().mkpath(QFileInfo(path).path());
   QLockFile lock(path + QStringLiteral(".lock"));
   if (!lock.tryLock(3000))
-    return {known, QStringLiteral(
+    return {known, QCoreApplication::translate(
+                       "OwnCurrencies",
                        "no se pudieron guardar sus divisas: otro Tarvel está guardando las suyas")};
 
   OwnFile file = ReadFile(path);
@@ -193,8 +206,9 @@ OwnCurrencies SaveOwnChange(const OwnChange& change, const std::vector<OwnCurren
   QJsonArray entries =
       file.damaged.isEmpty() ? file.root.value(kEntries).toArray() : Entries(known);
   if (!Apply(change, entries)) {
-    return {file.own.list,
-            QStringLiteral("ya tiene %1 divisas propias, las que caben").arg(kMostOwnCurrencies)};
+    return {file.own.list, QCoreApplication::translate("OwnCurrencies",
+                                                       "ya tiene %1 divisas propias, las que caben")
+                               .arg(kMostOwnCurrencies)};
   }
   file.root.insert(kEntries, entries);
   if (const QString why = Write(file.root); !why.isEmpty()) return {file.own.list, why};

@@ -1,5 +1,7 @@
 #include "tools/money/Rates.h"
 
+#include <QCoreApplication>
+
 #include "platform/Folders.h"
 #include "platform/KeptFile.h"
 #include "platform/Network.h"
@@ -29,7 +31,8 @@ RateSheet KeptRates(QString* problem) {
   QString why = kept.reason;
   if (kept.Ok()) why = ReadBankFile(kept.bytes, Today(), sheet);
   if (problem && !why.isEmpty())
-    *problem = QStringLiteral("los tipos guardados estaban dañados (%1)").arg(why);
+    *problem =
+        QCoreApplication::translate("Rates", "los tipos guardados estaban dañados (%1)").arg(why);
   return sheet;
 }
 
@@ -53,7 +56,9 @@ void DownloadRates(QObject* context, std::function<void(const Update&)> done) {
           platform::KeepDownloaded(
               KeptRatesPath(), result.body, context, [update, done](const QString& why) mutable {
                 if (!why.isEmpty())
-                  update.reason = QStringLiteral("no se pudieron guardar: ") + why;
+                  update.reason =
+                      //: the rates just downloaded could not be kept; %1 why
+                      QCoreApplication::translate("Rates", "no se pudieron guardar: %1").arg(why);
                 done(update);
               });
           return;

@@ -22,7 +22,7 @@ TFormDivisaPropia::TFormDivisaPropia(QWidget* owner, const QStringList& taken)
   EditCodigo = new TEdit(this, QStringLiteral("EditCodigo"), QString());
   EditCodigo->SetMaxLength(3);
   EditCodigo->SetUpperCase(true);
-  Build(QStringLiteral("Añadir divisa"), EditCodigo, QStringLiteral("Añadir"));
+  Build(tr("Añadir divisa"), EditCodigo, tr("Añadir"));
 }
 
 TFormDivisaPropia::TFormDivisaPropia(QWidget* owner, const std::vector<money::OwnCurrency>& own,
@@ -34,8 +34,8 @@ TFormDivisaPropia::TFormDivisaPropia(QWidget* owner, const std::vector<money::Ow
     if (currency.code == chosen) index = ComboBox1->count();
     ComboBox1->addItem(money::Caption(currency.name, currency.code));
   }
-  Build(QStringLiteral("Modificar divisa"), ComboBox1, QStringLiteral("Guardar"));
-  BitBtn3 = new TBitBtn(this, QStringLiteral("BitBtn3"), QStringLiteral("Quitar"));
+  Build(tr("Modificar divisa"), ComboBox1, tr("Guardar"));
+  BitBtn3 = new TBitBtn(this, QStringLiteral("BitBtn3"), tr("Quitar"));
   BitBtn3->setGeometry(108, 112, 83, 27);
   BitBtn3->OnClick = [this] { BitBtn3Click(); };
   ComboBox1->OnChange = [this](TComboBox*) { ComboBox1Change(); };
@@ -52,22 +52,21 @@ void TFormDivisaPropia::Build(const QString& caption, QWidget* codeControl,
   SetPosition(Position::ScreenCenter);
   codeControl->setGeometry(140, 12, EditCodigo ? 50 : 150, 21);
   AttachLabel(codeControl, QStringLiteral("Label1"),
-              EditCodigo ? QStringLiteral("Código (ISO 4217):") : QStringLiteral("Divisa:"));
+              EditCodigo ? tr("Código (ISO 4217):") : tr("Divisa:"));
   EditNombre = new TEdit(this, QStringLiteral("EditNombre"), QString());
   EditNombre->SetMaxLength(money::kOwnNameLength);
   EditNombre->setGeometry(140, 42, 150, 21);
-  AttachLabel(EditNombre, QStringLiteral("Label2"), QStringLiteral("Nombre:"));
+  AttachLabel(EditNombre, QStringLiteral("Label2"), tr("Nombre:"));
   EditTipo = new TEdit(this, QStringLiteral("EditTipo"), QString());
   EditTipo->setGeometry(140, 72, 150, 21);
   EditTipo->OnKeyPress = [](TEdit* sender, char16_t& key) { key = FilterNumericKey(key, sender); };
-  AttachLabel(EditTipo, QStringLiteral("Label3"), QStringLiteral("Unidades por euro:"));
+  AttachLabel(EditTipo, QStringLiteral("Label3"), tr("Unidades por euro:"));
 
   BitBtn1 = new TBitBtn(this, QStringLiteral("BitBtn1"), okCaption, TBitBtn::Kind::OK);
   BitBtn1->setGeometry(12, 112, 83, 27);
   BitBtn1->ModalResult = mrNone;  // closes only once what was entered reads
   BitBtn1->OnClick = [this] { BitBtn1Click(); };
-  BitBtn2 = new TBitBtn(this, QStringLiteral("BitBtn2"), QStringLiteral("Cancelar"),
-                        TBitBtn::Kind::Cancel);
+  BitBtn2 = new TBitBtn(this, QStringLiteral("BitBtn2"), tr("Cancelar"), TBitBtn::Kind::Cancel);
   BitBtn2->setGeometry(205, 112, 83, 27);
   if (EditCodigo) SetTabChain({EditCodigo, EditNombre, EditTipo, BitBtn1, BitBtn2});
 }
@@ -81,7 +80,7 @@ void TFormDivisaPropia::ComboBox1Change() {
 
 bool TFormDivisaPropia::Check(QString& code, QString& name, double& perEuro) {
   auto refuse = [this](TEdit* edit, const QString& text) {
-    platform::MessageBox(this, text, QStringLiteral("Divisa"), platform::Icon::Warning);
+    platform::MessageBox(this, text, tr("Divisa"), platform::Icon::Warning);
     edit->SetFocus();
     edit->SelectAll();
     return false;
@@ -89,20 +88,20 @@ bool TFormDivisaPropia::Check(QString& code, QString& name, double& perEuro) {
   if (EditCodigo) {
     code = EditCodigo->Text().trimmed().toUpper();
     if (!money::IsCurrencyCode(code))
-      return refuse(EditCodigo,
-                    QStringLiteral("El código de una divisa son tres letras, como ARS o CLP."));
+      return refuse(EditCodigo, tr("El código de una divisa son tres letras, como ARS o CLP."));
     if (code == QLatin1String("EUR") || taken_.contains(code))
-      return refuse(EditCodigo, QStringLiteral("%1 ya está en la lista de divisas.").arg(code));
+      return refuse(EditCodigo, tr("%1 ya está en la lista de divisas.").arg(code));
   } else {
     code = own_.at(ComboBox1->ItemIndex()).code;
   }
   name = EditNombre->Text().simplified();
-  if (name.isEmpty()) return refuse(EditNombre, QStringLiteral("Escriba el nombre de la divisa."));
+  if (name.isEmpty()) return refuse(EditNombre, tr("Escriba el nombre de la divisa."));
   Extended rate = 0;
   if (!TryParseValue(EditTipo->Text(), rate) || !money::RateInBounds(static_cast<double>(rate)))
+    //: 0%1 is 0,000001 (or 0.000001), with the user's decimal separator
     return refuse(EditTipo,
-                  QStringLiteral("Escriba cuántas unidades de la divisa vale un euro: "
-                                 "un número entre 0%1 y 1000000000000.")
+                  tr("Escriba cuántas unidades de la divisa vale un euro: "
+                     "un número entre 0%1 y 1000000000000.")
                       .arg(QChar(platform::DecimalSeparator()) + QStringLiteral("000001")));
   perEuro = static_cast<double>(rate);
   return true;
@@ -119,9 +118,9 @@ void TFormDivisaPropia::BitBtn1Click() {
 void TFormDivisaPropia::BitBtn3Click() {
   const int index = ComboBox1->ItemIndex();
   if (index < 0) return;
-  const QString question =
-      QStringLiteral("¿Quitar %1 de sus divisas?").arg(ComboBox1->currentText());
-  if (platform::MessageBox(this, question, QStringLiteral("Divisa"), platform::Icon::Question,
+  //: %1 the currency's name and code: "peso argentino [ARS]"
+  const QString question = tr("¿Quitar %1 de sus divisas?").arg(ComboBox1->currentText());
+  if (platform::MessageBox(this, question, tr("Divisa"), platform::Icon::Question,
                            platform::Buttons::YesNo) != platform::Answer::Yes)
     return;
   result_ = own_.at(index);

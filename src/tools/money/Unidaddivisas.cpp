@@ -58,7 +58,7 @@ QString ShortDate(const QDate& date) { return date.toString(QStringLiteral("d/M/
 }  // namespace
 
 TFormDivisas::TFormDivisas(QWidget* owner) : TForm(owner, QStringLiteral("FormDivisas")) {
-  SetCaption(QStringLiteral("Divisas"));
+  SetCaption(tr("Divisas"));
   SetBorder(Border::Single);
   SetPosition(Position::ScreenCenter);
   SetClientSize(600, 400);
@@ -70,14 +70,13 @@ TFormDivisas::TFormDivisas(QWidget* owner) : TForm(owner, QStringLiteral("FormDi
   own_ = std::move(own.list);
   ownNote_ = own.problem;
 
-  BitBtn2 = new TBitBtn(this, QStringLiteral("BitBtn2"), QStringLiteral("Actualizar"));
+  BitBtn2 = new TBitBtn(this, QStringLiteral("BitBtn2"), tr("Actualizar"));
   BitBtn2->OnClick = [this] { BitBtn2Click(); };
-  BitBtn3 = new TBitBtn(this, QStringLiteral("BitBtn3"), QStringLiteral("Añadir divisa..."));
+  BitBtn3 = new TBitBtn(this, QStringLiteral("BitBtn3"), tr("Añadir divisa..."));
   BitBtn3->OnClick = [this] { BitBtn3Click(); };
-  BitBtn4 = new TBitBtn(this, QStringLiteral("BitBtn4"), QStringLiteral("Modificar divisa..."));
+  BitBtn4 = new TBitBtn(this, QStringLiteral("BitBtn4"), tr("Modificar divisa..."));
   BitBtn4->OnClick = [this] { BitBtn4Click(); };
-  BitBtn1 =
-      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
+  BitBtn1 = new TBitBtn(this, QStringLiteral("BitBtn1"), tr("Volver"), TBitBtn::Kind::OK);
   FechaTipos = new QDateEdit(this);
   FechaTipos->setObjectName(QStringLiteral("FechaTipos"));
   FechaTipos->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
@@ -96,8 +95,8 @@ TFormDivisas::TFormDivisas(QWidget* owner) : TForm(owner, QStringLiteral("FormDi
   // Entered while empty, it shows today (the same rates), so that a day can be typed into
   // its parts.
   FechaTipos->installEventFilter(this);
-  LabelFecha = PlaceLabel(this, QStringLiteral("LabelFecha"), QStringLiteral("Fecha:"), 0, 0);
-  FechaTipos->setAccessibleName(QStringLiteral("Fecha de los tipos"));
+  LabelFecha = PlaceLabel(this, QStringLiteral("LabelFecha"), tr("Fecha:"), 0, 0);
+  FechaTipos->setAccessibleName(tr("Fecha de los tipos"));
   StatusBar1 = new TStatusBar(this, QStringLiteral("StatusBar1"));
   // The rows stand in an area of their own, which scrolls only when they are more than the
   // screen holds; otherwise it is not seen.
@@ -205,7 +204,8 @@ void TFormDivisas::MakeRowControls(int i, bool anyRate) {
   rowWidgets_.insert(rowWidgets_.end(), {row.edit, row.label});
   if (row.own) {
     // Most marks say the same ("propia, 9/12/2026"): the text is measured once.
-    const QString mark = QStringLiteral("propia, ") + ShortDate(row.entered);
+    //: beside a currency of the user's own: the day it was entered
+    const QString mark = tr("propia, %1").arg(ShortDate(row.entered));
     row.mark = new TLabel(rowPanel_, QStringLiteral("Fecha") + row.code, mark);
     row.mark->SetFontColor(kDateColor);
     if (const auto size = markSizes_.constFind(mark); size != markSizes_.cend()) {
@@ -214,9 +214,10 @@ void TFormDivisas::MakeRowControls(int i, bool anyRate) {
       row.mark->adjustSize();
       markSizes_.insert(mark, row.mark->size());
     }
+    //: %1 the rate, %2 the currency's code, %3 the date it was entered ("9 de diciembre de 2026")
     const QString about =
-        QStringLiteral("Divisa propia: 1 EUR = %1 %2, introducida el %3")
-            .arg(FormatValue(row.perEuro), row.code, money::SpanishDate(row.entered));
+        tr("Divisa propia: 1 EUR = %1 %2, introducida el %3")
+            .arg(FormatValue(row.perEuro), row.code, money::DateText(row.entered));
     row.edit->setAccessibleDescription(about);
     platform::SetPlainHint(row.edit, about);
     platform::SetPlainHint(row.mark, about);
@@ -413,12 +414,11 @@ int TFormDivisas::WriteRows(const std::vector<int>& rows) {
 void TFormDivisas::ReportOverflow(int emptied) {
   platform::MessageBox(
       this,
-      emptied == 1 ? QStringLiteral("El importe es demasiado grande para una de las divisas: "
-                                    "se ha dejado vacía.")
-                   : QStringLiteral("El importe es demasiado grande para %1 divisas: "
-                                    "se han dejado vacías.")
-                         .arg(emptied),
-      QStringLiteral("Divisas"), platform::Icon::Warning);
+      emptied == 1
+          ? tr("El importe es demasiado grande para una de las divisas: se ha dejado vacía.")
+          : tr("El importe es demasiado grande para %1 divisas: se han dejado vacías.")
+                .arg(emptied),
+      tr("Divisas"), platform::Icon::Warning);
 }
 
 void TFormDivisas::showEvent(QShowEvent* event) {
@@ -467,7 +467,7 @@ void TFormDivisas::Downloaded(const money::Update& update) {
     }
     case money::Update::Outcome::Offline: netNote_ = update.reason; break;
     case money::Update::Outcome::Refused:
-      netNote_ = QStringLiteral("descarga rechazada: ") + update.reason;
+      netNote_ = tr("descarga rechazada: %1").arg(update.reason);
       break;
   }
   ShowStatus();
@@ -475,48 +475,54 @@ void TFormDivisas::Downloaded(const money::Update& update) {
 
 QString TFormDivisas::RatesLine() const {
   if (OnPastDay()) {
-    QString line =
-        QStringLiteral("Tipos de referencia del BCE del ") + money::LongSpanishDate(past_.date);
-    // A day without a publication takes the last day before it, and says so.
-    if (past_.date != chosenDay_) {
-      const QString day = chosenDay_.year() != past_.date.year() ? money::SpanishDate(chosenDay_)
-                          : chosenDay_.month() != past_.date.month()
-                              ? money::SpanishDayAndMonth(chosenDay_)
-                              : QString::number(chosenDay_.day());
-      line += QStringLiteral(" (el %1 no hubo publicación)").arg(day);
-    }
-    return line;
+    const QString date = money::LongDateText(past_.date);
+    //: %1 the date with its weekday ("viernes 30 de diciembre de 2022")
+    if (past_.date == chosenDay_)
+      return tr("Tipos de referencia del BCE del %1", "a date with its weekday").arg(date);
+    // A day without a publication takes the last day before it, and says so, as briefly as
+    // the date of the rates allows.
+    const QString day = chosenDay_.year() != past_.date.year() ? money::DateText(chosenDay_)
+                        : chosenDay_.month() != past_.date.month()
+                            ? money::DayAndMonthText(chosenDay_)
+                            : money::DayText(chosenDay_);
+    //: %1 the date of the rates with its weekday ("viernes 30 de diciembre de 2022"); %2 the day
+    //: chosen: "31" when in the same month, "1 de enero" in the same year, else the whole date
+    return tr("Tipos de referencia del BCE del %1 (el %2 no hubo publicación)").arg(date, day);
   }
-  if (sheet_.Empty()) return QStringLiteral("Sin tipos de cambio del BCE");
-  QString line =
-      QStringLiteral("Tipos de referencia del BCE del ") + money::SpanishDate(sheet_.date);
+  if (sheet_.Empty()) return tr("Sin tipos de cambio del BCE");
+  const QString date = money::DateText(sheet_.date);
   // Rates kept for more than a week are marked, so a user long offline knows it.
   const qint64 age = sheet_.date.daysTo(money::Today());
-  if (age > 7) line += QStringLiteral(" (hace %1 días)").arg(age);
-  return line;
+  //: %1 the date of the rates ("4 de diciembre de 2026"); %2 how many days ago, more than 7
+  if (age > 7)
+    return tr("Tipos de referencia del BCE del %1 (hace %2 días)").arg(date, QString::number(age));
+  //: %1 the date of the rates ("4 de diciembre de 2026")
+  return tr("Tipos de referencia del BCE del %1").arg(date);
 }
 
 void TFormDivisas::ShowStatus() {
   // What the desktop's search says of its answers, and what heads a copy of the figures.
-  setProperty(platform::kAnswerSource, sheet_.Empty() ? QString()
-                                                      : QStringLiteral("Tipos del BCE del ") +
-                                                            money::SpanishDate(sheet_.date));
+  //: under the desktop search's answers; %1 the date of the rates ("4 de diciembre de 2026")
+  setProperty(
+      platform::kAnswerSource,
+      sheet_.Empty() ? QString() : tr("Tipos del BCE del %1").arg(money::DateText(sheet_.date)));
   const bool anyRates = OnPastDay() || !sheet_.Empty();
   setProperty(platform::kCopyHeading, anyRates ? RatesLine() : QString());
   QString text = RatesLine();
   if (downloading_) {
-    text += QStringLiteral(" — actualizando...");
+    text += QStringLiteral(" — ") + tr("actualizando...");
   } else if (!netNote_.isEmpty()) {
     text += QStringLiteral(" — ") + netNote_;
   }
   if (historyBusy_) {
-    text += QStringLiteral(" — cargando los tipos de otros días...");
+    text += QStringLiteral(" — ") + tr("cargando los tipos de otros días...");
   } else if (!historyNote_.isEmpty()) {
     text += QStringLiteral(" — ") + historyNote_;
   }
   if (!dateNote_.isEmpty()) text += QStringLiteral(" — ") + dateNote_;
   if (sheet_.Empty() && !downloading_ && !OnPastDay())
-    text += QStringLiteral(". Pulse «Actualizar» o use Divisas > Conversor \"on-line\"");
+    //: «Actualizar» is this window's button; Divisas > Conversor "on-line" the main menu's item
+    text += QStringLiteral(". ") + tr("Pulse «Actualizar» o use Divisas > Conversor \"on-line\"");
   if (!keptNote_.isEmpty()) text += QStringLiteral(" — ") + keptNote_;
   if (!ownNote_.isEmpty()) text += QStringLiteral(" — ") + ownNote_;
   StatusBar1->SetSimpleText(text);
@@ -569,8 +575,8 @@ void TFormDivisas::FechaTiposChange(const QDate& date) {
     return;
   }
   if (date < money::kFirstPublication || date > today) {
-    dateNote_ = date > today ? QStringLiteral("no hay tipos de días futuros")
-                             : QStringLiteral("no hay tipos del BCE antes del 4 de enero de 1999");
+    dateNote_ = date > today ? tr("no hay tipos de días futuros")
+                             : tr("no hay tipos del BCE antes del 4 de enero de 1999");
     // The field keeps the last good day.
     const QSignalBlocker quiet(FechaTipos);
     FechaTipos->setDate(goodDate_);
@@ -591,7 +597,7 @@ void TFormDivisas::UseHistory(bool mayDownload) {
       history_ && (history_->LastDay() >= chosenDay_ || history_->LastDay() >= newest);
   if (serves || (!mayDownload && history_)) {
     past_ = history_->On(chosenDay_);
-    if (past_.Empty()) historyNote_ = QStringLiteral("el histórico no tiene ese día");
+    if (past_.Empty()) historyNote_ = tr("el histórico no tiene ese día");
     BuildRows();
     ShowStatus();
     return;
@@ -640,7 +646,7 @@ void TFormDivisas::SaveOwn(const money::OwnChange& change) {
     ShowStatus();
     QString text = saved.problem;
     text[0] = text[0].toUpper();
-    platform::MessageBox(this, text + u'.', QStringLiteral("Divisas"), platform::Icon::Warning);
+    platform::MessageBox(this, text + u'.', tr("Divisas"), platform::Icon::Warning);
   }
   BuildRows();
 }
@@ -648,10 +654,10 @@ void TFormDivisas::SaveOwn(const money::OwnChange& change) {
 void TFormDivisas::BitBtn3Click() {
   if (own_.size() >= static_cast<size_t>(money::kMostOwnCurrencies)) {
     platform::MessageBox(this,
-                         QStringLiteral("Ya tiene %1 divisas propias, las que caben. Quite alguna "
-                                        "(«Modificar divisa...») para añadir otra.")
+                         tr("Ya tiene %1 divisas propias, las que caben. Quite alguna "
+                            "(«Modificar divisa...») para añadir otra.")
                              .arg(money::kMostOwnCurrencies),
-                         QStringLiteral("Divisas"), platform::Icon::Information);
+                         tr("Divisas"), platform::Icon::Information);
     return;
   }
   TFormDivisaPropia form(this, TakenCodes());

@@ -1,7 +1,7 @@
 #pragma once
 // The currency window: one edit per currency, converted through the euro at the central
 // bank's reference rates (and at the user's own rates for the currencies the bank does not
-// publish). The euro comes first, then the others by their Spanish name. The window opens at
+// publish). The euro comes first, then the others by name. The window opens at
 // once with the rates kept; it asks the bank for newer ones in the background when the kept
 // ones are older than its last publication, or when the user asks.
 

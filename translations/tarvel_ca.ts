@@ -1266,6 +1266,11 @@ Gràciesss.</translation>
         <source>Esto así no funciona... </source>
         <translation>Això així no funciona... </translation>
     </message>
+    <message>
+        <source>pies</source>
+        <extracomment>the foot&apos;s plural, which the unit search also finds (several separated by commas)</extracomment>
+        <translation>peus</translation>
+    </message>
 </context>
 <context>
     <name>TForm4</name>
@@ -3500,6 +3505,16 @@ Voleu tornar a veure aquest missatge?</translation>
     <message>
         <source>Del sistema</source>
         <translation>El del sistema</translation>
+    </message>
+    <message>
+        <source>Su logotipo</source>
+        <extracomment>the large words of the picture where a customer&apos;s logo would go</extracomment>
+        <translation>El vostre logotip</translation>
+    </message>
+    <message>
+        <source>aquí</source>
+        <extracomment>the small word under &quot;Su logotipo&quot; in that picture</extracomment>
+        <translation>aquí</translation>
     </message>
 </context>
 <context>

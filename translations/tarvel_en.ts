@@ -1266,6 +1266,11 @@ Thanksss.</translation>
         <source>Esto así no funciona... </source>
         <translation>This won&apos;t work like this... </translation>
     </message>
+    <message>
+        <source>pies</source>
+        <extracomment>the foot&apos;s plural, which the unit search also finds (several separated by commas)</extracomment>
+        <translation>feet</translation>
+    </message>
 </context>
 <context>
     <name>TForm4</name>
@@ -3500,6 +3505,16 @@ Do you want to see this message again?</translation>
     <message>
         <source>Del sistema</source>
         <translation>System default</translation>
+    </message>
+    <message>
+        <source>Su logotipo</source>
+        <extracomment>the large words of the picture where a customer&apos;s logo would go</extracomment>
+        <translation>Your logo</translation>
+    </message>
+    <message>
+        <source>aquí</source>
+        <extracomment>the small word under &quot;Su logotipo&quot; in that picture</extracomment>
+        <translation>here</translation>
     </message>
 </context>
 <context>

@@ -4,15 +4,19 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFontMetrics>
 #include <QHash>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QScreen>
 #include <QTimer>
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "app/Addresses.h"
 #include "app/Catalogue.h"
@@ -62,6 +66,41 @@ TLabel* Label(QWidget* parent, const char* name, const QString& caption, int x, 
   label->adjustSize();
   label->move(x, y);
   return label;
+}
+
+// The picture offered for the customer's logo, its words in the interface's language: in
+// Spanish the picture as drawn; in another its words drawn again on the picture's background.
+QPixmap LogoPicture() {
+  QImage logo(QStringLiteral(":/tarvel/logo.png"));
+  //: the large words of the picture where a customer's logo would go
+  const QString name = QCoreApplication::translate("TFormPrincipal", "Su logotipo");
+  //: the small word under "Su logotipo" in that picture
+  const QString here = QCoreApplication::translate("TFormPrincipal", "aquí");
+  if (logo.isNull() || (name == QLatin1String("Su logotipo") && here == QStringLiteral("aquí")))
+    return QPixmap::fromImage(logo);
+  logo = logo.convertToFormat(QImage::Format_RGB32);
+  // The background is a vertical gradient: each row takes the colour of its left end.
+  std::vector<QColor> rows;
+  for (int y = 0; y < logo.height(); ++y) rows.push_back(logo.pixelColor(0, y));
+  QPainter painter(&logo);
+  for (int y = 0; y < logo.height(); ++y) {
+    painter.setPen(rows[static_cast<std::size_t>(y)]);
+    painter.drawLine(0, y, logo.width() - 1, y);
+  }
+  auto write = [&](const QString& text, int pixels, const QColor& colour, int centreY) {
+    QFont font(QFont::substitute(QStringLiteral("Arial")));
+    font.setBold(true);
+    font.setPixelSize(pixels);
+    // Narrowed to the picture's width, less a margin, where a language's words are longer.
+    while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(text) > logo.width() - 20)
+      font.setPixelSize(font.pixelSize() - 1);
+    painter.setFont(font);
+    painter.setPen(colour);
+    painter.drawText(QRect(0, centreY - pixels, logo.width(), 2 * pixels), Qt::AlignCenter, text);
+  };
+  write(name, 30, QColor(0x20, 0x4f, 0x9e), 96);
+  write(here, 16, QColor(0x3a, 0x47, 0x58), 141);
+  return QPixmap::fromImage(logo);
 }
 
 }  // namespace
@@ -144,7 +183,7 @@ QList<TLabel*> TFormPrincipal::BuildOffers(QWidget* client) {
   auto* Image1 = new QLabel(client);
   Image1->setObjectName(QStringLiteral("Image1"));
   Image1->setGeometry(12, 50, 321, 233);
-  Image1->setPixmap(QPixmap(QStringLiteral(":/tarvel/logo.png")));
+  Image1->setPixmap(LogoPicture());
   Image1->setScaledContents(true);
   Image1->setAlignment(Qt::AlignCenter);
   Image1->setToolTip(tr("¿Su logotipo aquí?"));

@@ -1,6 +1,7 @@
 #include "tools/length/Unidadv.h"
 
 #include "numeric/Numeric.h"
+#include "platform/Accessibility.h"
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 #include "platform/Messages.h"
@@ -112,6 +113,10 @@ void TForm3::BuildControls() {
 
   SetTabChain({Edit15, Edit1, Edit12, Edit13, Edit2, Edit14, Edit3,  Edit11, Edit18, Edit4,
                Edit5,  Edit6, Edit7,  Edit8,  Edit9, Edit10, Edit16, Edit17, Edit19, BitBtn1});
+  // The unit search also finds the foot by its plural where the language does not make it by
+  // rule ("5 feet").
+  //: the foot's plural, which the unit search also finds (several separated by commas)
+  Edit5->setProperty(platform::kSearchNames, tr("pies").split(u',', Qt::SkipEmptyParts));
 }
 
 void TForm3::WireEvents() {

@@ -31,13 +31,15 @@ constexpr double kMinutesCarry = 59.99999999;
 constexpr int kRadian = 1, kDegree = 2, kMinute = 3, kSecond = 4, kRowDegrees = 8, kRowMinutes = 9,
               kRowSeconds = 10;
 
-const char* const kCaptions[] = {"radián",
-                                 "grado sexagesimal [°]",
-                                 "minuto sexagesimal [']",
-                                 "segundo sexagesimal ['']",
-                                 "grado centesimal [g]",
-                                 "revolución",
-                                 "recto"};
+const char* const kCaptions[] = {QT_TRANSLATE_NOOP("TFormAngulo", "radián"),
+                                 QT_TRANSLATE_NOOP("TFormAngulo", "grado sexagesimal [°]"),
+                                 QT_TRANSLATE_NOOP("TFormAngulo", "minuto sexagesimal [']"),
+                                 QT_TRANSLATE_NOOP("TFormAngulo", "segundo sexagesimal ['']"),
+                                 //: the gradian
+                                 QT_TRANSLATE_NOOP("TFormAngulo", "grado centesimal [g]"),
+                                 QT_TRANSLATE_NOOP("TFormAngulo", "revolución"),
+                                 //: the right angle
+                                 QT_TRANSLATE_NOOP("TFormAngulo", "recto")};
 
 // The row under the gauge: each edit's x and width, and its symbol.
 struct RowEdit {
@@ -46,8 +48,10 @@ struct RowEdit {
   const char* symbol;
   const char* spoken;  // what a screen reader calls the edit, whose symbol stands after it
 };
-constexpr RowEdit kRow[] = {
-    {8, 312, 57, "°", "grados"}, {9, 384, 25, "'", "minutos"}, {10, 420, 33, "''", "segundos"}};
+//: the accessible name of the edit of whole degrees, beside the edits of minutes and seconds
+constexpr RowEdit kRow[] = {{8, 312, 57, "°", QT_TRANSLATE_NOOP("TFormAngulo", "grados")},
+                            {9, 384, 25, "'", QT_TRANSLATE_NOOP("TFormAngulo", "minutos")},
+                            {10, 420, 33, "''", QT_TRANSLATE_NOOP("TFormAngulo", "segundos")}};
 constexpr int kRowY = 136;
 
 const QColor kDesktop(0x3a, 0x6e, 0xa5);
@@ -72,7 +76,7 @@ bool IsDigit(char16_t key) { return key >= u'0' && key <= u'9'; }
 }  // namespace
 
 TFormAngulo::TFormAngulo(QWidget* owner) : TForm(owner, QStringLiteral("FormAngulo")) {
-  SetCaption(QStringLiteral("Ángulos planos"));
+  SetCaption(tr("Ángulos planos"));
   SetBorder(Border::Single);
   SetClientSize(481, 260);
   SetPosition(Position::ScreenCenter);
@@ -81,8 +85,7 @@ TFormAngulo::TFormAngulo(QWidget* owner) : TForm(owner, QStringLiteral("FormAngu
     auto* edit = new TEdit(this, QStringLiteral("Edit%1").arg(n));
     Edits[n] = edit;
     edit->setGeometry(172, 16 + (n - 1) * 32, 121, 21);
-    AttachLabel(edit, QStringLiteral("Label%1").arg(n), QString::fromUtf8(kCaptions[n - 1]), kNavy,
-                true);
+    AttachLabel(edit, QStringLiteral("Label%1").arg(n), Text(kCaptions[n - 1]), kNavy, true);
   }
 
   CGauge1 = new TGauge(this, QStringLiteral("CGauge1"));
@@ -95,7 +98,7 @@ TFormAngulo::TFormAngulo(QWidget* owner) : TForm(owner, QStringLiteral("FormAngu
     auto* edit = new TEdit(this, QStringLiteral("Edit%1").arg(row.edit));
     Edits[row.edit] = edit;
     edit->setGeometry(row.x, kRowY, row.width, 21);
-    edit->setAccessibleName(QString::fromUtf8(row.spoken));
+    edit->setAccessibleName(Text(row.spoken));
     edit->KeepNumbersAsWritten();  // whole degrees and minutes, and the seconds beside them
     TLabel* symbol =
         PlaceLabel(this, QStringLiteral("Label%1").arg(row.edit), QString::fromUtf8(row.symbol),
@@ -116,8 +119,8 @@ TFormAngulo::TFormAngulo(QWidget* owner) : TForm(owner, QStringLiteral("FormAngu
   Edits[kRowMinutes]->OnChange = [this](TEdit*) { Edit9Change(); };
   Edits[kRowSeconds]->OnChange = [this](TEdit*) { Edit10Change(); };
 
-  BitBtn1 =
-      new TBitBtn(this, QStringLiteral("BitBtn1"), QStringLiteral("Volver"), TBitBtn::Kind::OK);
+  //: the button that closes the window
+  BitBtn1 = new TBitBtn(this, QStringLiteral("BitBtn1"), tr("Volver"), TBitBtn::Kind::OK);
   BitBtn1->setGeometry(380, 218, 83, 27);
 
   // Edit1 to Edit7, the button, then the row.
@@ -197,8 +200,7 @@ void TFormAngulo::ShowTurn() {
 
 // Every unit back at 0 from the degrees, and the focus in radians.
 void TFormAngulo::CapacityReset() {
-  platform::MessageBox(this,
-                       QStringLiteral("Este número excede la capacidad de cálculo,\nlo lamento..."),
+  platform::MessageBox(this, tr("Este número excede la capacidad de cálculo,\nlo lamento..."),
                        QStringLiteral("Tarvel"), platform::Icon::Information);
   DegreeUpdating = false;
   RadianUpdating = false;

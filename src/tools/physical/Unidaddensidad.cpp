@@ -20,7 +20,7 @@ enum class From { Factor, Copy, Sixteenfold };
 
 struct DensityUnit {
   int edit;
-  const char* caption;  // UTF-8
+  const char* caption;  // UTF-8, marked for translation in the window's context
   bool cubed;           // followed by a raised "3"
   // A value of this unit times toBase gives kg/m³; the hub multiplies kg/m³ by fromBase.
   // Each is used as given, not derived from the other.
@@ -36,32 +36,47 @@ constexpr int kRight = 458;
 // The hub first, then the other edits in the order in which the hub writes them: lb/yd³,
 // whose product is tested, before anything else.
 constexpr DensityUnit kUnits[] = {
-    {1, "kilogramo/metro", true, 1.0L, 1.0L, From::Factor, kLeft, 16},
-    {12, "libra/yarda", true, 0.5932764212577829L, 1.6855549355559047L, From::Factor, kRight, 144},
-    {2, "kilogramo/litro", false, 1000.0L, 0.001L, From::Factor, kLeft, 48},
-    {3, "gramo/centímetro", true, 1000.0L, 0.001L, From::Factor, kLeft, 80},
-    {4, "gramo/litro", false, 1.0L, 1.0L, From::Copy, kLeft, 112},
-    {5, "slug/pulgada", true, 890574.4189441134L, 1.1228707884801184e-6L, From::Factor, kLeft, 176},
-    {6, "slug/pie", true, 515.3787146667323L, 0.0019403207224936447L, From::Factor, kLeft, 208},
-    {7, "slug/yarda", true, 19.08810054321231L, 0.0523886595073284L, From::Factor, kLeft, 240},
-    {8, "libra/galón (EE.UU. líq)", false, 119.82642731689663L, 0.008345404452019332L, From::Factor,
-     kRight, 16},
-    {9, "libra/galón (G.B. líq)", false, 99.77643220997247L, 0.010022406873554773L, From::Factor,
-     kRight, 48},
-    {10, "libra/pulgada", true, 27679.90471020312L, 3.612729200008369e-5L, From::Factor, kRight,
-     80},
-    {11, "libra/pie", true, 16.018463373960138L, 0.062427960576144616L, From::Factor, kRight, 112},
-    {13, "onza/pulgada", true, 1729.994044387695L, 0.000578036672001339L, From::Factor, kRight,
-     208},
-    {14, "onza/pie", true, 1.0011539608725086L, 0.9988473692183139L, From::Factor, kRight, 240},
-    {15, "onza/galón (EE.UU. líq)", false, 7.489151707306056L, 16.0L, From::Sixteenfold, kRight,
-     176},
+    //: a raised 3 follows: kilogram per cubic metre (so for every unit of this window that ends in
+    //: a length)
+    {1, QT_TRANSLATE_NOOP("TFormDensidad", "kilogramo/metro"), true, 1.0L, 1.0L, From::Factor,
+     kLeft, 16},
+    {12, QT_TRANSLATE_NOOP("TFormDensidad", "libra/yarda"), true, 0.5932764212577829L,
+     1.6855549355559047L, From::Factor, kRight, 144},
+    {2, QT_TRANSLATE_NOOP("TFormDensidad", "kilogramo/litro"), false, 1000.0L, 0.001L, From::Factor,
+     kLeft, 48},
+    {3, QT_TRANSLATE_NOOP("TFormDensidad", "gramo/centímetro"), true, 1000.0L, 0.001L, From::Factor,
+     kLeft, 80},
+    {4, QT_TRANSLATE_NOOP("TFormDensidad", "gramo/litro"), false, 1.0L, 1.0L, From::Copy, kLeft,
+     112},
+    {5, QT_TRANSLATE_NOOP("TFormDensidad", "slug/pulgada"), true, 890574.4189441134L,
+     1.1228707884801184e-6L, From::Factor, kLeft, 176},
+    {6, QT_TRANSLATE_NOOP("TFormDensidad", "slug/pie"), true, 515.3787146667323L,
+     0.0019403207224936447L, From::Factor, kLeft, 208},
+    {7, QT_TRANSLATE_NOOP("TFormDensidad", "slug/yarda"), true, 19.08810054321231L,
+     0.0523886595073284L, From::Factor, kLeft, 240},
+    //: pound per US liquid gallon
+    {8, QT_TRANSLATE_NOOP("TFormDensidad", "libra/galón (EE.UU. líq)"), false, 119.82642731689663L,
+     0.008345404452019332L, From::Factor, kRight, 16},
+    //: pound per imperial (British) liquid gallon
+    {9, QT_TRANSLATE_NOOP("TFormDensidad", "libra/galón (G.B. líq)"), false, 99.77643220997247L,
+     0.010022406873554773L, From::Factor, kRight, 48},
+    {10, QT_TRANSLATE_NOOP("TFormDensidad", "libra/pulgada"), true, 27679.90471020312L,
+     3.612729200008369e-5L, From::Factor, kRight, 80},
+    {11, QT_TRANSLATE_NOOP("TFormDensidad", "libra/pie"), true, 16.018463373960138L,
+     0.062427960576144616L, From::Factor, kRight, 112},
+    {13, QT_TRANSLATE_NOOP("TFormDensidad", "onza/pulgada"), true, 1729.994044387695L,
+     0.000578036672001339L, From::Factor, kRight, 208},
+    {14, QT_TRANSLATE_NOOP("TFormDensidad", "onza/pie"), true, 1.0011539608725086L,
+     0.9988473692183139L, From::Factor, kRight, 240},
+    //: ounce per US liquid gallon
+    {15, QT_TRANSLATE_NOOP("TFormDensidad", "onza/galón (EE.UU. líq)"), false, 7.489151707306056L,
+     16.0L, From::Sixteenfold, kRight, 176},
 };
 
 constexpr int kTabOrder[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 0, 15};
 
 constexpr HubWindow kWindow{.name = "FormDensidad",
-                            .caption = "Unidades de densidad",
+                            .caption = QT_TRANSLATE_NOOP("TFormDensidad", "Unidades de densidad"),
                             .clientSize = {597, 335},
                             .lastEdit = kEditBound,
                             .keys = SourceKeys::PressAndDelete,
@@ -72,7 +87,7 @@ constexpr HubWindow kWindow{.name = "FormDensidad",
 TFormDensidad::TFormDensidad(QWidget* owner) : THubForm(owner, kWindow) {
   for (const DensityUnit& unit : kUnits) {
     TEdit* edit = PlaceEdit(unit.edit, unit.x, unit.y);
-    const QString caption = QString::fromUtf8(unit.caption);
+    const QString caption = Text(unit.caption);
     if (!unit.cubed) {
       Label(unit.edit, caption);
       continue;
@@ -113,7 +128,10 @@ void TFormDensidad::Edit1Change() {
 
 void TFormDensidad::ResetOverflow() {
   OverflowReset reset = EmptyingHubReset(
-      QStringLiteral("Ohhh..."), ActiveEdit->Text() + QStringLiteral(" es todo un numerito!"));
+      //: caption of a box: an exclamation
+      tr("Ohhh..."),
+      //: %1 is the number typed: "%1 is quite a number!"
+      tr("%1 es todo un numerito!").arg(ActiveEdit->Text()));
   reset.icon = platform::Icon::Information;
   // Emptying the hub runs it again: it finds the empty text and clears every edit.
   ResetAfterOverflow(this, reset);

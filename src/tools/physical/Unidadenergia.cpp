@@ -24,7 +24,7 @@ constexpr Extended Inverse(double joules) { return 1.0L / joules; }
 
 struct EnergyUnit {
   int edit;
-  const char* caption;  // UTF-8
+  const char* caption;  // UTF-8, marked for translation in the window's context
   // A value of this unit times these (left to right; unused factors are 0) gives joules;
   // joules times the inverses give this unit. The joules of a unit are doubles unless the
   // row says otherwise.
@@ -32,7 +32,7 @@ struct EnergyUnit {
   Factors inverses;
   bool ownValue;  // false: the hub shows the base value itself and keeps this unit's double
   Kind kind = Kind::Plain;
-  const char* hint = nullptr;
+  const char* hint = nullptr;  // a tool tip, marked for translation like the caption
 };
 
 // A unit whose joules are a double, converted by the reciprocal of that double.
@@ -43,40 +43,71 @@ constexpr EnergyUnit Unit(int edit, const char* caption, double joules, Kind kin
 
 // The order in which the hub writes.
 constexpr EnergyUnit kUnits[] = {
-    {2, "Coulomb.Volt", {{1}}, {{1}}, false},
-    {3, "ergio", {{1e-7L}}, {{10000000}}, true},  // the ergio's joules in extended precision
-    Unit(4, "kwatt.hora", 3600000),
-    Unit(5, "Watt.hora", 3600),
-    Unit(6, "electrón.Volt", 1.60218e-19),
-    Unit(7, "Mega eV", 1.60218e-13),
-    Unit(8, "Rydberg", 2.17987e-18),
-    {9, "Newton.metro", {{1}}, {{1}}, false},
-    Unit(10, "kg.m", 9.80665),
-    Unit(11, "HP.hora", 2684523.6),
+    //: coulomb times volt; a dot joins the units of a product in this window
+    {2, QT_TRANSLATE_NOOP("TFormEnergia", "Coulomb.Volt"), {{1}}, {{1}}, false},
+    {3,
+     //: the erg
+     QT_TRANSLATE_NOOP("TFormEnergia", "ergio"),
+     {{1e-7L}},
+     {{10000000}},
+     true},  // the ergio's joules in extended precision
+    //: kilowatt-hour
+    Unit(4, QT_TRANSLATE_NOOP("TFormEnergia", "kwatt.hora"), 3600000),
+    Unit(5, QT_TRANSLATE_NOOP("TFormEnergia", "Watt.hora"), 3600),
+    Unit(6, QT_TRANSLATE_NOOP("TFormEnergia", "electrón.Volt"), 1.60218e-19),
+    //: mega-electronvolt
+    Unit(7, QT_TRANSLATE_NOOP("TFormEnergia", "Mega eV"), 1.60218e-13),
+    Unit(8, QT_TRANSLATE_NOOP("TFormEnergia", "Rydberg"), 2.17987e-18),
+    {9, QT_TRANSLATE_NOOP("TFormEnergia", "Newton.metro"), {{1}}, {{1}}, false},
+    //: kilogram-force metre
+    Unit(10, QT_TRANSLATE_NOOP("TFormEnergia", "kg.m"), 9.80665),
+    //: horsepower-hour
+    Unit(11, QT_TRANSLATE_NOOP("TFormEnergia", "HP.hora"), 2684523.6),
     // The metric horsepower-hour: three multiplications each way.
     {29,
-     "HP.hora (métr)",
+     //: metric horsepower-hour
+     QT_TRANSLATE_NOOP("TFormEnergia", "HP.hora (métr)"),
      {3600, 75, 9.80665},
      {Inverse(3600), Inverse(75), Inverse(9.80665)},
      true},
-    Unit(12, "libra.pie", 1.35582),
-    Unit(13, "libra.pulgada", 0.112985),
-    Unit(14, "atm.cm", 0.101325),
-    Unit(15, "atm.pie", 2869.2),
-    Unit(16, "caloría (15 C)", 4.1855),
-    Unit(17, "kilocal (15 C)", 4185.5),
-    Unit(18, "BTU (ISO)", 1055.06),
-    Unit(19, "therm (EEG)", 105506000),
-    Unit(20, "therm (US)", 105480000),
-    Unit(21, "Celsius", 1899.18),
-    Unit(22, "bboe", 6120000000, Kind::Equivalent, "barril de petróleo equivalente"),
-    Unit(23, "toe", 41870000000, Kind::Equivalent, "tonelada de petróleo equivalente"),
-    Unit(24, "tce", 29290000000, Kind::Equivalent, "tonelada de carbón equivalente"),
-    Unit(25, "ton TNT equiv.", 4180000000, Kind::Equivalent),
-    Unit(26, "acción", 4.35975e-18),
-    Unit(27, "gramo masa", 89870000000000, Kind::Mass, "según E=mC^2"),
+    //: foot-pound (force)
+    Unit(12, QT_TRANSLATE_NOOP("TFormEnergia", "libra.pie"), 1.35582),
+    Unit(13, QT_TRANSLATE_NOOP("TFormEnergia", "libra.pulgada"), 0.112985),
+    //: a raised 3 follows: atmosphere times cubic centimetre
+    Unit(14, QT_TRANSLATE_NOOP("TFormEnergia", "atm.cm"), 0.101325),
+    //: a raised 3 follows: atmosphere times cubic foot
+    Unit(15, QT_TRANSLATE_NOOP("TFormEnergia", "atm.pie"), 2869.2),
+    //: the 15 °C calorie
+    Unit(16, QT_TRANSLATE_NOOP("TFormEnergia", "caloría (15 C)"), 4.1855),
+    Unit(17, QT_TRANSLATE_NOOP("TFormEnergia", "kilocal (15 C)"), 4185.5),
+    Unit(18, QT_TRANSLATE_NOOP("TFormEnergia", "BTU (ISO)"), 1055.06),
+    //: the therm of the European Economic Community (EEG, its German abbreviation)
+    Unit(19, QT_TRANSLATE_NOOP("TFormEnergia", "therm (EEG)"), 105506000),
+    Unit(20, QT_TRANSLATE_NOOP("TFormEnergia", "therm (US)"), 105480000),
+    //: the Celsius heat unit (1899.18 J), not the temperature scale
+    Unit(21, QT_TRANSLATE_NOOP("TFormEnergia", "Celsius"), 1899.18),
+    //: symbol of the barrel of oil equivalent
+    Unit(22, QT_TRANSLATE_NOOP("TFormEnergia", "bboe"), 6120000000, Kind::Equivalent,
+         QT_TRANSLATE_NOOP("TFormEnergia", "barril de petróleo equivalente")),
+    //: symbol of the tonne of oil equivalent
+    Unit(23, QT_TRANSLATE_NOOP("TFormEnergia", "toe"), 41870000000, Kind::Equivalent,
+         QT_TRANSLATE_NOOP("TFormEnergia", "tonelada de petróleo equivalente")),
+    //: symbol of the tonne of coal equivalent
+    Unit(24, QT_TRANSLATE_NOOP("TFormEnergia", "tce"), 29290000000, Kind::Equivalent,
+         QT_TRANSLATE_NOOP("TFormEnergia", "tonelada de carbón equivalente")),
+    //: ton of TNT equivalent
+    Unit(25, QT_TRANSLATE_NOOP("TFormEnergia", "ton TNT equiv."), 4180000000, Kind::Equivalent),
+    //: an atomic unit of energy, 4.35975E-18 J
+    Unit(26, QT_TRANSLATE_NOOP("TFormEnergia", "acción"), 4.35975e-18),
+    //: the energy of one gram of mass
+    Unit(27, QT_TRANSLATE_NOOP("TFormEnergia", "gramo masa"), 89870000000000, Kind::Mass,
+         //: tooltip of the gram of mass (the formula stays as it is)
+         QT_TRANSLATE_NOOP("TFormEnergia", "según E=mC^2")),
     // Written from "therm (EEG)", never from the base.
-    Unit(kQuad, "quad", 1.05506e18, Kind::Equivalent, "cuadrillón (1E15 BTU)"),
+    //: the quad, 1E15 BTU
+    Unit(kQuad, QT_TRANSLATE_NOOP("TFormEnergia", "quad"), 1.05506e18, Kind::Equivalent,
+         //: tooltip of the quad: 1E15 BTU
+         QT_TRANSLATE_NOOP("TFormEnergia", "cuadrillón (1E15 BTU)")),
 };
 
 // The cubic centimetre and the cubic foot: the label of the raised "3" of their caption.
@@ -105,12 +136,14 @@ constexpr int kTop = 16;
 constexpr int kPitch = 28;
 constexpr int kGap = 14;
 
-constexpr HubWindow kWindow{.name = "FormEnergia",
-                            .caption = "Unidades de energía - trabajo - cant. de calor",
-                            .clientSize = {735, 400},
-                            .lastEdit = kEditBound,
-                            .keys = SourceKeys::PressAndDelete,
-                            .volver = {633, 300, 83, 27}};
+constexpr HubWindow kWindow{
+    .name = "FormEnergia",
+    //: the window's title: units of energy, work and quantity of heat
+    .caption = QT_TRANSLATE_NOOP("TFormEnergia", "Unidades de energía - trabajo - cant. de calor"),
+    .clientSize = {735, 400},
+    .lastEdit = kEditBound,
+    .keys = SourceKeys::PressAndDelete,
+    .volver = {633, 300, 83, 27}};
 
 }  // namespace
 
@@ -120,7 +153,8 @@ TFormEnergia::TFormEnergia(QWidget* owner) : THubForm(owner, kWindow) {
   PlaceColumn(kRight, 595, kTop, kPitch, kGap);
   for (int n = 1; n <= kEditBound; ++n) {
     const EnergyUnit* unit = n == kHub ? nullptr : &UnitOf(kUnits, n);
-    const QString caption = unit ? QString::fromUtf8(unit->caption) : QStringLiteral("Joule");
+    //: the joule, the window's base unit
+    const QString caption = unit ? Text(unit->caption) : tr("Joule");
     const QColor color = ColorOf(unit ? unit->kind : Kind::Plain);
     const int exponent = CubeLabelOf(n);
     // A cubic unit's caption ends in a small "3", slightly raised.
@@ -132,7 +166,7 @@ TFormEnergia::TFormEnergia(QWidget* owner) : THubForm(owner, kWindow) {
                        color, true, 4)
                        .front()
                  : Label(n, caption, color);
-    if (unit && unit->hint) attached->setToolTip(QString::fromUtf8(unit->hint));
+    if (unit && unit->hint) attached->setToolTip(Text(unit->hint));
   }
   WireChanges(kHub, &TFormEnergia::Edit1Change, &TFormEnergia::UnitChange);
   Finish();
@@ -167,8 +201,10 @@ void TFormEnergia::Edit1Change() {
 // inside a hub pass it clears nothing and the pass goes on from its base.
 void TFormEnergia::ResetElectronVolts() {
   OverflowReset reset =
-      RetypeReset(QStringLiteral("¿Dónde quieres llegar hoy...?"), kHub, kElectronVolt, 100, "1");
+      //: a number too large was typed: "how far do you want to go today...?"
+      RetypeReset(tr("¿Dónde quieres llegar hoy...?"), kHub, kElectronVolt, 100, "1");
   reset.simpleDialog = false;
-  reset.caption = QStringLiteral("No será mucho...?");
+  //: caption of a warning box: "isn't that a bit much...?"
+  reset.caption = tr("No será mucho...?");
   ResetAfterOverflow(this, reset);
 }

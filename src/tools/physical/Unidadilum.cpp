@@ -14,28 +14,43 @@ constexpr Extended kPerFoot = 3.2808398950131232L;  // 1/0.3048
 
 struct LightUnit {
   int edit;
-  const char* caption;  // UTF-8
+  const char* caption;  // UTF-8, marked for translation in the window's context
   int x, y;             // where the edit stands
 };
 
 // In tab order: the hub, then the shared handler's positions 1 to 9.
 constexpr LightUnit kUnits[] = {
-    {1, "lumen/m²", 96, 16},    {2, "bujía-m", 96, 48},    {3, "lux", 96, 80},
-    {4, "lumen/cm²", 96, 128},  {5, "bujía-cm", 96, 160},  {9, "fotio", 96, 192},
-    {6, "lumen/pie²", 352, 16}, {7, "bujía-pie", 352, 48}, {8, "flama", 352, 80},
-    {10, "nox", 352, 112},
+    {1, QT_TRANSLATE_NOOP("TFIlum", "lumen/m²"), 96, 16},
+    //: metre-candle (= lux)
+    {2, QT_TRANSLATE_NOOP("TFIlum", "bujía-m"), 96, 48},
+    {3, QT_TRANSLATE_NOOP("TFIlum", "lux"), 96, 80},
+    {4, QT_TRANSLATE_NOOP("TFIlum", "lumen/cm²"), 96, 128},
+    //: centimetre-candle (= phot)
+    {5, QT_TRANSLATE_NOOP("TFIlum", "bujía-cm"), 96, 160},
+    //: the phot
+    {9, QT_TRANSLATE_NOOP("TFIlum", "fotio"), 96, 192},
+    //: lumen per square foot
+    {6, QT_TRANSLATE_NOOP("TFIlum", "lumen/pie²"), 352, 16},
+    //: foot-candle
+    {7, QT_TRANSLATE_NOOP("TFIlum", "bujía-pie"), 352, 48},
+    //: the flame, a quarter of a foot-candle
+    {8, QT_TRANSLATE_NOOP("TFIlum", "flama"), 352, 80},
+    //: the nox, a thousandth of a lux
+    {10, QT_TRANSLATE_NOOP("TFIlum", "nox"), 352, 112},
 };
 
 // Both the default and the Cancel button: Enter and Escape close the window.
-constexpr HubWindow kWindow{.name = "FIlum",
-                            .caption = " Tarvel - Iluminación",
-                            .clientSize = {496, 247},
-                            .lastEdit = 10,
-                            .clearsTo = kEditBound,
-                            .keys = SourceKeys::PressAndDelete,
-                            .passReportsInvalid = true,
-                            .volver = {390, 190, 83, 27},
-                            .volverCancels = true};
+constexpr HubWindow kWindow{
+    .name = "FIlum",
+    //: the window's title (leading blank kept); Tarvel is the program's name
+    .caption = QT_TRANSLATE_NOOP("TFIlum", " Tarvel - Iluminación"),
+    .clientSize = {496, 247},
+    .lastEdit = 10,
+    .clearsTo = kEditBound,
+    .keys = SourceKeys::PressAndDelete,
+    .passReportsInvalid = true,
+    .volver = {390, 190, 83, 27},
+    .volverCancels = true};
 
 // What the hub writes into edit n from lux.
 Extended FromLux(int n, Extended lux) {

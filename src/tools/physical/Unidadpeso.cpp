@@ -27,9 +27,9 @@ constexpr Extended kGramsPerPound = 453.59237L;
 enum class Group { Gram, Pound, Hub };
 
 struct WeightUnit {
-  int edit;  // also its tag
-  const char* caption;
-  bool force;  // blue label
+  int edit;             // also its tag
+  const char* caption;  // UTF-8, marked for translation in the window's context
+  bool force;           // blue label
   Group group;
   Extended intoHub;  // a value typed here times this gives its hub's value
   int source;        // the edit whose value its hub converts from
@@ -40,23 +40,42 @@ struct WeightUnit {
 // The gram hub's writes in their order, then the pound hub's; last the two hubs. A derived
 // value comes after its source: newtons and decanewtons from kilograms, dynes from newtons.
 constexpr WeightUnit kUnits[] = {
-    {1, "tonelada [t]", false, Group::Gram, 1000000.0L, kGram, 1e-6L, 7},
-    {2, "kilogramo [kg]", false, Group::Gram, 1000.0L, kGram, 0.001L, 6},
-    {13, "miligramo [mg]", false, Group::Gram, 0.001L, kGram, 1000.0L, 6},
-    {6, "onza troy", false, Group::Gram, 31.103L, kGram, 0.03215123943028004L, 6},
-    {7, "libra troy", false, Group::Gram, 373.236L, kGram, 0.0026792699525233364L, 6},
-    {8, "libra av.[lb]", false, Group::Hub, kGramsPerPound, kGram, 0.002204622621848776L, 6},
-    {14, "decanewton [dN]", true, Group::Gram, 1019.7162129779283L, kKilogram, 0.980665L, 6},
-    {17, "Newton [N]", true, Group::Gram, 101.97162129779282L, kKilogram, 9.80665L, 6},
-    {18, "dina [dyn]", true, Group::Gram, 0.0010197162129779282L, kNewton, 100000.0L, 6},
-    {4, "grano [gr]", false, Group::Pound, 0.00014285714285714287L, kPound, 7000.0L, 6},
-    {5, "onza [oz]", false, Group::Pound, 0.0625L, kPound, 16.0L, 6},
-    {9, "arroba", false, Group::Pound, 28.0L, kPound, 0.03571428571428571L, 6},
-    {10, "quintal", false, Group::Pound, 116.0L, kPound, 0.008620689655172414L, 6},
-    {11, "tonelada corta [short ton]", false, Group::Pound, 2000.0L, kPound, 0.0005L, 7},
-    {12, "tonelada larga [long ton]", false, Group::Pound, 2240.0L, kPound, 0.0004464285714285714L,
-     7},
-    {3, "gramo [g]", false, Group::Hub, 1.0L, kGram, 1.0L, 6},
+    {1, QT_TRANSLATE_NOOP("TFormPeso", "tonelada [t]"), false, Group::Gram, 1000000.0L, kGram,
+     1e-6L, 7},
+    {2, QT_TRANSLATE_NOOP("TFormPeso", "kilogramo [kg]"), false, Group::Gram, 1000.0L, kGram,
+     0.001L, 6},
+    {13, QT_TRANSLATE_NOOP("TFormPeso", "miligramo [mg]"), false, Group::Gram, 0.001L, kGram,
+     1000.0L, 6},
+    {6, QT_TRANSLATE_NOOP("TFormPeso", "onza troy"), false, Group::Gram, 31.103L, kGram,
+     0.03215123943028004L, 6},
+    {7, QT_TRANSLATE_NOOP("TFormPeso", "libra troy"), false, Group::Gram, 373.236L, kGram,
+     0.0026792699525233364L, 6},
+    //: avoirdupois pound
+    {8, QT_TRANSLATE_NOOP("TFormPeso", "libra av.[lb]"), false, Group::Hub, kGramsPerPound, kGram,
+     0.002204622621848776L, 6},
+    //: the decanewton, with the symbol the Spanish text gives it
+    {14, QT_TRANSLATE_NOOP("TFormPeso", "decanewton [dN]"), true, Group::Gram, 1019.7162129779283L,
+     kKilogram, 0.980665L, 6},
+    {17, QT_TRANSLATE_NOOP("TFormPeso", "Newton [N]"), true, Group::Gram, 101.97162129779282L,
+     kKilogram, 9.80665L, 6},
+    {18, QT_TRANSLATE_NOOP("TFormPeso", "dina [dyn]"), true, Group::Gram, 0.0010197162129779282L,
+     kNewton, 100000.0L, 6},
+    //: the grain
+    {4, QT_TRANSLATE_NOOP("TFormPeso", "grano [gr]"), false, Group::Pound, 0.00014285714285714287L,
+     kPound, 7000.0L, 6},
+    {5, QT_TRANSLATE_NOOP("TFormPeso", "onza [oz]"), false, Group::Pound, 0.0625L, kPound, 16.0L,
+     6},
+    //: the arroba, an old Spanish unit of weight (here 28 lb)
+    {9, QT_TRANSLATE_NOOP("TFormPeso", "arroba"), false, Group::Pound, 28.0L, kPound,
+     0.03571428571428571L, 6},
+    //: the quintal, an old Spanish unit of weight (here 116 lb)
+    {10, QT_TRANSLATE_NOOP("TFormPeso", "quintal"), false, Group::Pound, 116.0L, kPound,
+     0.008620689655172414L, 6},
+    {11, QT_TRANSLATE_NOOP("TFormPeso", "tonelada corta [short ton]"), false, Group::Pound, 2000.0L,
+     kPound, 0.0005L, 7},
+    {12, QT_TRANSLATE_NOOP("TFormPeso", "tonelada larga [long ton]"), false, Group::Pound, 2240.0L,
+     kPound, 0.0004464285714285714L, 7},
+    {3, QT_TRANSLATE_NOOP("TFormPeso", "gramo [g]"), false, Group::Hub, 1.0L, kGram, 1.0L, 6},
 };
 constexpr int kGramWrites = 9;   // rows written by the gram hub
 constexpr int kPoundWrites = 6;  // the rows after them, written by the pound hub
@@ -77,7 +96,8 @@ const QColor kBlue(0x00, 0x00, 0xFF);
 
 // Default and Cancel button: Enter or Escape closes the window with the OK result.
 constexpr HubWindow kWindow{.name = "FormPeso",
-                            .caption = "Unidades de Peso",
+                            //: the window's title: units of weight and force
+                            .caption = QT_TRANSLATE_NOOP("TFormPeso", "Unidades de Peso"),
                             .clientSize = {616, 353},
                             .lastEdit = kEditBound,
                             .hub = kGram,
@@ -98,7 +118,7 @@ TFormPeso::TFormPeso(QWidget* owner) : THubForm(owner, kWindow) {
       const WeightUnit& unit = UnitOf(kUnits, group.edits[i]);
       TEdit* edit = PlaceEdit(unit.edit, group.x + group.width - 129, group.y + 12 + i * kPitch);
       edit->setProperty("Tag", unit.edit);
-      Label(unit.edit, QString::fromUtf8(unit.caption), unit.force ? kBlue : kNavy);
+      Label(unit.edit, Text(unit.caption), unit.force ? kBlue : kNavy);
       if (unit.edit == kGram) {
         edit->OnChange = [this](TEdit*) { Edit3Change(); };
       } else if (unit.edit == kPound) {
@@ -185,18 +205,20 @@ void TFormPeso::ReportTooHeavy(TEdit* sender, Extended value) {
                             ? FormatValue(static_cast<double>(value))
                             : sender->Text().trimmed();
   platform::MessageBox(this,
-                       QStringLiteral("\"") + shown +
-                           QStringLiteral("\" Es un número demasiado grande para poner aquí.\n"
-                                          "Prueba con uno menor.\nGracias."),
-                       QStringLiteral("Muy pesado..."), platform::Icon::Warning);
+                       //: %1 is the number typed, between quotation marks
+                       tr("\"%1\" Es un número demasiado grande para poner aquí.\n"
+                          "Prueba con uno menor.\nGracias.")
+                           .arg(shown),
+                       //: caption of a warning box: "too heavy..."
+                       tr("Muy pesado..."), platform::Icon::Warning);
   sender->SelectAll();
 }
 
 void TFormPeso::ReportNotANumber() {
-  platform::MessageBox(
-      this,
-      QStringLiteral("\"") + ActiveEdit->Text() + QStringLiteral("\"\nno es un número válido."),
-      QStringLiteral("Oh oh!"), platform::Icon::Error);
+  //: %1 is the text typed, between quotation marks
+  platform::MessageBox(this, tr("\"%1\"\nno es un número válido.").arg(ActiveEdit->Text()),
+                       //: caption of an error box: an exclamation
+                       tr("Oh oh!"), platform::Icon::Error);
   ActiveEdit->SelectAll();
 }
 
@@ -204,8 +226,10 @@ void TFormPeso::ReportNotANumber() {
 // beforehand and no beep sounds.
 void TFormPeso::ResetGrains() {
   OverflowReset reset;
-  reset.caption = QStringLiteral("Es mucho...");
-  reset.text = QStringLiteral("¿Dónde quieres llegar hoy...?");
+  //: caption of a warning box: "that's a lot..."
+  reset.caption = tr("Es mucho...");
+  //: a number too large was typed: "how far do you want to go today...?"
+  reset.text = tr("¿Dónde quieres llegar hoy...?");
   reset.edit = Edits[kTonne];
   reset.activeEdit = &ActiveEdit;
   // The focus comes first: the tonne edit's handler empties the form only when focused.

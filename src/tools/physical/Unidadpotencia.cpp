@@ -28,7 +28,7 @@ constexpr Extended kWattToBtuPerSecond = Inverse(kBtu);
 
 struct PowerUnit {
   int edit;
-  const char* caption;  // UTF-8
+  const char* caption;  // UTF-8, marked for translation in the window's context
   // In the hub's pass: the value of edit `source` (the hub itself or a unit written before)
   // times fromSource.
   int source;
@@ -39,32 +39,79 @@ struct PowerUnit {
 
 // The hub's order of writes.
 constexpr PowerUnit kUnits[] = {
-    {18, "atm.cm³/hora", kHub, {{kWattToAtmCm3PerHour}}, {{2.8145833333333334e-5}}},
-    {2, "kwatt", kHub, {{kMilli}}, {{1000}}},
-    {3, "Mwatt", 2, {{kMilli}}, {{1000000}}},
-    {4, "Joule/hora", kHub, {{3600}}, {{kPerHour}}},
-    {5, "Joule/min", kHub, {{60}}, {{kPerMinute}}},
-    {kJoulePerSecond, "Joule/seg", kHub, {{1}}, {{1}}},
-    {7, "kg.m/hora", 4, {{Inverse(kKgm)}}, {{kKgm, kPerHour}}},
-    {8, "kg.m/min", 7, {{kPerMinute}}, {{kKgm, kPerMinute}}},
-    {9, "kg.m/seg", 8, {{kPerMinute}}, {{kKgm}}},
-    {10, "HP", kHub, {{Inverse(745.701)}}, {{745.701}}},
-    {11, "HP (métrico)", 8, {{1.0L / 4500}}, {{75, kKgm}}},
-    {12, "libra.pulg/hora", 4, {{Inverse(kLbIn)}}, {{kLbIn, kPerHour}}},
-    {13, "libra.pulg/min", 12, {{kPerMinute}}, {{kLbIn, kPerMinute}}},
-    {14, "libra.pulg/seg", 13, {{kPerMinute}}, {{kLbIn}}},
-    {15, "libra.pie/hora", 12, {{1.0L / 12}}, {{kLbIn, kPerHour, 12}}},
-    {16, "libra.pie/min", 15, {{kPerMinute}}, {{kLbIn, kPerMinute, 12}}},
-    {17, "libra.pie/seg", 16, {{kPerMinute}}, {{kLbIn, 12}}},
+    {18,
+     //: atmosphere times cubic centimetre, per hour
+     QT_TRANSLATE_NOOP("TFormPotencia", "atm.cm³/hora"),
+     kHub,
+     {{kWattToAtmCm3PerHour}},
+     {{2.8145833333333334e-5}}},
+    //: kilowatt
+    {2, QT_TRANSLATE_NOOP("TFormPotencia", "kwatt"), kHub, {{kMilli}}, {{1000}}},
+    //: megawatt
+    {3, QT_TRANSLATE_NOOP("TFormPotencia", "Mwatt"), 2, {{kMilli}}, {{1000000}}},
+    {4, QT_TRANSLATE_NOOP("TFormPotencia", "Joule/hora"), kHub, {{3600}}, {{kPerHour}}},
+    {5, QT_TRANSLATE_NOOP("TFormPotencia", "Joule/min"), kHub, {{60}}, {{kPerMinute}}},
+    {kJoulePerSecond, QT_TRANSLATE_NOOP("TFormPotencia", "Joule/seg"), kHub, {{1}}, {{1}}},
+    //: kilogram-force metre per hour
+    {7, QT_TRANSLATE_NOOP("TFormPotencia", "kg.m/hora"), 4, {{Inverse(kKgm)}}, {{kKgm, kPerHour}}},
+    {8, QT_TRANSLATE_NOOP("TFormPotencia", "kg.m/min"), 7, {{kPerMinute}}, {{kKgm, kPerMinute}}},
+    {9, QT_TRANSLATE_NOOP("TFormPotencia", "kg.m/seg"), 8, {{kPerMinute}}, {{kKgm}}},
+    {10, QT_TRANSLATE_NOOP("TFormPotencia", "HP"), kHub, {{Inverse(745.701)}}, {{745.701}}},
+    //: metric horsepower
+    {11, QT_TRANSLATE_NOOP("TFormPotencia", "HP (métrico)"), 8, {{1.0L / 4500}}, {{75, kKgm}}},
+    {12,
+     //: inch-pound (force) per hour
+     QT_TRANSLATE_NOOP("TFormPotencia", "libra.pulg/hora"),
+     4,
+     {{Inverse(kLbIn)}},
+     {{kLbIn, kPerHour}}},
+    {13,
+     QT_TRANSLATE_NOOP("TFormPotencia", "libra.pulg/min"),
+     12,
+     {{kPerMinute}},
+     {{kLbIn, kPerMinute}}},
+    {14, QT_TRANSLATE_NOOP("TFormPotencia", "libra.pulg/seg"), 13, {{kPerMinute}}, {{kLbIn}}},
+    {15,
+     //: foot-pound (force) per hour
+     QT_TRANSLATE_NOOP("TFormPotencia", "libra.pie/hora"),
+     12,
+     {{1.0L / 12}},
+     {{kLbIn, kPerHour, 12}}},
+    {16,
+     QT_TRANSLATE_NOOP("TFormPotencia", "libra.pie/min"),
+     15,
+     {{kPerMinute}},
+     {{kLbIn, kPerMinute, 12}}},
+    {17, QT_TRANSLATE_NOOP("TFormPotencia", "libra.pie/seg"), 16, {{kPerMinute}}, {{kLbIn, 12}}},
     // A double of 15 digits, not the reciprocal of the relay's factor.
-    {20, "atm.cm³/seg", kHub, {{9.86923266716014}}, {{kAtmCm3}}},
-    {19, "atm.cm³/min", kHub, {{kWattToAtmCm3PerHour, kPerMinute}}, {{kAtmCm3, kPerMinute}}},
-    {21, "kcal/hora", kHub, {{Inverse(kKcal), 3600}}, {{kKcal, kPerHour}}},
-    {22, "kcal/min", 21, {{kPerMinute}}, {{kKcal, kPerMinute}}},
-    {23, "kcal/seg", 22, {{kPerMinute}}, {{kKcal}}},
-    {24, "BTU/hora", kHub, {{kWattToBtuPerSecond, 3600}}, {{kBtu, kPerHour}}},
-    {25, "BTU/min", kHub, {{kWattToBtuPerSecond, 60}}, {{kBtu, kPerMinute}}},
-    {26, "BTU/seg", kHub, {{kWattToBtuPerSecond}}, {{kBtu}}},
+    {20,
+     QT_TRANSLATE_NOOP("TFormPotencia", "atm.cm³/seg"),
+     kHub,
+     {{9.86923266716014}},
+     {{kAtmCm3}}},
+    {19,
+     QT_TRANSLATE_NOOP("TFormPotencia", "atm.cm³/min"),
+     kHub,
+     {{kWattToAtmCm3PerHour, kPerMinute}},
+     {{kAtmCm3, kPerMinute}}},
+    {21,
+     QT_TRANSLATE_NOOP("TFormPotencia", "kcal/hora"),
+     kHub,
+     {{Inverse(kKcal), 3600}},
+     {{kKcal, kPerHour}}},
+    {22, QT_TRANSLATE_NOOP("TFormPotencia", "kcal/min"), 21, {{kPerMinute}}, {{kKcal, kPerMinute}}},
+    {23, QT_TRANSLATE_NOOP("TFormPotencia", "kcal/seg"), 22, {{kPerMinute}}, {{kKcal}}},
+    {24,
+     QT_TRANSLATE_NOOP("TFormPotencia", "BTU/hora"),
+     kHub,
+     {{kWattToBtuPerSecond, 3600}},
+     {{kBtu, kPerHour}}},
+    {25,
+     QT_TRANSLATE_NOOP("TFormPotencia", "BTU/min"),
+     kHub,
+     {{kWattToBtuPerSecond, 60}},
+     {{kBtu, kPerMinute}}},
+    {26, QT_TRANSLATE_NOOP("TFormPotencia", "BTU/seg"), kHub, {{kWattToBtuPerSecond}}, {{kBtu}}},
 };
 
 // Three columns of rows grouped in threes; a 0 leaves the gap between two groups. The middle
@@ -78,7 +125,7 @@ constexpr int kPitch = 28;
 constexpr int kGap = 12;
 
 constexpr HubWindow kWindow{.name = "FormPotencia",
-                            .caption = "Unidades de potencia",
+                            .caption = QT_TRANSLATE_NOOP("TFormPotencia", "Unidades de potencia"),
                             .clientSize = {733, 369},
                             .lastEdit = kEditBound,
                             .keys = SourceKeys::KeyDownAndPress,
@@ -93,7 +140,8 @@ TFormPotencia::TFormPotencia(QWidget* owner) : THubForm(owner, kWindow) {
   PlaceColumn(kMiddle, 345, kTop + 3 * kPitch + kGap, kPitch, kGap);
   PlaceColumn(kRight, 590, kTop, kPitch, kGap);
   for (int n = 1; n <= kEditBound; ++n) {
-    Label(n, n == kHub ? QStringLiteral("watt") : QString::fromUtf8(UnitOf(kUnits, n).caption));
+    //: the watt, the window's base unit
+    Label(n, n == kHub ? tr("watt") : Text(UnitOf(kUnits, n).caption));
   }
   WireChanges(kHub, &TFormPotencia::Edit1Change, &TFormPotencia::Edit2Change);
   Finish();
@@ -126,8 +174,11 @@ void TFormPotencia::Edit1Change() {
       Value[unit.edit] = Store(unit.fromSource.Apply(source));
       if (unit.edit == kGuarded && Value[unit.edit] > kLimit) {
         // No reset: the window is left empty and no value changes.
-        platform::MessageBox(this, QStringLiteral("Demasiada potencia... guapo"),
-                             QStringLiteral("Vaya!"), platform::Icon::Warning);
+        platform::MessageBox(this,
+                             //: a number too large was typed; playful: "too much power... darling"
+                             tr("Demasiada potencia... guapo"),
+                             //: caption of a warning box: an exclamation
+                             tr("Vaya!"), platform::Icon::Warning);
         ClearAllEdits(this, kEditBound);
         return;
       }

@@ -25,7 +25,7 @@ constexpr Extended kAtmPerPascal = 9.869232667160129e-6L;
 
 struct PressureUnit {
   int edit;
-  const char* caption;  // UTF-8
+  const char* caption;  // UTF-8, marked for translation in the window's context
   Factors into;         // into atmospheres, or for hPa and kPa into pascals
   int source;           // the edit whose value the hub (or sub-hub) converts from
   Factors from;
@@ -40,13 +40,57 @@ constexpr int kRight = 524;
 
 // The hub first, then the edits it writes, in its order; last the sub-hub's two.
 constexpr PressureUnit kUnits[] = {
-    {1, "atmósfera física [atm]", {1.0L}, kAtm, {1.0L}, 5, kLeft, 16, false},
-    {2, "bar", {0.9869232667160128L}, kAtm, {1.01325L}, 5, kLeft, 44, false},
-    {3, "mili bar", {0.0009869232667160128L}, kBar, {1000.0L}, 5, kLeft, 72, false},
-    {4, "pascal (pa)", {kAtmPerPascal}, kAtm, {101325.0L}, 6, kLeft, 100, false},
-    {6, "milímetros de Hg (a 0 C)", {0.0013157894736842105L}, kAtm, {760.0L}, 5, kRight, 16, false},
+    {1,
+     //: the standard atmosphere
+     QT_TRANSLATE_NOOP("TFormPresion", "atmósfera física [atm]"),
+     {1.0L},
+     kAtm,
+     {1.0L},
+     5,
+     kLeft,
+     16,
+     false},
+    {2,
+     QT_TRANSLATE_NOOP("TFormPresion", "bar"),
+     {0.9869232667160128L},
+     kAtm,
+     {1.01325L},
+     5,
+     kLeft,
+     44,
+     false},
+    {3,
+     //: the millibar
+     QT_TRANSLATE_NOOP("TFormPresion", "mili bar"),
+     {0.0009869232667160128L},
+     kBar,
+     {1000.0L},
+     5,
+     kLeft,
+     72,
+     false},
+    {4,
+     QT_TRANSLATE_NOOP("TFormPresion", "pascal (pa)"),
+     {kAtmPerPascal},
+     kAtm,
+     {101325.0L},
+     6,
+     kLeft,
+     100,
+     false},
+    {6,
+     //: millimetres of mercury at 0 °C
+     QT_TRANSLATE_NOOP("TFormPresion", "milímetros de Hg (a 0 C)"),
+     {0.0013157894736842105L},
+     kAtm,
+     {760.0L},
+     5,
+     kRight,
+     16,
+     false},
     {7,
-     "metros de agua (a 4 C)",
+     //: metres of water at 4 °C
+     QT_TRANSLATE_NOOP("TFormPresion", "metros de agua (a 4 C)"),
      {0.0009869232667160128L, 98.0665L},
      kAtm,
      {1013.25L, 0.010197162129779282L},
@@ -55,7 +99,7 @@ constexpr PressureUnit kUnits[] = {
      44,
      false},
     {8,
-     "pulgadas de Hg (a 0 C)",
+     QT_TRANSLATE_NOOP("TFormPresion", "pulgadas de Hg (a 0 C)"),
      {0.03342105263157895L},
      kMmHg,
      {0.03937007874015748L},
@@ -64,7 +108,7 @@ constexpr PressureUnit kUnits[] = {
      72,
      false},
     {9,
-     "pulgadas de agua (a 4 C)",
+     QT_TRANSLATE_NOOP("TFormPresion", "pulgadas de agua (a 4 C)"),
      {0.0254L, 0.0009869232667160128L, 98.0665L},
      kWater,
      {100000.0L, 0.0003937007874015748L},
@@ -73,7 +117,8 @@ constexpr PressureUnit kUnits[] = {
      100,
      false},
     {10,
-     "atm métrica (kg/cm²)",
+     //: the technical atmosphere, one kilogram-force per square centimetre
+     QT_TRANSLATE_NOOP("TFormPresion", "atm métrica (kg/cm²)"),
      {0.0009869232667160128L, 980.665L},
      kAtm,
      {1013.25L, 0.0010197162129779282L},
@@ -82,7 +127,7 @@ constexpr PressureUnit kUnits[] = {
      128,
      false},
     {11,
-     "libra/pulgada² (psi)",
+     QT_TRANSLATE_NOOP("TFormPresion", "libra/pulgada² (psi)"),
      {0.06804596390987773L},
      kAtm,
      {14.695948775513449L},
@@ -91,7 +136,7 @@ constexpr PressureUnit kUnits[] = {
      156,
      false},
     {12,
-     "libra/pie²",
+     QT_TRANSLATE_NOOP("TFormPresion", "libra/pie²"),
      {0.06804596390987773L, 0.006944444444444444L},
      kPsi,
      {144.0L},
@@ -100,7 +145,7 @@ constexpr PressureUnit kUnits[] = {
      184,
      false},
     {13,
-     "milímetros de Hg (a 15 C)",
+     QT_TRANSLATE_NOOP("TFormPresion", "milímetros de Hg (a 15 C)"),
      {0.0013123359580052493L},
      kAtm,
      {762.0L},
@@ -109,7 +154,8 @@ constexpr PressureUnit kUnits[] = {
      204,
      true},
     {14,
-     "pulgada de París de Hg (a 0 C)",
+     //: the old Paris inch (pouce) of mercury at 0 °C
+     QT_TRANSLATE_NOOP("TFormPresion", "pulgada de París de Hg (a 0 C)"),
      {0.03561887800534283L},
      kAtm,
      {28.075L},
@@ -117,8 +163,25 @@ constexpr PressureUnit kUnits[] = {
      kIndented,
      232,
      true},
-    {5, "hecto pascal (hpa)", {100.0L}, kPascal, {0.01L}, 5, kLeft, 128, false},
-    {15, "kilo pascal (kpa)", {1000.0L}, kPascal, {0.001L}, 6, kLeft, 156, false},
+    {5,
+     //: the hectopascal, with the symbol the Spanish text gives it
+     QT_TRANSLATE_NOOP("TFormPresion", "hecto pascal (hpa)"),
+     {100.0L},
+     kPascal,
+     {0.01L},
+     5,
+     kLeft,
+     128,
+     false},
+    {15,
+     QT_TRANSLATE_NOOP("TFormPresion", "kilo pascal (kpa)"),
+     {1000.0L},
+     kPascal,
+     {0.001L},
+     6,
+     kLeft,
+     156,
+     false},
 };
 constexpr int kHubWrites = 13;  // the rows of the hub and the edits it writes
 
@@ -133,7 +196,7 @@ constexpr int kPascalUnits[] = {kHectopascal, kKilopascal};
 // Only the user's emptying clears the form; "-" or a trailing separator in the edit being
 // typed in waits.
 constexpr HubWindow kWindow{.name = "FormPresion",
-                            .caption = "Unidades de presión",
+                            .caption = QT_TRANSLATE_NOOP("TFormPresion", "Unidades de presión"),
                             .clientSize = {660, 321},
                             .lastEdit = 15,
                             .clearsTo = kEditBound,
@@ -147,7 +210,7 @@ constexpr HubWindow kWindow{.name = "FormPresion",
 TFormPresion::TFormPresion(QWidget* owner) : THubForm(owner, kWindow) {
   for (const PressureUnit& unit : kUnits) {
     TEdit* edit = PlaceEdit(unit.edit, unit.x, unit.y);
-    Label(unit.edit, QString::fromUtf8(unit.caption), unit.teal ? kTeal : kNavy);
+    Label(unit.edit, Text(unit.caption), unit.teal ? kTeal : kNavy);
     const int n = unit.edit;
     if (n == kAtm) {
       edit->OnChange = [this](TEdit*) { Edit1Change(); };
@@ -202,10 +265,10 @@ void TFormPresion::Edit1Change() {
     });
   } catch (const Exception&) {
     // The doubles stay as far as the pass computed them.
-    platform::MessageBox(
-        this,
-        QStringLiteral("\"") + ActiveEdit->Text() + QStringLiteral("\" no es un número válido."),
-        QStringLiteral("Error"), platform::Icon::Error);
+    //: %1 is the text typed, between quotation marks
+    platform::MessageBox(this, tr("\"%1\" no es un número válido.").arg(ActiveEdit->Text()),
+                         //: caption of an error box
+                         tr("Error"), platform::Icon::Error);
     ClearAllEdits(this, kEditBound);
   }
 }
@@ -214,9 +277,10 @@ void TFormPresion::Edit1Change() {
 // simple dialog, no beep.
 void TFormPresion::ResetPascal() {
   Value[kPascal] = 0;
-  OverflowReset reset =
-      RetypeReset(QStringLiteral("Esto así no funciona...\n\n(Sacá el dedito de ahí... gracias)"),
-                  kAtm, kAtm, 300, "1");
+  OverflowReset reset = RetypeReset(
+      //: a number too large was typed; playful, in Rioplatense Spanish: "this won't work like
+      //: this... (take your little finger off there... thanks)"
+      tr("Esto así no funciona...\n\n(Sacá el dedito de ahí... gracias)"), kAtm, kAtm, 300, "1");
   // Emptied while the pass's flag is set, Edit1 starts no pass; then it gets the focus.
   reset.focusAfterEmptying = true;
   ResetAfterOverflow(this, reset);

@@ -24,7 +24,7 @@ struct Link {
 
 struct AreaUnit {
   int edit;
-  const char* caption;  // UTF-8
+  const char* caption;  // UTF-8, marked for translation in the window's context
   int x, y;             // where the edit stands
   Link links[4];        // in the order in which they are written
 };
@@ -36,36 +36,62 @@ constexpr int kRight = 524;
 constexpr int kTop = 22;
 constexpr int kPitch = 40;
 constexpr AreaUnit kUnits[] = {
-    {1, "kilómetro cuadrado [km²]", kLeft, kTop, {{2, 100.0L}, {9, 1.0L / 2.589988110336}}},
+    {1,
+     QT_TRANSLATE_NOOP("TFormSup", "kilómetro cuadrado [km²]"),
+     kLeft,
+     kTop,
+     {{2, 100.0L}, {9, 1.0L / 2.589988110336}}},
     {2,
-     "hectárea [ha]",
+     QT_TRANSLATE_NOOP("TFormSup", "hectárea [ha]"),
      kLeft,
      kTop + kPitch,
      {{1, 0.01L}, {3, 10000.0L}, {8, 1.0L / 0.40468564224}, {12, 100.0L}}},
-    {12, "área [a]", kLeft, kTop + 2 * kPitch, {{2, 0.01L}}},
-    {10, "centiárea [ca]", kLeft, kTop + 3 * kPitch, {{3, kCopy}}},
+    //: the are (100 square metres)
+    {12, QT_TRANSLATE_NOOP("TFormSup", "área [a]"), kLeft, kTop + 2 * kPitch, {{2, 0.01L}}},
+    //: the centiare (one square metre)
+    {10, QT_TRANSLATE_NOOP("TFormSup", "centiárea [ca]"), kLeft, kTop + 3 * kPitch, {{3, kCopy}}},
     {3,
-     "metro cuadrado [m²]",
+     QT_TRANSLATE_NOOP("TFormSup", "metro cuadrado [m²]"),
      kLeft,
      kTop + 4 * kPitch,
      {{2, 0.0001L}, {4, 10000.0L}, {10, kCopy}}},
-    {4, "centímetro cuadrado [cm²]", kLeft, kTop + 5 * kPitch, {{3, 0.0001L}, {5, 1.0L / 6.4516}}},
+    {4,
+     QT_TRANSLATE_NOOP("TFormSup", "centímetro cuadrado [cm²]"),
+     kLeft,
+     kTop + 5 * kPitch,
+     {{3, 0.0001L}, {5, 1.0L / 6.4516}}},
     // Square feet and yards come from the square centimetres, just set from the square inches.
     {5,
-     "pulgada cuadrada [sq.in]",
+     QT_TRANSLATE_NOOP("TFormSup", "pulgada cuadrada [sq.in]"),
      kRight,
      kTop,
      {{4, 6.4516L},
       {6, 1.0L / 929.0304, kSquareCentimetres},
       {7, 1.0L / 8361.2736, kSquareCentimetres}}},
-    {6, "pie cuadrado [sq.ft]", kRight, kTop + kPitch, {{5, 144.0L}}},
-    {7, "yarda cuadrada [sq.yd]", kRight, kTop + 2 * kPitch, {{5, 1296.0L}}},
-    {8, "acre [A]", kRight, kTop + 3 * kPitch, {{2, 0.40468564224L}}},
-    {9, "milla cuadrada [sq.Mi]", kRight, kTop + 4 * kPitch, {{1, 2.589988110336L}, {8, 640.0L}}},
+    {6,
+     QT_TRANSLATE_NOOP("TFormSup", "pie cuadrado [sq.ft]"),
+     kRight,
+     kTop + kPitch,
+     {{5, 144.0L}}},
+    {7,
+     QT_TRANSLATE_NOOP("TFormSup", "yarda cuadrada [sq.yd]"),
+     kRight,
+     kTop + 2 * kPitch,
+     {{5, 1296.0L}}},
+    {8,
+     QT_TRANSLATE_NOOP("TFormSup", "acre [A]"),
+     kRight,
+     kTop + 3 * kPitch,
+     {{2, 0.40468564224L}}},
+    {9,
+     QT_TRANSLATE_NOOP("TFormSup", "milla cuadrada [sq.Mi]"),
+     kRight,
+     kTop + 4 * kPitch,
+     {{1, 2.589988110336L}, {8, 640.0L}}},
 };
 
 constexpr HubWindow kWindow{.name = "FormSup",
-                            .caption = "Unidades de superficie",
+                            .caption = QT_TRANSLATE_NOOP("TFormSup", "Unidades de superficie"),
                             .clientSize = {666, 274},
                             .lastEdit = 12,
                             .clearsTo = kEditBound,
@@ -105,8 +131,11 @@ bool TFormSup::Parse(int n) {
   if (TryParseValue(edit->Text(), Value[n])) return true;
   // The text that failed is named, even when it came with no key stroke into an edit other
   // than the last one typed in.
-  platform::MessageBox(this, edit->Text() + QStringLiteral(" no es un número válido."),
-                       QStringLiteral("Error"), platform::Icon::Error);
+  platform::MessageBox(this,
+                       //: %1 is the text typed
+                       tr("%1 no es un número válido.").arg(edit->Text()),
+                       //: caption of an error box
+                       tr("Error"), platform::Icon::Error);
   ClearAllEdits(this, kEditBound);
   return false;
 }
@@ -139,6 +168,7 @@ void TFormSup::WriteTargets(int n) {
 void TFormSup::RestartFromSquareMetres() {
   // The m² handler is still running with its busy flag set: emptying the edit clears
   // nothing, and 1, 0, 0 typed there bring every unit back.
-  ResetAfterOverflow(this, RetypeReset(QStringLiteral("Esto así no funciona... "), kSquareMetres,
-                                       kSquareMetres, 100, "100"));
+  ResetAfterOverflow(
+      //: a number too large was typed: "this won't work like this..." (trailing blank kept)
+      this, RetypeReset(tr("Esto así no funciona... "), kSquareMetres, kSquareMetres, 100, "100"));
 }

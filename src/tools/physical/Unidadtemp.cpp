@@ -34,15 +34,18 @@ const QColor kRed(0xFF, 0x00, 0x00);
 // One row per scale, top to bottom, 32 pixels apart.
 struct Scale {
   int edit;
-  const char* caption;  // UTF-8
+  const char* caption;  // UTF-8, marked for translation in the window's context
   bool teal;
 };
 constexpr Scale kScales[] = {
-    {kCelsius, "Celsius o Centígrado (C)", false},
-    {kFahrenheit, "Fahrenheit (F)", false},
-    {kKelvin, "Kelvin o Absoluta (K)", false},
-    {kRankine, "Rankine [r]", false},
-    {kReaumur, "Réaumur (R)", true},
+    {kCelsius, QT_TRANSLATE_NOOP("TFormTemp", "Celsius o Centígrado (C)"), false},
+    {kFahrenheit, QT_TRANSLATE_NOOP("TFormTemp", "Fahrenheit (F)"), false},
+    //: the Kelvin or absolute scale
+    {kKelvin, QT_TRANSLATE_NOOP("TFormTemp", "Kelvin o Absoluta (K)"), false},
+    //: the Rankine scale
+    {kRankine, QT_TRANSLATE_NOOP("TFormTemp", "Rankine [r]"), false},
+    //: the Réaumur scale
+    {kReaumur, QT_TRANSLATE_NOOP("TFormTemp", "Réaumur (R)"), true},
 };
 constexpr int kTop = 24;
 constexpr int kPitch = 32;
@@ -53,7 +56,7 @@ constexpr int kWriteOrder[] = {kFahrenheit, kReaumur, kKelvin, kRankine};
 constexpr int kTabOrder[] = {kCelsius, kFahrenheit, kReaumur, kKelvin, 0, kRankine};
 
 constexpr HubWindow kWindow{.name = "FormTemp",
-                            .caption = "Unidades de temperatura",
+                            .caption = QT_TRANSLATE_NOOP("TFormTemp", "Unidades de temperatura"),
                             .clientSize = {356, 246},
                             .lastEdit = kRankine,
                             .clearsTo = kEditBound,
@@ -77,7 +80,7 @@ TFormTemp::TFormTemp(QWidget* owner) : THubForm(owner, kWindow) {
   int y = kTop;
   for (const Scale& scale : kScales) {
     PlaceEdit(scale.edit, 208, y);
-    TLabel* label = Label(scale.edit, QString::fromUtf8(scale.caption), scale.teal ? kTeal : kNavy);
+    TLabel* label = Label(scale.edit, Text(scale.caption), scale.teal ? kTeal : kNavy);
     if (scale.edit == kKelvin) Label4 = label;
     y += kPitch;
   }

@@ -27,7 +27,8 @@ enum class Kind { Cubic, Liquid, Bottom };  // navy (also the US dry units), blu
 
 struct VolumeUnit {
   int edit;
-  const char* caption;  // UTF-8; a cubic caption gets a raised 3 and "]" after it
+  const char*
+      caption;  // UTF-8, marked for translation; a cubic caption gets a raised 3 and "]" after it
   bool cubic;
   Kind kind;
   Link links[8];  // in the order in which they are written
@@ -41,10 +42,19 @@ constexpr Extended kFromWaterLitre = 1.0L / 1.000028;
 constexpr Extended kPerUsDryPint = 1.0L / 33.6003125;  // per cubic inch
 
 constexpr VolumeUnit kUnits[] = {
-    {1, "metro cúbico [m", true, Kind::Cubic, {{3, {{1.0L / 0.001000028}}, 3, 5}}},
-    {15, "decímetro cúbico [dm", true, Kind::Cubic, {{2, {{1000.0L}}}}},
+    {1,
+     //: a raised 3 and "]" follow: cubic metre [m³] (so for the cubic decimetre and centimetre)
+     QT_TRANSLATE_NOOP("TFormVol", "metro cúbico [m"),
+     true,
+     Kind::Cubic,
+     {{3, {{1.0L / 0.001000028}}, 3, 5}}},
+    {15,
+     QT_TRANSLATE_NOOP("TFormVol", "decímetro cúbico [dm"),
+     true,
+     Kind::Cubic,
+     {{2, {{1000.0L}}}}},
     {2,
-     "centímetro cúbico [cm",
+     QT_TRANSLATE_NOOP("TFormVol", "centímetro cúbico [cm"),
      true,
      Kind::Cubic,
      {{3, {{1.0L / 1000.028}}, 3},
@@ -55,10 +65,14 @@ constexpr VolumeUnit kUnits[] = {
       {16, {{0.001L}}},
       {22, {{1.0L / 1233481837.54752}}, 0, 9},
       {14, {{1.0L / 158987.294928}}}}},
-    {26, "hectolitro[hl]", false, Kind::Liquid, {{2, {{100000.0L}}, 2}}},
-    {16, "litro [l]", false, Kind::Liquid, {{2, {{1000.0L}}}}},
+    {26,
+     QT_TRANSLATE_NOOP("TFormVol", "hectolitro[hl]"),
+     false,
+     Kind::Liquid,
+     {{2, {{100000.0L}}, 2}}},
+    {16, QT_TRANSLATE_NOOP("TFormVol", "litro [l]"), false, Kind::Liquid, {{2, {{1000.0L}}}}},
     {4,
-     "pulgada cúbica [cu.in]",
+     QT_TRANSLATE_NOOP("TFormVol", "pulgada cúbica [cu.in]"),
      false,
      Kind::Cubic,
      {{2, {{16.387064}}},
@@ -69,16 +83,30 @@ constexpr VolumeUnit kUnits[] = {
       {11, {{1.0L / 231.0L}}},
       {23, {{kPerUsDryPint}}},
       {24, {{kPerUsDryPint, 0.5L}}}}},
-    {25, "pie cuadrado-pulgada", false, Kind::Cubic, {{4, {{144.0L}}}}},
+    {25,
+     //: one square foot one inch thick (144 cubic inches), the board foot
+     QT_TRANSLATE_NOOP("TFormVol", "pie cuadrado-pulgada"),
+     false,
+     Kind::Cubic,
+     {{4, {{144.0L}}}}},
     {5,
-     "pie cúbico [cu.ft]",
+     QT_TRANSLATE_NOOP("TFormVol", "pie cúbico [cu.ft]"),
      false,
      Kind::Cubic,
      {{4, {{1728.0L}}, 4}, {12, {{0.01L}}, 0, 7}, {13, {{0.025L}}, 0, 7}}},
-    {6, "yarda cúbica [cu.yd]", false, Kind::Cubic, {{4, {{46656.0L}}}}},
-    {22, "acre-pie", false, Kind::Cubic, {{2, {{1233481837.54752}}}}},
+    {6,
+     QT_TRANSLATE_NOOP("TFormVol", "yarda cúbica [cu.yd]"),
+     false,
+     Kind::Cubic,
+     {{4, {{46656.0L}}}}},
+    {22,
+     QT_TRANSLATE_NOOP("TFormVol", "acre-pie"),
+     false,
+     Kind::Cubic,
+     {{2, {{1233481837.54752}}}}},
     {3,
-     "litro de agua a 4 °C [l]",
+     //: the old litre, the volume of a kilogram of water at 4 °C
+     QT_TRANSLATE_NOOP("TFormVol", "litro de agua a 4 °C [l]"),
      false,
      Kind::Bottom,
      {{1, {{0.001000028}}, 0, 7},
@@ -88,29 +116,73 @@ constexpr VolumeUnit kUnits[] = {
       {18, {{8.0L, 1.000028, kToUsLiquid}}},
       {19, {{128.0L, 1.000028, kToUsLiquid}}},
       {20, {{1024.0L, 1.000028, kToUsLiquid}}}}},
-    {12, "tonelada de registro", false, Kind::Bottom, {{5, {{100.0L}}, 5}}},
-    {13, "tonelada marina", false, Kind::Bottom, {{5, {{40.0L}}, 5}}},
-    {9, "pinta [pt]", false, Kind::Liquid, {{7, {{0.125L}}}}},
-    {8, "cuarto [qt]", false, Kind::Liquid, {{7, {{0.25L}}}}},
+    {12,
+     //: the register ton (100 cubic feet)
+     QT_TRANSLATE_NOOP("TFormVol", "tonelada de registro"),
+     false,
+     Kind::Bottom,
+     {{5, {{100.0L}}, 5}}},
+    {13,
+     //: the shipping (freight) ton (40 cubic feet)
+     QT_TRANSLATE_NOOP("TFormVol", "tonelada marina"),
+     false,
+     Kind::Bottom,
+     {{5, {{40.0L}}, 5}}},
+    {9, QT_TRANSLATE_NOOP("TFormVol", "pinta [pt]"), false, Kind::Liquid, {{7, {{0.125L}}}}},
+    {8, QT_TRANSLATE_NOOP("TFormVol", "cuarto [qt]"), false, Kind::Liquid, {{7, {{0.25L}}}}},
     {7,
-     "galón imperial [gal]",
+     QT_TRANSLATE_NOOP("TFormVol", "galón imperial [gal]"),
      false,
      Kind::Liquid,
      {{3, {{4.54596}}}, {8, {{4.0L}}}, {9, {{8.0L}}}}},
-    {14, "barril (petróleo)", false, Kind::Liquid, {{2, {{158987.294928}}, 2}}},
-    {11, "galón líquidos [gal]", false, Kind::Liquid, {{4, {{231.0L}}}}},
-    {17, "cuarto [qt]", false, Kind::Liquid, {{3, {{0.25L, kFromWaterLitre, 3.785411784}}}}},
-    {18, "pinta [pt]", false, Kind::Liquid, {{3, {{0.125L, kFromWaterLitre, 3.785411784}}}}},
-    {19, "onza [fl oz]", false, Kind::Liquid, {{3, {{0.0078125L, kFromWaterLitre, 3.785411784}}}}},
+    {14,
+     QT_TRANSLATE_NOOP("TFormVol", "barril (petróleo)"),
+     false,
+     Kind::Liquid,
+     {{2, {{158987.294928}}, 2}}},
+    {11,
+     //: the US liquid gallon
+     QT_TRANSLATE_NOOP("TFormVol", "galón líquidos [gal]"),
+     false,
+     Kind::Liquid,
+     {{4, {{231.0L}}}}},
+    {17,
+     QT_TRANSLATE_NOOP("TFormVol", "cuarto [qt]"),
+     false,
+     Kind::Liquid,
+     {{3, {{0.25L, kFromWaterLitre, 3.785411784}}}}},
+    {18,
+     QT_TRANSLATE_NOOP("TFormVol", "pinta [pt]"),
+     false,
+     Kind::Liquid,
+     {{3, {{0.125L, kFromWaterLitre, 3.785411784}}}}},
+    {19,
+     QT_TRANSLATE_NOOP("TFormVol", "onza [fl oz]"),
+     false,
+     Kind::Liquid,
+     {{3, {{0.0078125L, kFromWaterLitre, 3.785411784}}}}},
     {20,
-     "dram [fl dr]",
+     QT_TRANSLATE_NOOP("TFormVol", "dram [fl dr]"),
      false,
      Kind::Liquid,
      {{3, {{0.0009765625L, kFromWaterLitre, 3.785411784}}}}},
-    {21, "bushel [bu]", false, Kind::Cubic, {{4, {{33.6003125, 64.0L}}}}},
-    {10, "galón áridos [gal]", false, Kind::Cubic, {{4, {{33.6003125, 8.0L}}}}},
-    {24, "cuarto [qt]", false, Kind::Cubic, {{4, {{33.6003125, 2.0L}}}}},
-    {23, "pinta [pt]", false, Kind::Cubic, {{4, {{33.6003125}}}}},
+    {21,
+     QT_TRANSLATE_NOOP("TFormVol", "bushel [bu]"),
+     false,
+     Kind::Cubic,
+     {{4, {{33.6003125, 64.0L}}}}},
+    {10,
+     //: the US dry gallon
+     QT_TRANSLATE_NOOP("TFormVol", "galón áridos [gal]"),
+     false,
+     Kind::Cubic,
+     {{4, {{33.6003125, 8.0L}}}}},
+    {24,
+     QT_TRANSLATE_NOOP("TFormVol", "cuarto [qt]"),
+     false,
+     Kind::Cubic,
+     {{4, {{33.6003125, 2.0L}}}}},
+    {23, QT_TRANSLATE_NOOP("TFormVol", "pinta [pt]"), false, Kind::Cubic, {{4, {{33.6003125}}}}},
 };
 
 QColor ColorOf(Kind kind) {
@@ -127,7 +199,7 @@ QColor ColorOf(Kind kind) {
 constexpr int kPitch = 28;
 struct Frame {
   int x, y, width, height;
-  const char* heading;  // null: none
+  const char* heading;  // marked for translation; null: none
   int editX;
   int firstRow;  // y of the first edit
   int edits[10];
@@ -136,16 +208,26 @@ constexpr Frame kFrames[] = {
     {8, 8, 302, 153, nullptr, 176, 18, {1, 15, 2, 26, 16}},
     {8, 173, 302, 153, nullptr, 176, 183, {4, 25, 5, 6, 22}},
     {8, 338, 302, 100, nullptr, 176, 348, {3, 12, 13}},
-    {318, 8, 339, 113, "G.B.", 524, 34, {9, 8, 7}},
-    {318, 129, 339, 309, "EE.UU.", 524, 155, {14, 11, 17, 18, 19, 20, 21, 10, 24, 23}},
+    //: heading of the British (imperial) units
+    {318, 8, 339, 113, QT_TRANSLATE_NOOP("TFormVol", "G.B."), 524, 34, {9, 8, 7}},
+    {318,
+     129,
+     339,
+     309,
+     //: heading of the United States units
+     QT_TRANSLATE_NOOP("TFormVol", "EE.UU."),
+     524,
+     155,
+     {14, 11, 17, 18, 19, 20, 21, 10, 24, 23}},
 };
 
-constexpr HubWindow kWindow{.name = "FormVol",
-                            .caption = "Unidades de volumen y capacidad",
-                            .clientSize = {665, 489},
-                            .lastEdit = kEditBound,
-                            .keys = SourceKeys::KeyDown,
-                            .volver = {567, 452, 90, 27}};
+constexpr HubWindow kWindow{
+    .name = "FormVol",
+    .caption = QT_TRANSLATE_NOOP("TFormVol", "Unidades de volumen y capacidad"),
+    .clientSize = {665, 489},
+    .lastEdit = kEditBound,
+    .keys = SourceKeys::KeyDown,
+    .volver = {567, 452, 90, 27}};
 
 }  // namespace
 
@@ -155,13 +237,13 @@ TFormVol::TFormVol(QWidget* owner) : THubForm(owner, kWindow) {
     auto* box = new TBevel(this, QStringLiteral("Bevel%1").arg(++bevel), TBevel::Shape::Box, true);
     box->setGeometry(frame.x, frame.y, frame.width, frame.height);
     if (frame.heading) {
-      PlaceLabel(this, QStringLiteral("Heading%1").arg(bevel), QString::fromUtf8(frame.heading),
-                 frame.x + 10, frame.y + 6, ColorOf(Kind::Cubic), true);
+      PlaceLabel(this, QStringLiteral("Heading%1").arg(bevel), Text(frame.heading), frame.x + 10,
+                 frame.y + 6, ColorOf(Kind::Cubic), true);
     }
     for (int i = 0; i < 10 && frame.edits[i] != 0; ++i) {
       const VolumeUnit& unit = UnitOf(kUnits, frame.edits[i]);
       TEdit* edit = PlaceEdit(unit.edit, frame.editX, frame.firstRow + i * kPitch);
-      const QString caption = QString::fromUtf8(unit.caption);
+      const QString caption = Text(unit.caption);
       if (!unit.cubic) {
         Label(unit.edit, caption, ColorOf(unit.kind));
         continue;
@@ -174,10 +256,12 @@ TFormVol::TFormVol(QWidget* owner) : THubForm(owner, kWindow) {
                         ColorOf(unit.kind), true);
     }
   }
-  FindComponent(QStringLiteral("Label3"))->setToolTip(QStringLiteral("equival. anterior a 1964"));
-  Edits[3]->setToolTip(QStringLiteral("litro de agua a 4 ºC"));
-  Edits[12]->setToolTip(QStringLiteral("register ton"));
-  FindComponent(QStringLiteral("Label12"))->setToolTip(QStringLiteral("register ton"));
+  //: tooltip of the litre of water: its definition before 1964
+  FindComponent(QStringLiteral("Label3"))->setToolTip(tr("equival. anterior a 1964"));
+  Edits[3]->setToolTip(tr("litro de agua a 4 ºC"));
+  //: the English name of the register ton
+  Edits[12]->setToolTip(tr("register ton"));
+  FindComponent(QStringLiteral("Label12"))->setToolTip(tr("register ton"));
 
   DeclareHubs({{kCubicCentimetres, &UpdatingCm3},
                {3, &UpdatingWaterLitre},

@@ -1021,6 +1021,61 @@ Gràciesss.</translation>
     </message>
 </context>
 <context>
+    <name>TFIlum</name>
+    <message>
+        <source>lumen/m²</source>
+        <translation>lumen/m²</translation>
+    </message>
+    <message>
+        <source>bujía-m</source>
+        <extracomment>metre-candle (= lux)</extracomment>
+        <translation>bugia-m</translation>
+    </message>
+    <message>
+        <source>lux</source>
+        <translation>lux</translation>
+    </message>
+    <message>
+        <source>lumen/cm²</source>
+        <translation>lumen/cm²</translation>
+    </message>
+    <message>
+        <source>bujía-cm</source>
+        <extracomment>centimetre-candle (= phot)</extracomment>
+        <translation>bugia-cm</translation>
+    </message>
+    <message>
+        <source>fotio</source>
+        <extracomment>the phot</extracomment>
+        <translation>fot</translation>
+    </message>
+    <message>
+        <source>lumen/pie²</source>
+        <extracomment>lumen per square foot</extracomment>
+        <translation>lumen/peu²</translation>
+    </message>
+    <message>
+        <source>bujía-pie</source>
+        <extracomment>foot-candle</extracomment>
+        <translation>bugia-peu</translation>
+    </message>
+    <message>
+        <source>flama</source>
+        <extracomment>the flame, a quarter of a foot-candle</extracomment>
+        <translation>flama</translation>
+    </message>
+    <message>
+        <source>nox</source>
+        <extracomment>the nox, a thousandth of a lux</extracomment>
+        <translation>nox</translation>
+    </message>
+    <message>
+        <source> Tarvel - Iluminación</source>
+        <extracomment>the window&apos;s title (leading blank kept); Tarvel is the program&apos;s name</extracomment>
+        <translation> Tarvel - Il·luminació</translation>
+    </message>
+</context>
+<context>
     <name>TFZapatos</name>
     <message>
         <source>Sistema Métrico Europeo</source>
@@ -1616,6 +1671,67 @@ Nota de l&apos;autor:
     </message>
 </context>
 <context>
+    <name>TFormAngulo</name>
+    <message>
+        <source>radián</source>
+        <translation>radiant</translation>
+    </message>
+    <message>
+        <source>grado sexagesimal [°]</source>
+        <translation>grau sexagesimal [°]</translation>
+    </message>
+    <message>
+        <source>minuto sexagesimal [&apos;]</source>
+        <translation>minut sexagesimal [&apos;]</translation>
+    </message>
+    <message>
+        <source>segundo sexagesimal [&apos;&apos;]</source>
+        <translation>segon sexagesimal [&apos;&apos;]</translation>
+    </message>
+    <message>
+        <source>grado centesimal [g]</source>
+        <extracomment>the gradian</extracomment>
+        <translation>grau centesimal [g]</translation>
+    </message>
+    <message>
+        <source>revolución</source>
+        <translation>revolució</translation>
+    </message>
+    <message>
+        <source>recto</source>
+        <extracomment>the right angle</extracomment>
+        <translation>angle recte</translation>
+    </message>
+    <message>
+        <source>grados</source>
+        <extracomment>the accessible name of the edit of whole degrees, beside the edits of minutes and seconds</extracomment>
+        <translation>graus</translation>
+    </message>
+    <message>
+        <source>minutos</source>
+        <translation>minuts</translation>
+    </message>
+    <message>
+        <source>segundos</source>
+        <translation>segons</translation>
+    </message>
+    <message>
+        <source>Ángulos planos</source>
+        <translation>Angles plans</translation>
+    </message>
+    <message>
+        <source>Volver</source>
+        <extracomment>the button that closes the window</extracomment>
+        <translation>Torna</translation>
+    </message>
+    <message>
+        <source>Este número excede la capacidad de cálculo,
+lo lamento...</source>
+        <translation>Aquest nombre supera la capacitat de càlcul,
+ho lamento...</translation>
+    </message>
+</context>
+<context>
     <name>TFormBase</name>
     <message>
         <source>  Tarvel - Base de numeración</source>
@@ -1776,6 +1892,119 @@ Nota de l&apos;autor:
     <message>
         <source>Añadir a favoritas</source>
         <translation>Afegeix a les preferides</translation>
+    </message>
+</context>
+<context>
+    <name>TFormCaudal</name>
+    <message>
+        <source>litro/minuto</source>
+        <translation>litre/minut</translation>
+    </message>
+    <message>
+        <source>litro/hora</source>
+        <translation>litre/hora</translation>
+    </message>
+    <message>
+        <source>litro/día</source>
+        <translation>litre/dia</translation>
+    </message>
+    <message>
+        <source>metro³/segundo</source>
+        <extracomment>cubic metre per second (³ is a superscript character, as in the other cubic units)</extracomment>
+        <translation>metre³/segon</translation>
+    </message>
+    <message>
+        <source>metro³/minuto</source>
+        <translation>metre³/minut</translation>
+    </message>
+    <message>
+        <source>metro³/hora</source>
+        <translation>metre³/hora</translation>
+    </message>
+    <message>
+        <source>metro³/día</source>
+        <translation>metre³/dia</translation>
+    </message>
+    <message>
+        <source>centímetro³/segundo</source>
+        <translation>centímetre³/segon</translation>
+    </message>
+    <message>
+        <source>centímetro³/minuto</source>
+        <translation>centímetre³/minut</translation>
+    </message>
+    <message>
+        <source>centímetro³/hora</source>
+        <translation>centímetre³/hora</translation>
+    </message>
+    <message>
+        <source>centímetro³/día</source>
+        <translation>centímetre³/dia</translation>
+    </message>
+    <message>
+        <source>pie³/segundo</source>
+        <translation>peu³/segon</translation>
+    </message>
+    <message>
+        <source>pie³/minuto</source>
+        <translation>peu³/minut</translation>
+    </message>
+    <message>
+        <source>pie³/hora</source>
+        <translation>peu³/hora</translation>
+    </message>
+    <message>
+        <source>pie³/día</source>
+        <translation>peu³/dia</translation>
+    </message>
+    <message>
+        <source>galón/segundo</source>
+        <extracomment>the US gallon (3.785 l) per second, as are the other gallons of this window</extracomment>
+        <translation>galó/segon</translation>
+    </message>
+    <message>
+        <source>galón/minuto (USGPM)</source>
+        <extracomment>US gallons per minute; USGPM is its usual abbreviation</extracomment>
+        <translation>galó/minut (USGPM)</translation>
+    </message>
+    <message>
+        <source>galón/hora</source>
+        <translation>galó/hora</translation>
+    </message>
+    <message>
+        <source>galón/día</source>
+        <translation>galó/dia</translation>
+    </message>
+    <message>
+        <source>barril/segundo</source>
+        <extracomment>the oil barrel (158.99 l) per second, as are the other barrels of this window</extracomment>
+        <translation>barril/segon</translation>
+    </message>
+    <message>
+        <source>barril/minuto</source>
+        <translation>barril/minut</translation>
+    </message>
+    <message>
+        <source>barril/hora</source>
+        <translation>barril/hora</translation>
+    </message>
+    <message>
+        <source>barril/día</source>
+        <translation>barril/dia</translation>
+    </message>
+    <message>
+        <source>Caudal</source>
+        <extracomment>the window&apos;s title: volume flow rate</extracomment>
+        <translation>Cabal</translation>
+    </message>
+    <message>
+        <source>litro/segundo</source>
+        <translation>litre/segon</translation>
+    </message>
+    <message>
+        <source>Probemos con un número más chico...</source>
+        <extracomment>a number too large was typed: &quot;let&apos;s try a smaller number...&quot;</extracomment>
+        <translation>Provem amb un nombre més petit...</translation>
     </message>
 </context>
 <context>
@@ -2578,6 +2807,181 @@ sobretot si es tracta de qüestions de salut.</translation>
     </message>
 </context>
 <context>
+    <name>TFormDatos</name>
+    <message>
+        <source>bit (b)</source>
+        <translation>bit (b)</translation>
+    </message>
+    <message>
+        <source>nibble (nb)</source>
+        <extracomment>four bits</extracomment>
+        <translation>nibble (nb)</translation>
+    </message>
+    <message>
+        <source>Byte (B)</source>
+        <translation>Byte (B)</translation>
+    </message>
+    <message>
+        <source>word (w)</source>
+        <extracomment>sixteen bits</extracomment>
+        <translation>word (w)</translation>
+    </message>
+    <message>
+        <source>double word (dword)</source>
+        <extracomment>thirty-two bits</extracomment>
+        <translation>double word (dword)</translation>
+    </message>
+    <message>
+        <source>block (blk)</source>
+        <extracomment>a block of 512 bytes</extracomment>
+        <translation>block (blk)</translation>
+    </message>
+    <message>
+        <source>kilobit (Kb)</source>
+        <extracomment>1024 bits (the binary multiples are written with capitals: Kb, kB, Mb...)</extracomment>
+        <translation>kilobit (Kb)</translation>
+    </message>
+    <message>
+        <source>kiloByte (kB)</source>
+        <translation>kiloByte (kB)</translation>
+    </message>
+    <message>
+        <source>megabit (Mb)</source>
+        <translation>megabit (Mb)</translation>
+    </message>
+    <message>
+        <source>megaByte (MB)</source>
+        <translation>megaByte (MB)</translation>
+    </message>
+    <message>
+        <source>gigabit (Gb)</source>
+        <translation>gigabit (Gb)</translation>
+    </message>
+    <message>
+        <source>gigaByte (GB)</source>
+        <translation>gigaByte (GB)</translation>
+    </message>
+    <message>
+        <source>terabit (Tb)</source>
+        <translation>terabit (Tb)</translation>
+    </message>
+    <message>
+        <source>teraByte (TB)</source>
+        <translation>teraByte (TB)</translation>
+    </message>
+    <message>
+        <source>kilobit (kb)</source>
+        <extracomment>1000 bits (the SI multiples)</extracomment>
+        <translation>kilobit (kb)</translation>
+    </message>
+    <message>
+        <source> Datos</source>
+        <extracomment>the window&apos;s title (leading blank kept): units of digital information</extracomment>
+        <translation> Dades</translation>
+    </message>
+    <message>
+        <source> SI </source>
+        <extracomment>caption of the box of decimal multiples: the abbreviation of the International System of Units (blanks kept)</extracomment>
+        <translation> SI </translation>
+    </message>
+    <message>
+        <source>Sistema Internacional</source>
+        <extracomment>tooltip of the SI box: the International System of Units</extracomment>
+        <translation>Sistema Internacional d&apos;Unitats</translation>
+    </message>
+    <message>
+        <source>Son muchos bits...!</source>
+        <extracomment>a number too large was typed: &quot;that&apos;s a lot of bits...!&quot;</extracomment>
+        <translation>Són molts bits...!</translation>
+    </message>
+    <message>
+        <source>Epa!</source>
+        <extracomment>caption of a warning box: an exclamation of surprise</extracomment>
+        <translation>Ep!</translation>
+    </message>
+</context>
+<context>
+    <name>TFormDensidad</name>
+    <message>
+        <source>kilogramo/metro</source>
+        <extracomment>a raised 3 follows: kilogram per cubic metre (so for every unit of this window that ends in a length)</extracomment>
+        <translation>quilogram/metre</translation>
+    </message>
+    <message>
+        <source>libra/yarda</source>
+        <translation>lliura/iarda</translation>
+    </message>
+    <message>
+        <source>kilogramo/litro</source>
+        <translation>quilogram/litre</translation>
+    </message>
+    <message>
+        <source>gramo/centímetro</source>
+        <translation>gram/centímetre</translation>
+    </message>
+    <message>
+        <source>gramo/litro</source>
+        <translation>gram/litre</translation>
+    </message>
+    <message>
+        <source>slug/pulgada</source>
+        <translation>slug/polzada</translation>
+    </message>
+    <message>
+        <source>slug/pie</source>
+        <translation>slug/peu</translation>
+    </message>
+    <message>
+        <source>slug/yarda</source>
+        <translation>slug/iarda</translation>
+    </message>
+    <message>
+        <source>libra/galón (EE.UU. líq)</source>
+        <extracomment>pound per US liquid gallon</extracomment>
+        <translation>lliura/galó (EUA líq)</translation>
+    </message>
+    <message>
+        <source>libra/galón (G.B. líq)</source>
+        <extracomment>pound per imperial (British) liquid gallon</extracomment>
+        <translation>lliura/galó (G.B. líq)</translation>
+    </message>
+    <message>
+        <source>libra/pulgada</source>
+        <translation>lliura/polzada</translation>
+    </message>
+    <message>
+        <source>libra/pie</source>
+        <translation>lliura/peu</translation>
+    </message>
+    <message>
+        <source>onza/pulgada</source>
+        <translation>unça/polzada</translation>
+    </message>
+    <message>
+        <source>onza/pie</source>
+        <translation>unça/peu</translation>
+    </message>
+    <message>
+        <source>onza/galón (EE.UU. líq)</source>
+        <extracomment>ounce per US liquid gallon</extracomment>
+        <translation>unça/galó (EUA líq)</translation>
+    </message>
+    <message>
+        <source>Unidades de densidad</source>
+        <translation>Unitats de densitat</translation>
+    </message>
+    <message>
+        <source>Ohhh...</source>
+        <extracomment>caption of a box: an exclamation</extracomment>
+        <translation>Ohhh...</translation>
+    </message>
+    <message>
+        <source>%1 es todo un numerito!</source>
+        <extracomment>%1 is the number typed: &quot;%1 is quite a number!&quot;</extracomment>
+        <translation>%1 és tot un numeret!</translation>
+    </message>
+</context>
+<context>
     <name>TFormDivisaPropia</name>
     <message>
         <source>Añadir divisa</source>
@@ -2759,6 +3163,183 @@ sobretot si es tracta de qüestions de salut.</translation>
     </message>
 </context>
 <context>
+    <name>TFormEnergia</name>
+    <message>
+        <source>Coulomb.Volt</source>
+        <extracomment>coulomb times volt; a dot joins the units of a product in this window</extracomment>
+        <translation>Coulomb.Volt</translation>
+    </message>
+    <message>
+        <source>ergio</source>
+        <extracomment>the erg</extracomment>
+        <translation>erg</translation>
+    </message>
+    <message>
+        <source>kwatt.hora</source>
+        <extracomment>kilowatt-hour</extracomment>
+        <translation>kwatt.hora</translation>
+    </message>
+    <message>
+        <source>Watt.hora</source>
+        <translation>Watt.hora</translation>
+    </message>
+    <message>
+        <source>electrón.Volt</source>
+        <translation>electró.Volt</translation>
+    </message>
+    <message>
+        <source>Mega eV</source>
+        <extracomment>mega-electronvolt</extracomment>
+        <translation>Mega eV</translation>
+    </message>
+    <message>
+        <source>Rydberg</source>
+        <translation>Rydberg</translation>
+    </message>
+    <message>
+        <source>Newton.metro</source>
+        <translation>Newton.metre</translation>
+    </message>
+    <message>
+        <source>kg.m</source>
+        <extracomment>kilogram-force metre</extracomment>
+        <translation>kg.m</translation>
+    </message>
+    <message>
+        <source>HP.hora</source>
+        <extracomment>horsepower-hour</extracomment>
+        <translation>HP.hora</translation>
+    </message>
+    <message>
+        <source>HP.hora (métr)</source>
+        <extracomment>metric horsepower-hour</extracomment>
+        <translation>HP.hora (mètr)</translation>
+    </message>
+    <message>
+        <source>libra.pie</source>
+        <extracomment>foot-pound (force)</extracomment>
+        <translation>lliura.peu</translation>
+    </message>
+    <message>
+        <source>libra.pulgada</source>
+        <translation>lliura.polzada</translation>
+    </message>
+    <message>
+        <source>atm.cm</source>
+        <extracomment>a raised 3 follows: atmosphere times cubic centimetre</extracomment>
+        <translation>atm.cm</translation>
+    </message>
+    <message>
+        <source>atm.pie</source>
+        <extracomment>a raised 3 follows: atmosphere times cubic foot</extracomment>
+        <translation>atm.peu</translation>
+    </message>
+    <message>
+        <source>caloría (15 C)</source>
+        <extracomment>the 15 °C calorie</extracomment>
+        <translation>caloria (15 C)</translation>
+    </message>
+    <message>
+        <source>kilocal (15 C)</source>
+        <translation>quilocal (15 C)</translation>
+    </message>
+    <message>
+        <source>BTU (ISO)</source>
+        <translation>BTU (ISO)</translation>
+    </message>
+    <message>
+        <source>therm (EEG)</source>
+        <extracomment>the therm of the European Economic Community (EEG, its German abbreviation)</extracomment>
+        <translation>therm (CEE)</translation>
+    </message>
+    <message>
+        <source>therm (US)</source>
+        <translation>therm (EUA)</translation>
+    </message>
+    <message>
+        <source>Celsius</source>
+        <extracomment>the Celsius heat unit (1899.18 J), not the temperature scale</extracomment>
+        <translation>Celsius</translation>
+    </message>
+    <message>
+        <source>bboe</source>
+        <extracomment>symbol of the barrel of oil equivalent</extracomment>
+        <translation>bboe</translation>
+    </message>
+    <message>
+        <source>barril de petróleo equivalente</source>
+        <translation>barril equivalent de petroli</translation>
+    </message>
+    <message>
+        <source>toe</source>
+        <extracomment>symbol of the tonne of oil equivalent</extracomment>
+        <translation>toe</translation>
+    </message>
+    <message>
+        <source>tonelada de petróleo equivalente</source>
+        <translation>tona equivalent de petroli</translation>
+    </message>
+    <message>
+        <source>tce</source>
+        <extracomment>symbol of the tonne of coal equivalent</extracomment>
+        <translation>tce</translation>
+    </message>
+    <message>
+        <source>tonelada de carbón equivalente</source>
+        <translation>tona equivalent de carbó</translation>
+    </message>
+    <message>
+        <source>ton TNT equiv.</source>
+        <extracomment>ton of TNT equivalent</extracomment>
+        <translation>tona TNT equiv.</translation>
+    </message>
+    <message>
+        <source>acción</source>
+        <extracomment>an atomic unit of energy, 4.35975E-18 J</extracomment>
+        <translation>acció</translation>
+    </message>
+    <message>
+        <source>gramo masa</source>
+        <extracomment>the energy of one gram of mass</extracomment>
+        <translation>gram massa</translation>
+    </message>
+    <message>
+        <source>según E=mC^2</source>
+        <extracomment>tooltip of the gram of mass (the formula stays as it is)</extracomment>
+        <translation>segons E=mC^2</translation>
+    </message>
+    <message>
+        <source>quad</source>
+        <extracomment>the quad, 1E15 BTU</extracomment>
+        <translation>quad</translation>
+    </message>
+    <message>
+        <source>cuadrillón (1E15 BTU)</source>
+        <extracomment>tooltip of the quad: 1E15 BTU</extracomment>
+        <translation>mil bilions (1E15 BTU)</translation>
+    </message>
+    <message>
+        <source>Unidades de energía - trabajo - cant. de calor</source>
+        <extracomment>the window&apos;s title: units of energy, work and quantity of heat</extracomment>
+        <translation>Unitats d&apos;energia - treball - quant. de calor</translation>
+    </message>
+    <message>
+        <source>Joule</source>
+        <extracomment>the joule, the window&apos;s base unit</extracomment>
+        <translation>Joule</translation>
+    </message>
+    <message>
+        <source>¿Dónde quieres llegar hoy...?</source>
+        <extracomment>a number too large was typed: &quot;how far do you want to go today...?&quot;</extracomment>
+        <translation>Fins on vols arribar avui...?</translation>
+    </message>
+    <message>
+        <source>No será mucho...?</source>
+        <extracomment>caption of a warning box: &quot;isn&apos;t that a bit much...?&quot;</extracomment>
+        <translation>No serà massa...?</translation>
+    </message>
+</context>
+<context>
     <name>TFormGraf</name>
     <message>
         <source>punto</source>
@@ -2899,6 +3480,155 @@ sobretot si es tracta de qüestions de salut.</translation>
     </message>
 </context>
 <context>
+    <name>TFormMasa</name>
+    <message>
+        <source>kilogramo</source>
+        <translation>quilogram</translation>
+    </message>
+    <message>
+        <source>tonelada</source>
+        <translation>tona</translation>
+    </message>
+    <message>
+        <source>gramo</source>
+        <translation>gram</translation>
+    </message>
+    <message>
+        <source>unidad MKpS</source>
+        <extracomment>the technical unit of mass of the metre-kilopond-second system (9.80665 kg)</extracomment>
+        <translation>unitat MKpS</translation>
+    </message>
+    <message>
+        <source>uma - C12</source>
+        <extracomment>atomic mass unit on the carbon-12 scale (so on the oxygen-16 and hydrogen-1 scales below)</extracomment>
+        <translation>uma - C12</translation>
+    </message>
+    <message>
+        <source>uma - O16</source>
+        <translation>uma - O16</translation>
+    </message>
+    <message>
+        <source>uma - H1</source>
+        <translation>uma - H1</translation>
+    </message>
+    <message>
+        <source>avogramo</source>
+        <extracomment>the avogram</extracomment>
+        <translation>avogram</translation>
+    </message>
+    <message>
+        <source>tonelada larga</source>
+        <extracomment>long ton (2240 lb)</extracomment>
+        <translation>tona llarga</translation>
+    </message>
+    <message>
+        <source>tonelada corta</source>
+        <extracomment>short ton (2000 lb)</extracomment>
+        <translation>tona curta</translation>
+    </message>
+    <message>
+        <source>gross cwt</source>
+        <extracomment>the long (British) hundredweight, 112 lb</extracomment>
+        <translation>gross cwt</translation>
+    </message>
+    <message>
+        <source>net cwt</source>
+        <extracomment>the short (US) hundredweight, 100 lb</extracomment>
+        <translation>net cwt</translation>
+    </message>
+    <message>
+        <source>slug</source>
+        <translation>slug</translation>
+    </message>
+    <message>
+        <source>hyl</source>
+        <extracomment>the hyl, the metric slug (9.80665 kg)</extracomment>
+        <translation>hyl</translation>
+    </message>
+    <message>
+        <source>lb avoird.</source>
+        <extracomment>avoirdupois pound</extracomment>
+        <translation>lb avoird.</translation>
+    </message>
+    <message>
+        <source>lb apot. o troy</source>
+        <extracomment>apothecaries&apos; or troy pound</extracomment>
+        <translation>lb apot. o troy</translation>
+    </message>
+    <message>
+        <source>oz apot. o troy</source>
+        <extracomment>apothecaries&apos; or troy ounce</extracomment>
+        <translation>oz apot. o troy</translation>
+    </message>
+    <message>
+        <source>oz avoird.</source>
+        <extracomment>avoirdupois ounce</extracomment>
+        <translation>oz avoird.</translation>
+    </message>
+    <message>
+        <source>dram apot.</source>
+        <extracomment>apothecaries&apos; dram</extracomment>
+        <translation>dracma apot.</translation>
+    </message>
+    <message>
+        <source>dram avoird.</source>
+        <extracomment>avoirdupois dram</extracomment>
+        <translation>dracma avoird.</translation>
+    </message>
+    <message>
+        <source>pennyweight</source>
+        <translation>pennyweight</translation>
+    </message>
+    <message>
+        <source>scruple apot.</source>
+        <extracomment>apothecaries&apos; scruple</extracomment>
+        <translation>escrúpol apot.</translation>
+    </message>
+    <message>
+        <source>carat troy</source>
+        <extracomment>troy carat</extracomment>
+        <translation>quirat troy</translation>
+    </message>
+    <message>
+        <source>grano</source>
+        <extracomment>the grain</extracomment>
+        <translation>gra</translation>
+    </message>
+    <message>
+        <source>miligramo</source>
+        <translation>mil·ligram</translation>
+    </message>
+    <message>
+        <source>wey</source>
+        <extracomment>an old British unit of weight, as are truss and stone</extracomment>
+        <translation>wey</translation>
+    </message>
+    <message>
+        <source>truss</source>
+        <translation>truss</translation>
+    </message>
+    <message>
+        <source>stone</source>
+        <translation>stone</translation>
+    </message>
+    <message>
+        <source>Unidades de masa</source>
+        <translation>Unitats de massa</translation>
+    </message>
+    <message>
+        <source>Ohhhh!</source>
+        <extracomment>caption of a box: an exclamation</extracomment>
+        <translation>Ohhhh!</translation>
+    </message>
+    <message>
+        <source>No puedo procesar este numerito...
+¿probamos con otro?</source>
+        <extracomment>&quot;I can&apos;t process this little number... shall we try another one?&quot;</extracomment>
+        <translation>No puc processar aquest numeret...
+en provem un altre?</translation>
+    </message>
+</context>
+<context>
     <name>TFormPersonalizar</name>
     <message>
         <source>Cómo personalizar...</source>
@@ -2923,6 +3653,119 @@ sobretot si es tracta de qüestions de salut.</translation>
     <message>
         <source>Imprimir</source>
         <translation>Imprimeix</translation>
+    </message>
+</context>
+<context>
+    <name>TFormPeso</name>
+    <message>
+        <source>tonelada [t]</source>
+        <translation>tona [t]</translation>
+    </message>
+    <message>
+        <source>kilogramo [kg]</source>
+        <translation>quilogram [kg]</translation>
+    </message>
+    <message>
+        <source>miligramo [mg]</source>
+        <translation>mil·ligram [mg]</translation>
+    </message>
+    <message>
+        <source>onza troy</source>
+        <translation>unça troy</translation>
+    </message>
+    <message>
+        <source>libra troy</source>
+        <translation>lliura troy</translation>
+    </message>
+    <message>
+        <source>libra av.[lb]</source>
+        <extracomment>avoirdupois pound</extracomment>
+        <translation>lliura av.[lb]</translation>
+    </message>
+    <message>
+        <source>decanewton [dN]</source>
+        <extracomment>the decanewton, with the symbol the Spanish text gives it</extracomment>
+        <translation>decanewton [dN]</translation>
+    </message>
+    <message>
+        <source>Newton [N]</source>
+        <translation>Newton [N]</translation>
+    </message>
+    <message>
+        <source>dina [dyn]</source>
+        <translation>dina [dyn]</translation>
+    </message>
+    <message>
+        <source>grano [gr]</source>
+        <extracomment>the grain</extracomment>
+        <translation>gra [gr]</translation>
+    </message>
+    <message>
+        <source>onza [oz]</source>
+        <translation>unça [oz]</translation>
+    </message>
+    <message>
+        <source>arroba</source>
+        <extracomment>the arroba, an old Spanish unit of weight (here 28 lb)</extracomment>
+        <translation>arrova</translation>
+    </message>
+    <message>
+        <source>quintal</source>
+        <extracomment>the quintal, an old Spanish unit of weight (here 116 lb)</extracomment>
+        <translation>quintar</translation>
+    </message>
+    <message>
+        <source>tonelada corta [short ton]</source>
+        <translation>tona curta [short ton]</translation>
+    </message>
+    <message>
+        <source>tonelada larga [long ton]</source>
+        <translation>tona llarga [long ton]</translation>
+    </message>
+    <message>
+        <source>gramo [g]</source>
+        <translation>gram [g]</translation>
+    </message>
+    <message>
+        <source>Unidades de Peso</source>
+        <extracomment>the window&apos;s title: units of weight and force</extracomment>
+        <translation>Unitats de pes</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; Es un número demasiado grande para poner aquí.
+Prueba con uno menor.
+Gracias.</source>
+        <extracomment>%1 is the number typed, between quotation marks</extracomment>
+        <translation>&quot;%1&quot; és un nombre massa gran per posar-lo aquí.
+Prova&apos;n un de més petit.
+Gràcies.</translation>
+    </message>
+    <message>
+        <source>Muy pesado...</source>
+        <extracomment>caption of a warning box: &quot;too heavy...&quot;</extracomment>
+        <translation>Massa pesat...</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;
+no es un número válido.</source>
+        <extracomment>%1 is the text typed, between quotation marks</extracomment>
+        <translation>&quot;%1&quot;
+no és un nombre vàlid.</translation>
+    </message>
+    <message>
+        <source>Oh oh!</source>
+        <extracomment>caption of an error box: an exclamation</extracomment>
+        <translation>Ai, ai!</translation>
+    </message>
+    <message>
+        <source>Es mucho...</source>
+        <extracomment>caption of a warning box: &quot;that&apos;s a lot...&quot;</extracomment>
+        <translation>És molt...</translation>
+    </message>
+    <message>
+        <source>¿Dónde quieres llegar hoy...?</source>
+        <extracomment>a number too large was typed: &quot;how far do you want to go today...?&quot;</extracomment>
+        <translation>Fins on vols arribar avui...?</translation>
     </message>
 </context>
 <context>
@@ -3045,6 +3888,135 @@ Podeu convertir-los a nombre decimal</translation>
 Los botones &quot;Ant&quot; y &quot;Sig&quot; dan la medida anterior y siguiente, sólo cuando se indica la precisión como fracción de pulgada: 1/2, 1/4, 1/8, 1/16, 1/32 ó 1/64</source>
         <translation>La precisió actual és decimal.
 Els botons &quot;Ant&quot; i &quot;Seg&quot; donen la mesura anterior i la següent només quan s&apos;indica la precisió com a fracció de polzada: 1/2, 1/4, 1/8, 1/16, 1/32 o 1/64</translation>
+    </message>
+</context>
+<context>
+    <name>TFormPotencia</name>
+    <message>
+        <source>atm.cm³/hora</source>
+        <extracomment>atmosphere times cubic centimetre, per hour</extracomment>
+        <translation>atm.cm³/hora</translation>
+    </message>
+    <message>
+        <source>kwatt</source>
+        <extracomment>kilowatt</extracomment>
+        <translation>kwatt</translation>
+    </message>
+    <message>
+        <source>Mwatt</source>
+        <extracomment>megawatt</extracomment>
+        <translation>Mwatt</translation>
+    </message>
+    <message>
+        <source>Joule/hora</source>
+        <translation>Joule/hora</translation>
+    </message>
+    <message>
+        <source>Joule/min</source>
+        <translation>Joule/min</translation>
+    </message>
+    <message>
+        <source>Joule/seg</source>
+        <translation>Joule/seg</translation>
+    </message>
+    <message>
+        <source>kg.m/hora</source>
+        <extracomment>kilogram-force metre per hour</extracomment>
+        <translation>kg.m/hora</translation>
+    </message>
+    <message>
+        <source>kg.m/min</source>
+        <translation>kg.m/min</translation>
+    </message>
+    <message>
+        <source>kg.m/seg</source>
+        <translation>kg.m/seg</translation>
+    </message>
+    <message>
+        <source>HP</source>
+        <translation>HP</translation>
+    </message>
+    <message>
+        <source>HP (métrico)</source>
+        <extracomment>metric horsepower</extracomment>
+        <translation>HP (mètric)</translation>
+    </message>
+    <message>
+        <source>libra.pulg/hora</source>
+        <extracomment>inch-pound (force) per hour</extracomment>
+        <translation>lliura.polz/hora</translation>
+    </message>
+    <message>
+        <source>libra.pulg/min</source>
+        <translation>lliura.polz/min</translation>
+    </message>
+    <message>
+        <source>libra.pulg/seg</source>
+        <translation>lliura.polz/seg</translation>
+    </message>
+    <message>
+        <source>libra.pie/hora</source>
+        <extracomment>foot-pound (force) per hour</extracomment>
+        <translation>lliura.peu/hora</translation>
+    </message>
+    <message>
+        <source>libra.pie/min</source>
+        <translation>lliura.peu/min</translation>
+    </message>
+    <message>
+        <source>libra.pie/seg</source>
+        <translation>lliura.peu/seg</translation>
+    </message>
+    <message>
+        <source>atm.cm³/seg</source>
+        <translation>atm.cm³/seg</translation>
+    </message>
+    <message>
+        <source>atm.cm³/min</source>
+        <translation>atm.cm³/min</translation>
+    </message>
+    <message>
+        <source>kcal/hora</source>
+        <translation>kcal/hora</translation>
+    </message>
+    <message>
+        <source>kcal/min</source>
+        <translation>kcal/min</translation>
+    </message>
+    <message>
+        <source>kcal/seg</source>
+        <translation>kcal/seg</translation>
+    </message>
+    <message>
+        <source>BTU/hora</source>
+        <translation>BTU/hora</translation>
+    </message>
+    <message>
+        <source>BTU/min</source>
+        <translation>BTU/min</translation>
+    </message>
+    <message>
+        <source>BTU/seg</source>
+        <translation>BTU/seg</translation>
+    </message>
+    <message>
+        <source>Unidades de potencia</source>
+        <translation>Unitats de potència</translation>
+    </message>
+    <message>
+        <source>watt</source>
+        <extracomment>the watt, the window&apos;s base unit</extracomment>
+        <translation>watt</translation>
+    </message>
+    <message>
+        <source>Demasiada potencia... guapo</source>
+        <extracomment>a number too large was typed; playful: &quot;too much power... darling&quot;</extracomment>
+        <translation>Massa potència... maco</translation>
+    </message>
+    <message>
+        <source>Vaya!</source>
+        <extracomment>caption of a warning box: an exclamation</extracomment>
+        <translation>Vaja!</translation>
     </message>
 </context>
 <context>
@@ -3196,6 +4168,99 @@ Gràcies...</translation>
     <message>
         <source>¡Ohhh!</source>
         <translation>Ohhh!</translation>
+    </message>
+</context>
+<context>
+    <name>TFormPresion</name>
+    <message>
+        <source>atmósfera física [atm]</source>
+        <extracomment>the standard atmosphere</extracomment>
+        <translation>atmosfera física [atm]</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>mili bar</source>
+        <extracomment>the millibar</extracomment>
+        <translation>mil·libar</translation>
+    </message>
+    <message>
+        <source>pascal (pa)</source>
+        <translation>pascal (pa)</translation>
+    </message>
+    <message>
+        <source>milímetros de Hg (a 0 C)</source>
+        <extracomment>millimetres of mercury at 0 °C</extracomment>
+        <translation>mil·límetres de Hg (a 0 C)</translation>
+    </message>
+    <message>
+        <source>metros de agua (a 4 C)</source>
+        <extracomment>metres of water at 4 °C</extracomment>
+        <translation>metres d&apos;aigua (a 4 C)</translation>
+    </message>
+    <message>
+        <source>pulgadas de Hg (a 0 C)</source>
+        <translation>polzades de Hg (a 0 C)</translation>
+    </message>
+    <message>
+        <source>pulgadas de agua (a 4 C)</source>
+        <translation>polzades d&apos;aigua (a 4 C)</translation>
+    </message>
+    <message>
+        <source>atm métrica (kg/cm²)</source>
+        <extracomment>the technical atmosphere, one kilogram-force per square centimetre</extracomment>
+        <translation>atm mètrica (kg/cm²)</translation>
+    </message>
+    <message>
+        <source>libra/pulgada² (psi)</source>
+        <translation>lliura/polzada² (psi)</translation>
+    </message>
+    <message>
+        <source>libra/pie²</source>
+        <translation>lliura/peu²</translation>
+    </message>
+    <message>
+        <source>milímetros de Hg (a 15 C)</source>
+        <translation>mil·límetres de Hg (a 15 C)</translation>
+    </message>
+    <message>
+        <source>pulgada de París de Hg (a 0 C)</source>
+        <extracomment>the old Paris inch (pouce) of mercury at 0 °C</extracomment>
+        <translation>polzada de París de Hg (a 0 C)</translation>
+    </message>
+    <message>
+        <source>hecto pascal (hpa)</source>
+        <extracomment>the hectopascal, with the symbol the Spanish text gives it</extracomment>
+        <translation>hectopascal (hpa)</translation>
+    </message>
+    <message>
+        <source>kilo pascal (kpa)</source>
+        <translation>quilopascal (kpa)</translation>
+    </message>
+    <message>
+        <source>Unidades de presión</source>
+        <translation>Unitats de pressió</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; no es un número válido.</source>
+        <extracomment>%1 is the text typed, between quotation marks</extracomment>
+        <translation>&quot;%1&quot; no és un nombre vàlid.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <extracomment>caption of an error box</extracomment>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Esto así no funciona...
+
+(Sacá el dedito de ahí... gracias)</source>
+        <extracomment>a number too large was typed; playful, in Rioplatense Spanish: &quot;this won&apos;t work like this... (take your little finger off there... thanks)&quot;</extracomment>
+        <translation>Així això no funciona...
+
+(Treu el ditet d&apos;aquí... gràcies)</translation>
     </message>
 </context>
 <context>
@@ -3574,6 +4639,410 @@ Voleu tornar a veure aquest missatge?</translation>
 Puede copiar este número, y pegarlo en otra aplicación.</source>
         <translation>%1
 Podeu copiar aquest nombre i enganxar-lo en una altra aplicació.</translation>
+    </message>
+</context>
+<context>
+    <name>TFormSup</name>
+    <message>
+        <source>kilómetro cuadrado [km²]</source>
+        <translation>quilòmetre quadrat [km²]</translation>
+    </message>
+    <message>
+        <source>hectárea [ha]</source>
+        <translation>hectàrea [ha]</translation>
+    </message>
+    <message>
+        <source>área [a]</source>
+        <extracomment>the are (100 square metres)</extracomment>
+        <translation>àrea [a]</translation>
+    </message>
+    <message>
+        <source>centiárea [ca]</source>
+        <extracomment>the centiare (one square metre)</extracomment>
+        <translation>centiàrea [ca]</translation>
+    </message>
+    <message>
+        <source>metro cuadrado [m²]</source>
+        <translation>metre quadrat [m²]</translation>
+    </message>
+    <message>
+        <source>centímetro cuadrado [cm²]</source>
+        <translation>centímetre quadrat [cm²]</translation>
+    </message>
+    <message>
+        <source>pulgada cuadrada [sq.in]</source>
+        <translation>polzada quadrada [sq.in]</translation>
+    </message>
+    <message>
+        <source>pie cuadrado [sq.ft]</source>
+        <translation>peu quadrat [sq.ft]</translation>
+    </message>
+    <message>
+        <source>yarda cuadrada [sq.yd]</source>
+        <translation>iarda quadrada [sq.yd]</translation>
+    </message>
+    <message>
+        <source>acre [A]</source>
+        <translation>acre [A]</translation>
+    </message>
+    <message>
+        <source>milla cuadrada [sq.Mi]</source>
+        <translation>milla quadrada [sq.Mi]</translation>
+    </message>
+    <message>
+        <source>Unidades de superficie</source>
+        <translation>Unitats de superfície</translation>
+    </message>
+    <message>
+        <source>%1 no es un número válido.</source>
+        <extracomment>%1 is the text typed</extracomment>
+        <translation>%1 no és un nombre vàlid.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <extracomment>caption of an error box</extracomment>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Esto así no funciona... </source>
+        <extracomment>a number too large was typed: &quot;this won&apos;t work like this...&quot; (trailing blank kept)</extracomment>
+        <translation>Així això no funciona... </translation>
+    </message>
+</context>
+<context>
+    <name>TFormTemp</name>
+    <message>
+        <source>Celsius o Centígrado (C)</source>
+        <translation>Celsius o Centígrad (C)</translation>
+    </message>
+    <message>
+        <source>Fahrenheit (F)</source>
+        <translation>Fahrenheit (F)</translation>
+    </message>
+    <message>
+        <source>Kelvin o Absoluta (K)</source>
+        <extracomment>the Kelvin or absolute scale</extracomment>
+        <translation>Kelvin o Absoluta (K)</translation>
+    </message>
+    <message>
+        <source>Rankine [r]</source>
+        <extracomment>the Rankine scale</extracomment>
+        <translation>Rankine [r]</translation>
+    </message>
+    <message>
+        <source>Réaumur (R)</source>
+        <extracomment>the Réaumur scale</extracomment>
+        <translation>Réaumur (R)</translation>
+    </message>
+    <message>
+        <source>Unidades de temperatura</source>
+        <translation>Unitats de temperatura</translation>
+    </message>
+</context>
+<context>
+    <name>TFormTiempo</name>
+    <message>
+        <source>segundo</source>
+        <translation>segon</translation>
+    </message>
+    <message>
+        <source>minuto</source>
+        <translation>minut</translation>
+    </message>
+    <message>
+        <source>hora</source>
+        <translation>hora</translation>
+    </message>
+    <message>
+        <source>día</source>
+        <translation>dia</translation>
+    </message>
+    <message>
+        <source>semana</source>
+        <translation>setmana</translation>
+    </message>
+    <message>
+        <source>mes</source>
+        <extracomment>a month of 30 days</extracomment>
+        <translation>mes</translation>
+    </message>
+    <message>
+        <source>año</source>
+        <extracomment>a year of 365 days</extracomment>
+        <translation>any</translation>
+    </message>
+    <message>
+        <source>década</source>
+        <translation>dècada</translation>
+    </message>
+    <message>
+        <source>siglo</source>
+        <translation>segle</translation>
+    </message>
+    <message>
+        <source>milisegundo</source>
+        <translation>mil·lisegon</translation>
+    </message>
+    <message>
+        <source>microsegundo</source>
+        <translation>microsegon</translation>
+    </message>
+    <message>
+        <source>nanosegundo</source>
+        <translation>nanosegon</translation>
+    </message>
+    <message>
+        <source>blink</source>
+        <extracomment>a small unit of time (0.864 s), named in English like shake and wink</extracomment>
+        <translation>blink</translation>
+    </message>
+    <message>
+        <source>shake</source>
+        <translation>shake</translation>
+    </message>
+    <message>
+        <source>wink</source>
+        <translation>wink</translation>
+    </message>
+    <message>
+        <source>unidad atómica</source>
+        <extracomment>the atomic unit of time</extracomment>
+        <translation>unitat atòmica</translation>
+    </message>
+    <message>
+        <source>elemental</source>
+        <extracomment>the elemental unit of time (9.3996E-24 s)</extracomment>
+        <translation>elemental</translation>
+    </message>
+    <message>
+        <source>mes sideral</source>
+        <extracomment>sidereal month</extracomment>
+        <translation>mes sideri</translation>
+    </message>
+    <message>
+        <source>mes solar medio</source>
+        <translation>mes solar mitjà</translation>
+    </message>
+    <message>
+        <source>mes lunar</source>
+        <translation>mes lunar</translation>
+    </message>
+    <message>
+        <source>año sideral</source>
+        <translation>any sideri</translation>
+    </message>
+    <message>
+        <source>año solar medio</source>
+        <translation>any solar mitjà</translation>
+    </message>
+    <message>
+        <source>año Bessel astr.</source>
+        <extracomment>the Besselian (astronomical) year</extracomment>
+        <translation>any de Bessel astr.</translation>
+    </message>
+    <message>
+        <source>año calendario</source>
+        <extracomment>the calendar year</extracomment>
+        <translation>any civil</translation>
+    </message>
+    <message>
+        <source>año tropical</source>
+        <translation>any tròpic</translation>
+    </message>
+    <message>
+        <source>Unidades de tiempo</source>
+        <translation>Unitats de temps</translation>
+    </message>
+    <message>
+        <source>Ohhh...</source>
+        <extracomment>caption of a box: an exclamation</extracomment>
+        <translation>Ohhh...</translation>
+    </message>
+    <message>
+        <source>%1 es todo un numerito!</source>
+        <extracomment>%1 is the number typed: &quot;%1 is quite a number!&quot;</extracomment>
+        <translation>%1 és tot un numeret!</translation>
+    </message>
+    <message>
+        <source>Este valor excede la capacidad de cálculo,
+lo siento</source>
+        <translation>Aquest valor supera la capacitat de càlcul,
+ho sento</translation>
+    </message>
+</context>
+<context>
+    <name>TFormVel</name>
+    <message>
+        <source>km/hora</source>
+        <translation>km/hora</translation>
+    </message>
+    <message>
+        <source>km/seg</source>
+        <translation>km/seg</translation>
+    </message>
+    <message>
+        <source>m/seg</source>
+        <translation>m/seg</translation>
+    </message>
+    <message>
+        <source>mach</source>
+        <extracomment>the Mach number as a unit of speed</extracomment>
+        <translation>mach</translation>
+    </message>
+    <message>
+        <source>velocidad de la luz</source>
+        <translation>vel. de la llum</translation>
+    </message>
+    <message>
+        <source>milla/hora</source>
+        <translation>milla/hora</translation>
+    </message>
+    <message>
+        <source>pie/seg</source>
+        <translation>peu/seg</translation>
+    </message>
+    <message>
+        <source>nudo</source>
+        <extracomment>the knot</extracomment>
+        <translation>nus</translation>
+    </message>
+    <message>
+        <source>milla/seg</source>
+        <translation>milla/seg</translation>
+    </message>
+    <message>
+        <source>Unidades de Velocidad</source>
+        <translation>Unitats de velocitat</translation>
+    </message>
+    <message>
+        <source>Este número excede la capacidad de cálculo</source>
+        <translation>Aquest nombre supera la capacitat de càlcul</translation>
+    </message>
+</context>
+<context>
+    <name>TFormVol</name>
+    <message>
+        <source>metro cúbico [m</source>
+        <extracomment>a raised 3 and &quot;]&quot; follow: cubic metre [m³] (so for the cubic decimetre and centimetre)</extracomment>
+        <translation>metre cúbic [m</translation>
+    </message>
+    <message>
+        <source>decímetro cúbico [dm</source>
+        <translation>decímetre cúbic [dm</translation>
+    </message>
+    <message>
+        <source>centímetro cúbico [cm</source>
+        <translation>centímetre cúbic [cm</translation>
+    </message>
+    <message>
+        <source>hectolitro[hl]</source>
+        <translation>hectolitre [hl]</translation>
+    </message>
+    <message>
+        <source>litro [l]</source>
+        <translation>litre [l]</translation>
+    </message>
+    <message>
+        <source>pulgada cúbica [cu.in]</source>
+        <translation>polzada cúbica [cu.in]</translation>
+    </message>
+    <message>
+        <source>pie cuadrado-pulgada</source>
+        <extracomment>one square foot one inch thick (144 cubic inches), the board foot</extracomment>
+        <translation>peu quadrat-polzada</translation>
+    </message>
+    <message>
+        <source>pie cúbico [cu.ft]</source>
+        <translation>peu cúbic [cu.ft]</translation>
+    </message>
+    <message>
+        <source>yarda cúbica [cu.yd]</source>
+        <translation>iarda cúbica [cu.yd]</translation>
+    </message>
+    <message>
+        <source>acre-pie</source>
+        <translation>acre-peu</translation>
+    </message>
+    <message>
+        <source>litro de agua a 4 °C [l]</source>
+        <extracomment>the old litre, the volume of a kilogram of water at 4 °C</extracomment>
+        <translation>litre d&apos;aigua a 4 °C [l]</translation>
+    </message>
+    <message>
+        <source>tonelada de registro</source>
+        <extracomment>the register ton (100 cubic feet)</extracomment>
+        <translation>tona de registre</translation>
+    </message>
+    <message>
+        <source>tonelada marina</source>
+        <extracomment>the shipping (freight) ton (40 cubic feet)</extracomment>
+        <translation>tona marina</translation>
+    </message>
+    <message>
+        <source>pinta [pt]</source>
+        <translation>pinta [pt]</translation>
+    </message>
+    <message>
+        <source>cuarto [qt]</source>
+        <translation>quart [qt]</translation>
+    </message>
+    <message>
+        <source>galón imperial [gal]</source>
+        <translation>galó imperial [gal]</translation>
+    </message>
+    <message>
+        <source>barril (petróleo)</source>
+        <translation>barril (petroli)</translation>
+    </message>
+    <message>
+        <source>galón líquidos [gal]</source>
+        <extracomment>the US liquid gallon</extracomment>
+        <translation>galó de líquids [gal]</translation>
+    </message>
+    <message>
+        <source>onza [fl oz]</source>
+        <translation>unça [fl oz]</translation>
+    </message>
+    <message>
+        <source>dram [fl dr]</source>
+        <translation>dracma [fl dr]</translation>
+    </message>
+    <message>
+        <source>bushel [bu]</source>
+        <translation>bushel [bu]</translation>
+    </message>
+    <message>
+        <source>galón áridos [gal]</source>
+        <extracomment>the US dry gallon</extracomment>
+        <translation>galó d&apos;àrids [gal]</translation>
+    </message>
+    <message>
+        <source>G.B.</source>
+        <extracomment>heading of the British (imperial) units</extracomment>
+        <translation>G.B.</translation>
+    </message>
+    <message>
+        <source>EE.UU.</source>
+        <extracomment>heading of the United States units</extracomment>
+        <translation>EUA</translation>
+    </message>
+    <message>
+        <source>Unidades de volumen y capacidad</source>
+        <translation>Unitats de volum i capacitat</translation>
+    </message>
+    <message>
+        <source>equival. anterior a 1964</source>
+        <extracomment>tooltip of the litre of water: its definition before 1964</extracomment>
+        <translation>equival. anterior a 1964</translation>
+    </message>
+    <message>
+        <source>litro de agua a 4 ºC</source>
+        <translation>litre d&apos;aigua a 4 °C</translation>
+    </message>
+    <message>
+        <source>register ton</source>
+        <extracomment>the English name of the register ton</extracomment>
+        <translation>register ton</translation>
     </message>
 </context>
 <context>

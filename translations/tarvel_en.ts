@@ -1021,6 +1021,61 @@ Thanksss.</translation>
     </message>
 </context>
 <context>
+    <name>TFIlum</name>
+    <message>
+        <source>lumen/m²</source>
+        <translation>lumen/m²</translation>
+    </message>
+    <message>
+        <source>bujía-m</source>
+        <extracomment>metre-candle (= lux)</extracomment>
+        <translation>metre-candle</translation>
+    </message>
+    <message>
+        <source>lux</source>
+        <translation>lux</translation>
+    </message>
+    <message>
+        <source>lumen/cm²</source>
+        <translation>lumen/cm²</translation>
+    </message>
+    <message>
+        <source>bujía-cm</source>
+        <extracomment>centimetre-candle (= phot)</extracomment>
+        <translation>cm-candle</translation>
+    </message>
+    <message>
+        <source>fotio</source>
+        <extracomment>the phot</extracomment>
+        <translation>phot</translation>
+    </message>
+    <message>
+        <source>lumen/pie²</source>
+        <extracomment>lumen per square foot</extracomment>
+        <translation>lumen/ft²</translation>
+    </message>
+    <message>
+        <source>bujía-pie</source>
+        <extracomment>foot-candle</extracomment>
+        <translation>foot-candle</translation>
+    </message>
+    <message>
+        <source>flama</source>
+        <extracomment>the flame, a quarter of a foot-candle</extracomment>
+        <translation>flame</translation>
+    </message>
+    <message>
+        <source>nox</source>
+        <extracomment>the nox, a thousandth of a lux</extracomment>
+        <translation>nox</translation>
+    </message>
+    <message>
+        <source> Tarvel - Iluminación</source>
+        <extracomment>the window&apos;s title (leading blank kept); Tarvel is the program&apos;s name</extracomment>
+        <translation> Tarvel - Illumination</translation>
+    </message>
+</context>
+<context>
     <name>TFZapatos</name>
     <message>
         <source>Sistema Métrico Europeo</source>
@@ -1616,6 +1671,67 @@ Author&apos;s note:
     </message>
 </context>
 <context>
+    <name>TFormAngulo</name>
+    <message>
+        <source>radián</source>
+        <translation>radian</translation>
+    </message>
+    <message>
+        <source>grado sexagesimal [°]</source>
+        <translation>sexagesimal degree [°]</translation>
+    </message>
+    <message>
+        <source>minuto sexagesimal [&apos;]</source>
+        <translation>sexagesimal minute [&apos;]</translation>
+    </message>
+    <message>
+        <source>segundo sexagesimal [&apos;&apos;]</source>
+        <translation>sexagesimal second [&apos;&apos;]</translation>
+    </message>
+    <message>
+        <source>grado centesimal [g]</source>
+        <extracomment>the gradian</extracomment>
+        <translation>gradian [g]</translation>
+    </message>
+    <message>
+        <source>revolución</source>
+        <translation>revolution</translation>
+    </message>
+    <message>
+        <source>recto</source>
+        <extracomment>the right angle</extracomment>
+        <translation>right angle</translation>
+    </message>
+    <message>
+        <source>grados</source>
+        <extracomment>the accessible name of the edit of whole degrees, beside the edits of minutes and seconds</extracomment>
+        <translation>degrees</translation>
+    </message>
+    <message>
+        <source>minutos</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>segundos</source>
+        <translation>seconds</translation>
+    </message>
+    <message>
+        <source>Ángulos planos</source>
+        <translation>Plane angles</translation>
+    </message>
+    <message>
+        <source>Volver</source>
+        <extracomment>the button that closes the window</extracomment>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Este número excede la capacidad de cálculo,
+lo lamento...</source>
+        <translation>This number is beyond what can be calculated,
+I&apos;m sorry...</translation>
+    </message>
+</context>
+<context>
     <name>TFormBase</name>
     <message>
         <source>  Tarvel - Base de numeración</source>
@@ -1776,6 +1892,119 @@ Author&apos;s note:
     <message>
         <source>Añadir a favoritas</source>
         <translation>Add to favourites</translation>
+    </message>
+</context>
+<context>
+    <name>TFormCaudal</name>
+    <message>
+        <source>litro/minuto</source>
+        <translation>litre/minute</translation>
+    </message>
+    <message>
+        <source>litro/hora</source>
+        <translation>litre/hour</translation>
+    </message>
+    <message>
+        <source>litro/día</source>
+        <translation>litre/day</translation>
+    </message>
+    <message>
+        <source>metro³/segundo</source>
+        <extracomment>cubic metre per second (³ is a superscript character, as in the other cubic units)</extracomment>
+        <translation>metre³/second</translation>
+    </message>
+    <message>
+        <source>metro³/minuto</source>
+        <translation>metre³/minute</translation>
+    </message>
+    <message>
+        <source>metro³/hora</source>
+        <translation>metre³/hour</translation>
+    </message>
+    <message>
+        <source>metro³/día</source>
+        <translation>metre³/day</translation>
+    </message>
+    <message>
+        <source>centímetro³/segundo</source>
+        <translation>centimetre³/second</translation>
+    </message>
+    <message>
+        <source>centímetro³/minuto</source>
+        <translation>centimetre³/minute</translation>
+    </message>
+    <message>
+        <source>centímetro³/hora</source>
+        <translation>centimetre³/hour</translation>
+    </message>
+    <message>
+        <source>centímetro³/día</source>
+        <translation>centimetre³/day</translation>
+    </message>
+    <message>
+        <source>pie³/segundo</source>
+        <translation>foot³/second</translation>
+    </message>
+    <message>
+        <source>pie³/minuto</source>
+        <translation>foot³/minute</translation>
+    </message>
+    <message>
+        <source>pie³/hora</source>
+        <translation>foot³/hour</translation>
+    </message>
+    <message>
+        <source>pie³/día</source>
+        <translation>foot³/day</translation>
+    </message>
+    <message>
+        <source>galón/segundo</source>
+        <extracomment>the US gallon (3.785 l) per second, as are the other gallons of this window</extracomment>
+        <translation>gallon/second</translation>
+    </message>
+    <message>
+        <source>galón/minuto (USGPM)</source>
+        <extracomment>US gallons per minute; USGPM is its usual abbreviation</extracomment>
+        <translation>gallon/minute (USGPM)</translation>
+    </message>
+    <message>
+        <source>galón/hora</source>
+        <translation>gallon/hour</translation>
+    </message>
+    <message>
+        <source>galón/día</source>
+        <translation>gallon/day</translation>
+    </message>
+    <message>
+        <source>barril/segundo</source>
+        <extracomment>the oil barrel (158.99 l) per second, as are the other barrels of this window</extracomment>
+        <translation>barrel/second</translation>
+    </message>
+    <message>
+        <source>barril/minuto</source>
+        <translation>barrel/minute</translation>
+    </message>
+    <message>
+        <source>barril/hora</source>
+        <translation>barrel/hour</translation>
+    </message>
+    <message>
+        <source>barril/día</source>
+        <translation>barrel/day</translation>
+    </message>
+    <message>
+        <source>Caudal</source>
+        <extracomment>the window&apos;s title: volume flow rate</extracomment>
+        <translation>Flow rate</translation>
+    </message>
+    <message>
+        <source>litro/segundo</source>
+        <translation>litre/second</translation>
+    </message>
+    <message>
+        <source>Probemos con un número más chico...</source>
+        <extracomment>a number too large was typed: &quot;let&apos;s try a smaller number...&quot;</extracomment>
+        <translation>Let&apos;s try a smaller number...</translation>
     </message>
 </context>
 <context>
@@ -2578,6 +2807,181 @@ especially where health is concerned.</translation>
     </message>
 </context>
 <context>
+    <name>TFormDatos</name>
+    <message>
+        <source>bit (b)</source>
+        <translation>bit (b)</translation>
+    </message>
+    <message>
+        <source>nibble (nb)</source>
+        <extracomment>four bits</extracomment>
+        <translation>nibble (nb)</translation>
+    </message>
+    <message>
+        <source>Byte (B)</source>
+        <translation>Byte (B)</translation>
+    </message>
+    <message>
+        <source>word (w)</source>
+        <extracomment>sixteen bits</extracomment>
+        <translation>word (w)</translation>
+    </message>
+    <message>
+        <source>double word (dword)</source>
+        <extracomment>thirty-two bits</extracomment>
+        <translation>double word (dword)</translation>
+    </message>
+    <message>
+        <source>block (blk)</source>
+        <extracomment>a block of 512 bytes</extracomment>
+        <translation>block (blk)</translation>
+    </message>
+    <message>
+        <source>kilobit (Kb)</source>
+        <extracomment>1024 bits (the binary multiples are written with capitals: Kb, kB, Mb...)</extracomment>
+        <translation>kilobit (Kb)</translation>
+    </message>
+    <message>
+        <source>kiloByte (kB)</source>
+        <translation>kiloByte (kB)</translation>
+    </message>
+    <message>
+        <source>megabit (Mb)</source>
+        <translation>megabit (Mb)</translation>
+    </message>
+    <message>
+        <source>megaByte (MB)</source>
+        <translation>megaByte (MB)</translation>
+    </message>
+    <message>
+        <source>gigabit (Gb)</source>
+        <translation>gigabit (Gb)</translation>
+    </message>
+    <message>
+        <source>gigaByte (GB)</source>
+        <translation>gigaByte (GB)</translation>
+    </message>
+    <message>
+        <source>terabit (Tb)</source>
+        <translation>terabit (Tb)</translation>
+    </message>
+    <message>
+        <source>teraByte (TB)</source>
+        <translation>teraByte (TB)</translation>
+    </message>
+    <message>
+        <source>kilobit (kb)</source>
+        <extracomment>1000 bits (the SI multiples)</extracomment>
+        <translation>kilobit (kb)</translation>
+    </message>
+    <message>
+        <source> Datos</source>
+        <extracomment>the window&apos;s title (leading blank kept): units of digital information</extracomment>
+        <translation> Data</translation>
+    </message>
+    <message>
+        <source> SI </source>
+        <extracomment>caption of the box of decimal multiples: the abbreviation of the International System of Units (blanks kept)</extracomment>
+        <translation> SI </translation>
+    </message>
+    <message>
+        <source>Sistema Internacional</source>
+        <extracomment>tooltip of the SI box: the International System of Units</extracomment>
+        <translation>International System of Units</translation>
+    </message>
+    <message>
+        <source>Son muchos bits...!</source>
+        <extracomment>a number too large was typed: &quot;that&apos;s a lot of bits...!&quot;</extracomment>
+        <translation>That&apos;s a lot of bits...!</translation>
+    </message>
+    <message>
+        <source>Epa!</source>
+        <extracomment>caption of a warning box: an exclamation of surprise</extracomment>
+        <translation>Whoa!</translation>
+    </message>
+</context>
+<context>
+    <name>TFormDensidad</name>
+    <message>
+        <source>kilogramo/metro</source>
+        <extracomment>a raised 3 follows: kilogram per cubic metre (so for every unit of this window that ends in a length)</extracomment>
+        <translation>kilogram/metre</translation>
+    </message>
+    <message>
+        <source>libra/yarda</source>
+        <translation>pound/yard</translation>
+    </message>
+    <message>
+        <source>kilogramo/litro</source>
+        <translation>kilogram/litre</translation>
+    </message>
+    <message>
+        <source>gramo/centímetro</source>
+        <translation>gram/centimetre</translation>
+    </message>
+    <message>
+        <source>gramo/litro</source>
+        <translation>gram/litre</translation>
+    </message>
+    <message>
+        <source>slug/pulgada</source>
+        <translation>slug/inch</translation>
+    </message>
+    <message>
+        <source>slug/pie</source>
+        <translation>slug/foot</translation>
+    </message>
+    <message>
+        <source>slug/yarda</source>
+        <translation>slug/yard</translation>
+    </message>
+    <message>
+        <source>libra/galón (EE.UU. líq)</source>
+        <extracomment>pound per US liquid gallon</extracomment>
+        <translation>pound/gallon (US liq)</translation>
+    </message>
+    <message>
+        <source>libra/galón (G.B. líq)</source>
+        <extracomment>pound per imperial (British) liquid gallon</extracomment>
+        <translation>pound/gallon (UK liq)</translation>
+    </message>
+    <message>
+        <source>libra/pulgada</source>
+        <translation>pound/inch</translation>
+    </message>
+    <message>
+        <source>libra/pie</source>
+        <translation>pound/foot</translation>
+    </message>
+    <message>
+        <source>onza/pulgada</source>
+        <translation>ounce/inch</translation>
+    </message>
+    <message>
+        <source>onza/pie</source>
+        <translation>ounce/foot</translation>
+    </message>
+    <message>
+        <source>onza/galón (EE.UU. líq)</source>
+        <extracomment>ounce per US liquid gallon</extracomment>
+        <translation>ounce/gallon (US liq)</translation>
+    </message>
+    <message>
+        <source>Unidades de densidad</source>
+        <translation>Density units</translation>
+    </message>
+    <message>
+        <source>Ohhh...</source>
+        <extracomment>caption of a box: an exclamation</extracomment>
+        <translation>Ohhh...</translation>
+    </message>
+    <message>
+        <source>%1 es todo un numerito!</source>
+        <extracomment>%1 is the number typed: &quot;%1 is quite a number!&quot;</extracomment>
+        <translation>%1 is quite a number!</translation>
+    </message>
+</context>
+<context>
     <name>TFormDivisaPropia</name>
     <message>
         <source>Añadir divisa</source>
@@ -2759,6 +3163,183 @@ especially where health is concerned.</translation>
     </message>
 </context>
 <context>
+    <name>TFormEnergia</name>
+    <message>
+        <source>Coulomb.Volt</source>
+        <extracomment>coulomb times volt; a dot joins the units of a product in this window</extracomment>
+        <translation>Coulomb.Volt</translation>
+    </message>
+    <message>
+        <source>ergio</source>
+        <extracomment>the erg</extracomment>
+        <translation>erg</translation>
+    </message>
+    <message>
+        <source>kwatt.hora</source>
+        <extracomment>kilowatt-hour</extracomment>
+        <translation>kwatt.hour</translation>
+    </message>
+    <message>
+        <source>Watt.hora</source>
+        <translation>Watt.hour</translation>
+    </message>
+    <message>
+        <source>electrón.Volt</source>
+        <translation>electron.Volt</translation>
+    </message>
+    <message>
+        <source>Mega eV</source>
+        <extracomment>mega-electronvolt</extracomment>
+        <translation>Mega eV</translation>
+    </message>
+    <message>
+        <source>Rydberg</source>
+        <translation>Rydberg</translation>
+    </message>
+    <message>
+        <source>Newton.metro</source>
+        <translation>Newton.metre</translation>
+    </message>
+    <message>
+        <source>kg.m</source>
+        <extracomment>kilogram-force metre</extracomment>
+        <translation>kg.m</translation>
+    </message>
+    <message>
+        <source>HP.hora</source>
+        <extracomment>horsepower-hour</extracomment>
+        <translation>HP.hour</translation>
+    </message>
+    <message>
+        <source>HP.hora (métr)</source>
+        <extracomment>metric horsepower-hour</extracomment>
+        <translation>HP.hour (metr)</translation>
+    </message>
+    <message>
+        <source>libra.pie</source>
+        <extracomment>foot-pound (force)</extracomment>
+        <translation>pound.foot</translation>
+    </message>
+    <message>
+        <source>libra.pulgada</source>
+        <translation>pound.inch</translation>
+    </message>
+    <message>
+        <source>atm.cm</source>
+        <extracomment>a raised 3 follows: atmosphere times cubic centimetre</extracomment>
+        <translation>atm.cm</translation>
+    </message>
+    <message>
+        <source>atm.pie</source>
+        <extracomment>a raised 3 follows: atmosphere times cubic foot</extracomment>
+        <translation>atm.ft</translation>
+    </message>
+    <message>
+        <source>caloría (15 C)</source>
+        <extracomment>the 15 °C calorie</extracomment>
+        <translation>calorie (15 C)</translation>
+    </message>
+    <message>
+        <source>kilocal (15 C)</source>
+        <translation>kilocal (15 C)</translation>
+    </message>
+    <message>
+        <source>BTU (ISO)</source>
+        <translation>BTU (ISO)</translation>
+    </message>
+    <message>
+        <source>therm (EEG)</source>
+        <extracomment>the therm of the European Economic Community (EEG, its German abbreviation)</extracomment>
+        <translation>therm (EEC)</translation>
+    </message>
+    <message>
+        <source>therm (US)</source>
+        <translation>therm (US)</translation>
+    </message>
+    <message>
+        <source>Celsius</source>
+        <extracomment>the Celsius heat unit (1899.18 J), not the temperature scale</extracomment>
+        <translation>Celsius</translation>
+    </message>
+    <message>
+        <source>bboe</source>
+        <extracomment>symbol of the barrel of oil equivalent</extracomment>
+        <translation>boe</translation>
+    </message>
+    <message>
+        <source>barril de petróleo equivalente</source>
+        <translation>barrel of oil equivalent</translation>
+    </message>
+    <message>
+        <source>toe</source>
+        <extracomment>symbol of the tonne of oil equivalent</extracomment>
+        <translation>toe</translation>
+    </message>
+    <message>
+        <source>tonelada de petróleo equivalente</source>
+        <translation>tonne of oil equivalent</translation>
+    </message>
+    <message>
+        <source>tce</source>
+        <extracomment>symbol of the tonne of coal equivalent</extracomment>
+        <translation>tce</translation>
+    </message>
+    <message>
+        <source>tonelada de carbón equivalente</source>
+        <translation>tonne of coal equivalent</translation>
+    </message>
+    <message>
+        <source>ton TNT equiv.</source>
+        <extracomment>ton of TNT equivalent</extracomment>
+        <translation>ton TNT equiv.</translation>
+    </message>
+    <message>
+        <source>acción</source>
+        <extracomment>an atomic unit of energy, 4.35975E-18 J</extracomment>
+        <translation>action</translation>
+    </message>
+    <message>
+        <source>gramo masa</source>
+        <extracomment>the energy of one gram of mass</extracomment>
+        <translation>gram mass</translation>
+    </message>
+    <message>
+        <source>según E=mC^2</source>
+        <extracomment>tooltip of the gram of mass (the formula stays as it is)</extracomment>
+        <translation>according to E=mC^2</translation>
+    </message>
+    <message>
+        <source>quad</source>
+        <extracomment>the quad, 1E15 BTU</extracomment>
+        <translation>quad</translation>
+    </message>
+    <message>
+        <source>cuadrillón (1E15 BTU)</source>
+        <extracomment>tooltip of the quad: 1E15 BTU</extracomment>
+        <translation>quadrillion (1E15 BTU)</translation>
+    </message>
+    <message>
+        <source>Unidades de energía - trabajo - cant. de calor</source>
+        <extracomment>the window&apos;s title: units of energy, work and quantity of heat</extracomment>
+        <translation>Units of energy - work - quantity of heat</translation>
+    </message>
+    <message>
+        <source>Joule</source>
+        <extracomment>the joule, the window&apos;s base unit</extracomment>
+        <translation>Joule</translation>
+    </message>
+    <message>
+        <source>¿Dónde quieres llegar hoy...?</source>
+        <extracomment>a number too large was typed: &quot;how far do you want to go today...?&quot;</extracomment>
+        <translation>How far do you want to go today...?</translation>
+    </message>
+    <message>
+        <source>No será mucho...?</source>
+        <extracomment>caption of a warning box: &quot;isn&apos;t that a bit much...?&quot;</extracomment>
+        <translation>Isn&apos;t that a bit much...?</translation>
+    </message>
+</context>
+<context>
     <name>TFormGraf</name>
     <message>
         <source>punto</source>
@@ -2899,6 +3480,155 @@ especially where health is concerned.</translation>
     </message>
 </context>
 <context>
+    <name>TFormMasa</name>
+    <message>
+        <source>kilogramo</source>
+        <translation>kilogram</translation>
+    </message>
+    <message>
+        <source>tonelada</source>
+        <translation>tonne</translation>
+    </message>
+    <message>
+        <source>gramo</source>
+        <translation>gram</translation>
+    </message>
+    <message>
+        <source>unidad MKpS</source>
+        <extracomment>the technical unit of mass of the metre-kilopond-second system (9.80665 kg)</extracomment>
+        <translation>MKpS unit</translation>
+    </message>
+    <message>
+        <source>uma - C12</source>
+        <extracomment>atomic mass unit on the carbon-12 scale (so on the oxygen-16 and hydrogen-1 scales below)</extracomment>
+        <translation>amu - C12</translation>
+    </message>
+    <message>
+        <source>uma - O16</source>
+        <translation>amu - O16</translation>
+    </message>
+    <message>
+        <source>uma - H1</source>
+        <translation>amu - H1</translation>
+    </message>
+    <message>
+        <source>avogramo</source>
+        <extracomment>the avogram</extracomment>
+        <translation>avogram</translation>
+    </message>
+    <message>
+        <source>tonelada larga</source>
+        <extracomment>long ton (2240 lb)</extracomment>
+        <translation>long ton</translation>
+    </message>
+    <message>
+        <source>tonelada corta</source>
+        <extracomment>short ton (2000 lb)</extracomment>
+        <translation>short ton</translation>
+    </message>
+    <message>
+        <source>gross cwt</source>
+        <extracomment>the long (British) hundredweight, 112 lb</extracomment>
+        <translation>gross cwt</translation>
+    </message>
+    <message>
+        <source>net cwt</source>
+        <extracomment>the short (US) hundredweight, 100 lb</extracomment>
+        <translation>net cwt</translation>
+    </message>
+    <message>
+        <source>slug</source>
+        <translation>slug</translation>
+    </message>
+    <message>
+        <source>hyl</source>
+        <extracomment>the hyl, the metric slug (9.80665 kg)</extracomment>
+        <translation>hyl</translation>
+    </message>
+    <message>
+        <source>lb avoird.</source>
+        <extracomment>avoirdupois pound</extracomment>
+        <translation>lb avoird.</translation>
+    </message>
+    <message>
+        <source>lb apot. o troy</source>
+        <extracomment>apothecaries&apos; or troy pound</extracomment>
+        <translation>lb ap. or troy</translation>
+    </message>
+    <message>
+        <source>oz apot. o troy</source>
+        <extracomment>apothecaries&apos; or troy ounce</extracomment>
+        <translation>oz ap. or troy</translation>
+    </message>
+    <message>
+        <source>oz avoird.</source>
+        <extracomment>avoirdupois ounce</extracomment>
+        <translation>oz avoird.</translation>
+    </message>
+    <message>
+        <source>dram apot.</source>
+        <extracomment>apothecaries&apos; dram</extracomment>
+        <translation>dram ap.</translation>
+    </message>
+    <message>
+        <source>dram avoird.</source>
+        <extracomment>avoirdupois dram</extracomment>
+        <translation>dram avoird.</translation>
+    </message>
+    <message>
+        <source>pennyweight</source>
+        <translation>pennyweight</translation>
+    </message>
+    <message>
+        <source>scruple apot.</source>
+        <extracomment>apothecaries&apos; scruple</extracomment>
+        <translation>scruple ap.</translation>
+    </message>
+    <message>
+        <source>carat troy</source>
+        <extracomment>troy carat</extracomment>
+        <translation>troy carat</translation>
+    </message>
+    <message>
+        <source>grano</source>
+        <extracomment>the grain</extracomment>
+        <translation>grain</translation>
+    </message>
+    <message>
+        <source>miligramo</source>
+        <translation>milligram</translation>
+    </message>
+    <message>
+        <source>wey</source>
+        <extracomment>an old British unit of weight, as are truss and stone</extracomment>
+        <translation>wey</translation>
+    </message>
+    <message>
+        <source>truss</source>
+        <translation>truss</translation>
+    </message>
+    <message>
+        <source>stone</source>
+        <translation>stone</translation>
+    </message>
+    <message>
+        <source>Unidades de masa</source>
+        <translation>Mass units</translation>
+    </message>
+    <message>
+        <source>Ohhhh!</source>
+        <extracomment>caption of a box: an exclamation</extracomment>
+        <translation>Ohhhh!</translation>
+    </message>
+    <message>
+        <source>No puedo procesar este numerito...
+¿probamos con otro?</source>
+        <extracomment>&quot;I can&apos;t process this little number... shall we try another one?&quot;</extracomment>
+        <translation>I can&apos;t process this little number...
+shall we try another one?</translation>
+    </message>
+</context>
+<context>
     <name>TFormPersonalizar</name>
     <message>
         <source>Cómo personalizar...</source>
@@ -2923,6 +3653,119 @@ especially where health is concerned.</translation>
     <message>
         <source>Imprimir</source>
         <translation>Print</translation>
+    </message>
+</context>
+<context>
+    <name>TFormPeso</name>
+    <message>
+        <source>tonelada [t]</source>
+        <translation>tonne [t]</translation>
+    </message>
+    <message>
+        <source>kilogramo [kg]</source>
+        <translation>kilogram [kg]</translation>
+    </message>
+    <message>
+        <source>miligramo [mg]</source>
+        <translation>milligram [mg]</translation>
+    </message>
+    <message>
+        <source>onza troy</source>
+        <translation>troy ounce</translation>
+    </message>
+    <message>
+        <source>libra troy</source>
+        <translation>troy pound</translation>
+    </message>
+    <message>
+        <source>libra av.[lb]</source>
+        <extracomment>avoirdupois pound</extracomment>
+        <translation>pound av.[lb]</translation>
+    </message>
+    <message>
+        <source>decanewton [dN]</source>
+        <extracomment>the decanewton, with the symbol the Spanish text gives it</extracomment>
+        <translation>decanewton [dN]</translation>
+    </message>
+    <message>
+        <source>Newton [N]</source>
+        <translation>Newton [N]</translation>
+    </message>
+    <message>
+        <source>dina [dyn]</source>
+        <translation>dyne [dyn]</translation>
+    </message>
+    <message>
+        <source>grano [gr]</source>
+        <extracomment>the grain</extracomment>
+        <translation>grain [gr]</translation>
+    </message>
+    <message>
+        <source>onza [oz]</source>
+        <translation>ounce [oz]</translation>
+    </message>
+    <message>
+        <source>arroba</source>
+        <extracomment>the arroba, an old Spanish unit of weight (here 28 lb)</extracomment>
+        <translation>arroba</translation>
+    </message>
+    <message>
+        <source>quintal</source>
+        <extracomment>the quintal, an old Spanish unit of weight (here 116 lb)</extracomment>
+        <translation>quintal</translation>
+    </message>
+    <message>
+        <source>tonelada corta [short ton]</source>
+        <translation>short ton [sh tn]</translation>
+    </message>
+    <message>
+        <source>tonelada larga [long ton]</source>
+        <translation>long ton [long tn]</translation>
+    </message>
+    <message>
+        <source>gramo [g]</source>
+        <translation>gram [g]</translation>
+    </message>
+    <message>
+        <source>Unidades de Peso</source>
+        <extracomment>the window&apos;s title: units of weight and force</extracomment>
+        <translation>Weight units</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; Es un número demasiado grande para poner aquí.
+Prueba con uno menor.
+Gracias.</source>
+        <extracomment>%1 is the number typed, between quotation marks</extracomment>
+        <translation>&quot;%1&quot; is too large a number to put here.
+Try a smaller one.
+Thank you.</translation>
+    </message>
+    <message>
+        <source>Muy pesado...</source>
+        <extracomment>caption of a warning box: &quot;too heavy...&quot;</extracomment>
+        <translation>Too heavy...</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;
+no es un número válido.</source>
+        <extracomment>%1 is the text typed, between quotation marks</extracomment>
+        <translation>&quot;%1&quot;
+is not a valid number.</translation>
+    </message>
+    <message>
+        <source>Oh oh!</source>
+        <extracomment>caption of an error box: an exclamation</extracomment>
+        <translation>Uh-oh!</translation>
+    </message>
+    <message>
+        <source>Es mucho...</source>
+        <extracomment>caption of a warning box: &quot;that&apos;s a lot...&quot;</extracomment>
+        <translation>That&apos;s a lot...</translation>
+    </message>
+    <message>
+        <source>¿Dónde quieres llegar hoy...?</source>
+        <extracomment>a number too large was typed: &quot;how far do you want to go today...?&quot;</extracomment>
+        <translation>How far do you want to go today...?</translation>
     </message>
 </context>
 <context>
@@ -3045,6 +3888,135 @@ You can convert them to a decimal number</translation>
 Los botones &quot;Ant&quot; y &quot;Sig&quot; dan la medida anterior y siguiente, sólo cuando se indica la precisión como fracción de pulgada: 1/2, 1/4, 1/8, 1/16, 1/32 ó 1/64</source>
         <translation>The current precision is decimal.
 The &quot;Prev&quot; and &quot;Next&quot; buttons give the previous and next measure only when the precision is a fraction of an inch: 1/2, 1/4, 1/8, 1/16, 1/32 or 1/64</translation>
+    </message>
+</context>
+<context>
+    <name>TFormPotencia</name>
+    <message>
+        <source>atm.cm³/hora</source>
+        <extracomment>atmosphere times cubic centimetre, per hour</extracomment>
+        <translation>atm.cm³/hour</translation>
+    </message>
+    <message>
+        <source>kwatt</source>
+        <extracomment>kilowatt</extracomment>
+        <translation>kwatt</translation>
+    </message>
+    <message>
+        <source>Mwatt</source>
+        <extracomment>megawatt</extracomment>
+        <translation>Mwatt</translation>
+    </message>
+    <message>
+        <source>Joule/hora</source>
+        <translation>Joule/hour</translation>
+    </message>
+    <message>
+        <source>Joule/min</source>
+        <translation>Joule/min</translation>
+    </message>
+    <message>
+        <source>Joule/seg</source>
+        <translation>Joule/sec</translation>
+    </message>
+    <message>
+        <source>kg.m/hora</source>
+        <extracomment>kilogram-force metre per hour</extracomment>
+        <translation>kg.m/hour</translation>
+    </message>
+    <message>
+        <source>kg.m/min</source>
+        <translation>kg.m/min</translation>
+    </message>
+    <message>
+        <source>kg.m/seg</source>
+        <translation>kg.m/sec</translation>
+    </message>
+    <message>
+        <source>HP</source>
+        <translation>HP</translation>
+    </message>
+    <message>
+        <source>HP (métrico)</source>
+        <extracomment>metric horsepower</extracomment>
+        <translation>HP (metric)</translation>
+    </message>
+    <message>
+        <source>libra.pulg/hora</source>
+        <extracomment>inch-pound (force) per hour</extracomment>
+        <translation>pound.in/hour</translation>
+    </message>
+    <message>
+        <source>libra.pulg/min</source>
+        <translation>pound.in/min</translation>
+    </message>
+    <message>
+        <source>libra.pulg/seg</source>
+        <translation>pound.in/sec</translation>
+    </message>
+    <message>
+        <source>libra.pie/hora</source>
+        <extracomment>foot-pound (force) per hour</extracomment>
+        <translation>pound.ft/hour</translation>
+    </message>
+    <message>
+        <source>libra.pie/min</source>
+        <translation>pound.ft/min</translation>
+    </message>
+    <message>
+        <source>libra.pie/seg</source>
+        <translation>pound.ft/sec</translation>
+    </message>
+    <message>
+        <source>atm.cm³/seg</source>
+        <translation>atm.cm³/sec</translation>
+    </message>
+    <message>
+        <source>atm.cm³/min</source>
+        <translation>atm.cm³/min</translation>
+    </message>
+    <message>
+        <source>kcal/hora</source>
+        <translation>kcal/hour</translation>
+    </message>
+    <message>
+        <source>kcal/min</source>
+        <translation>kcal/min</translation>
+    </message>
+    <message>
+        <source>kcal/seg</source>
+        <translation>kcal/sec</translation>
+    </message>
+    <message>
+        <source>BTU/hora</source>
+        <translation>BTU/hour</translation>
+    </message>
+    <message>
+        <source>BTU/min</source>
+        <translation>BTU/min</translation>
+    </message>
+    <message>
+        <source>BTU/seg</source>
+        <translation>BTU/sec</translation>
+    </message>
+    <message>
+        <source>Unidades de potencia</source>
+        <translation>Power units</translation>
+    </message>
+    <message>
+        <source>watt</source>
+        <extracomment>the watt, the window&apos;s base unit</extracomment>
+        <translation>watt</translation>
+    </message>
+    <message>
+        <source>Demasiada potencia... guapo</source>
+        <extracomment>a number too large was typed; playful: &quot;too much power... darling&quot;</extracomment>
+        <translation>Too much power... handsome</translation>
+    </message>
+    <message>
+        <source>Vaya!</source>
+        <extracomment>caption of a warning box: an exclamation</extracomment>
+        <translation>Oops!</translation>
     </message>
 </context>
 <context>
@@ -3196,6 +4168,99 @@ Thanks...</translation>
     <message>
         <source>¡Ohhh!</source>
         <translation>Ohhh!</translation>
+    </message>
+</context>
+<context>
+    <name>TFormPresion</name>
+    <message>
+        <source>atmósfera física [atm]</source>
+        <extracomment>the standard atmosphere</extracomment>
+        <translation>atmosphere [atm]</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>mili bar</source>
+        <extracomment>the millibar</extracomment>
+        <translation>millibar</translation>
+    </message>
+    <message>
+        <source>pascal (pa)</source>
+        <translation>pascal (pa)</translation>
+    </message>
+    <message>
+        <source>milímetros de Hg (a 0 C)</source>
+        <extracomment>millimetres of mercury at 0 °C</extracomment>
+        <translation>millimetres of Hg (at 0 C)</translation>
+    </message>
+    <message>
+        <source>metros de agua (a 4 C)</source>
+        <extracomment>metres of water at 4 °C</extracomment>
+        <translation>metres of water (at 4 C)</translation>
+    </message>
+    <message>
+        <source>pulgadas de Hg (a 0 C)</source>
+        <translation>inches of Hg (at 0 C)</translation>
+    </message>
+    <message>
+        <source>pulgadas de agua (a 4 C)</source>
+        <translation>inches of water (at 4 C)</translation>
+    </message>
+    <message>
+        <source>atm métrica (kg/cm²)</source>
+        <extracomment>the technical atmosphere, one kilogram-force per square centimetre</extracomment>
+        <translation>metric atm (kg/cm²)</translation>
+    </message>
+    <message>
+        <source>libra/pulgada² (psi)</source>
+        <translation>pound/inch² (psi)</translation>
+    </message>
+    <message>
+        <source>libra/pie²</source>
+        <translation>pound/foot²</translation>
+    </message>
+    <message>
+        <source>milímetros de Hg (a 15 C)</source>
+        <translation>millimetres of Hg (at 15 C)</translation>
+    </message>
+    <message>
+        <source>pulgada de París de Hg (a 0 C)</source>
+        <extracomment>the old Paris inch (pouce) of mercury at 0 °C</extracomment>
+        <translation>Paris inch of Hg (at 0 C)</translation>
+    </message>
+    <message>
+        <source>hecto pascal (hpa)</source>
+        <extracomment>the hectopascal, with the symbol the Spanish text gives it</extracomment>
+        <translation>hectopascal (hpa)</translation>
+    </message>
+    <message>
+        <source>kilo pascal (kpa)</source>
+        <translation>kilopascal (kpa)</translation>
+    </message>
+    <message>
+        <source>Unidades de presión</source>
+        <translation>Pressure units</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; no es un número válido.</source>
+        <extracomment>%1 is the text typed, between quotation marks</extracomment>
+        <translation>&quot;%1&quot; is not a valid number.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <extracomment>caption of an error box</extracomment>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Esto así no funciona...
+
+(Sacá el dedito de ahí... gracias)</source>
+        <extracomment>a number too large was typed; playful, in Rioplatense Spanish: &quot;this won&apos;t work like this... (take your little finger off there... thanks)&quot;</extracomment>
+        <translation>This won&apos;t work like this...
+
+(Take your little finger off there... thanks)</translation>
     </message>
 </context>
 <context>
@@ -3574,6 +4639,410 @@ Do you want to see this message again?</translation>
 Puede copiar este número, y pegarlo en otra aplicación.</source>
         <translation>%1
 You can copy this number and paste it into another application.</translation>
+    </message>
+</context>
+<context>
+    <name>TFormSup</name>
+    <message>
+        <source>kilómetro cuadrado [km²]</source>
+        <translation>square kilometre [km²]</translation>
+    </message>
+    <message>
+        <source>hectárea [ha]</source>
+        <translation>hectare [ha]</translation>
+    </message>
+    <message>
+        <source>área [a]</source>
+        <extracomment>the are (100 square metres)</extracomment>
+        <translation>are [a]</translation>
+    </message>
+    <message>
+        <source>centiárea [ca]</source>
+        <extracomment>the centiare (one square metre)</extracomment>
+        <translation>centiare [ca]</translation>
+    </message>
+    <message>
+        <source>metro cuadrado [m²]</source>
+        <translation>square metre [m²]</translation>
+    </message>
+    <message>
+        <source>centímetro cuadrado [cm²]</source>
+        <translation>square centimetre [cm²]</translation>
+    </message>
+    <message>
+        <source>pulgada cuadrada [sq.in]</source>
+        <translation>square inch [sq.in]</translation>
+    </message>
+    <message>
+        <source>pie cuadrado [sq.ft]</source>
+        <translation>square foot [sq.ft]</translation>
+    </message>
+    <message>
+        <source>yarda cuadrada [sq.yd]</source>
+        <translation>square yard [sq.yd]</translation>
+    </message>
+    <message>
+        <source>acre [A]</source>
+        <translation>acre [A]</translation>
+    </message>
+    <message>
+        <source>milla cuadrada [sq.Mi]</source>
+        <translation>square mile [sq.Mi]</translation>
+    </message>
+    <message>
+        <source>Unidades de superficie</source>
+        <translation>Area units</translation>
+    </message>
+    <message>
+        <source>%1 no es un número válido.</source>
+        <extracomment>%1 is the text typed</extracomment>
+        <translation>%1 is not a valid number.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <extracomment>caption of an error box</extracomment>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Esto así no funciona... </source>
+        <extracomment>a number too large was typed: &quot;this won&apos;t work like this...&quot; (trailing blank kept)</extracomment>
+        <translation>This won&apos;t work like this... </translation>
+    </message>
+</context>
+<context>
+    <name>TFormTemp</name>
+    <message>
+        <source>Celsius o Centígrado (C)</source>
+        <translation>Celsius or Centigrade (C)</translation>
+    </message>
+    <message>
+        <source>Fahrenheit (F)</source>
+        <translation>Fahrenheit (F)</translation>
+    </message>
+    <message>
+        <source>Kelvin o Absoluta (K)</source>
+        <extracomment>the Kelvin or absolute scale</extracomment>
+        <translation>Kelvin or Absolute (K)</translation>
+    </message>
+    <message>
+        <source>Rankine [r]</source>
+        <extracomment>the Rankine scale</extracomment>
+        <translation>Rankine [r]</translation>
+    </message>
+    <message>
+        <source>Réaumur (R)</source>
+        <extracomment>the Réaumur scale</extracomment>
+        <translation>Réaumur (R)</translation>
+    </message>
+    <message>
+        <source>Unidades de temperatura</source>
+        <translation>Temperature units</translation>
+    </message>
+</context>
+<context>
+    <name>TFormTiempo</name>
+    <message>
+        <source>segundo</source>
+        <translation>second</translation>
+    </message>
+    <message>
+        <source>minuto</source>
+        <translation>minute</translation>
+    </message>
+    <message>
+        <source>hora</source>
+        <translation>hour</translation>
+    </message>
+    <message>
+        <source>día</source>
+        <translation>day</translation>
+    </message>
+    <message>
+        <source>semana</source>
+        <translation>week</translation>
+    </message>
+    <message>
+        <source>mes</source>
+        <extracomment>a month of 30 days</extracomment>
+        <translation>month</translation>
+    </message>
+    <message>
+        <source>año</source>
+        <extracomment>a year of 365 days</extracomment>
+        <translation>year</translation>
+    </message>
+    <message>
+        <source>década</source>
+        <translation>decade</translation>
+    </message>
+    <message>
+        <source>siglo</source>
+        <translation>century</translation>
+    </message>
+    <message>
+        <source>milisegundo</source>
+        <translation>millisecond</translation>
+    </message>
+    <message>
+        <source>microsegundo</source>
+        <translation>microsecond</translation>
+    </message>
+    <message>
+        <source>nanosegundo</source>
+        <translation>nanosecond</translation>
+    </message>
+    <message>
+        <source>blink</source>
+        <extracomment>a small unit of time (0.864 s), named in English like shake and wink</extracomment>
+        <translation>blink</translation>
+    </message>
+    <message>
+        <source>shake</source>
+        <translation>shake</translation>
+    </message>
+    <message>
+        <source>wink</source>
+        <translation>wink</translation>
+    </message>
+    <message>
+        <source>unidad atómica</source>
+        <extracomment>the atomic unit of time</extracomment>
+        <translation>atomic unit</translation>
+    </message>
+    <message>
+        <source>elemental</source>
+        <extracomment>the elemental unit of time (9.3996E-24 s)</extracomment>
+        <translation>elemental</translation>
+    </message>
+    <message>
+        <source>mes sideral</source>
+        <extracomment>sidereal month</extracomment>
+        <translation>sidereal month</translation>
+    </message>
+    <message>
+        <source>mes solar medio</source>
+        <translation>mean solar month</translation>
+    </message>
+    <message>
+        <source>mes lunar</source>
+        <translation>lunar month</translation>
+    </message>
+    <message>
+        <source>año sideral</source>
+        <translation>sidereal year</translation>
+    </message>
+    <message>
+        <source>año solar medio</source>
+        <translation>mean solar year</translation>
+    </message>
+    <message>
+        <source>año Bessel astr.</source>
+        <extracomment>the Besselian (astronomical) year</extracomment>
+        <translation>Besselian year</translation>
+    </message>
+    <message>
+        <source>año calendario</source>
+        <extracomment>the calendar year</extracomment>
+        <translation>calendar year</translation>
+    </message>
+    <message>
+        <source>año tropical</source>
+        <translation>tropical year</translation>
+    </message>
+    <message>
+        <source>Unidades de tiempo</source>
+        <translation>Time units</translation>
+    </message>
+    <message>
+        <source>Ohhh...</source>
+        <extracomment>caption of a box: an exclamation</extracomment>
+        <translation>Ohhh...</translation>
+    </message>
+    <message>
+        <source>%1 es todo un numerito!</source>
+        <extracomment>%1 is the number typed: &quot;%1 is quite a number!&quot;</extracomment>
+        <translation>%1 is quite a number!</translation>
+    </message>
+    <message>
+        <source>Este valor excede la capacidad de cálculo,
+lo siento</source>
+        <translation>This value is beyond what can be calculated,
+sorry</translation>
+    </message>
+</context>
+<context>
+    <name>TFormVel</name>
+    <message>
+        <source>km/hora</source>
+        <translation>km/hour</translation>
+    </message>
+    <message>
+        <source>km/seg</source>
+        <translation>km/sec</translation>
+    </message>
+    <message>
+        <source>m/seg</source>
+        <translation>m/sec</translation>
+    </message>
+    <message>
+        <source>mach</source>
+        <extracomment>the Mach number as a unit of speed</extracomment>
+        <translation>mach</translation>
+    </message>
+    <message>
+        <source>velocidad de la luz</source>
+        <translation>speed of light</translation>
+    </message>
+    <message>
+        <source>milla/hora</source>
+        <translation>mile/hour</translation>
+    </message>
+    <message>
+        <source>pie/seg</source>
+        <translation>foot/sec</translation>
+    </message>
+    <message>
+        <source>nudo</source>
+        <extracomment>the knot</extracomment>
+        <translation>knot</translation>
+    </message>
+    <message>
+        <source>milla/seg</source>
+        <translation>mile/sec</translation>
+    </message>
+    <message>
+        <source>Unidades de Velocidad</source>
+        <translation>Speed units</translation>
+    </message>
+    <message>
+        <source>Este número excede la capacidad de cálculo</source>
+        <translation>This number is beyond what can be calculated</translation>
+    </message>
+</context>
+<context>
+    <name>TFormVol</name>
+    <message>
+        <source>metro cúbico [m</source>
+        <extracomment>a raised 3 and &quot;]&quot; follow: cubic metre [m³] (so for the cubic decimetre and centimetre)</extracomment>
+        <translation>cubic metre [m</translation>
+    </message>
+    <message>
+        <source>decímetro cúbico [dm</source>
+        <translation>cubic decimetre [dm</translation>
+    </message>
+    <message>
+        <source>centímetro cúbico [cm</source>
+        <translation>cubic centimetre [cm</translation>
+    </message>
+    <message>
+        <source>hectolitro[hl]</source>
+        <translation>hectolitre [hl]</translation>
+    </message>
+    <message>
+        <source>litro [l]</source>
+        <translation>litre [l]</translation>
+    </message>
+    <message>
+        <source>pulgada cúbica [cu.in]</source>
+        <translation>cubic inch [cu.in]</translation>
+    </message>
+    <message>
+        <source>pie cuadrado-pulgada</source>
+        <extracomment>one square foot one inch thick (144 cubic inches), the board foot</extracomment>
+        <translation>board foot</translation>
+    </message>
+    <message>
+        <source>pie cúbico [cu.ft]</source>
+        <translation>cubic foot [cu.ft]</translation>
+    </message>
+    <message>
+        <source>yarda cúbica [cu.yd]</source>
+        <translation>cubic yard [cu.yd]</translation>
+    </message>
+    <message>
+        <source>acre-pie</source>
+        <translation>acre-foot</translation>
+    </message>
+    <message>
+        <source>litro de agua a 4 °C [l]</source>
+        <extracomment>the old litre, the volume of a kilogram of water at 4 °C</extracomment>
+        <translation>litre of water at 4 °C [l]</translation>
+    </message>
+    <message>
+        <source>tonelada de registro</source>
+        <extracomment>the register ton (100 cubic feet)</extracomment>
+        <translation>register ton</translation>
+    </message>
+    <message>
+        <source>tonelada marina</source>
+        <extracomment>the shipping (freight) ton (40 cubic feet)</extracomment>
+        <translation>shipping ton</translation>
+    </message>
+    <message>
+        <source>pinta [pt]</source>
+        <translation>pint [pt]</translation>
+    </message>
+    <message>
+        <source>cuarto [qt]</source>
+        <translation>quart [qt]</translation>
+    </message>
+    <message>
+        <source>galón imperial [gal]</source>
+        <translation>imperial gallon [gal]</translation>
+    </message>
+    <message>
+        <source>barril (petróleo)</source>
+        <translation>barrel (oil)</translation>
+    </message>
+    <message>
+        <source>galón líquidos [gal]</source>
+        <extracomment>the US liquid gallon</extracomment>
+        <translation>liquid gallon [gal]</translation>
+    </message>
+    <message>
+        <source>onza [fl oz]</source>
+        <translation>ounce [fl oz]</translation>
+    </message>
+    <message>
+        <source>dram [fl dr]</source>
+        <translation>dram [fl dr]</translation>
+    </message>
+    <message>
+        <source>bushel [bu]</source>
+        <translation>bushel [bu]</translation>
+    </message>
+    <message>
+        <source>galón áridos [gal]</source>
+        <extracomment>the US dry gallon</extracomment>
+        <translation>dry gallon [gal]</translation>
+    </message>
+    <message>
+        <source>G.B.</source>
+        <extracomment>heading of the British (imperial) units</extracomment>
+        <translation>UK</translation>
+    </message>
+    <message>
+        <source>EE.UU.</source>
+        <extracomment>heading of the United States units</extracomment>
+        <translation>US</translation>
+    </message>
+    <message>
+        <source>Unidades de volumen y capacidad</source>
+        <translation>Volume and capacity units</translation>
+    </message>
+    <message>
+        <source>equival. anterior a 1964</source>
+        <extracomment>tooltip of the litre of water: its definition before 1964</extracomment>
+        <translation>equiv. before 1964</translation>
+    </message>
+    <message>
+        <source>litro de agua a 4 ºC</source>
+        <translation>litre of water at 4 °C</translation>
+    </message>
+    <message>
+        <source>register ton</source>
+        <extracomment>the English name of the register ton</extracomment>
+        <translation>register ton</translation>
     </message>
 </context>
 <context>

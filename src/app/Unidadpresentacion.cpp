@@ -312,6 +312,8 @@ void TFormPrincipal::SetPopupTexts() {
 // Another language: the welcome screen is built again in it, the focus where it was.
 void TFormPrincipal::Retranslate() {
   const bool focusOnExit = BitBtn1 && BitBtn1->hasFocus();
+  // Gone at once, not later: its controls have the same names as the new ones.
+  delete takeCentralWidget();
   BuildWelcomeScreen();
   SetTexts();
   if (focusOnExit) BitBtn1->setFocus();

@@ -134,17 +134,20 @@ QString Resolve(const QString& choice) {
 
 void Apply(const QString& code) {
   const QString language = IsOurs(code) ? code : QStringLiteral("es");
-  if (language == current && qts) return;
+  if (language == current && (qts || ours)) return;
   Remove(ours);
   Remove(qts);
   if (language != QLatin1String("es")) {
     ours = Load<Translation>(QStringLiteral("tarvel_") + language, QStringLiteral(":/i18n"));
     if (ours) QCoreApplication::installTranslator(ours);
   }
-  // Qt's own texts: the buttons of message boxes, the edits' context menu.
-  qts = Load<QTranslator>(QStringLiteral("qtbase_") + language,
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-  if (qts) QCoreApplication::installTranslator(qts);
+  // Qt's own texts: the buttons of message boxes, the edits' context menu. Qt writes them in
+  // English.
+  if (language != QLatin1String("en")) {
+    qts = Load<QTranslator>(QStringLiteral("qtbase_") + language,
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (qts) QCoreApplication::installTranslator(qts);
+  }
   current = language;
 }
 

@@ -27,6 +27,11 @@ localedef -i es_ES -f UTF-8 "$work/locale/es_ES.UTF-8" 2>/dev/null || {
   [ -e "$work/locale/es_ES.UTF-8/LC_CTYPE" ] || { echo "screenshots: cannot make the es_ES.UTF-8 locale" >&2; exit 1; }
 }
 spanish=(env -u LC_ALL -u LC_NUMERIC -u LC_MESSAGES LOCPATH="$work/locale" LANG=es_ES.UTF-8 LANGUAGE=es)
+# And English as a user in Britain has it: the interface follows the desktop's language.
+localedef -i en_GB -f UTF-8 "$work/locale/en_GB.UTF-8" 2>/dev/null || {
+  [ -e "$work/locale/en_GB.UTF-8/LC_CTYPE" ] || { echo "screenshots: cannot make the en_GB.UTF-8 locale" >&2; exit 1; }
+}
+english=(env -u LC_ALL -u LC_NUMERIC -u LC_MESSAGES LOCPATH="$work/locale" LANG=en_GB.UTF-8 LANGUAGE=en)
 
 # Qt's platform theme holds what the X server cannot: a caret that does not blink, the
 # desktop's font as the program's own (the menus take it), and the palette. Light first.
@@ -66,12 +71,19 @@ export TARVEL_TODAY=2026-12-10
 main_title=" - Tarvel - Unidades de pesas y medidas"
 run=0
 # Starts the program with the palette named, in the configuration it had, and waits for its
-# main window; the pointer stays in a corner, away from every window.
+# main window; the pointer stays in a corner, away from every window. Spanish unless English
+# is asked for, with its main window's title.
 start() {
   theme "$1"
   xdotool mousemove 0 0
   run=$((run + 1))
-  "${spanish[@]}" "$program" >"$work/tarvel$run.log" 2>&1 &
+  if [ "${2:-}" = english ]; then
+    main_title=" - Tarvel - Weights and measures"
+    "${english[@]}" "$program" >"$work/tarvel$run.log" 2>&1 &
+  else
+    main_title=" - Tarvel - Unidades de pesas y medidas"
+    "${spanish[@]}" "$program" >"$work/tarvel$run.log" 2>&1 &
+  fi
   tarvel=$!
   pids+=("$tarvel")
   main=$(window "$main_title")
@@ -91,9 +103,10 @@ shoot() {
   echo "screenshots: $2.png ($1)"
 }
 # The unit search, with the text typed and Enter pressed: the unit's window opens.
+search_title="Buscar unidad"
 search() {
   keys ctrl+f
-  window "Buscar unidad" >/dev/null
+  window "$search_title" >/dev/null
   xdotool type --delay 60 "$1"
   sleep 0.5
 }
@@ -138,6 +151,20 @@ search "20 celsius"
 keys Return
 shoot "Unidades de temperatura" temperature-dark
 back "Unidades de temperatura"
+stop
+
+# The same windows in English, the rates kept by the first run.
+start light english
+search_title="Find unit"
+shoot "$main_title" main-window-en
+search "5 feet"
+keys Return
+shoot "Length units" length-en
+back "Length units"
+search "100 dollars"
+keys Return
+shoot "Currencies" currencies-en
+back "Currencies"
 stop
 
 echo "screenshots: done in $(python3 -c "import time; print(round(time.time() - $started_at, 1))") s"

@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "app/Catalogue.h"
+#include "app/Language.h"
 #include "app/UnitIndex.h"
 #include "numeric/Numeric.h"
 #include "platform/Accessibility.h"
@@ -173,9 +174,10 @@ QString UnitAfter(const QString& caption, long double value) {
   }
   const QString name =
       caption.section(QRegularExpression(QStringLiteral("[\\[(]")), 0, 0).trimmed();
-  // A one-word name ending in a vowel takes an s ("pulgadas", "yardas", "nudos"); any other
-  // is written as the window writes it.
-  const bool plural = std::fabs(value) != 1 && name.size() >= 3 && !name.back().isUpper() &&
+  // In Spanish a one-word name ending in a vowel takes an s ("pulgadas", "yardas", "nudos");
+  // any other, and every name in another language, is written as the window writes it.
+  const bool plural = language::Current() == QLatin1String("es") && std::fabs(value) != 1 &&
+                      name.size() >= 3 && !name.back().isUpper() &&
                       std::all_of(name.begin(), name.end(), [](QChar c) { return c.isLetter(); }) &&
                       QStringLiteral("aeo").contains(name.back());
   return plural ? name + u's' : name;

@@ -10,6 +10,7 @@
 #include "app/Catalogue.h"
 #include "app/Language.h"
 #include "app/Unidadpresentacion.h"
+#include "app/UnitIndex.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
 #include "platform/KeptFile.h"
@@ -112,6 +113,25 @@ TEST_F(Languages, AChoiceAppliesAtOnceAndToTheWindowsOpenedAfter) {
   EXPECT_EQ(window->windowTitle(), spanishTitle);
   EXPECT_EQ(label(), spanishLabel);
   EXPECT_EQ(window->MenuItem(QStringLiteral("Idioma1"))->text(), QStringLiteral("Idioma"));
+}
+
+// In English the index finds a unit by its English name and plural, its Spanish name and its
+// symbol, and an analyte by either name, keyed by its Spanish one as in Spanish.
+TEST_F(Languages, TheUnitSearchFindsEnglishAndSpanishNames) {
+  language::Apply(QStringLiteral("en"));
+  QWidget owner;
+  const UnitIndex index(&owner);
+  for (const char* words : {"feet", "foot", "pie", "ft"}) {
+    const std::vector<const UnitEntry*> found = index.Find(QString::fromLatin1(words));
+    ASSERT_FALSE(found.empty()) << words;
+    EXPECT_EQ(found.front()->item, QStringLiteral("Longitud1")) << words;
+    EXPECT_EQ(found.front()->control, QStringLiteral("Edit5")) << words;
+  }
+  for (const char* words : {"uric acid", "ácido úrico"}) {
+    const std::vector<const UnitEntry*> found = index.Find(QString::fromUtf8(words));
+    ASSERT_FALSE(found.empty()) << words;
+    EXPECT_EQ(found.front()->analyte, QStringLiteral("Ácido úrico")) << words;
+  }
 }
 
 }  // namespace

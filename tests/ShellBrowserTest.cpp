@@ -295,7 +295,8 @@ TEST(WebViewModule, APageThatCannotBeLoadedShowsWhyInSpanish) {
 
   QTcpServer silent;
   ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
-  const QString mute = QStringLiteral("http://127.0.0.1:%1/").arg(silent.serverPort());
+  // The address holds "%2", which the page shows as it is, not the seconds waited.
+  const QString mute = QStringLiteral("http://127.0.0.1:%1/a%2Fb").arg(silent.serverPort());
   view->SetPatience(500);
   view->Navigate(mute);
   ASSERT_TRUE(WaitFor(
@@ -304,6 +305,7 @@ TEST(WebViewModule, APageThatCannotBeLoadedShowsWhyInSpanish) {
   text = PageText(*view);
   EXPECT_TRUE(text.contains(QStringLiteral("no ha respondido en 1 segundos")))
       << text.toStdString();
+  EXPECT_TRUE(text.contains(QStringLiteral("/a%2Fb no ha respondido"))) << text.toStdString();
   EXPECT_TRUE(text.contains(QStringLiteral("Volver a intentarlo"))) << text.toStdString();
   EXPECT_EQ(view->LocationURL(), mute);
   view.reset();

@@ -12,10 +12,6 @@
 namespace money {
 namespace {
 
-constexpr const char* kEnvelopeSpace = "http://www.gesmes.org/xml/2002-08-01";
-constexpr const char* kRatesSpace = "http://www.ecb.int/vocabulary/2002-08-01/eurofxref";
-constexpr int kFewestCurrencies = 10;
-
 // The bank's envelope: its own prefix bound to the envelope's namespace, and the rates'
 // namespace the default one, so that the rates' elements are plain "Cube".
 bool IsBankEnvelope(const QXmlStreamReader& xml) {

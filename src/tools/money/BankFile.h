@@ -16,6 +16,12 @@ inline constexpr int kMostBankCurrencies = 100;
 inline constexpr double kSmallestRate = 1e-6;  // units of a currency per euro
 inline constexpr double kLargestRate = 1e12;
 bool RateInBounds(double perEuro);
+// A day of the bank's has at least these currencies.
+inline constexpr int kFewestCurrencies = 10;
+
+// The namespaces of the bank's envelope and of its rates.
+inline constexpr char kEnvelopeSpace[] = "http://www.gesmes.org/xml/2002-08-01";
+inline constexpr char kRatesSpace[] = "http://www.ecb.int/vocabulary/2002-08-01/eurofxref";
 
 struct Rate {
   QString code;

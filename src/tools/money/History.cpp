@@ -7,6 +7,7 @@
 #include "platform/Folders.h"
 #include "platform/KeptFile.h"
 #include "platform/Network.h"
+#include "tools/money/BankScan.h"
 #include "tools/money/Calendar.h"
 
 namespace money {
@@ -18,7 +19,11 @@ constexpr int kHistoryPatienceMs = 120000;  // several megabytes on a slow line
 // Reads and checks a history file: the history, or none and why.
 std::shared_ptr<const RateHistory> Read(const QByteArray& bytes, QString& why) {
   std::vector<RateSheet> days;
-  why = ReadBankDays(bytes, Today(), kMostHistoryDays, days);
+  const QDate today = Today();
+  // The bank's own layout is scanned; anything else, and every fault, the XML reader reads.
+  why = ScanBankDays(bytes, today, kMostHistoryDays, days)
+            ? QString()
+            : ReadBankDays(bytes, today, kMostHistoryDays, days);
   if (!why.isEmpty()) return nullptr;
   if (days.front().date < kFirstPublication || days.back().date < kFirstPublication) {
     why = QCoreApplication::translate("History", "días antes del 4 de enero de 1999");

@@ -1188,7 +1188,7 @@ Gràciesss.</translation>
     <name>TForm2</name>
     <message>
         <source>Medidas antiguas de Andalucía: equivalencias según las publica su fuente.</source>
-        <translation>Mesures antigues d&apos;Andalusia: equivalències tal com les publica la seva font.</translation>
+        <translation>Mesures antigues d&apos;Andalusia: equivalències segons la seva font.</translation>
     </message>
     <message>
         <source>Sevilla, noviembre de 2002</source>

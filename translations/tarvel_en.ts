@@ -1589,7 +1589,7 @@ within 30 seconds.</translation>
     </message>
     <message>
         <source>Vinos y Licores</source>
-        <translation>Wines and Spirits</translation>
+        <translation>Wines &amp;&amp; Spirits</translation>
     </message>
     <message>
         <source>Áridos</source>
@@ -4610,7 +4610,7 @@ Do you want to see this message again?</translation>
     </message>
     <message>
         <source>Convierte números arábigos (o indios) en romanos, y viceversa.</source>
-        <translation>Converts Arabic (or Indian) numerals into Roman ones, and vice versa.</translation>
+        <translation>Converts Arabic (or Indian) numerals to Roman ones and back.</translation>
     </message>
     <message>
         <source>Arábigos:</source>

@@ -3680,7 +3680,7 @@ en provem un altre?</translation>
     <message>
         <source>libra av.[lb]</source>
         <extracomment>avoirdupois pound</extracomment>
-        <translation>lliura av.[lb]</translation>
+        <translation>lliura av. [lb]</translation>
     </message>
     <message>
         <source>decanewton [dN]</source>
@@ -3689,7 +3689,7 @@ en provem un altre?</translation>
     </message>
     <message>
         <source>Newton [N]</source>
-        <translation>Newton [N]</translation>
+        <translation>newton [N]</translation>
     </message>
     <message>
         <source>dina [dyn]</source>
@@ -4713,7 +4713,7 @@ Podeu copiar aquest nombre i enganxar-lo en una altra aplicació.</translation>
     <name>TFormTemp</name>
     <message>
         <source>Celsius o Centígrado (C)</source>
-        <translation>Celsius o Centígrad (C)</translation>
+        <translation>Celsius o centígrad (C)</translation>
     </message>
     <message>
         <source>Fahrenheit (F)</source>
@@ -4722,7 +4722,7 @@ Podeu copiar aquest nombre i enganxar-lo en una altra aplicació.</translation>
     <message>
         <source>Kelvin o Absoluta (K)</source>
         <extracomment>the Kelvin or absolute scale</extracomment>
-        <translation>Kelvin o Absoluta (K)</translation>
+        <translation>Kelvin o absoluta (K)</translation>
     </message>
     <message>
         <source>Rankine [r]</source>

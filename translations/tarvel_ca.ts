@@ -1569,7 +1569,7 @@ es poden congelar en 30 segons.</translation>
     </message>
     <message>
         <source>Unidades Antiguas de Andalucía</source>
-        <translation>Unitats Antigues d&apos;Andalusia</translation>
+        <translation>Unitats antigues d&apos;Andalusia</translation>
     </message>
     <message>
         <source>MEDIDAS ANTIGUAS DE ANDALUCÍA  (Procedentes del sistema de medidas llamado de Castilla)</source>
@@ -4373,7 +4373,7 @@ Gràcies...</translation>
     </message>
     <message>
         <source>Sensación Térmica</source>
-        <translation>Sensació Tèrmica</translation>
+        <translation>Sensació tèrmica</translation>
     </message>
     <message>
         <source>Velocidad</source>
@@ -4409,7 +4409,7 @@ Gràcies...</translation>
     </message>
     <message>
         <source>Datos Cínicos</source>
-        <translation>Dades Clíniques</translation>
+        <translation>Dades clíniques</translation>
     </message>
     <message>
         <source>Medidas antiguas de Andalucía</source>

@@ -1355,7 +1355,7 @@ Thanksss.</translation>
     </message>
     <message>
         <source>Sensación Térmica</source>
-        <translation>Apparent Temperature</translation>
+        <translation>Apparent temperature</translation>
     </message>
     <message>
         <source>Verano</source>
@@ -1569,7 +1569,7 @@ within 30 seconds.</translation>
     </message>
     <message>
         <source>Unidades Antiguas de Andalucía</source>
-        <translation>Old Andalusian Units</translation>
+        <translation>Old Andalusian units</translation>
     </message>
     <message>
         <source>MEDIDAS ANTIGUAS DE ANDALUCÍA  (Procedentes del sistema de medidas llamado de Castilla)</source>
@@ -2747,7 +2747,7 @@ I&apos;m sorry...</translation>
     </message>
     <message>
         <source>Unidades de datos clínicos</source>
-        <translation>Clinical Data Units</translation>
+        <translation>Clinical data units</translation>
     </message>
     <message>
         <source>Unidad Común</source>
@@ -4373,7 +4373,7 @@ Thanks...</translation>
     </message>
     <message>
         <source>Sensación Térmica</source>
-        <translation>Apparent Temperature</translation>
+        <translation>Apparent temperature</translation>
     </message>
     <message>
         <source>Velocidad</source>
@@ -4409,7 +4409,7 @@ Thanks...</translation>
     </message>
     <message>
         <source>Datos Cínicos</source>
-        <translation>Clinical Data</translation>
+        <translation>Clinical data</translation>
     </message>
     <message>
         <source>Medidas antiguas de Andalucía</source>

@@ -2751,11 +2751,11 @@ I&apos;m sorry...</translation>
     </message>
     <message>
         <source>Unidad Común</source>
-        <translation>Conventional Unit</translation>
+        <translation>Conventional unit</translation>
     </message>
     <message>
         <source>Unidad SI</source>
-        <translation>SI Unit</translation>
+        <translation>SI unit</translation>
     </message>
     <message>
         <source>Advertencia</source>

@@ -1188,7 +1188,7 @@ Gràciesss.</translation>
     <name>TForm2</name>
     <message>
         <source>Medidas antiguas de Andalucía: equivalencias según las publica su fuente.</source>
-        <translation>Mesures antigues d&apos;Andalusia: equivalències tal com les publica la seva font.</translation>
+        <translation>Mesures antigues d&apos;Andalusia: equivalències segons la seva font.</translation>
     </message>
     <message>
         <source>Sevilla, noviembre de 2002</source>
@@ -1569,7 +1569,7 @@ es poden congelar en 30 segons.</translation>
     </message>
     <message>
         <source>Unidades Antiguas de Andalucía</source>
-        <translation>Unitats Antigues d&apos;Andalusia</translation>
+        <translation>Unitats antigues d&apos;Andalusia</translation>
     </message>
     <message>
         <source>MEDIDAS ANTIGUAS DE ANDALUCÍA  (Procedentes del sistema de medidas llamado de Castilla)</source>
@@ -3680,7 +3680,7 @@ en provem un altre?</translation>
     <message>
         <source>libra av.[lb]</source>
         <extracomment>avoirdupois pound</extracomment>
-        <translation>lliura av.[lb]</translation>
+        <translation>lliura av. [lb]</translation>
     </message>
     <message>
         <source>decanewton [dN]</source>
@@ -3689,7 +3689,7 @@ en provem un altre?</translation>
     </message>
     <message>
         <source>Newton [N]</source>
-        <translation>Newton [N]</translation>
+        <translation>newton [N]</translation>
     </message>
     <message>
         <source>dina [dyn]</source>
@@ -4373,7 +4373,7 @@ Gràcies...</translation>
     </message>
     <message>
         <source>Sensación Térmica</source>
-        <translation>Sensació Tèrmica</translation>
+        <translation>Sensació tèrmica</translation>
     </message>
     <message>
         <source>Velocidad</source>
@@ -4409,7 +4409,7 @@ Gràcies...</translation>
     </message>
     <message>
         <source>Datos Cínicos</source>
-        <translation>Dades Clíniques</translation>
+        <translation>Dades clíniques</translation>
     </message>
     <message>
         <source>Medidas antiguas de Andalucía</source>
@@ -4713,7 +4713,7 @@ Podeu copiar aquest nombre i enganxar-lo en una altra aplicació.</translation>
     <name>TFormTemp</name>
     <message>
         <source>Celsius o Centígrado (C)</source>
-        <translation>Celsius o Centígrad (C)</translation>
+        <translation>Celsius o centígrad (C)</translation>
     </message>
     <message>
         <source>Fahrenheit (F)</source>
@@ -4722,7 +4722,7 @@ Podeu copiar aquest nombre i enganxar-lo en una altra aplicació.</translation>
     <message>
         <source>Kelvin o Absoluta (K)</source>
         <extracomment>the Kelvin or absolute scale</extracomment>
-        <translation>Kelvin o Absoluta (K)</translation>
+        <translation>Kelvin o absoluta (K)</translation>
     </message>
     <message>
         <source>Rankine [r]</source>

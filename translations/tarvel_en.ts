@@ -1127,7 +1127,7 @@ Thanksss.</translation>
     </message>
     <message>
         <source>Ajustar a:</source>
-        <translation>Snap to:</translation>
+        <translation>Round to:</translation>
     </message>
     <message>
         <source>decimales</source>
@@ -1355,7 +1355,7 @@ Thanksss.</translation>
     </message>
     <message>
         <source>Sensación Térmica</source>
-        <translation>Apparent Temperature</translation>
+        <translation>Apparent temperature</translation>
     </message>
     <message>
         <source>Verano</source>
@@ -1569,7 +1569,7 @@ within 30 seconds.</translation>
     </message>
     <message>
         <source>Unidades Antiguas de Andalucía</source>
-        <translation>Old Andalusian Units</translation>
+        <translation>Old Andalusian units</translation>
     </message>
     <message>
         <source>MEDIDAS ANTIGUAS DE ANDALUCÍA  (Procedentes del sistema de medidas llamado de Castilla)</source>
@@ -1589,7 +1589,7 @@ within 30 seconds.</translation>
     </message>
     <message>
         <source>Vinos y Licores</source>
-        <translation>Wines and Spirits</translation>
+        <translation>Wines &amp;&amp; Spirits</translation>
     </message>
     <message>
         <source>Áridos</source>
@@ -2012,7 +2012,7 @@ I&apos;m sorry...</translation>
     <message>
         <source>Paracetamol</source>
         <extracomment>the analytes (laboratory values) by their usual names in this language, each name different; the second column of the list keeps their English names</extracomment>
-        <translation>Acetaminophen</translation>
+        <translation>Paracetamol</translation>
     </message>
     <message>
         <source>µg/mL</source>
@@ -2197,7 +2197,7 @@ I&apos;m sorry...</translation>
     </message>
     <message>
         <source>Ferroxidasa</source>
-        <translation>Ceruloplasmin</translation>
+        <translation>Caeruloplasmin</translation>
     </message>
     <message>
         <source>Cloruro</source>
@@ -2278,7 +2278,7 @@ I&apos;m sorry...</translation>
     </message>
     <message>
         <source>Adrenalina [sustancia endógena]</source>
-        <translation>Epinephrine [endogenous]</translation>
+        <translation>Adrenaline [endogenous]</translation>
     </message>
     <message>
         <source>Eritrosedimentación</source>
@@ -2342,15 +2342,15 @@ I&apos;m sorry...</translation>
     </message>
     <message>
         <source>Glicohemoglobina</source>
-        <translation>Glycohemoglobin</translation>
+        <translation>Glycohaemoglobin</translation>
     </message>
     <message>
         <source>% del total de hemoglobina</source>
-        <translation>% of total hemoglobin</translation>
+        <translation>% of total haemoglobin</translation>
     </message>
     <message>
         <source>propoción del total de hemoglobina</source>
-        <translation>fraction of total hemoglobin</translation>
+        <translation>fraction of total haemoglobin</translation>
     </message>
     <message>
         <source>Glicina</source>
@@ -2362,7 +2362,7 @@ I&apos;m sorry...</translation>
     </message>
     <message>
         <source>Hemoglobina (concentración de masa)</source>
-        <translation>Hemoglobin (mass concentration)</translation>
+        <translation>Haemoglobin (mass concentration)</translation>
     </message>
     <message>
         <source>Colesterol de HDL</source>
@@ -2480,11 +2480,11 @@ I&apos;m sorry...</translation>
     </message>
     <message>
         <source>Metahemoglobina</source>
-        <translation>Methemoglobin</translation>
+        <translation>Methaemoglobin</translation>
     </message>
     <message>
         <source>proporción del total de hemoglobina</source>
-        <translation>fraction of total hemoglobin</translation>
+        <translation>fraction of total haemoglobin</translation>
     </message>
     <message>
         <source>Metionina</source>
@@ -2500,7 +2500,7 @@ I&apos;m sorry...</translation>
     </message>
     <message>
         <source>Noradrenalina [sustancia endógena]</source>
-        <translation>Norepinephrine [endogenous]</translation>
+        <translation>Noradrenaline [endogenous]</translation>
     </message>
     <message>
         <source>Ornitina</source>
@@ -2747,15 +2747,15 @@ I&apos;m sorry...</translation>
     </message>
     <message>
         <source>Unidades de datos clínicos</source>
-        <translation>Clinical Data Units</translation>
+        <translation>Clinical data units</translation>
     </message>
     <message>
         <source>Unidad Común</source>
-        <translation>Conventional Unit</translation>
+        <translation>Conventional unit</translation>
     </message>
     <message>
         <source>Unidad SI</source>
-        <translation>SI Unit</translation>
+        <translation>SI unit</translation>
     </message>
     <message>
         <source>Advertencia</source>
@@ -3680,7 +3680,7 @@ shall we try another one?</translation>
     <message>
         <source>libra av.[lb]</source>
         <extracomment>avoirdupois pound</extracomment>
-        <translation>pound av.[lb]</translation>
+        <translation>pound av. [lb]</translation>
     </message>
     <message>
         <source>decanewton [dN]</source>
@@ -3689,7 +3689,7 @@ shall we try another one?</translation>
     </message>
     <message>
         <source>Newton [N]</source>
-        <translation>Newton [N]</translation>
+        <translation>newton [N]</translation>
     </message>
     <message>
         <source>dina [dyn]</source>
@@ -3835,7 +3835,7 @@ is not a valid number.</translation>
     </message>
     <message>
         <source>Ajustar a:</source>
-        <translation>Snap to:</translation>
+        <translation>Round to:</translation>
     </message>
     <message>
         <source>decimales</source>
@@ -4027,7 +4027,7 @@ The &quot;Prev&quot; and &quot;Next&quot; buttons give the previous and next mea
     </message>
     <message>
         <source>Como cada ventana</source>
-        <translation>As each window</translation>
+        <translation>Each window&apos;s own</translation>
     </message>
     <message>
         <source>&amp;Cifras significativas</source>
@@ -4373,7 +4373,7 @@ Thanks...</translation>
     </message>
     <message>
         <source>Sensación Térmica</source>
-        <translation>Apparent Temperature</translation>
+        <translation>Apparent temperature</translation>
     </message>
     <message>
         <source>Velocidad</source>
@@ -4409,7 +4409,7 @@ Thanks...</translation>
     </message>
     <message>
         <source>Datos Cínicos</source>
-        <translation>Clinical Data</translation>
+        <translation>Clinical data</translation>
     </message>
     <message>
         <source>Medidas antiguas de Andalucía</source>
@@ -4610,7 +4610,7 @@ Do you want to see this message again?</translation>
     </message>
     <message>
         <source>Convierte números arábigos (o indios) en romanos, y viceversa.</source>
-        <translation>Converts Arabic (or Indian) numerals into Roman ones, and vice versa.</translation>
+        <translation>Converts Arabic (or Indian) numerals to Roman ones and back.</translation>
     </message>
     <message>
         <source>Arábigos:</source>
@@ -4713,7 +4713,7 @@ You can copy this number and paste it into another application.</translation>
     <name>TFormTemp</name>
     <message>
         <source>Celsius o Centígrado (C)</source>
-        <translation>Celsius or Centigrade (C)</translation>
+        <translation>Celsius or centigrade (C)</translation>
     </message>
     <message>
         <source>Fahrenheit (F)</source>
@@ -4722,7 +4722,7 @@ You can copy this number and paste it into another application.</translation>
     <message>
         <source>Kelvin o Absoluta (K)</source>
         <extracomment>the Kelvin or absolute scale</extracomment>
-        <translation>Kelvin or Absolute (K)</translation>
+        <translation>Kelvin or absolute (K)</translation>
     </message>
     <message>
         <source>Rankine [r]</source>

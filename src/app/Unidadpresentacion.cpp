@@ -311,12 +311,16 @@ void TFormPrincipal::SetPopupTexts() {
 
 // Another language: the welcome screen is built again in it, the focus where it was.
 void TFormPrincipal::Retranslate() {
-  const bool focusOnExit = BitBtn1 && BitBtn1->hasFocus();
+  // The control that has the focus, or would have it when the window is next active.
+  const QWidget* focused = focusWidget();
+  const QString focusedName =
+      focused && centralWidget()->isAncestorOf(focused) ? focused->objectName() : QString();
   // Gone at once, not later: its controls have the same names as the new ones.
   delete takeCentralWidget();
   BuildWelcomeScreen();
   SetTexts();
-  if (focusOnExit) BitBtn1->setFocus();
+  if (focusedName.isEmpty()) return;
+  if (auto* control = centralWidget()->findChild<QWidget*>(focusedName)) control->setFocus();
 }
 
 QSystemTrayIcon* TFormPrincipal::TrayIcon() {

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "TestSupport.h"
+#include "app/Language.h"
 #include "provider/Provider.h"
 #include "tools/money/OwnCurrencies.h"
 #include "tools/money/Rates.h"
@@ -42,6 +43,30 @@ class SearchProviderTest : public HostFixture {
   QWidget owner;
   QHash<QByteArray, QByteArray> saved;
 };
+
+// An index kept in one language is read from the windows again in another, whose names the
+// answers then speak.
+TEST_F(SearchProviderTest, AnIndexKeptInSpanishIsReadAgainInEnglish) {
+  {
+    Provider provider(&owner, IndexFile());
+    GnomeSearchAdaptor search(&provider);
+    ASSERT_FALSE(
+        search.GetInitialResultSet({QStringLiteral("1"), QStringLiteral("pies")}).isEmpty());
+    EXPECT_TRUE(
+        search.GetInitialResultSet({QStringLiteral("1"), QStringLiteral("feet")}).isEmpty());
+  }
+  language::Apply(QStringLiteral("en"));
+  QStringList names;
+  {
+    Provider provider(&owner, IndexFile());
+    GnomeSearchAdaptor search(&provider);
+    names =
+        Names(search, search.GetInitialResultSet({QStringLiteral("1"), QStringLiteral("feet")}));
+  }
+  language::Apply(QStringLiteral("es"));
+  ASSERT_FALSE(names.isEmpty());
+  EXPECT_TRUE(names[0].endsWith(QStringLiteral(" 1 feet = 0,3048 m"))) << names[0].toStdString();
+}
 
 TEST_F(SearchProviderTest, AnIdAnswersForItselfWhateverWasSearchedSince) {
   QStringList ids, names;

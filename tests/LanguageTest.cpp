@@ -2,6 +2,7 @@
 // starts, and a change applied at once to the main window and to every window opened after.
 
 #include <QFile>
+#include <QImage>
 #include <QPushButton>
 #include <map>
 #include <memory>
@@ -131,6 +132,17 @@ TEST_F(Languages, TheUnitSearchFindsEnglishAndSpanishNames) {
     const std::vector<const UnitEntry*> found = index.Find(QString::fromUtf8(words));
     ASSERT_FALSE(found.empty()) << words;
     EXPECT_EQ(found.front()->analyte, QStringLiteral("Ácido úrico")) << words;
+  }
+}
+
+// The pictures of the logo in the languages the program speaks are its drawing of their words:
+// a translation that changes them needs its picture made again (resources/logo-CODE.png).
+TEST_F(Languages, TheLogosPicturesMatchTheirTranslations) {
+  for (const char* code : {"en", "ca"}) {
+    language::Apply(QString::fromLatin1(code));
+    const QImage own(QStringLiteral(":/tarvel/logo-%1.png").arg(QLatin1String(code)));
+    ASSERT_FALSE(own.isNull()) << code;
+    EXPECT_EQ(own.convertToFormat(QImage::Format_RGB32), DrawLogo()) << code;
   }
 }
 

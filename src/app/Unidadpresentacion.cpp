@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QFontMetrics>
 #include <QHash>
 #include <QImage>
@@ -21,6 +22,7 @@
 #include "app/Addresses.h"
 #include "app/Catalogue.h"
 #include "app/HelpTexts.h"
+#include "app/Language.h"
 #include "app/LanguageMenu.h"
 #include "app/Pictures.h"
 #include "app/Preferences.h"
@@ -68,16 +70,26 @@ TLabel* Label(QWidget* parent, const char* name, const QString& caption, int x, 
   return label;
 }
 
-// The picture offered for the customer's logo, its words in the interface's language: in
-// Spanish the picture as drawn; in another its words drawn again on the picture's background.
+// The picture offered for the customer's logo, its words in the interface's language: the
+// language's own picture where the program has one, drawn on the way for any other (the
+// pictures of the languages it speaks are made by this drawing, and spare the start-up it).
 QPixmap LogoPicture() {
+  if (language::Current() == QLatin1String("es"))
+    return QPixmap(QStringLiteral(":/tarvel/logo.png"));
+  const QString own = QStringLiteral(":/tarvel/logo-%1.png").arg(language::Current());
+  return QFile::exists(own) ? QPixmap(own) : QPixmap::fromImage(DrawLogo());
+}
+
+}  // namespace
+
+QImage DrawLogo() {
   QImage logo(QStringLiteral(":/tarvel/logo.png"));
   //: the large words of the picture where a customer's logo would go
   const QString name = QCoreApplication::translate("TFormPrincipal", "Su logotipo");
   //: the small word under "Su logotipo" in that picture
   const QString here = QCoreApplication::translate("TFormPrincipal", "aquí");
   if (logo.isNull() || (name == QLatin1String("Su logotipo") && here == QStringLiteral("aquí")))
-    return QPixmap::fromImage(logo);
+    return logo;
   logo = logo.convertToFormat(QImage::Format_RGB32);
   // The background is a vertical gradient: each row takes the colour of its left end.
   std::vector<QColor> rows;
@@ -100,10 +112,8 @@ QPixmap LogoPicture() {
   };
   write(name, 30, QColor(0x20, 0x4f, 0x9e), 96);
   write(here, 16, QColor(0x3a, 0x47, 0x58), 141);
-  return QPixmap::fromImage(logo);
+  return logo;
 }
-
-}  // namespace
 
 TFormPrincipal::TFormPrincipal(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("FormPrincipal"));

@@ -9,6 +9,7 @@
 #include <optional>
 
 class QAction;
+class QImage;
 class QMenu;
 class TBitBtn;
 class TForm;
@@ -110,3 +111,8 @@ class TFormPrincipal : public QMainWindow {
   std::unique_ptr<UnitIndex> UnitsRead;
   bool placed_ = false;
 };
+
+// The picture offered for a customer's logo, its words drawn in the interface's language (in
+// Spanish the picture as it is). The languages the program speaks have it as a picture of
+// their own, made by this.
+QImage DrawLogo();

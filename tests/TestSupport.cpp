@@ -6,7 +6,12 @@
 
 #include "platform/Input.h"
 
-void HostFixture::SetUp() { platform::SetHost(&host); }
+// The tests write their numbers with '.' unless they say otherwise, whatever the separator of
+// the machine's locale, which the program reads at its start.
+void HostFixture::SetUp() {
+  platform::SetHost(&host);
+  platform::SetDecimalSeparator(u'.');
+}
 
 void HostFixture::TearDown() {
   user::Settle();

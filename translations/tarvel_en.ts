@@ -1021,6 +1021,14 @@ Thanksss.</translation>
     </message>
 </context>
 <context>
+    <name>Startup</name>
+    <message>
+        <source>Tarvel - conversor de unidades</source>
+        <extracomment>the program&apos;s name and what it is: the caption of its message boxes</extracomment>
+        <translation>Tarvel - unit converter</translation>
+    </message>
+</context>
+<context>
     <name>TFIlum</name>
     <message>
         <source>lumen/m²</source>

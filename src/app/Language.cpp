@@ -6,8 +6,10 @@
 #include <QMutex>
 #include <QTranslator>
 
+#include "app/Startup.h"
 #include "platform/Folders.h"
 #include "platform/KeptFile.h"
+#include "platform/Messages.h"
 
 namespace language {
 
@@ -149,6 +151,8 @@ void Apply(const QString& code) {
     if (qts) QCoreApplication::installTranslator(qts);
   }
   current = language;
+  // The caption of the program's own message boxes.
+  platform::SetApplicationTitle(QCoreApplication::translate("Startup", kApplicationTitle));
 }
 
 QString Current() { return current; }

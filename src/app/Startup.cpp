@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFont>
 #include <QIcon>
 #include <QTimer>
@@ -16,7 +17,9 @@
 #include "platform/Readable.h"
 #include "value/Locale.h"
 
-const char* const kApplicationTitle = "Tarvel - conversor de unidades";
+//: the program's name and what it is: the caption of its message boxes
+const char* const kApplicationTitle =
+    QT_TRANSLATE_NOOP("Startup", "Tarvel - conversor de unidades");
 
 namespace {
 

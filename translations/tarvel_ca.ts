@@ -1025,7 +1025,7 @@ Gràciesss.</translation>
     <message>
         <source>Tarvel - conversor de unidades</source>
         <extracomment>the program&apos;s name and what it is: the caption of its message boxes</extracomment>
-        <translation>Tarvel - convertidor d&apos;unitats</translation>
+        <translation>Tarvel - conversor d&apos;unitats</translation>
     </message>
 </context>
 <context>

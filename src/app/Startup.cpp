@@ -54,12 +54,11 @@ class WhenDrawn : public QObject {
 // register by itself.
 static void RegisterPictures() { Q_INIT_RESOURCE(tarvel); }
 
-void PrepareApplication() {
+void PrepareApplication(const QString& language) {
   RegisterPictures();
-  platform::SetApplicationTitle(QString::fromUtf8(kApplicationTitle));
-  // Spanish, Qt's own texts too (the buttons of message boxes, the edits' context menu),
-  // until the program chooses otherwise.
-  language::Apply(QStringLiteral("es"));
+  // The language's texts, Qt's own too (the buttons of message boxes, the edits' context
+  // menu), and the title of the program's message boxes in it.
+  language::Apply(language);
   platform::ReadDecimalSeparatorFromSystem();
   // The windows were designed for these families; fontconfig's metric-compatible
   // substitutes stand in for them.
@@ -81,8 +80,7 @@ int RunTarvel(int argc, char** argv) {
   if (HandOverToRunningTarvel()) return 0;
   // Whatever happens, the program ends with exit code 0.
   platform::Guard([&] {
-    PrepareApplication();
-    language::Apply(language::Resolve(language::Chosen()));
+    PrepareApplication(language::Resolve(language::Chosen()));
     TFormPrincipal FormPrincipal;
     // The program ends when the main window closes, even from the tray while it is hidden.
     QObject::connect(&FormPrincipal, &TFormPrincipal::Closed, &app, &QCoreApplication::quit,

@@ -250,7 +250,8 @@ void TFormPrincipal::BuildMenu() {
   for (int i = 0; i < kMenuRowCount; ++i) {
     const MenuRow& row = kMenu[i];
     QMenu* parent = menus.value(QString::fromUtf8(row.parent));
-    const QString caption = tr(row.caption);
+    // Its text is written by SetTexts, as at each change of language.
+    const QString caption;
     if (row.separatorName && parent) {
       parent->addSeparator()->setObjectName(QString::fromUtf8(row.separatorName));
     }
